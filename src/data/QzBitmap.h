@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+
+namespace zindo {
+
+/// A colour as the game stores it: 0x00BBGGRR (red in the low byte), so that
+/// 48127 is orange (255, 187, 0) and 8421504 is mid-grey.
+using TColor = std::uint32_t;
+
+inline constexpr TColor RGBColor(int Red, int Green, int Blue)
+{
+    return TColor(Red & 0xFF) | (TColor(Green & 0xFF) << 8) | (TColor(Blue & 0xFF) << 16);
+}
+inline constexpr int RedOf(TColor Color) { return int(Color & 0xFF); }
+inline constexpr int GreenOf(TColor Color) { return int((Color >> 8) & 0xFF); }
+inline constexpr int BlueOf(TColor Color) { return int((Color >> 16) & 0xFF); }
+
+/// Qt's 0xAARRGGBB from a game colour (opaque) and back (alpha dropped).
+QRgb ToQRgb(TColor Color);
+TColor FromQRgb(QRgb Rgb);
+
+/// How a bitmap's pixels are stored: 24 bits in blue-green-red byte order,
+/// 32 bits (blue, green, red, fourth byte), or anything smaller (palette, 16 bits).
+enum TPixelFormat : std::uint8_t { pfSmall = 0, pf24bit, pf32bit };
+
+/// Where a bitmap's transparent colour comes from: its bottom-left pixel, or a
+/// colour set by the program.
+enum TTransparentMode : std::uint8_t { tmAuto = 0, tmFixed };
+
+/// Low when Value < Low, High when Value > High, else Value.
+std::int32_t Clamp(std::int32_t Value, std::int32_t Low, std::int32_t High);
+
+/// Each of red, green and blue plus Delta, clamped to 0..255.
+TColor AddToColor(TColor Color, std::int32_t Delta);
+
+/// Red, green and blue each plus its own delta, clamped to 0..255.
+TColor AddToColorRGB(TColor Color, std::int32_t DeltaRed, std::int32_t DeltaGreen, std::int32_t DeltaBlue);
+
+/// Three pixel bytes: for Delta > 0 each becomes min(byte + Delta, 255), else
+/// max(byte + Delta, 0).
+void ShiftPixelBytes(std::int32_t Delta, std::uint8_t* Pixel);
+
+/// Pixel X of a scan line as one value, blue in the low byte, then green and
+/// red (24 bits: upper byte 0; 32 bits: the fourth byte on top).
+std::uint32_t ReadScanPixel(const std::uint8_t* Row, TPixelFormat Format, int X);
+
+/// Writes the three low bytes of Value as pixel X (the fourth byte of a
+/// 32-bit pixel stays).
+void WriteScanPixel(std::uint8_t* Row, TPixelFormat Format, int X, std::uint32_t Value);
+
+/// The storage format of an image as the scan-line helpers see it.
+TPixelFormat PixelFormatOf(const QImage& Image);
+
+/// The game's bitmap: a picture plus its transparency, with the two drawing
+/// operations the game adds (GreyOut for inactive icons, MergeTransparent for
+/// sprites). 24-bit bitmaps are kept as QImage::Format_BGR888 and 32-bit ones
+/// as Format_RGB32, so their scan lines are blue-green-red.
+class TQzBitmap {
+public:
+    TQzBitmap() = default;
+    explicit TQzBitmap(QImage AImage) : Image(std::move(AImage)) {}
+
+    int Width() const { return Image.width(); }
+    int Height() const { return Image.height(); }
+    bool IsEmpty() const { return Image.isNull(); }
+
+    TPixelFormat PixelFormat() const { return PixelFormatOf(Image); }
+    /// Converts the pixels to 24 or 32 bits per pixel.
+    void SetPixelFormat(TPixelFormat Format);
+
+    /// The transparent colour: the bottom-left pixel in the automatic mode
+    /// (0 for an empty bitmap), else the colour set.
+    TColor TransparentColor() const;
+    void SetTransparentColor(TColor Color);
+
+    /// Darkens every pixel by 88 per channel, except the pixels of the
+    /// transparent colour, which stay as they are.
+    void GreyOut();
+
+    /// Draws this bitmap onto Dest with its top-left corner at (X, Y), leaving
+    /// out its transparent colour; clipped to Dest, negative positions allowed.
+    void MergeTransparent(QImage& Dest, int X, int Y) const;
+    void MergeTransparent(TQzBitmap& Dest, int X, int Y) const { MergeTransparent(Dest.Image, X, Y); }
+
+    QImage Image;                               ///< the pixels
+    bool Transparent = false;                   ///< drawn with its transparent colour left out
+    TTransparentMode TransparentMode = tmAuto;  ///< where TransparentColor comes from
+    TColor FixedTransparentColor = 0;           ///< the colour of the fixed mode
+};
+
+/// Reads a picture file as the format its extension names: ".jpg" in any
+/// letter case is JPEG, every other extension a device-independent bitmap. The
+/// content is never sniffed. Raises EQzError when the file cannot be read.
+QImage LoadPictureFile(const QString& FileName);
+
+/// Loads a sprite: a picture file set to 24 bits, transparent with the colour
+/// of its bottom-left pixel.
+TQzBitmap LoadTransparentBitmap(const QString& FileName);
+
+} // namespace zindo

@@ -1,0 +1,53 @@
+#include "PuzzlePointsCounter.h"
+
+namespace zindo {
+
+void TPuzzlePointsCounter::Reset()
+{
+    Correct = 0;
+    RisksWon = 0;
+    Wrong = 0;
+    SpeedAllowance = 0;
+    FinishTime = 0;
+}
+
+std::int32_t TPuzzlePointsCounter::SpeedPoints() const
+{
+    if (SpeedAllowance == 0 || FinishTime >= SpeedAllowance)
+        return 0;
+    return ((SpeedAllowance - FinishTime) / 1000) * 11;
+}
+
+std::int32_t TPuzzlePointsCounter::TotalPoints() const
+{
+    // Summed in 64 bits so that absurd counts cannot wrap into a positive total.
+    const std::int64_t sum = std::int64_t(BasePoints()) + RiskPoints() + CorrectPoints() + SpeedPoints() + WrongPoints();
+    return sum < 0 ? 0 : static_cast<std::int32_t>(sum);
+}
+
+QString TPuzzlePointsCounter::BaseText() const
+{
+    return QStringLiteral("Level sucessfully completed");
+}
+
+QString TPuzzlePointsCounter::RiskText() const
+{
+    return QString::number(RisksWon) + QStringLiteral(" Zindo risk taken");
+}
+
+QString TPuzzlePointsCounter::CorrectText() const
+{
+    return QString::number(Correct) + QStringLiteral(" pieces set correctly");
+}
+
+QString TPuzzlePointsCounter::SpeedText() const
+{
+    return SpeedAllowance != 0 ? QStringLiteral("Speed Bonus") : QString();
+}
+
+QString TPuzzlePointsCounter::WrongText() const
+{
+    return QString::number(Wrong) + QStringLiteral(" pieces set incorrectly");
+}
+
+} // namespace zindo

@@ -1,0 +1,180 @@
+#include "data/QzBitmap.h"
+#include "data/QzBitmapCache.h"
+#include "data/QzError.h"
+#include "support/TestTree.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QImageWriter>
+
+using namespace zindo;
+using zindo::test::TTestTree;
+
+namespace {
+
+QImage Filled(int W, int H, QImage::Format Format, QRgb Color)
+{
+    QImage image(W, H, Format);
+    image.fill(Color);
+    return image;
+}
+
+/// A 4 x 4 sprite: magenta background (bottom-left pixel), a 2 x 2 red block at (1, 1).
+TQzBitmap Sprite(QImage::Format Format)
+{
+    TQzBitmap sprite(Filled(4, 4, Format, qRgb(255, 0, 255)));
+    for (int x = 1; x <= 2; ++x)
+        for (int y = 1; y <= 2; ++y)
+            sprite.Image.setPixel(x, y, qRgb(200, 10, 10));
+    sprite.Transparent = true;
+    return sprite;
+}
+
+int CountPixels(const QImage& Image, QRgb Color)
+{
+    int n = 0;
+    for (int y = 0; y < Image.height(); ++y)
+        for (int x = 0; x < Image.width(); ++x)
+            n += (Image.pixel(x, y) & 0xFFFFFF) == (Color & 0xFFFFFF);
+    return n;
+}
+
+} // namespace
+
+TEST(ColourHelpers, ClampEachChannel)
+{
+    EXPECT_EQ(Clamp(-5, 0, 255), 0);
+    EXPECT_EQ(Clamp(300, 0, 255), 255);
+    EXPECT_EQ(Clamp(77, 0, 255), 77);
+    EXPECT_EQ(AddToColorRGB(RGBColor(250, 10, 128), 10, -20, 0), RGBColor(255, 0, 128));
+    EXPECT_EQ(AddToColor(RGBColor(100, 50, 20), -88), RGBColor(12, 0, 0));
+    std::uint8_t pixel[3] = {50, 200, 100}; // blue, green, red
+    ShiftPixelBytes(170, pixel);
+    EXPECT_EQ(pixel[0], 220);
+    EXPECT_EQ(pixel[1], 255);
+    EXPECT_EQ(pixel[2], 255);
+    ShiftPixelBytes(-60, pixel);
+    EXPECT_EQ(pixel[0], 160);
+    std::uint8_t dark[3] = {10, 0, 59};
+    ShiftPixelBytes(-60, dark);
+    EXPECT_EQ(dark[2], 0);
+}
+
+TEST(ColourHelpers, ScanPixelsInBlueGreenRedOrder)
+{
+    std::uint8_t row24[9] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    EXPECT_EQ(ReadScanPixel(row24, pf24bit, 1), 0x060504u);
+    WriteScanPixel(row24, pf24bit, 2, 0xAABBCCDDu);
+    EXPECT_EQ(row24[6], 0xDD);
+    EXPECT_EQ(row24[8], 0xBB);
+    std::uint8_t row32[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+    WriteScanPixel(row32, pf32bit, 1, 0x00112233u);
+    EXPECT_EQ(row32[4], 0x33);
+    EXPECT_EQ(row32[6], 0x11);
+    EXPECT_EQ(row32[7], 8); // the fourth byte stays
+}
+
+TEST(GreyOut, DarkensAllButTheTransparentColour)
+{
+    TQzBitmap icon(Filled(3, 3, QImage::Format_BGR888, qRgb(0, 255, 0)));
+    icon.Image.setPixel(1, 1, qRgb(100, 50, 20));
+    icon.Image.setPixel(2, 0, qRgb(200, 200, 200));
+    icon.GreyOut();
+    EXPECT_EQ(icon.Image.pixel(1, 1) & 0xFFFFFF, qRgb(12, 0, 0) & 0xFFFFFF);
+    EXPECT_EQ(icon.Image.pixel(2, 0) & 0xFFFFFF, qRgb(112, 112, 112) & 0xFFFFFF);
+    EXPECT_EQ(icon.Image.pixel(0, 2) & 0xFFFFFF, qRgb(0, 255, 0) & 0xFFFFFF); // bottom-left: transparent
+    EXPECT_EQ(icon.Image.pixel(0, 0) & 0xFFFFFF, qRgb(0, 255, 0) & 0xFFFFFF);
+}
+
+TEST(MergeTransparent, CopiesOnlyOpaquePixelsOnEveryPath)
+{
+    const QImage::Format formats[] = {QImage::Format_BGR888, QImage::Format_RGB32, QImage::Format_RGB16};
+    for (QImage::Format sourceFormat : formats)
+        for (QImage::Format destFormat : formats) {
+            QImage dest = Filled(10, 10, destFormat, qRgb(0, 0, 255));
+            Sprite(sourceFormat).MergeTransparent(dest, 3, 4);
+            SCOPED_TRACE(testing::Message() << "source " << sourceFormat << " dest " << destFormat);
+            EXPECT_EQ(CountPixels(dest, dest.pixel(4, 5)), 4);
+            EXPECT_NE(dest.pixel(4, 5), qRgb(0, 0, 255));
+            EXPECT_EQ(dest.pixel(3, 4), dest.pixel(0, 0)); // transparent corner left alone
+            EXPECT_EQ(dest.pixel(6, 7), dest.pixel(0, 0));
+            EXPECT_EQ(CountPixels(dest, qRgb(255, 0, 255)), 0);
+        }
+}
+
+TEST(MergeTransparent, ClipsAtNegativeAndFarPositions)
+{
+    QImage dest = Filled(10, 10, QImage::Format_BGR888, qRgb(0, 0, 0));
+    Sprite(QImage::Format_BGR888).MergeTransparent(dest, -2, -2);
+    // Only sprite pixel (2, 2) of the red block lies inside, at (0, 0).
+    EXPECT_EQ(CountPixels(dest, qRgb(200, 10, 10)), 1);
+    EXPECT_EQ(dest.pixel(0, 0) & 0xFFFFFF, qRgb(200, 10, 10) & 0xFFFFFF);
+
+    QImage far = Filled(10, 10, QImage::Format_BGR888, qRgb(0, 0, 0));
+    Sprite(QImage::Format_BGR888).MergeTransparent(far, 10, 0);
+    Sprite(QImage::Format_BGR888).MergeTransparent(far, 0, 10);
+    Sprite(QImage::Format_BGR888).MergeTransparent(far, -4, -4);
+    EXPECT_EQ(CountPixels(far, qRgb(0, 0, 0)), 100);
+
+    QImage edge = Filled(10, 10, QImage::Format_RGB32, qRgb(0, 0, 0));
+    Sprite(QImage::Format_BGR888).MergeTransparent(edge, 8, 8);
+    EXPECT_EQ(CountPixels(edge, qRgb(200, 10, 10)), 1);
+    EXPECT_EQ(qAlpha(edge.pixel(9, 9)), 255);
+}
+
+TEST(MergeTransparent, FixedTransparentColourOverridesTheCorner)
+{
+    TQzBitmap sprite = Sprite(QImage::Format_BGR888);
+    sprite.SetTransparentColor(RGBColor(200, 10, 10));
+    QImage dest = Filled(4, 4, QImage::Format_BGR888, qRgb(0, 0, 0));
+    sprite.MergeTransparent(dest, 0, 0);
+    EXPECT_EQ(CountPixels(dest, qRgb(255, 0, 255)), 12);
+    EXPECT_EQ(CountPixels(dest, qRgb(0, 0, 0)), 4);
+}
+
+TEST(LoadPictureFile, ExtensionDecidesTheFormat)
+{
+    TTestTree tree;
+    QImage picture = Filled(8, 6, QImage::Format_RGB32, qRgb(10, 120, 200));
+    QByteArray jpeg;
+    {
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(picture.save(&buffer, "JPEG", 90));
+    }
+    QByteArray bmp;
+    {
+        QBuffer buffer(&bmp);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(picture.save(&buffer, "BMP"));
+    }
+    EXPECT_EQ(LoadPictureFile(tree.Write(QStringLiteral("a.JPG"), jpeg)).size(), QSize(8, 6));
+    EXPECT_EQ(LoadPictureFile(tree.Write(QStringLiteral("b.dat"), bmp)).size(), QSize(8, 6));
+    EXPECT_THROW(LoadPictureFile(tree.Write(QStringLiteral("c.jpeg"), jpeg)), EQzError);
+    EXPECT_THROW(LoadPictureFile(tree.Write(QStringLiteral("d.jpg"), bmp)), EQzError);
+    EXPECT_THROW(LoadPictureFile(tree.Path(QStringLiteral("missing.jpg"))), EQzError);
+
+    const TQzBitmap sprite = LoadTransparentBitmap(tree.Write(QStringLiteral("e.bmp"), bmp));
+    EXPECT_EQ(sprite.PixelFormat(), pf24bit);
+    EXPECT_TRUE(sprite.Transparent);
+    EXPECT_EQ(sprite.TransparentColor(), RGBColor(10, 120, 200));
+}
+
+TEST(BitmapCache, LooksUpIgnoringCaseAndFirstEntryWins)
+{
+    TQzBitmapCache cache;
+    auto first = std::make_unique<TQzBitmap>(Filled(1, 1, QImage::Format_BGR888, qRgb(1, 1, 1)));
+    TQzBitmap* firstPointer = first.get();
+    cache.AddBitmap(QStringLiteral("BMP_BONUS_CHECK"), std::move(first));
+    cache.AddBitmap(QStringLiteral("bmp_bonus_check"), std::make_unique<TQzBitmap>());
+    EXPECT_EQ(cache.GetBitmap(QStringLiteral("bmp_bonus_check")), firstPointer);
+    EXPECT_EQ(cache.GetBitmap(QStringLiteral("BMP_BONUS_CHECK_INACTIVE")), nullptr);
+    cache.Delete(0);
+    EXPECT_EQ(cache.Count(), 1);
+    EXPECT_NE(cache.GetBitmap(QStringLiteral("BMP_BONUS_CHECK")), nullptr);
+    EXPECT_NE(cache.GetBitmap(QStringLiteral("BMP_BONUS_CHECK")), firstPointer);
+    cache.Delete(5); // out of range: nothing happens
+    EXPECT_EQ(cache.Count(), 1);
+    EXPECT_EQ(&BitmapCache(), &BitmapCache());
+}
