@@ -1,0 +1,32 @@
+// Zindo Puzzle: starts the one window and runs the game.
+
+#include "data/QzError.h"
+#include "display/FullScreenSupport.h"
+#include "ui/ErrorBox.h"
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zindo Puzzle"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zindo Puzzle"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+
+    zindo::EnumerateVideoModes();
+
+    zindo::TForm1 window;
+    try {
+        window.FormCreate();
+    } catch (const std::exception& error) {
+        // Without its data the game cannot be played: say why and stop.
+        QMessageBox::critical(nullptr, QStringLiteral("Zindo Puzzle"),
+                              QStringLiteral("Zindo Puzzle cannot start.\n\n%1").arg(QString::fromUtf8(error.what())));
+        return 1;
+    }
+    window.show();
+    return app.exec();
+}

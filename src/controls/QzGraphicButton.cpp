@@ -1,0 +1,155 @@
+#include "controls/QzGraphicButton.h"
+
+#include <QEnterEvent>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace zindo {
+
+TQzGraphicButton::TQzGraphicButton(QWidget* Parent)
+    : QAbstractButton(Parent)
+{
+    // The shadow darkens the parent's pixels, so the parent must be painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setAttribute(Qt::WA_NoSystemBackground, false);
+    setAutoFillBackground(false);
+    // Only family and weight are set here; the size comes from the parent's font.
+    QFont captionFont;
+    captionFont.setFamily(QStringLiteral("Arial"));
+    captionFont.setBold(true);
+    setFont(captionFont);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+TQzGraphicButton::TQzGraphicButton(const QString& Caption, QWidget* Parent)
+    : TQzGraphicButton(Parent)
+{
+    setText(Caption);
+}
+
+void TQzGraphicButton::SetButtonColor(const QColor& Value)
+{
+    FButtonColor = Value;
+    update();
+}
+
+void TQzGraphicButton::SetDown(bool Value)
+{
+    if (FDown == Value)
+        return;
+    FDown = Value;
+    update();
+}
+
+QColor TQzGraphicButton::Lighten(const QColor& Color)
+{
+    return QColor(std::min(255, Color.red() + 128), std::min(255, Color.green() + 128),
+                  std::min(255, Color.blue() + 128));
+}
+
+QSize TQzGraphicButton::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    return QSize(metrics.horizontalAdvance(text()) + 24, metrics.height() + 16);
+}
+
+QRect TQzGraphicButton::FaceRect() const
+{
+    QRect face(0, 0, width() - 4, height() - 4);
+    if (IsPressed())
+        face.translate(2, 2);
+    return face;
+}
+
+void TQzGraphicButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    PaintFrame(painter);
+    PaintFace(painter);
+}
+
+void TQzGraphicButton::PaintFrame(QPainter& Painter)
+{
+    const bool hot = FMouseInControl && isEnabled();
+    const QRect face = FaceRect();
+    const QColor fill = hot ? Lighten(FButtonColor) : FButtonColor;
+    const QColor frame = hot ? Lighten(QColor::fromRgb(FrameColor)) : QColor::fromRgb(FrameColor);
+
+    Painter.fillRect(face, fill);
+    // One-pixel outline on the face rectangle's outermost pixels.
+    Painter.fillRect(QRect(face.left(), face.top(), face.width(), 1), frame);
+    Painter.fillRect(QRect(face.left(), face.bottom(), face.width(), 1), frame);
+    Painter.fillRect(QRect(face.left(), face.top(), 1, face.height()), frame);
+    Painter.fillRect(QRect(face.right(), face.top(), 1, face.height()), frame);
+
+    // Shadow: every pixel of 3,3 .. W-1,H-1 outside the face loses d per channel,
+    // clamped at 0: 30 on the second-last column and row, 10 on the last ones,
+    // 60 elsewhere. max(0, p - d) = ~min(255, ~p + d): invert, add with
+    // saturation, invert again; this is exact on the raster engine.
+    const int w = width();
+    const int h = height();
+    if (w < 5 || h < 5)
+        return;
+    QRegion shadow(QRect(3, 3, w - 3, h - 3));
+    shadow -= QRegion(face);
+    const QRegion outerEdge = QRegion(QRect(w - 1, 0, 1, h)) + QRegion(QRect(0, h - 1, w, 1));
+    const QRegion innerEdge = QRegion(QRect(w - 2, 0, 1, h)) + QRegion(QRect(0, h - 2, w, 1));
+    const QRegion d30 = shadow & innerEdge;
+    const QRegion d10 = (shadow & outerEdge) - innerEdge;
+    const QRegion d60 = shadow - innerEdge - outerEdge;
+
+    Painter.save();
+    Painter.setPen(Qt::NoPen);
+    const auto darken = [&Painter](const QRegion& Area, int D) {
+        if (Area.isEmpty())
+            return;
+        Painter.setClipRegion(Area);
+        const QRect bounds = Area.boundingRect();
+        Painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        Painter.fillRect(bounds, Qt::black);
+        Painter.setCompositionMode(QPainter::CompositionMode_Plus);
+        Painter.fillRect(bounds, QColor(D, D, D));
+        Painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        Painter.fillRect(bounds, Qt::black);
+    };
+    darken(d60, 60);
+    darken(d30, 30);
+    darken(d10, 10);
+    Painter.restore();
+}
+
+void TQzGraphicButton::PaintFace(QPainter& Painter)
+{
+    const bool hot = FMouseInControl && isEnabled();
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    Painter.setFont(captionFont);
+    const QColor caption = QColor::fromRgb(FrameColor);
+    Painter.setPen(hot ? Lighten(caption) : caption);
+    Painter.drawText(FaceRect(), Qt::AlignCenter | Qt::TextSingleLine, text());
+}
+
+void TQzGraphicButton::enterEvent(QEnterEvent* Event)
+{
+    QAbstractButton::enterEvent(Event);
+    FMouseInControl = true;
+    repaint();
+}
+
+void TQzGraphicButton::leaveEvent(QEvent* Event)
+{
+    QAbstractButton::leaveEvent(Event);
+    FMouseInControl = false;
+    repaint();
+}
+
+void TQzGraphicButton::hideEvent(QHideEvent* Event)
+{
+    QAbstractButton::hideEvent(Event);
+    // Shown again later, the button must not come back lit.
+    FMouseInControl = false;
+}
+
+} // namespace zindo

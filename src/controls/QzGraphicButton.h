@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+
+namespace zindo {
+
+/// The game's flat button: a dark face with an orange one-pixel frame and a bold,
+/// centred orange caption, a soft shadow to the lower right that darkens whatever
+/// the parent painted beneath, a lighter look while the mouse is over it, and a
+/// two-pixel shift while it is pressed.
+///
+/// The button is never opaque: its shadow needs the parent's pixels beneath it.
+/// Face rectangle 0,0 .. W-4,H-4 (right and bottom exclusive), moved by (2,2)
+/// while pressed; shadow area 3,3 .. W-1,H-1 (inclusive) outside the face.
+/// Clicks are reported through QAbstractButton's `clicked` signal.
+class TQzGraphicButton : public QAbstractButton
+{
+    Q_OBJECT
+    Q_PROPERTY(QColor ButtonColor READ ButtonColor WRITE SetButtonColor)
+    Q_PROPERTY(bool Down READ Down WRITE SetDown)
+
+public:
+    static constexpr QRgb DefaultButtonColor = 0x303030;  ///< RGB 48,48,48
+    static constexpr QRgb FrameColor = 0xFFBB00;          ///< RGB 255,187,0: frame and caption
+
+    explicit TQzGraphicButton(QWidget* Parent = nullptr);
+    TQzGraphicButton(const QString& Caption, QWidget* Parent = nullptr);
+
+    /** Fill of the face; setting it repaints the button. */
+    QColor ButtonColor() const { return FButtonColor; }
+    void SetButtonColor(const QColor& Value);
+
+    /** A button held down from outside (e.g. a selected mode); paints as pressed. */
+    bool Down() const { return FDown; }
+    void SetDown(bool Value);
+
+    /** Pressed look: held by the mouse (isDown) or by Down. */
+    bool IsPressed() const { return isDown() || FDown; }
+    /** Whether the mouse is over the button (lighter look). */
+    bool MouseInControl() const { return FMouseInControl; }
+
+    /** Each of red, green and blue raised by 128, capped at 255. */
+    static QColor Lighten(const QColor& Color);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* Event) override;
+    void enterEvent(QEnterEvent* Event) override;
+    void leaveEvent(QEvent* Event) override;
+    void hideEvent(QHideEvent* Event) override;
+
+private:
+    void PaintFrame(class QPainter& Painter);
+    void PaintFace(class QPainter& Painter);
+    QRect FaceRect() const;
+
+    QColor FButtonColor{QColor::fromRgb(DefaultButtonColor)};  ///< face fill
+    bool FDown = false;                                        ///< held down from outside
+    bool FMouseInControl = false;                              ///< mouse over the button
+};
+
+} // namespace zindo

@@ -1,0 +1,88 @@
+#include "dialogs/ActionForm.h"
+
+#include "controls/QzTransparentButton.h"
+#include "dialogs/QzDialogLook.h"
+
+namespace zindo {
+
+namespace {
+
+TQzTransparentButton* MakeMenuButton(QWidget* Form, const QString& Name, const QString& Caption, int Top)
+{
+    auto* button = new TQzTransparentButton(Caption, Form);
+    button->setObjectName(Name);
+    button->setGeometry(30, Top, 375, 25);
+    return button;
+}
+
+} // namespace
+
+TActionForm::TActionForm(QWidget* Parent)
+    : QDialog(Parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    ApplyQzDialogLook(*this);
+    setWindowTitle(QStringLiteral("Zindo Puzzle"));
+    setFixedSize(428, 196);
+
+    SaveButton = MakeMenuButton(this, QStringLiteral("SaveButton"), QStringLiteral("Save and Exit"), 18);
+    SaveButton->setToolTip(QStringLiteral("Click to save the game"));
+    ExitButton = MakeMenuButton(this, QStringLiteral("ExitButton"), QStringLiteral("Exit"), 50);
+    ContinueButton = MakeMenuButton(this, QStringLiteral("ContinueButton"), QStringLiteral("Continue"), 82);
+    ToggleBackgroundMusicButton =
+        MakeMenuButton(this, QStringLiteral("ToggleBackgroundMusicButton"), QString(), 130);
+    ToggleSoundEffectsButton = MakeMenuButton(this, QStringLiteral("ToggleSoundEffectsButton"), QString(), 162);
+    ShowMusicState(true);
+    ShowEffectsState(true);
+
+    connect(SaveButton, &QAbstractButton::clicked, this, [this] { SaveButtonClick(); });
+    connect(ExitButton, &QAbstractButton::clicked, this, [this] { ExitButtonClick(); });
+    connect(ContinueButton, &QAbstractButton::clicked, this, [this] { ContinueButtonClick(); });
+    connect(ToggleBackgroundMusicButton, &QAbstractButton::clicked, this,
+            [this] { ToggleBackgroundMusicButtonClick(); });
+    connect(ToggleSoundEffectsButton, &QAbstractButton::clicked, this, [this] { ToggleSoundEffectsButtonClick(); });
+}
+
+void TActionForm::ShowMusicState(bool On)
+{
+    ToggleBackgroundMusicButton->setText(On ? QStringLiteral("Turn off Background Music")
+                                            : QStringLiteral("Turn Background Music On"));
+}
+
+void TActionForm::ShowEffectsState(bool On)
+{
+    ToggleSoundEffectsButton->setText(On ? QStringLiteral("Turn Sound Effects Off")
+                                         : QStringLiteral("Turn Sound Effects On"));
+}
+
+void TActionForm::Choose(TActionChoice AChoice)
+{
+    Choice = AChoice;
+    accept();
+}
+
+void TActionForm::SaveButtonClick()
+{
+    Choose(acSaveAndExit);
+}
+
+void TActionForm::ExitButtonClick()
+{
+    Choose(acExit);
+}
+
+void TActionForm::ContinueButtonClick()
+{
+    Choose(acContinue);
+}
+
+void TActionForm::ToggleBackgroundMusicButtonClick()
+{
+    Choose(acToggleMusic);
+}
+
+void TActionForm::ToggleSoundEffectsButtonClick()
+{
+    Choose(acToggleEffects);
+}
+
+} // namespace zindo

@@ -1,0 +1,138 @@
+#include "dialogs/QzMessageBoxForm.h"
+
+#include "controls/QzTransparentButton.h"
+#include "dialogs/QzDialogLook.h"
+#include "dialogs/QzImage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+
+namespace zindo {
+
+TQzMessageBoxForm::TQzMessageBoxForm(QWidget* Parent)
+    : QDialog(Parent)
+{
+    UseFixedDialogFrame(*this);
+    ApplyQzDialogLook(*this);
+    setWindowTitle(QStringLiteral("Zindo Puzzle"));
+    setFixedSize(543, 183);
+
+    Image1 = new TQzImage(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(8, 10, 113, 117);
+    Image1->LoadPicture(QStringLiteral(":/images/emblem.png"));
+
+    MessageTextStaticText = new QLabel(this);
+    MessageTextStaticText->setObjectName(QStringLiteral("MessageTextStaticText"));
+    MessageTextStaticText->setGeometry(128, 10, 409, 117);
+    MessageTextStaticText->setWordWrap(true);
+    MessageTextStaticText->setTextFormat(Qt::PlainText);
+    MessageTextStaticText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    MessageTextStaticText->setContentsMargins(0, 0, 0, 0);
+    MessageTextStaticText->setMargin(0);
+    MessageTextStaticText->setIndent(0);
+
+    OKButton = new TQzTransparentButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(128, 138, 111, 33);
+    CancelButton = new TQzTransparentButton(QStringLiteral("Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    CancelButton->setGeometry(246, 138, 111, 33);
+
+    // The actions belong to the form, not to the buttons, so their keys work
+    // while a button is hidden.
+    OKAction = new QAction(QStringLiteral("OK"), this);
+    OKAction->setObjectName(QStringLiteral("OKAction"));
+    OKAction->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    OKAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(OKAction);
+    CancelAction = new QAction(QStringLiteral("Cancel"), this);
+    CancelAction->setObjectName(QStringLiteral("CancelAction"));
+    CancelAction->setShortcut(QKeySequence(Qt::Key_Escape));
+    CancelAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(CancelAction);
+
+    connect(OKAction, &QAction::triggered, this, [this] { OKActionExecute(); });
+    connect(CancelAction, &QAction::triggered, this, [this] { CancelActionExecute(); });
+    connect(OKButton, &QAbstractButton::clicked, OKAction, &QAction::trigger);
+    connect(CancelButton, &QAbstractButton::clicked, CancelAction, &QAction::trigger);
+}
+
+void TQzMessageBoxForm::SetButtons(std::uint16_t AButtons)
+{
+    FButtons = AButtons;
+    OKButton->setVisible((AButtons & mbOKBit) != 0);
+    CancelButton->setVisible((AButtons & mbCancelBit) != 0);
+}
+
+void TQzMessageBoxForm::SetMessageText(const QString& AText)
+{
+    FMessageText = AText;
+    MessageTextStaticText->setText(AText);
+}
+
+void TQzMessageBoxForm::OKActionExecute()
+{
+    accept();
+}
+
+void TQzMessageBoxForm::CancelActionExecute()
+{
+    reject();
+}
+
+void TQzMessageBoxForm::keyPressEvent(QKeyEvent* Event)
+{
+    // Reached when the shortcuts did not take the key (the box not yet active).
+    switch (Event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (Event->modifiers() == Qt::NoModifier || Event->modifiers() == Qt::KeypadModifier) {
+            OKAction->trigger();
+            return;
+        }
+        break;
+    case Qt::Key_Escape:
+        CancelAction->trigger();
+        return;
+    default:
+        break;
+    }
+    QDialog::keyPressEvent(Event);
+}
+
+namespace {
+
+QPointer<TQzMessageBoxForm>& SharedBox()
+{
+    static QPointer<TQzMessageBoxForm> box;
+    return box;
+}
+
+} // namespace
+
+TQzMessageBoxForm* SharedMessageBoxForm()
+{
+    return SharedBox().data();
+}
+
+int ShowMessageBox(const QString& Text, [[maybe_unused]] int Kind, std::uint16_t Buttons,
+                   [[maybe_unused]] int HelpContext)
+{
+    QPointer<TQzMessageBoxForm>& box = SharedBox();
+    if (box.isNull()) {
+        QWidget* owner = QApplication::activeWindow();
+        box = new TQzMessageBoxForm(owner);
+        // Without an owner, nothing else would release it before the application.
+        if (owner == nullptr)
+            QObject::connect(qApp, &QCoreApplication::aboutToQuit, box, &QObject::deleteLater);
+    }
+    box->SetButtons(Buttons);
+    box->SetMessageText(Text);
+    return box->exec();
+}
+
+} // namespace zindo

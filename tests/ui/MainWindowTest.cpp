@@ -1,0 +1,243 @@
+#include "UiFixture.h"
+
+#include "controls/QzGraphicButton.h"
+#include "dialogs/QzMessageBoxForm.h"
+#include "dialogs/StartUpForm.h"
+#include "game/Game.h"
+#include "ui/PaintBox.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTest>
+
+using namespace zindo;
+using namespace zindo::test;
+
+namespace {
+
+QString StoredDisplayMode(TTestTree& Tree)
+{
+    if (!QFileInfo::exists(Tree.Path(QStringLiteral("var/config.ini"))))
+        return QStringLiteral("<no file>");
+    QSettings settings(Tree.Path(QStringLiteral("var/config.ini")), QSettings::IniFormat);
+    return settings.value(QStringLiteral("Display/DisplayMode"), QStringLiteral("<no key>")).toString();
+}
+
+void PressKeys(QWidget& Window, Qt::Key Key)
+{
+    QTest::keyClick(&Window, Key, Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+} // namespace
+
+TEST(FirstStart, OkWithFullScreenStoresFullscreen)
+{
+    TWindowFixture fixture(false);
+    WhenModalOpens([](QWidget& Modal) {
+        auto& form = dynamic_cast<TStartUpForm&>(Modal);
+        form.FullScreenRadioButton->setChecked(true);
+        form.QzGraphicButton1Click();
+    });
+    TForm1& form = fixture.Create();
+    EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("fullscreen"));
+    EXPECT_EQ(form.CinemaScopePanelTop->height(), 15);
+    EXPECT_EQ(form.CinemaScopePanelBottom->height(), 15);
+    EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+}
+
+TEST(FirstStart, OkWithWindowStoresWindow)
+{
+    TWindowFixture fixture(false);
+    WhenModalOpens([](QWidget& Modal) {
+        auto& form = dynamic_cast<TStartUpForm&>(Modal);
+        form.Image2Click();
+        form.QzGraphicButton1Click();
+    });
+    TForm1& form = fixture.Create();
+    EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("window"));
+    EXPECT_EQ(form.CinemaScopePanelTop->height(), 1);
+}
+
+TEST(FirstStart, ClosingTheFormWritesNothingAndStartsWindowed)
+{
+    TWindowFixture fixture(false);
+    WhenModalOpens([](QWidget& Modal) { Modal.close(); });
+    TForm1& form = fixture.Create();
+    EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("<no file>"));
+    EXPECT_FALSE(form.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(form.size(), QSize(1011, 694));
+}
+
+TEST(StartUp, ShowsTheMainScreenWithMenuColumnAndIcons)
+{
+    TWindowFixture fixture;
+    TForm1& form = fixture.Create();
+    EXPECT_EQ(form.MainPageControl->currentWidget(), form.MainTabSheet);
+    EXPECT_EQ(form.PendingEffect, 3);
+    EXPECT_TRUE(form.MusicAllowed);
+    EXPECT_EQ(form.MenuColumnLeft, form.MainTabSheet->width() - 260);
+    EXPECT_EQ(form.StartGameButton->geometry(), QRect(form.MenuColumnLeft + 100, 73, 150, 33));
+    EXPECT_EQ(form.ExitButton->geometry().top(), 222);
+    EXPECT_EQ(form.Session().Puzzle().Pot.Length, form.PotPaintBox->height());
+    EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(StartUp, MissingWallpaperIsAnErrorWithTheFileName)
+{
+    TWindowFixture fixture;
+    QFile::remove(fixture.Tree.Path(QStringLiteral("dat/ibk.dat")));
+    TForm1::TOptions options;
+    options.Clock = &fixture.Clock;
+    options.Random = &fixture.Random;
+    options.RunIdleTimer = false;
+    TForm1 form(std::move(options));
+    try {
+        form.FormCreate();
+        FAIL() << "start-up went on without its wallpaper";
+    } catch (const std::exception& error) {
+        EXPECT_NE(QString::fromUtf8(error.what()).indexOf(QStringLiteral("ibk.dat")), -1) << error.what();
+    }
+}
+
+TEST(Shortcuts, PuzzleMakerAndHiddenKeysNeedTheEnablingKeyFirst)
+{
+    TWindowFixture fixture;
+    TForm1& form = fixture.Create();
+    form.PuzzleMakerAction->trigger();
+    EXPECT_EQ(form.MainPageControl->currentWidget(), form.MainTabSheet);
+    EXPECT_FALSE(form.HiddenFunctionsEnabled);
+    form.Action2->trigger();
+    EXPECT_TRUE(form.HiddenFunctionsEnabled);
+    form.PuzzleMakerAction->trigger();
+    EXPECT_EQ(form.MainPageControl->currentWidget(), form.PuzzleMakerTabSheet);
+    EXPECT_FALSE(form.MusicAllowed);
+}
+
+TEST(Shortcuts, KeysReachTheActionsThroughTheWindow)
+{
+    TWindowFixture fixture;
+    TForm1& form = fixture.Create();
+    form.activateWindow();
+    PressKeys(form, Qt::Key_M);
+    EXPECT_EQ(form.MainPageControl->currentWidget(), form.MainTabSheet);
+    PressKeys(form, Qt::Key_K);
+    PressKeys(form, Qt::Key_M);
+    EXPECT_EQ(form.MainPageControl->currentWidget(), form.PuzzleMakerTabSheet);
+}
+
+TEST(Shortcuts, EscapeOffThePlayingScreenDoesNothing)
+{
+    TWindowFixture fixture;
+    TForm1& form = fixture.Create();
+    form.ShowPage(form.AboutTabSheet);
+    form.ActionAction->trigger(); // would open the modal menu and block here if it acted
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(form.MainPageControl->currentWidget(), form.AboutTabSheet);
+}
+
+TEST(ThemeSelection, ListsThemesAndShowsPreviewsOfTheFirst)
+{
+    TWindowFixture fixture;
+    TForm1& form = fixture.Create();
+    form.StartGameButton->click();
+    EXPECT_EQ(form.MainPageControl->currentWidget(), form.SelectTopicTabSheet);
+    ASSERT_EQ(form.ThemeListBox->count(), 1);
+    EXPECT_EQ(form.ThemeListBox->currentItem()->text(), QStringLiteral("Testland"));
+    EXPECT_EQ(QApplication::focusWidget(), form.NameEdit);
+    EXPECT_FALSE(form.MusicAllowed);
+    QWidget* seventh = form.FindControl(QStringLiteral("themepreview07image"));
+    ASSERT_NE(seventh, nullptr);
+    EXPECT_EQ(seventh->geometry(), QRect(418, 256, 100, 100));
+}
+
+TEST(ThemeSelection, TwentyCharactersAreAcceptedAndTwentyOneRefused)
+{
+    TWindowFixture fixture;
+    TForm1& form = fixture.Create();
+    form.StartGameButton->click();
+
+    form.NameEdit->setText(QString(21, QLatin1Char('x')));
+    form.GoButton->click();
+    ASSERT_EQ(fixture.Errors.size(), 1);
+    EXPECT_EQ(fixture.Errors.first(), QStringLiteral("Player Name may not be longer than 20 characters"));
+    EXPECT_EQ(form.MainPageControl->currentWidget(), form.SelectTopicTabSheet);
+
+    form.NameEdit->setText(QString(20, QLatin1Char('y')));
+    QString boxText;
+    WhenModalOpens([&boxText](QWidget& Modal) {
+        auto& box = dynamic_cast<TQzMessageBoxForm&>(Modal);
+        boxText = box.MessageText();
+        box.OKActionExecute();
+    });
+    form.GoButton->click();
+    EXPECT_EQ(boxText, QStringLiteral("Get Ready"));
+    EXPECT_EQ(fixture.Errors.size(), 1);
+    EXPECT_EQ(form.MainPageControl->currentWidget(), form.PuzzleTabSheet);
+    EXPECT_EQ(form.Session().Record().Level, 1);
+    EXPECT_EQ(form.Session().GetState(), stPlaying);
+}
+
+TEST(MessagePanel, StandingLineStaysAbovePassingLines)
+{
+    TWindowFixture fixture;
+    TForm1& form = fixture.Create();
+    form.SetZindoMessage(QStringLiteral("Perfect"), 1, true);
+    EXPECT_EQ(form.ZindoMessageMarkup(), QStringLiteral("<b><font size=12>Perfect</font></b><br>"));
+    EXPECT_TRUE(form.ZindoMessageImage->isVisibleTo(&form));
+    form.SetZindoMessage(QStringLiteral("Use Magic"), 3, false);
+    EXPECT_EQ(form.ZindoMessageMarkup(),
+              QStringLiteral("<b><font size=12>Perfect</font></b><br><font size=10>Use Magic</font>"));
+    form.SetZindoMessage(QStringLiteral("Perfect"), 2, false); // the same text is not repeated
+    EXPECT_EQ(form.ZindoMessageMarkup(), QStringLiteral("<b><font size=12>Perfect</font></b><br>"));
+    form.ClearZindoMessage();
+    EXPECT_EQ(form.ZindoMessageMarkup(), QString());
+    EXPECT_FALSE(form.ZindoMessageImage->isVisibleTo(&form));
+    form.SetZindoMessage(QStringLiteral("just passing"), 2, false);
+    EXPECT_EQ(form.ZindoMessageMarkup(), QStringLiteral("<font size=12>just passing</font>"));
+    EXPECT_TRUE(form.ZindoMessageText->text().contains(QStringLiteral("font-size:12pt")));
+}
+
+TEST(MessagePanel, PageSwitchClearsTheStandingLine)
+{
+    TWindowFixture fixture;
+    TForm1& form = fixture.Create();
+    form.SetZindoMessage(QStringLiteral("verdict"), 1, true);
+    form.ShowPage(form.AboutTabSheet);
+    EXPECT_EQ(form.ZindoMessageMarkup(), QString());
+    EXPECT_EQ(form.AboutVersionLabel->text(), QStringLiteral("1.10 (Build 0.58)"));
+}
+
+TEST(Options, OkAppliesTheChoicesAndCancelKeepsThem)
+{
+    TWindowFixture fixture;
+    TForm1& form = fixture.Create();
+    WhenModalOpens([](QWidget& Modal) { static_cast<QDialog&>(Modal).reject(); });
+    form.OptionsButton->click();
+    EXPECT_TRUE(form.BackgroundMusicOn);
+    EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("window"));
+
+    WhenModalOpens([](QWidget& Modal) {
+        Modal.findChild<QRadioButton*>(QStringLiteral("BkSoundOffRadioButton"))->setChecked(true);
+        Modal.findChild<QRadioButton*>(QStringLiteral("OptionsDisplayFullScreen"))->setChecked(true);
+        static_cast<QDialog&>(Modal).accept();
+    });
+    form.OptionsButton->click();
+    EXPECT_FALSE(form.BackgroundMusicOn);
+    EXPECT_TRUE(form.SoundEffectsOn);
+    EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("fullscreen"));
+    EXPECT_EQ(form.CinemaScopePanelTop->height(), 15);
+}
+
+TEST(MainScreen, ExitClosesTheWindowWithoutAQuestion)
+{
+    TWindowFixture fixture;
+    TForm1& form = fixture.Create();
+    form.ExitButton->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}

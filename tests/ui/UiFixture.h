@@ -1,0 +1,148 @@
+#pragma once
+
+#include "data/Clock.h"
+#include "data/DataContainer.h"
+#include "data/RandomGenerator.h"
+#include "support/TestTree.h"
+#include "ui/ErrorBox.h"
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QSettings>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <ostream>
+#include <memory>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& Text, std::ostream* Stream) { *Stream << '"' << Text.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace zindo::test {
+
+/// Writes a picture as a container under the tree's dat/ folder.
+inline void WriteDatPicture(TTestTree& Tree, const QString& Container, const QImage& Image, const char* Format,
+                            const QString& StoredName)
+{
+    const QString plain = Tree.Path(QStringLiteral("src/") + StoredName);
+    QDir().mkpath(QFileInfo(plain).path());
+    Image.save(plain, Format, 95);
+    const QString dest = Tree.Path(QStringLiteral("dat/") + Container);
+    QDir().mkpath(QFileInfo(dest).path());
+    EncodeFile(plain, dest);
+}
+
+/// A level picture: a grid of colour blocks, so every piece looks different.
+inline QImage LevelPicture(int W, int H, int Seed)
+{
+    QImage image(W, H, QImage::Format_RGB32);
+    QPainter painter(&image);
+    for (int y = 0; y < H; y += 20)
+        for (int x = 0; x < W; x += 20)
+            painter.fillRect(x, y, 20, 20, QColor((x * 7 + Seed * 40) % 256, (y * 5 + Seed * 20) % 256, (x + y) % 256));
+    return image;
+}
+
+/// A sprite on a magenta ground (the bottom-left pixel is the transparent colour).
+inline QImage Sprite(int W, int H, QColor Body)
+{
+    QImage image(W, H, QImage::Format_RGB32);
+    image.fill(QColor(255, 0, 255));
+    QPainter painter(&image);
+    painter.fillRect(W / 4, H / 4, W / 2, H / 2, Body);
+    return image;
+}
+
+/// A complete little game installation in a temporary tree: sprites,
+/// textures, the main-screen picture and one theme "Testland" of ten levels.
+inline void WriteGameData(TTestTree& Tree)
+{
+    WriteDatPicture(Tree, QStringLiteral("IBROOM.dat"), Sprite(60, 80, QColor(150, 90, 30)), "BMP", QStringLiteral("broom.bmp"));
+    for (int i = 0; i < 4; ++i)
+        WriteDatPicture(Tree, QStringLiteral("izn%1.dat").arg(i), Sprite(70, 60, QColor(90, 60 + i * 20, 40)), "BMP",
+                        QStringLiteral("zindo%1.bmp").arg(i));
+    QImage texture(600, 600, QImage::Format_RGB32);
+    texture.fill(QColor(120, 80, 40));
+    WriteDatPicture(Tree, QStringLiteral("IPBK.DAT"), texture, "JPEG", QStringLiteral("texture.jpg"));
+    QImage tile(32, 32, QImage::Format_RGB32);
+    tile.fill(QColor(40, 40, 40));
+    WriteDatPicture(Tree, QStringLiteral("ibk.dat"), tile, "BMP", QStringLiteral("wall.bmp"));
+    WriteDatPicture(Tree, QStringLiteral("iss.dat"), LevelPicture(1011, 600, 9), "JPEG", QStringLiteral("splash.jpg"));
+    for (int level = 1; level <= 10; ++level)
+        WriteDatPicture(Tree, QStringLiteral("puzz/Testland/IP%1").arg(level, 2, 10, QLatin1Char('0')) + QStringLiteral("01.dat"),
+                        LevelPicture(level % 2 ? 400 : 300, level % 2 ? 300 : 400, level), "JPEG",
+                        QStringLiteral("level%1.jpg").arg(level));
+}
+
+inline void WriteDisplayModeSetting(TTestTree& Tree, const QString& Value)
+{
+    QSettings settings(Tree.Path(QStringLiteral("var/config.ini")), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Display/DisplayMode"), Value);
+}
+
+/// Answers the next modal dialog that opens with Action (called with the
+/// dialog once it is the active modal widget).
+inline void WhenModalOpens(std::function<void(QWidget&)> Action)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, Action] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            Action(*modal);
+        }
+    });
+    timer->start();
+}
+
+/// The main window on a test installation, with a hand-driven clock and a
+/// seeded generator. Errors that would reach the error box are collected.
+class TWindowFixture {
+public:
+    explicit TWindowFixture(bool WriteSetting = true)
+    {
+        WriteGameData(Tree);
+        if (WriteSetting)
+            WriteDisplayModeSetting(Tree, QStringLiteral("window"));
+        SetErrorBoxHook([this](const QString& Text) { Errors.append(Text); });
+    }
+    ~TWindowFixture()
+    {
+        Form.reset();
+        SetErrorBoxHook({});
+    }
+
+    TForm1& Create()
+    {
+        TForm1::TOptions options;
+        options.Clock = &Clock;
+        options.Random = &Random;
+        options.RunIdleTimer = false;
+        Form = std::make_unique<TForm1>(std::move(options));
+        Form->FormCreate();
+        Form->show();
+        QApplication::setActiveWindow(Form.get());
+        return *Form;
+    }
+
+    /// Moves the clock on in 10 ms passes of the idle loop.
+    void Run(std::uint32_t Ms)
+    {
+        for (std::uint32_t t = 0; t < Ms; t += 10) {
+            Clock.Advance(10);
+            Form->IdlePass();
+        }
+    }
+
+    TTestTree Tree;
+    TManualClock Clock{50000000}; ///< well past the first feed interval, as a running system is
+    TRandomGenerator Random{12345};
+    std::unique_ptr<TForm1> Form;
+    QStringList Errors;
+};
+
+} // namespace zindo::test
