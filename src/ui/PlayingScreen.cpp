@@ -248,15 +248,18 @@ void TForm1::IdlePass()
 
 void TForm1::FlushRepaints(std::uint8_t Mask)
 {
+    // Every view due is marked, then the window is painted at once: the views
+    // are composed now, in this pass, and copied to the screen together.
     if (Mask & RepaintBoard)
-        DropPaintBox->repaint();
+        DropPaintBox->update();
     if (Mask & RepaintPot)
-        PotPaintBox->repaint();
+        PotPaintBox->update();
     if (Mask & RepaintBonus) {
-        CleanupBonusPaintBox->repaint();
-        JokerBonusPaintBox->repaint();
-        CheckBonusPaintBox->repaint();
+        CleanupBonusPaintBox->update();
+        JokerBonusPaintBox->update();
+        CheckBonusPaintBox->update();
     }
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
     UpdatePlayControls();
 }
 

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QSettings>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -126,6 +127,7 @@ public:
         Form->FormCreate();
         Form->show();
         QApplication::setActiveWindow(Form.get());
+        QTest::qWaitForWindowExposed(Form.get());
         return *Form;
     }
 

@@ -1,0 +1,98 @@
+// One idle pass of the playing screen that paints board, pot and bonus boxes
+// at level 10 with the zindo, the broom and a sparkle running.
+//   build/bench/ui/zindo_idle_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+#include "../../tests/ui/UiFixture.h"
+
+#include "game/Game.h"
+#include "ui/BoardPainter.h"
+#include "ui/PaintBox.h"
+
+#include <cstdio>
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+using namespace zindo;
+using namespace zindo::test;
+
+namespace {
+
+/// A window playing level 10 of the test theme with every animation running.
+struct TLevelTen {
+    TWindowFixture Fixture;
+    TForm1* Form = nullptr;
+
+    TLevelTen()
+    {
+        Form = &Fixture.Create();
+        TGame& game = Form->Session();
+        game.NewGame(QStringLiteral("Testland"), QStringLiteral("Bench"));
+        game.Record().Level = 10;
+        Form->StartLevelScreen();
+        Fixture.Run(30000); // fill the pot
+        KeepAnimating();
+    }
+
+    void KeepAnimating()
+    {
+        TPuzzleClass& puzzle = Form->Session().Puzzle();
+        if (!puzzle.ZindoRunning)
+            puzzle.StartZindoRun();
+        if (!puzzle.BroomActive)
+            puzzle.StartBroom();
+        if (!puzzle.SparkleActive())
+            puzzle.StartSparkle(200, 200);
+    }
+};
+
+void BM_IdlePassPaintingEverything(benchmark::State& state)
+{
+    TLevelTen level;
+    for (auto _ : state) {
+        level.Fixture.Clock.Advance(50); // one game step per pass
+        level.Form->PendingRepaint = RepaintAll;
+        level.Form->IdlePass();
+        state.PauseTiming();
+        level.KeepAnimating();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_IdlePassPaintingEverything)->Unit(benchmark::kMicrosecond);
+
+// Baseline: the idle pass when nothing is due (no step, no paint).
+void BM_IdlePassNothingDue(benchmark::State& state)
+{
+    TLevelTen level;
+    for (auto _ : state)
+        level.Form->IdlePass();
+}
+BENCHMARK(BM_IdlePassNothingDue)->Unit(benchmark::kMicrosecond);
+
+// The board view alone, for comparison with the whole pass.
+void BM_ComposeBoardView(benchmark::State& state)
+{
+    TLevelTen level;
+    TPuzzleClass& puzzle = level.Form->Session().Puzzle();
+    TRandomGenerator random(7);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ComposeBoardView(puzzle, puzzle.Picture.size(), QPoint(100, 100), random));
+        state.PauseTiming();
+        level.KeepAnimating();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ComposeBoardView)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Starts the real game under a virtual X server with a fresh var/ folder, as a
+# player would on a first start: answers the display question, waits for the
+# main window, takes a screenshot and closes the game.
+#   smoke_test.sh BUILD_DIR
+set -euo pipefail
+
+BUILD_DIR=$(cd "$1" && pwd)
+WORK=$(mktemp -d)
+trap 'kill "$GAME_PID" 2>/dev/null || true; rm -rf "$WORK"' EXIT
+GAME_PID=0
+
+mkdir -p "$WORK/bin" "$WORK/var"
+cp "$BUILD_DIR/bin/zindo-puzzle" "$WORK/bin/"
+ln -s "$BUILD_DIR/dat" "$WORK/dat"
+
+export QT_QPA_PLATFORM=xcb
+export SDL_AUDIODRIVER=disk
+export SDL_DISKAUDIOFILE="$WORK/sound.raw"
+
+find_window() { # name -> window id (the newest), or nothing
+  xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1
+}
+
+wait_for() { # command... ; retries for 20 s
+  for _ in $(seq 1 100); do
+    if "$@"; then return 0; fi
+    sleep 0.2
+  done
+  return 1
+}
+
+"$WORK/bin/zindo-puzzle" >"$WORK/game.log" 2>&1 &
+GAME_PID=$!
+
+# First start: the display question comes first (411 x 320, OK at 129,280).
+if ! wait_for test -n "$(find_window 'Zindo Puzzle')"; then
+  echo "FAIL: no window appeared"; cat "$WORK/game.log"; exit 1
+fi
+sleep 0.5
+FORM=$(find_window 'Zindo Puzzle')
+eval "$(xdotool getwindowgeometry --shell "$FORM")"
+if [ "$WIDTH" -ne 411 ] || [ "$HEIGHT" -ne 320 ]; then
+  echo "FAIL: expected the 411x320 start-up question first, got ${WIDTH}x${HEIGHT}"; exit 1
+fi
+xdotool mousemove --window "$FORM" 205 296 click 1
+
+# Full Screen is preselected: the main window fills the screen.
+main_window_up() {
+  local id; id=$(find_window 'Zindo Puzzle') || return 1
+  [ -n "$id" ] || return 1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  [ "$WIDTH" -ge 1011 ] && [ "$HEIGHT" -ge 694 ]
+}
+if ! wait_for main_window_up; then
+  echo "FAIL: the main window did not come up"; cat "$WORK/game.log"; exit 1
+fi
+sleep 1
+grep -q 'DisplayMode=fullscreen' "$WORK/var/config.ini" || { echo "FAIL: config.ini not written"; exit 1; }
+
+import -window root "$WORK/shot.png"
+COLOURS=$(convert "$WORK/shot.png" -format '%k' info:)
+if [ "$COLOURS" -lt 500 ]; then
+  echo "FAIL: the screen shows only $COLOURS colours: the main screen picture is missing"; exit 1
+fi
+if [ -n "${SMOKE_SHOT:-}" ]; then cp "$WORK/shot.png" "$SMOKE_SHOT"; fi
+
+kill -TERM "$GAME_PID"
+wait "$GAME_PID" 2>/dev/null || true
+GAME_PID=0
+echo "PASS: main window up (${WIDTH}x${HEIGHT}), $COLOURS colours on screen, config.ini written"
