@@ -1,0 +1,859 @@
+#include "PuzzleClass.h"
+
+#include "data/Clock.h"
+#include "data/DataContainer.h"
+#include "data/Paths.h"
+#include "data/QzError.h"
+#include "data/RandomGenerator.h"
+
+#include <QImageReader>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zindo {
+
+namespace {
+
+constexpr std::int32_t LevelPieceSizes[10] = {120, 120, 100, 100, 85, 85, 75, 75, 66, 66};
+
+/// Calendar days of Ms milliseconds.
+constexpr double Days(double Ms) { return Ms / MsPerDay; }
+
+/// Wrap-safe "tick A lies after tick B": the signed 32-bit difference, so that
+/// deadlines set just before the tick counter wraps still lie ahead.
+bool TickAfter(std::uint32_t A, std::uint32_t B)
+{
+    return static_cast<std::int32_t>(A - B) > 0;
+}
+
+std::int32_t RoundToInt(double Value)
+{
+    return static_cast<std::int32_t>(std::nearbyint(Value));
+}
+
+/// The background texture behind every level picture. It is always JPEG,
+/// whatever name the container stored.
+QImage LoadBackgroundTexture()
+{
+    const QString path = DecodeToTemp(ProgramRelativePath(QStringLiteral("../dat/IPBK.DAT")));
+    QImageReader reader(path, QByteArrayLiteral("jpeg"));
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+    QImage image = reader.read();
+    if (image.isNull())
+        throw EQzError(QStringLiteral("Cannot read picture \"%1\". %2").arg(path, reader.errorString()));
+    return image;
+}
+
+/// A sprite of the game's data folder (broom, zindo frames).
+TQzBitmap LoadSprite(const QString& Relative)
+{
+    return LoadTransparentBitmap(DecodeToTemp(ProgramRelativePath(Relative)));
+}
+
+} // namespace
+
+std::int32_t PieceSizeForLevel(std::int32_t Level)
+{
+    return LevelPieceSizes[std::clamp(Level, 1, 10) - 1];
+}
+
+TBoardLayout BoardLayoutFor(std::int32_t SourceWidth, std::int32_t SourceHeight, std::int32_t MaxSide,
+                            std::int32_t PieceSize)
+{
+    TBoardLayout layout;
+    const std::int32_t side = (MaxSide / PieceSize) * PieceSize;
+    const double aspect = SourceHeight > 0 ? double(SourceWidth) / double(SourceHeight) : 1.0;
+    // Rounding to nearest with halves to even (the default rounding mode).
+    if (SourceWidth > SourceHeight) {
+        layout.PictureWidth = side - 15;
+        layout.PictureHeight = RoundToInt(layout.PictureWidth / aspect);
+    } else {
+        layout.PictureHeight = side - 15;
+        layout.PictureWidth = RoundToInt(layout.PictureHeight * aspect);
+    }
+    layout.PictureWidth = std::max(layout.PictureWidth, 1);
+    layout.PictureHeight = std::max(layout.PictureHeight, 1);
+    // Whole pieces around the picture plus a margin of at least 15 pixels.
+    const auto ceiling = [](double x) { return static_cast<std::int32_t>(x + 0.999999999); };
+    layout.Width = PieceSize * ceiling(double(layout.PictureWidth + 15) / PieceSize);
+    layout.Height = PieceSize * ceiling(double(layout.PictureHeight + 15) / PieceSize);
+    layout.PictureLeft = RoundToInt(layout.Width / 2.0 - layout.PictureWidth / 2.0);
+    layout.PictureTop = RoundToInt(layout.Height / 2.0 - layout.PictureHeight / 2.0);
+    return layout;
+}
+
+TPuzzleClass::TPuzzleClass(TClock& AClock, TRandomGenerator& ARandom)
+    : Pot(AClock, ARandom), Clock(AClock), Generator(ARandom)
+{
+    BroomPicture = LoadSprite(QStringLiteral("../dat/IBROOM.dat"));
+    for (int i = 0; i < 4; ++i)
+        ZindoFrames[static_cast<std::size_t>(i)] = LoadSprite(QStringLiteral("../dat/izn%1.dat").arg(i));
+}
+
+TPuzzleClass::~TPuzzleClass() = default;
+
+// --- Loading -------------------------------------------------------------------
+
+QImage TPuzzleClass::ComposeBoardPicture(const QImage& Source, std::int32_t MaxSide, std::int32_t APieceSize) const
+{
+    const TBoardLayout layout = BoardLayoutFor(Source.width(), Source.height(), MaxSide, APieceSize);
+    const QImage scaled = Source.convertToFormat(QImage::Format_RGB32)
+                              .scaled(layout.PictureWidth, layout.PictureHeight, Qt::IgnoreAspectRatio,
+                                      Qt::SmoothTransformation);
+    const QImage texture = LoadBackgroundTexture();
+
+    QImage board(layout.Width, layout.Height, QImage::Format_RGB32);
+    board.fill(Qt::black);
+    {
+        QPainter painter(&board);
+        painter.drawImage(0, 0, texture);
+        painter.fillRect(layout.PictureLeft + 3, layout.PictureTop + 3, layout.PictureWidth, layout.PictureHeight,
+                         QColor(0x80, 0x80, 0x80));
+        painter.drawImage(layout.PictureLeft, layout.PictureTop, scaled);
+    }
+    return board.convertToFormat(QImage::Format_BGR888);
+}
+
+void TPuzzleClass::LoadPicture(const QString& FileName, std::int32_t ALevel)
+{
+    // Everything that can fail comes first, so that a picture that cannot be
+    // read leaves the puzzle as it was.
+    const std::int32_t size = PieceSizeForLevel(ALevel);
+    const QImage source = LoadPictureFile(FileName);
+    QImage picture = ComposeBoardPicture(source, MaxBoardSide, size);
+
+    Aborted = false;
+    PotFullSince = 0;
+    IdleSince = 0;
+    NextZindoRun = 0;
+    Finished = false;
+    Level = ALevel;
+
+    Pot.Clear();
+
+    Lives = 3;
+    Bonuses.fill(TBonusSlot());
+    Bonuses[bnJoker].Count = 2;
+    Bonuses[bnCheck].Count = 2;
+    Bonuses[bnCleanup].Count = 2;
+
+    // The pieces of the previous level go, and with them any piece still in
+    // hand: the hand must not point at a released piece, and the pre-placement
+    // below must be judged as plain drops.
+    FallingPieces.clear();
+    ClearBoard();
+    HeldPiece = nullptr;
+    HeldKind = pkPlain;
+    PieceList.clear();
+
+    PieceSize = size;
+    Picture = std::move(picture);
+
+    HintPicture = Picture.copy();
+    for (int y = 0; y < HintPicture.height(); ++y) {
+        std::uint8_t* line = HintPicture.scanLine(y);
+        for (int x = 0; x < HintPicture.width(); ++x)
+            ShiftPixelBytes(170, line + x * 3);
+    }
+
+    Columns = Picture.width() / PieceSize;
+    Rows = Picture.height() / PieceSize;
+
+    for (std::int32_t c = 0; c < Columns; ++c) {
+        for (std::int32_t r = 0; r < Rows; ++r) {
+            auto piece = std::make_unique<TPiece>();
+            piece->Column = c;
+            piece->Row = r;
+            piece->Size = PieceSize;
+            piece->SourceLeft = c * PieceSize;
+            piece->SourceTop = r * PieceSize;
+            piece->Place = plFree;
+            piece->Bitmap = Picture.copy(piece->SourceLeft, piece->SourceTop, PieceSize, PieceSize);
+            PieceList.push_back(std::move(piece));
+        }
+    }
+
+    const auto n = static_cast<std::uint32_t>(PieceList.size());
+    const std::int32_t target = RoundToInt(n * 20 / 100.0);
+    for (std::int32_t placed = 0; placed < target;) {
+        TPiece& piece = *PieceList[Generator.Random(n)];
+        if (piece.Place != plFree)
+            continue;
+        DropAt(piece, piece.Column, piece.Row);
+        ++placed;
+    }
+
+    Pot.PieceSize = PieceSize;
+    ZindoRunning = false;
+    State = stLoaded;
+    MarkBoardDirty();
+}
+
+// --- Rules of a level ----------------------------------------------------------------
+
+void TPuzzleClass::Start()
+{
+    const std::uint32_t now = Clock.TickCount();
+    PlayMs = 0;
+    SpeedFactor = 1.0;
+    SpeedChangeTime = 0;
+    Aborted = false;
+    PotFullSince = 0;
+    Bonuses[bnPreview].Active = true;
+    Bonuses[bnPreview].ActiveUntil = now + 10000;
+    NextZindoRun = now + 60000 + Generator.Random(120000);
+    if (State == stLoaded)
+        State = stPlaying;
+    // A step and a feed are due at once, so that the first Update steps and
+    // deals whatever the tick counter reads (ticks count from an arbitrary
+    // start, and may lie just above 0).
+    LastStepTime = now - 50;
+    LastFeedTime = now - FeedInterval();
+    Points.Reset();
+    Points.SetSpeedAllowance(static_cast<std::int32_t>(PieceList.size()) * 3000);
+    MarkBoardDirty();
+}
+
+void TPuzzleClass::Update()
+{
+    const std::uint32_t now = Clock.TickCount();
+    if (State == stPlaying) {
+        if (TickDiff(now, LastSecondTime) >= 1000) {
+            LastSecondTime = now;
+            PlayMs += 1000;
+        }
+        if (TickDiff(now, LastStepTime) >= 50) {
+            LastStepTime = now;
+            Step();
+        }
+        // The dealing speed relaxes toward 1 in steps of 1.1 every 10 s.
+        if (SpeedChangeTime != 0 && TickDiff(now, SpeedChangeTime) > 10000) {
+            if (SpeedFactor > 1)
+                SpeedFactor /= 1.1;
+            else if (SpeedFactor < 1)
+                SpeedFactor *= 1.1;
+            SpeedChangeTime = now;
+        }
+        if (TickDiff(now, LastFeedTime) >= FeedInterval() && Pot.HasRoom()) {
+            LastFeedTime = now;
+            FeedNow();
+        }
+    } else if (IsEndState(State) && Pot.Count() > 0) {
+        Pot.Clear();
+        ChangeNotify(RepaintPot);
+    }
+    if (State != LastReportedState)
+        ReportState(State);
+}
+
+void TPuzzleClass::Step()
+{
+    const std::uint32_t now = Clock.TickCount();
+
+    bool expired = false;
+    for (TBonusSlot& slot : Bonuses) {
+        if (slot.Active && TickAfter(now, slot.ActiveUntil)) {
+            slot.Active = false;
+            expired = true;
+        }
+    }
+    if (expired)
+        MarkBoardDirty();
+
+    StepFallingPieces();
+
+    if (TickAfter(now, NextZindoRun)) {
+        StartZindoRun();
+        NextZindoRun = now + 60000 + Generator.Random(120000);
+    }
+
+    StepZindo();
+    StepBroom();
+    StepSparkle();
+
+    Pot.Move(1.0);
+    ChangeNotify(RepaintPot);
+
+    if (TickDiff(now, LastPotCheckTime) > 1000) {
+        LastPotCheckTime = now;
+        CheckPot();
+    }
+
+    if (BoardDirty)
+        RenderBoard();
+}
+
+void TPuzzleClass::CheckPot()
+{
+    if (Pot.IsFull()) {
+        if (PotFullSince == 0)
+            PotFullSince = Clock.Now();
+        UpdateState();
+    } else {
+        PotFullSince = 0;
+    }
+    if (PotFullSince == 0) {
+        // Everything dealt and the pot quiet: the player is given a few
+        // seconds per pot entry to go on.
+        if (Pot.IsBusy() || FreePieceCount() > 0) {
+            IdleSince = 0;
+        } else {
+            if (IdleSince == 0)
+                IdleSince = Clock.Now();
+            UpdateState();
+        }
+    }
+}
+
+TPuzzleState TPuzzleClass::GetState()
+{
+    if (State != stPlaying)
+        return State;
+
+    TPuzzleState result = stPlaying;
+    const double now = Clock.Now();
+    if (Aborted) {
+        result = stAbandoned;
+    } else if (Lives <= 0) {
+        result = stNoLives;
+    } else if (PotFullSince != 0 && now - PotFullSince > Days(10000)) {
+        result = stTooSlow;
+        Points.Reset();
+    } else if (IdleSince != 0 && now - IdleSince > Days(5000.0 * (Pot.Count() + 1))) {
+        result = stTooSlow;
+        Points.Reset();
+    } else {
+        bool wrong = false;
+        for (std::int32_t c = 0; c < Columns; ++c) {
+            for (std::int32_t r = 0; r < Rows; ++r) {
+                const TPiece* piece = Cells[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)];
+                if (!piece)
+                    return stPlaying;
+                if (piece->Column != c || piece->Row != r)
+                    wrong = true;
+            }
+        }
+        if (wrong) {
+            result = stWrong;
+            Points.Reset();
+        } else {
+            result = stSolved;
+            Points.SetFinishTime(static_cast<std::int32_t>(PlayMs));
+        }
+    }
+    State = result;
+    Finished = true;
+    return result;
+}
+
+void TPuzzleClass::UpdateState()
+{
+    if (OnStateChange)
+        ReportState(GetState());
+}
+
+void TPuzzleClass::ReportState(TPuzzleState AState)
+{
+    LastReportedState = AState;
+    if (OnStateChange)
+        OnStateChange(*this, GetState());
+}
+
+std::uint32_t TPuzzleClass::FeedInterval() const
+{
+    const double numerator = 13000.0 - 200.0 * Level - double(PlayMs / 1000);
+    const double factor = SpeedFactor > 0 ? SpeedFactor : 1.0;
+    const double interval = std::nearbyint(numerator / factor);
+    return interval < 4000 ? 4000u : static_cast<std::uint32_t>(interval);
+}
+
+std::int32_t TPuzzleClass::BonusCount(std::uint8_t Slot)
+{
+    if (Slot >= BonusSlotCount || GetState() != stPlaying)
+        return 0;
+    const std::int32_t count = std::max(Bonuses[Slot].Count, 0);
+    return HeldPiece ? -count : count;
+}
+
+void TPuzzleClass::UseBonus(std::uint8_t Slot, std::int32_t DurationMs)
+{
+    if (BonusCount(Slot) < 1)
+        return;
+    TBonusSlot& slot = Bonuses[Slot];
+    switch (Slot) {
+    case bnCheck:
+        slot.Active = true;
+        slot.ActiveUntil = Clock.TickCount() + static_cast<std::uint32_t>(DurationMs);
+        --slot.Count;
+        MarkBoardDirty();
+        ChangeNotify(RepaintBoard);
+        break;
+    case bnJoker:
+        if (Pot.Count() > 0 && !HeldPiece) {
+            TakeFromPot(static_cast<std::int32_t>(Generator.Random(static_cast<std::uint32_t>(Pot.Count()))));
+            if (HeldPiece) {
+                HeldKind = pkAutoDrop;
+                const QPoint origin = CellOrigin(HeldPiece->Column, HeldPiece->Row);
+                StartSparkle(origin.x() + 25, origin.y() + 25);
+                if (DropAt(*HeldPiece, HeldPiece->Column, HeldPiece->Row))
+                    HeldPiece = nullptr;
+                DoEffect(EffectMagic);
+            }
+            --slot.Count;
+        }
+        break;
+    case bnCleanup:
+        if (!HeldPiece) {
+            CleanUp();
+            --slot.Count;
+        }
+        break;
+    default:
+        break;
+    }
+    ChangeNotify(RepaintAll);
+    UpdateState();
+}
+
+bool TPuzzleClass::BonusActive(std::uint8_t Slot) const
+{
+    return Slot < BonusSlotCount && Bonuses[Slot].Active;
+}
+
+void TPuzzleClass::RewardRisk()
+{
+    ++Bonuses[Generator.Random(3)].Count;
+}
+
+void TPuzzleClass::PunishRisk()
+{
+    if (Bonuses[bnJoker].Count > 0 || Bonuses[bnCheck].Count > 0 || Bonuses[bnCleanup].Count > 0) {
+        for (;;) {
+            TBonusSlot& slot = Bonuses[Generator.Random(3)];
+            if (slot.Count > 0) {
+                --slot.Count;
+                return;
+            }
+        }
+    }
+    --Lives;
+}
+
+void TPuzzleClass::Pause()
+{
+    const std::uint32_t now = Clock.TickCount();
+    PausedFeedElapsed = static_cast<std::int32_t>(now - LastFeedTime);
+    PausedZindoRemaining = static_cast<std::int32_t>(NextZindoRun - now);
+    if (State == stPlaying)
+        State = stPaused;
+    DoEffect(EffectPause);
+    ChangeNotify(RepaintAll);
+}
+
+void TPuzzleClass::Resume()
+{
+    const std::uint32_t now = Clock.TickCount();
+    if (State == stPaused)
+        State = stPlaying;
+    LastFeedTime = now - static_cast<std::uint32_t>(PausedFeedElapsed);
+    NextZindoRun = now + static_cast<std::uint32_t>(PausedZindoRemaining);
+    DoEffect(EffectPause);
+    ChangeNotify(RepaintAll);
+}
+
+void TPuzzleClass::Abort()
+{
+    Aborted = true;
+    UpdateState();
+}
+
+// --- Play operations -------------------------------------------------------------------
+
+void TPuzzleClass::TakeFromPot(std::int32_t Index)
+{
+    const TPuzzleState state = GetState();
+    if (state != stLoaded && state != stPlaying)
+        return;
+    if (HeldPiece) {
+        HeldPiece->Place = plFree;
+        HeldPiece = nullptr;
+    }
+    if (Index >= 0 && Index < Pot.Count()) {
+        HeldKind = Pot.Entry(Index).Kind;
+        HeldPiece = Pot.Take(Index);
+        if (HeldKind == pkDeath)
+            DoEffect(EffectRisk);
+    }
+    ChangeNotify(RepaintAll);
+}
+
+bool TPuzzleClass::DropHeldPiece(std::int32_t Column, std::int32_t Row)
+{
+    if (!HeldPiece)
+        return false;
+    const bool result = DropAt(*HeldPiece, Column, Row);
+    if (result)
+        HeldPiece = nullptr;
+    if (Pot.Count() == 0)
+        FeedNow();
+    return result;
+}
+
+bool TPuzzleClass::DropAt(TPiece& Piece, std::int32_t Column, std::int32_t Row)
+{
+    bool result = false;
+    if (InGrid(Column, Row)) {
+        const bool right = Column == Piece.Column && Row == Piece.Row;
+        if (HeldKind == pkAutoDrop) {
+            // Lands on its own cell whatever cell was asked for; uncounted.
+            RemoveAt(Piece.Column, Piece.Row);
+            PutAt(Piece, Piece.Column, Piece.Row);
+            HeldKind = pkPlain;
+            result = true;
+        } else {
+            if (HeldKind == pkChangeDrop)
+                RemoveAt(Column, Row);
+            TPiece*& cell = Cells[static_cast<std::size_t>(Column)][static_cast<std::size_t>(Row)];
+            if (!cell) {
+                cell = &Piece;
+                Piece.Place = plOnBoard;
+                if (right)
+                    Points.AddCorrect(1);
+                else
+                    Points.AddWrong(1);
+                if (HeldKind == pkDeath) {
+                    if (right) {
+                        DoEffect(EffectRiskWon);
+                        Points.AddRisksWon(1);
+                        RewardRisk();
+                    } else {
+                        // The raid comes first so that the last effect heard
+                        // is the lost risk.
+                        StartZindoRun();
+                        DoEffect(EffectRiskLost);
+                        PunishRisk();
+                    }
+                }
+                HeldKind = pkPlain;
+                result = true;
+            }
+        }
+    }
+    MarkBoardDirty();
+    ChangeNotify(RepaintAll);
+    return result;
+}
+
+bool TPuzzleClass::PutAt(TPiece& Piece, std::int32_t Column, std::int32_t Row)
+{
+    bool result = false;
+    if (InGrid(Column, Row)) {
+        TPiece*& cell = Cells[static_cast<std::size_t>(Column)][static_cast<std::size_t>(Row)];
+        if (!cell) {
+            cell = &Piece;
+            Piece.Place = plOnBoard;
+            result = true;
+        }
+    }
+    MarkBoardDirty();
+    ChangeNotify(RepaintBoard);
+    return result;
+}
+
+void TPuzzleClass::PickUpAt(std::int32_t Column, std::int32_t Row)
+{
+    if (GetState() != stPlaying || !InGrid(Column, Row))
+        return;
+    if (HeldPiece) {
+        // Never two pieces in hand: one already held goes back to the pool.
+        HeldPiece->Place = plFree;
+        HeldPiece = nullptr;
+    }
+    TPiece*& cell = Cells[static_cast<std::size_t>(Column)][static_cast<std::size_t>(Row)];
+    if (!cell)
+        return;
+    Points.AddCorrect(-1);
+    HeldPiece = cell;
+    HeldPiece->Place = plInHand;
+    cell = nullptr;
+    MarkBoardDirty();
+    // Second thoughts cost time: the pieces come faster for a while.
+    SpeedChangeTime = Clock.TickCount();
+    SpeedFactor *= 1.25;
+}
+
+void TPuzzleClass::RemoveAt(std::int32_t Column, std::int32_t Row)
+{
+    TPiece* piece = CellPiece(Column, Row);
+    if (piece) {
+        FallingPieces.emplace_back(piece->Bitmap, Column * PieceSize, Row * PieceSize);
+        piece->Place = plFree;
+        Cells[static_cast<std::size_t>(Column)][static_cast<std::size_t>(Row)] = nullptr;
+    }
+    MarkBoardDirty();
+    ChangeNotify(RepaintBoard);
+}
+
+void TPuzzleClass::CleanUp()
+{
+    StartBroom();
+    for (std::int32_t c = 0; c < MaxCells; ++c)
+        for (std::int32_t r = 0; r < MaxCells; ++r)
+            if (IsWrongAt(c, r))
+                RemoveAt(c, r);
+    MarkBoardDirty();
+    ChangeNotify(RepaintBoard);
+}
+
+void TPuzzleClass::Solve()
+{
+    // A piece in hand goes on the board with all the others; the hand must
+    // not keep pointing at it, nor its kind judge the drops.
+    HeldPiece = nullptr;
+    HeldKind = pkPlain;
+    Pot.Clear();
+    for (std::int32_t c = 0; c < MaxCells; ++c)
+        for (std::int32_t r = 0; r < MaxCells; ++r)
+            if (Cells[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)])
+                RemoveAt(c, r);
+    for (const auto& piece : PieceList)
+        DropAt(*piece, piece->Column, piece->Row);
+    MarkBoardDirty();
+    ChangeNotify(RepaintAll);
+    GetState();
+}
+
+void TPuzzleClass::FeedRandomPiece()
+{
+    if (FreePieceCount() > 0) {
+        const auto n = static_cast<std::uint32_t>(PieceList.size());
+        for (;;) {
+            TPiece& piece = *PieceList[Generator.Random(n)];
+            if (piece.Place == plFree) {
+                Pot.Add(piece);
+                break;
+            }
+        }
+    }
+    UpdateState();
+}
+
+void TPuzzleClass::FeedNow()
+{
+    if (Finished)
+        return;
+    LastFeedTime = Clock.TickCount();
+    FeedRandomPiece();
+}
+
+std::int32_t TPuzzleClass::FreePieceCount() const
+{
+    return static_cast<std::int32_t>(std::count_if(PieceList.begin(), PieceList.end(),
+                                                   [](const auto& piece) { return piece->Place == plFree; }));
+}
+
+// --- Animations -------------------------------------------------------------------
+
+void TPuzzleClass::StepFallingPieces()
+{
+    if (FallingPieces.empty())
+        return;
+    for (TRemovingPiece& piece : FallingPieces)
+        piece.Y += 27;
+    const std::int32_t bottom = Picture.height();
+    std::erase_if(FallingPieces, [bottom](const TRemovingPiece& piece) { return piece.Y > bottom; });
+    ChangeNotify(RepaintBoard);
+}
+
+void TPuzzleClass::StepZindo()
+{
+    if (!ZindoRunning)
+        return;
+    ZindoX += 5;
+    ZindoFrame = ZindoFrame >= 3 ? 0 : ZindoFrame + 1;
+    std::int32_t c = 0;
+    std::int32_t r = 0;
+    CellAt(ZindoX, ZindoY + ZindoFrames[0].Height(), c, r);
+    if (c >= 0 && r >= 0 && c < Columns && r < Rows) {
+        // A cell is tried once each time the zindo enters it: one in two
+        // pieces under its feet fall off.
+        if ((c != ZindoLastColumn || r != ZindoLastRow) && CellPiece(c, r)) {
+            if (Generator.Random(2147483647) % 2 == 0)
+                RemoveAt(c, r);
+        }
+        ZindoLastColumn = c;
+        ZindoLastRow = r;
+    }
+    ChangeNotify(RepaintBoard);
+}
+
+void TPuzzleClass::StepBroom()
+{
+    if (!BroomActive)
+        return;
+    BroomX += 25;
+    BroomY -= 50;
+    if (BroomY < 100) {
+        BroomY = Picture.height();
+        BroomX += 150;
+        if (BroomX > Picture.width())
+            BroomActive = false;
+    }
+    ChangeNotify(RepaintBoard);
+}
+
+void TPuzzleClass::StepSparkle()
+{
+    if (SparkleSteps < 0)
+        return;
+    ++SparkleSteps;
+    if (SparkleSteps > 60)
+        SparkleSteps = -1;
+    ChangeNotify(RepaintBoard);
+}
+
+void TPuzzleClass::StartZindoRun()
+{
+    if (ZindoRunning)
+        return;
+    DoEffect(EffectRisk);
+    ZindoRunning = true;
+    ZindoX = -ZindoFrames[0].Width();
+    const std::int32_t room = std::max(Picture.height() - ZindoFrames[0].Height(), 0);
+    ZindoY = static_cast<std::int32_t>(Generator.Random(static_cast<std::uint32_t>(room)));
+    CellAt(ZindoX, ZindoY, ZindoLastColumn, ZindoLastRow);
+}
+
+void TPuzzleClass::StartBroom()
+{
+    BroomActive = true;
+    BroomX = 0;
+    BroomY = Picture.height();
+    ChangeNotify(RepaintBoard);
+}
+
+void TPuzzleClass::StartSparkle(std::int32_t X, std::int32_t Y)
+{
+    SparkleX = X;
+    SparkleY = Y;
+    SparkleSteps = 1;
+}
+
+void TPuzzleClass::MarkBoardDirty()
+{
+    BoardDirty = true;
+    ChangeNotify(RepaintBoard);
+}
+
+void TPuzzleClass::DoEffect(std::int32_t Code)
+{
+    if (OnEffect)
+        OnEffect(*this, Code);
+}
+
+// --- Queries -------------------------------------------------------------------
+
+const QImage& TPuzzleClass::GetBoardBitmap()
+{
+    if (BoardDirty)
+        RenderBoard();
+    return BoardBitmap;
+}
+
+void TPuzzleClass::RenderBoard()
+{
+    BoardDirty = false;
+    const std::int32_t s = PieceSize;
+    BoardBitmap = QImage(std::max(Columns * s, 1), std::max(Rows * s, 1), QImage::Format_BGR888);
+    BoardBitmap.fill(Qt::white);
+    {
+        QPainter painter(&BoardBitmap);
+        if (BonusActive(bnPreview))
+            painter.drawImage(0, 0, HintPicture);
+        painter.setPen(QPen(Qt::black, 0));
+        for (std::int32_t k = 0; k <= Columns; ++k)
+            painter.drawLine(k * s, 0, k * s, Rows * s);
+        for (std::int32_t k = 0; k <= Rows; ++k)
+            painter.drawLine(0, k * s, Columns * s, k * s);
+        for (std::int32_t c = 0; c < Columns; ++c)
+            for (std::int32_t r = 0; r < Rows; ++r)
+                if (const TPiece* piece = Cells[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)])
+                    painter.drawImage(c * s, r * s, piece->Bitmap);
+        if (BonusActive(bnCheck)) {
+            painter.setPen(QPen(QColor(255, 0, 0), 0));
+            for (std::int32_t c = 0; c < Columns; ++c)
+                for (std::int32_t r = 0; r < Rows; ++r)
+                    if (IsWrongAt(c, r)) {
+                        painter.drawLine(c * s, r * s, (c + 1) * s, (r + 1) * s);
+                        painter.drawLine((c + 1) * s, r * s, c * s, (r + 1) * s);
+                    }
+        }
+    }
+    ChangeNotify(RepaintBoard);
+}
+
+void TPuzzleClass::CellAt(std::int32_t X, std::int32_t Y, std::int32_t& Column, std::int32_t& Row) const
+{
+    // Integer division truncates toward zero: -s < X < 0 still gives column 0.
+    Column = X / PieceSize;
+    Row = Y / PieceSize;
+    if (Column >= Columns)
+        Column = -1;
+    if (Row >= Rows)
+        Row = -1;
+}
+
+QPoint TPuzzleClass::CellOrigin(std::int32_t Column, std::int32_t Row) const
+{
+    return QPoint(Column * PieceSize, Row * PieceSize);
+}
+
+QPoint TPuzzleClass::ZindoPosition()
+{
+    const QPoint result(ZindoX, ZindoY);
+    if (ZindoX > Picture.width())
+        ZindoRunning = false;
+    return result;
+}
+
+const TQzBitmap& TPuzzleClass::ZindoFrameBitmap() const
+{
+    return ZindoFrames[static_cast<std::size_t>(std::clamp(ZindoFrame, 0, 3))];
+}
+
+TPiece* TPuzzleClass::CellPiece(std::int32_t Column, std::int32_t Row) const
+{
+    if (Column < 0 || Row < 0 || Column >= MaxCells || Row >= MaxCells)
+        return nullptr;
+    return Cells[static_cast<std::size_t>(Column)][static_cast<std::size_t>(Row)];
+}
+
+// --- Helpers ---------------------------------------------------------------------
+
+void TPuzzleClass::ChangeNotify(std::uint8_t Parts)
+{
+    if (OnChange)
+        OnChange(*this, Parts);
+}
+
+bool TPuzzleClass::InGrid(std::int32_t Column, std::int32_t Row) const
+{
+    return Column >= 0 && Column < Columns && Row >= 0 && Row < Rows;
+}
+
+bool TPuzzleClass::IsWrongAt(std::int32_t Column, std::int32_t Row) const
+{
+    const TPiece* piece = CellPiece(Column, Row);
+    return piece && (piece->Column != Column || piece->Row != Row);
+}
+
+void TPuzzleClass::ClearBoard()
+{
+    for (auto& column : Cells)
+        column.fill(nullptr);
+}
+
+} // namespace zindo

@@ -1,0 +1,230 @@
+// Timing of a level: the first update, timed feeding and its interval, the
+// dealing speed, the two ways of being too slow, pause and resume, and the
+// wrap of the tick counter.
+#include "GameTestTree.h"
+
+using namespace zindo;
+using namespace zindo::test;
+
+namespace {
+
+class LevelTiming : public TGameFixture {
+protected:
+    LevelTiming()
+    {
+        Tree.AddTheme(QStringLiteral("Clocks"), 1);
+        Game->NewGame(QStringLiteral("Clocks"), QStringLiteral("Cleo"));
+    }
+
+    /// Ticks in 10 ms passes until Condition holds; the ms it took, or -1
+    /// after Limit ms.
+    template <typename TCondition>
+    int RunUntil(TCondition Condition, int Limit = 120000)
+    {
+        for (int t = 0; t <= Limit; t += 10) {
+            if (Condition())
+                return t;
+            Clock.Advance(10);
+            Game->Tick();
+        }
+        return -1;
+    }
+};
+
+} // namespace
+
+TEST_F(LevelTiming, FeedIntervalExamples)
+{
+    TPuzzleClass& puzzle = Puzzle();
+    puzzle.Level = 1;
+    puzzle.PlayMs = 0;
+    puzzle.SpeedFactor = 1.0;
+    EXPECT_EQ(puzzle.FeedInterval(), 12800u);
+    puzzle.Level = 10;
+    puzzle.PlayMs = 300000;
+    EXPECT_EQ(puzzle.FeedInterval(), 10700u);
+    puzzle.SpeedFactor = 1.25;
+    EXPECT_EQ(puzzle.FeedInterval(), 8560u);
+    puzzle.PlayMs = 20000000; // the numerator falls below zero
+    EXPECT_EQ(puzzle.FeedInterval(), 4000u);
+}
+
+TEST_F(LevelTiming, FirstUpdateDealsAndStepsAtOnce)
+{
+    Game->StartLevel();
+    EXPECT_EQ(States, std::vector<std::uint8_t>{stPlaying});
+    EXPECT_EQ(Puzzle().Pot.Count(), 0);
+    EXPECT_TRUE(Puzzle().BonusActive(bnPreview));
+    Clock.Advance(1);
+    Game->Tick();
+    EXPECT_EQ(Puzzle().Pot.Count(), 1);
+    EXPECT_EQ(Puzzle().LastStepTime, Clock.TickCount());
+    EXPECT_EQ(Puzzle().PlayMs, 1000u);
+}
+
+TEST_F(LevelTiming, PiecesAreDealtAtTheFeedInterval)
+{
+    Game->StartLevel();
+    Clock.Advance(1);
+    Game->Tick();
+    const std::uint32_t firstFeed = Clock.TickCount();
+    const int waited = RunUntil([&] { return Puzzle().Pot.Count() == 2; });
+    // 13000 - 200 x level 1 - 13 seconds of play = 12787 ms, met at the next 10 ms pass.
+    EXPECT_EQ(Puzzle().PlayMs, 13000u);
+    EXPECT_EQ(Puzzle().FeedInterval(), 12787u);
+    EXPECT_EQ(Clock.TickCount() - firstFeed, 12790u) << "waited " << waited;
+}
+
+TEST_F(LevelTiming, PickUpSpeedsDealingUpThenRelaxes)
+{
+    Game->StartLevel();
+    ASSERT_TRUE(WaitForPotEntry(*Game, Clock));
+    TPuzzleClass& puzzle = Puzzle();
+    puzzle.TakeFromPot(0);
+    const TPiece* piece = puzzle.HeldPiece;
+    puzzle.DropHeldPiece(piece->Column, piece->Row);
+    puzzle.PickUpAt(piece->Column, piece->Row);
+    EXPECT_DOUBLE_EQ(puzzle.SpeedFactor, 1.25);
+    Play(*Game, Clock, 10000);
+    EXPECT_DOUBLE_EQ(puzzle.SpeedFactor, 1.25);
+    Play(*Game, Clock, 20);
+    EXPECT_DOUBLE_EQ(puzzle.SpeedFactor, 1.25 / 1.1);
+    Play(*Game, Clock, 10010);
+    EXPECT_DOUBLE_EQ(puzzle.SpeedFactor, 1.25 / 1.1 / 1.1);
+}
+
+TEST_F(LevelTiming, FullPotForTenSecondsIsTooSlow)
+{
+    Game->StartLevel();
+    // Nobody takes anything: three entries fill a 400-pixel pot of 120-pixel pieces.
+    ASSERT_GE(RunUntil([&] { return Puzzle().PotFullSince != 0; }), 0);
+    EXPECT_TRUE(Puzzle().TimeRunningOut());
+    EXPECT_EQ(Puzzle().Pot.Count(), 3);
+    Play(*Game, Clock, 9900);
+    EXPECT_EQ(Puzzle().State, stPlaying);
+    Play(*Game, Clock, 1200);
+    EXPECT_EQ(Puzzle().State, stTooSlow);
+    EXPECT_EQ(States.back(), stTooSlow);
+    EXPECT_EQ(Puzzle().Points.Correct, 0);
+    Game->Tick();
+    EXPECT_EQ(Puzzle().Pot.Count(), 0) << "an ended level's pot is emptied";
+}
+
+TEST_F(LevelTiming, HoldingTheLastPieceTooLongIsTooSlow)
+{
+    Game->StartLevel();
+    TPuzzleClass& puzzle = Puzzle();
+    // Everything but one piece goes to its place; the last stays in hand.
+    for (;;) {
+        ASSERT_TRUE(WaitForPotEntry(*Game, Clock));
+        puzzle.TakeFromPot(0);
+        if (puzzle.FreePieceCount() == 0 && puzzle.Pot.Count() == 0)
+            break;
+        const TPiece* piece = puzzle.HeldPiece;
+        puzzle.DropHeldPiece(piece->Column, piece->Row);
+    }
+    ASSERT_NE(puzzle.HeldPiece, nullptr);
+
+    const std::uint32_t taken = Clock.TickCount();
+    Play(*Game, Clock, 7000);
+    EXPECT_EQ(puzzle.State, stPlaying) << "2 s of quiet plus 5 s have not passed";
+    EXPECT_NE(puzzle.IdleSince, 0.0);
+    const int more = RunUntil([&] { return puzzle.State != stPlaying; });
+    EXPECT_EQ(puzzle.State, stTooSlow);
+    EXPECT_LE(Clock.TickCount() - taken, 9200u) << more;
+}
+
+TEST_F(LevelTiming, IdleLimitGrowsWithThePotEntries)
+{
+    Game->StartLevel();
+    TPuzzleClass& puzzle = Puzzle();
+    puzzle.Pot.Length = 493; // four entries fill it, three do not
+    while (puzzle.FreePieceCount() + puzzle.Pot.Count() > 4) {
+        ASSERT_TRUE(WaitForPotEntry(*Game, Clock));
+        puzzle.TakeFromPot(0);
+        const TPiece* piece = puzzle.HeldPiece;
+        puzzle.DropHeldPiece(piece->Column, piece->Row);
+    }
+    ASSERT_GE(RunUntil([&] { return puzzle.FreePieceCount() == 0; }), 0);
+    puzzle.TakeFromPot(0);
+    ASSERT_EQ(puzzle.Pot.Count(), 3);
+
+    ASSERT_GE(RunUntil([&] { return puzzle.IdleSince != 0; }), 0);
+    EXPECT_EQ(puzzle.PotFullSince, 0.0);
+    const std::uint32_t idleFrom = Clock.TickCount();
+    Play(*Game, Clock, 19800);
+    EXPECT_EQ(puzzle.State, stPlaying);
+    RunUntil([&] { return puzzle.State != stPlaying; }, 3000);
+    EXPECT_EQ(puzzle.State, stTooSlow);
+    EXPECT_LE(Clock.TickCount() - idleFrom, 21100u);
+}
+
+TEST_F(LevelTiming, PauseKeepsFeedAndRaidTimersButNotBonusExpiry)
+{
+    Game->StartLevel();
+    Play(*Game, Clock, 1000);
+    TPuzzleClass& puzzle = Puzzle();
+    puzzle.UseBonus(bnCheck, 5000);
+    EXPECT_TRUE(puzzle.BonusActive(bnCheck));
+    Play(*Game, Clock, 1000);
+    const std::uint32_t sinceFeed = Clock.TickCount() - puzzle.LastFeedTime;
+    const std::uint32_t toRaid = puzzle.NextZindoRun - Clock.TickCount();
+    const std::uint32_t playMs = puzzle.PlayMs;
+    Effects.clear();
+
+    Game->Pause();
+    EXPECT_EQ(puzzle.State, stPaused);
+    Play(*Game, Clock, 8000); // the check would have ended 4 s before the resume
+    EXPECT_EQ(puzzle.PlayMs, playMs);
+    EXPECT_EQ(Puzzle().Pot.Count(), 1) << "nothing is dealt while paused";
+    Game->Resume();
+    EXPECT_EQ(puzzle.State, stPlaying);
+    EXPECT_EQ(Clock.TickCount() - puzzle.LastFeedTime, sinceFeed);
+    EXPECT_EQ(puzzle.NextZindoRun - Clock.TickCount(), toRaid);
+    EXPECT_EQ(Effects, (std::vector<std::int32_t>{EffectPause, EffectPause}));
+
+    Clock.Advance(10);
+    Game->Tick();
+    EXPECT_FALSE(puzzle.BonusActive(bnCheck));
+    EXPECT_FALSE(puzzle.BonusActive(bnPreview));
+    EXPECT_EQ(puzzle.PlayMs, playMs + 1000) << "one second is added by the first update after the pause";
+}
+
+TEST_F(LevelTiming, AbortWhilePausedCountsAfterResume)
+{
+    Game->StartLevel();
+    Game->Pause();
+    Game->Abort();
+    EXPECT_EQ(Puzzle().State, stPaused);
+    Game->Resume();
+    Game->UpdateState();
+    EXPECT_EQ(Puzzle().State, stAbandoned);
+}
+
+TEST_F(LevelTiming, DeadlinesSurviveTheTickWrap)
+{
+    Clock.SetTick(0xFFFFFFFFu - 3000u);
+    Game->StartLevel();
+    Play(*Game, Clock, 500);
+    EXPECT_TRUE(Puzzle().BonusActive(bnPreview)) << "the preview runs its 10 s across the wrap";
+    EXPECT_FALSE(Puzzle().ZindoRunning) << "the first raid is a minute away";
+    Play(*Game, Clock, 9000);
+    EXPECT_TRUE(Puzzle().BonusActive(bnPreview));
+    Play(*Game, Clock, 1000);
+    EXPECT_FALSE(Puzzle().BonusActive(bnPreview));
+    EXPECT_LT(Clock.TickCount(), 10000u);
+}
+
+TEST_F(LevelTiming, RaidComesOnSchedule)
+{
+    Game->StartLevel();
+    const std::uint32_t due = Puzzle().NextZindoRun - Clock.TickCount();
+    EXPECT_GE(due, 60000u);
+    EXPECT_LT(due, 180000u);
+    TPuzzleClass& puzzle = Puzzle();
+    puzzle.Pot.Length = 100000; // room enough that the level does not end too slow meanwhile
+    const int waited = RunUntil([&] { return puzzle.ZindoRunning; }, 190000);
+    EXPECT_GE(waited, static_cast<int>(due));
+    EXPECT_LE(waited, static_cast<int>(due) + 60);
+    EXPECT_EQ(Effects.back(), EffectRisk);
+}

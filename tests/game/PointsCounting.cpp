@@ -1,0 +1,65 @@
+// The points of one level: formulas, speed bonus edges and the row texts.
+#include "game/PuzzlePointsCounter.h"
+
+#include <gtest/gtest.h>
+
+using namespace zindo;
+
+TEST(PointsCounting, WorkedExampleGives4628)
+{
+    // 36 pieces, 29 set by the player, one risk won, solved after 60 s.
+    TPuzzlePointsCounter points;
+    points.SetSpeedAllowance(36 * 3000);
+    points.AddCorrect(29);
+    points.AddRisksWon(1);
+    points.SetFinishTime(60000);
+    EXPECT_EQ(points.BasePoints(), 1000);
+    EXPECT_EQ(points.RiskPoints(), 200);
+    EXPECT_EQ(points.CorrectPoints(), 2900);
+    EXPECT_EQ(points.SpeedPoints(), 528);
+    EXPECT_EQ(points.WrongPoints(), 0);
+    EXPECT_EQ(points.TotalPoints(), 4628);
+}
+
+TEST(PointsCounting, SpeedBonusCountsWholeSecondsLeft)
+{
+    TPuzzlePointsCounter points;
+    points.SetSpeedAllowance(60000);
+    points.SetFinishTime(60000);
+    EXPECT_EQ(points.SpeedPoints(), 0);
+    points.SetFinishTime(61000);
+    EXPECT_EQ(points.SpeedPoints(), 0);
+    points.SetFinishTime(59000);
+    EXPECT_EQ(points.SpeedPoints(), 11);
+    points.SetFinishTime(58500);
+    EXPECT_EQ(points.SpeedPoints(), 11);
+    points.SetSpeedAllowance(0);
+    points.SetFinishTime(0);
+    EXPECT_EQ(points.SpeedPoints(), 0);
+    EXPECT_EQ(points.SpeedText(), QString());
+}
+
+TEST(PointsCounting, NegativeSumGivesZero)
+{
+    TPuzzlePointsCounter points;
+    points.AddWrong(11);
+    EXPECT_EQ(points.WrongPoints(), -1100);
+    EXPECT_EQ(points.TotalPoints(), 0);
+    points.Reset();
+    points.AddWrong(9);
+    EXPECT_EQ(points.TotalPoints(), 100);
+}
+
+TEST(PointsCounting, RowTextsCarryTheCounts)
+{
+    TPuzzlePointsCounter points;
+    points.AddWrong(2);
+    points.AddCorrect(12);
+    points.SetSpeedAllowance(3000);
+    EXPECT_EQ(points.BaseText(), QStringLiteral("Level sucessfully completed"));
+    EXPECT_EQ(points.RiskText(), QStringLiteral("0 Zindo risk taken"));
+    EXPECT_EQ(points.CorrectText(), QStringLiteral("12 pieces set correctly"));
+    EXPECT_EQ(points.SpeedText(), QStringLiteral("Speed Bonus"));
+    EXPECT_EQ(points.WrongText(), QStringLiteral("2 pieces set incorrectly"));
+    EXPECT_EQ(points.WrongPoints(), -200);
+}

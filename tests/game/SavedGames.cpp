@@ -1,0 +1,200 @@
+// Saving and loading games: the 232-byte layout, names and where files go,
+// continuing at the right level, and bad files or names that change nothing.
+#include "GameTestTree.h"
+
+#include "data/QzError.h"
+
+#include <QtEndian>
+
+using namespace zindo;
+using namespace zindo::test;
+
+namespace {
+
+class SavedGames : public TGameFixture {
+protected:
+    SavedGames()
+    {
+        Tree.AddTheme(QStringLiteral("Sea"), 3);
+        Game->NewGame(QStringLiteral("Sea"), QStringLiteral("Finn"));
+        Game->StartLevel();
+    }
+
+    QString SavedPath(const QString& File) const { return Tree.Path(QStringLiteral("var/saved/") + File); }
+
+    static std::int32_t IntAt(const QByteArray& Bytes, int Offset)
+    {
+        return qFromLittleEndian<std::int32_t>(Bytes.constData() + Offset);
+    }
+
+    /// Expects EQzError whose message contains Text.
+    template <typename TAction>
+    void ExpectError(TAction Action, const QString& Text)
+    {
+        try {
+            Action();
+            ADD_FAILURE() << "no error, expected " << Text.toStdString();
+        } catch (const EQzError& error) {
+            EXPECT_TRUE(error.Message().contains(Text)) << error.Message().toStdString();
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(SavedGames, FileHoldsTheRecordByteForByte)
+{
+    SolveByHand(*Game, Clock);
+    ASSERT_EQ(Puzzle().State, stSolved);
+    const int score = Game->GetScore();
+    Game->Record().Version = 7; // set again by the save
+    Game->SaveGame(QStringLiteral("first"));
+
+    const QByteArray bytes = TTestTree::Read(SavedPath(QStringLiteral("first.PGM")));
+    ASSERT_EQ(bytes.size(), 232);
+    EXPECT_EQ(IntAt(bytes, 0), 256);
+    EXPECT_EQ(IntAt(bytes, 4), 1);
+    EXPECT_EQ(IntAt(bytes, 8), 1);  // Level
+    EXPECT_EQ(IntAt(bytes, 12), 0);
+    EXPECT_EQ(bytes.mid(16, 4), QByteArray("Sea\0", 4));
+    EXPECT_EQ(bytes.mid(16, 101).count('\0'), 101 - 3);
+    EXPECT_EQ(IntAt(bytes, 120), 1); // LastCompletedLevel
+    EXPECT_EQ(IntAt(bytes, 124), score);
+    EXPECT_EQ(bytes.mid(128, 5), QByteArray("Finn\0", 5));
+    EXPECT_EQ(bytes[229], 1); // ResultBooked
+    EXPECT_EQ(bytes.mid(117, 3), QByteArray(3, '\0'));
+    EXPECT_EQ(bytes.mid(230, 2), QByteArray(2, '\0'));
+    EXPECT_EQ(Game->SaveName, QStringLiteral("first"));
+}
+
+TEST_F(SavedGames, TextsAreStoredAsWindows1252)
+{
+    TSavedGameRecord record;
+    record.PlayerName = QStringLiteral("Zo\u00EB \u20AC \u65E5");
+    record.Theme = QString(120, QLatin1Char('t'));
+    const QByteArray bytes = record.ToBytes();
+    EXPECT_EQ(bytes.mid(128, 7), QByteArray("Zo\xEB \x80 ?", 7));
+    EXPECT_EQ(bytes[128 + 7], '\0');
+    EXPECT_EQ(bytes.mid(16, 101), QByteArray(100, 't') + QByteArray(1, '\0'));
+
+    const TSavedGameRecord back = TSavedGameRecord::FromBytes(bytes);
+    EXPECT_EQ(back.PlayerName, QStringLiteral("Zo\u00EB \u20AC ?"));
+    EXPECT_EQ(back.Theme, QString(100, QLatin1Char('t')));
+}
+
+TEST_F(SavedGames, NewGameKeepsAtMostHundredCharacters)
+{
+    Game->NewGame(QString(150, QLatin1Char('x')), QString(130, QLatin1Char('y')));
+    EXPECT_EQ(Game->Record().Theme.size(), 100);
+    EXPECT_EQ(Game->Record().PlayerName.size(), 100);
+}
+
+TEST_F(SavedGames, SolvedLevelContinuesWithTheNext)
+{
+    SolveByHand(*Game, Clock);
+    const int score = Game->GetScore();
+    Game->SaveGame(QStringLiteral("after-one"));
+
+    Game->NewGame(QStringLiteral("Sea"), QStringLiteral("Other"));
+    Game->StartLevel();
+    Game->LoadGame(QStringLiteral("after-one"));
+    EXPECT_EQ(Game->Record().Level, 2);
+    EXPECT_EQ(Game->Record().LastCompletedLevel, 1);
+    EXPECT_EQ(Game->Record().PlayerName, QStringLiteral("Finn"));
+    EXPECT_EQ(Game->GetScore(), score);
+    EXPECT_EQ(Puzzle().Level, 2);
+    EXPECT_EQ(Puzzle().State, stPlaying);
+    EXPECT_EQ(Game->LevelStartScore, score);
+    EXPECT_EQ(Game->SaveName, QStringLiteral("after-one")) << "loading keeps the save name";
+
+    // The level screen then starts the level once more: the same level.
+    Game->StartLevel();
+    EXPECT_EQ(Game->Record().Level, 2);
+}
+
+TEST_F(SavedGames, UnsolvedLevelIsPlayedAgain)
+{
+    Play(*Game, Clock, 2000);
+    Game->SaveGame(QStringLiteral("midway"));
+    SolveByHand(*Game, Clock);
+    Game->StartLevel();
+    ASSERT_EQ(Game->Record().Level, 2);
+    Game->LoadGame(QStringLiteral("midway"));
+    EXPECT_EQ(Game->Record().Level, 1);
+    EXPECT_EQ(Game->GetScore(), 0);
+}
+
+TEST_F(SavedGames, NamesAndListing)
+{
+    EXPECT_FALSE(FileExists(Tree.Path(QStringLiteral("var/saved"))));
+    Game->SaveGame(QStringLiteral("Game.1"));
+    EXPECT_TRUE(FileExists(SavedPath(QStringLiteral("Game.PGM"))));
+    Game->SaveGame(QStringLiteral("beta"));
+    Game->SaveGame(QStringLiteral("Alpha"));
+    Game->SaveGame(QStringLiteral("beta")); // overwrites
+    QStringList list;
+    QString current;
+    Game->ListSavedGames(list, current);
+    EXPECT_EQ(list, (QStringList{QStringLiteral("Alpha"), QStringLiteral("beta"), QStringLiteral("Game")}));
+    EXPECT_EQ(current, QStringLiteral("beta"));
+}
+
+TEST_F(SavedGames, ThemesAreTheEntriesOfThePictureFolder)
+{
+    Tree.AddTheme(QStringLiteral("alpine"), 1);
+    QDir().mkpath(Tree.Path(QStringLiteral("dat/puzz/.hidden")));
+    QStringList themes;
+    Game->ListThemes(themes);
+    EXPECT_EQ(themes, (QStringList{QStringLiteral("alpine"), QStringLiteral("Sea")}));
+}
+
+TEST_F(SavedGames, MissingOrShortFileLeavesTheSessionAsItWas)
+{
+    Play(*Game, Clock, 1000);
+    const QByteArray before = Game->Record().ToBytes();
+    const std::int32_t startScore = Game->LevelStartScore;
+
+    ExpectError([&] { Game->LoadGame(QStringLiteral("nothing")); }, QStringLiteral("Cannot open file"));
+    EXPECT_EQ(Game->Record().ToBytes(), before);
+
+    TSavedGameRecord other;
+    other.Level = 3;
+    other.Theme = QStringLiteral("Sea");
+    other.PlayerName = QStringLiteral("Short");
+    Tree.Write(QStringLiteral("var/saved/short.PGM"), other.ToBytes().left(231));
+    ExpectError([&] { Game->LoadGame(QStringLiteral("short")); }, QStringLiteral("Stream read error"));
+    EXPECT_EQ(Game->Record().ToBytes(), before);
+    EXPECT_EQ(Game->LevelStartScore, startScore);
+    EXPECT_EQ(Puzzle().State, stPlaying);
+
+    // Longer files are read for their first 232 bytes.
+    Tree.Write(QStringLiteral("var/saved/long.PGM"), other.ToBytes() + QByteArray(50, 'z'));
+    Game->LoadGame(QStringLiteral("long"));
+    EXPECT_EQ(Game->Record().Level, 3);
+    EXPECT_EQ(Game->Record().PlayerName, QStringLiteral("Short"));
+}
+
+TEST_F(SavedGames, GameAfterTheLastLevelCannotBeLoaded)
+{
+    TSavedGameRecord finished;
+    finished.Level = 10;
+    finished.LastCompletedLevel = 10;
+    finished.Theme = QStringLiteral("Sea");
+    Tree.Write(QStringLiteral("var/saved/done.PGM"), finished.ToBytes());
+    const QByteArray before = Game->Record().ToBytes();
+    ExpectError([&] { Game->LoadGame(QStringLiteral("done")); },
+                QStringLiteral("Internal error: no picture found for level"));
+    EXPECT_EQ(Game->Record().ToBytes(), before);
+}
+
+TEST_F(SavedGames, NamesThatLeaveTheFolderAreRefused)
+{
+    for (const QString& name : {QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral("../evil"),
+                                QStringLiteral("a/b"), QStringLiteral("/tmp/x")}) {
+        EXPECT_THROW(Game->SaveGame(name), EQzError) << name.toStdString();
+        EXPECT_THROW(Game->LoadGame(name), EQzError) << name.toStdString();
+    }
+    EXPECT_FALSE(FileExists(Tree.Path(QStringLiteral("var/saved"))));
+    EXPECT_FALSE(FileExists(Tree.Path(QStringLiteral("var/evil.PGM"))));
+    EXPECT_TRUE(Game->SaveName.isEmpty());
+}
