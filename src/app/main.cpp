@@ -11,6 +11,10 @@
 
 int main(int argc, char** argv)
 {
+    // Qt's own event loop costs less per pass than the GLib one, which
+    // matters for a game whose idle pass runs a thousand times a second.
+    if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zindo Puzzle"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zindo Puzzle"));

@@ -220,6 +220,7 @@ private:
     bool RunIdleTimer = true;                ///< start IdleTimer in FormCreate
     QPixmap WallpaperTile;                   ///< picture tiled behind every page
     QString MessageMarkup;                   ///< what the message panel shows
+    QImage PotView;                          ///< the pot as last composed for the screen
     bool Started = false;                    ///< FormCreate has run
 };
 

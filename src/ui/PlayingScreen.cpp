@@ -252,8 +252,15 @@ void TForm1::FlushRepaints(std::uint8_t Mask)
     // are composed now, in this pass, and copied to the screen together.
     if (Mask & RepaintBoard)
         DropPaintBox->update();
-    if (Mask & RepaintPot)
-        PotPaintBox->update();
+    if (Mask & RepaintPot) {
+        // The pot asks for a repaint at every game step; a view that looks
+        // the same as the one on screen is not copied out again.
+        QImage view = ComposePotView(Game->Puzzle(), PotPaintBox->size(), Random);
+        if (view != PotView) {
+            PotView = std::move(view);
+            PotPaintBox->update();
+        }
+    }
     if (Mask & RepaintBonus) {
         CleanupBonusPaintBox->update();
         JokerBonusPaintBox->update();
@@ -280,7 +287,9 @@ void TForm1::PaintPotBox(QPainter& Painter)
 {
     if (!Game)
         return;
-    Painter.drawImage(0, 0, ComposePotView(Game->Puzzle(), PotPaintBox->size(), Random));
+    if (PotView.size() != PotPaintBox->size())
+        PotView = ComposePotView(Game->Puzzle(), PotPaintBox->size(), Random);
+    Painter.drawImage(0, 0, PotView);
 }
 
 void TForm1::PaintBonusBox(TPaintBox& Box, QPainter& Painter, const QString& IconName, std::int32_t Count)
