@@ -478,11 +478,6 @@ void TForm1::showEvent(QShowEvent* Event)
 void TForm1::resizeEvent(QResizeEvent* Event)
 {
     QWidget::resizeEvent(Event);
-    if (Started) {
-        ArrangePlayingScreen();
-        MenuColumnLeft = MainTabSheet->width() - 260;
-        ArrangeMainScreen();
-    }
 }
 
 void TForm1::changeEvent(QEvent* Event)
@@ -520,6 +515,16 @@ void TForm1::changeEvent(QEvent* Event)
 
 bool TForm1::eventFilter(QObject* Watched, QEvent* Event)
 {
+    // A window manager maximises or restores the window after the request,
+    // so the screens follow the size their page really gets.
+    if (Event->type() == QEvent::Resize && Started) {
+        if (Watched == PuzzleTabSheet)
+            ArrangePlayingScreen();
+        else if (Watched == MainTabSheet) {
+            MenuColumnLeft = MainTabSheet->width() - 260;
+            ArrangeMainScreen();
+        }
+    }
     // The hint of the control under the pointer appears in the message panel
     // as a passing line below the standing message.
     if (Event->type() == QEvent::Enter || Event->type() == QEvent::Leave) {

@@ -17,10 +17,14 @@ struct TPhotoCredit {
 inline const std::vector<TPhotoCredit>& PhotoCredits()
 {
     static const std::vector<TPhotoCredit> credits = {
-        {QStringLiteral("MATE desktop backgrounds (GPL-2+)"), QStringLiteral("https://mate-desktop.org/")},
-        {QStringLiteral("Debian desktop artwork"), QStringLiteral("https://wiki.debian.org/DebianArt")},
-        {QStringLiteral("Free photographs packaged by Debian"), QStringLiteral("https://www.debian.org/")},
+        {QStringLiteral("MATE desktop backgrounds (GPL-2+)"),
+         QStringLiteral("https://git.mate-desktop.org/mate-backgrounds/")},
+        {QStringLiteral("KDE Plasma wallpapers (GPL-2+, LGPL-3)"),
+         QStringLiteral("https://invent.kde.org/plasma/plasma-workspace-wallpapers")},
+        {QStringLiteral("Lomiri wallpapers, Ubuntu community (CC BY, CC BY-SA, CC0)"),
+         QStringLiteral("https://gitlab.com/ubports/development/core/lomiri-wallpapers")},
     };
+
     return credits;
 }
 

@@ -7,8 +7,12 @@ set -euo pipefail
 
 BUILD_DIR=$(cd "$1" && pwd)
 WORK=$(mktemp -d)
-trap 'kill "$GAME_PID" 2>/dev/null || true; rm -rf "$WORK"' EXIT
 GAME_PID=0
+cleanup() {
+  if [ "$GAME_PID" -ne 0 ]; then kill "$GAME_PID" 2>/dev/null || true; fi
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
 
 mkdir -p "$WORK/bin" "$WORK/var"
 cp "$BUILD_DIR/bin/zindo-puzzle" "$WORK/bin/"
@@ -34,7 +38,8 @@ wait_for() { # command... ; retries for 20 s
 GAME_PID=$!
 
 # First start: the display question comes first (411 x 320, OK at 129,280).
-if ! wait_for test -n "$(find_window 'Zindo Puzzle')"; then
+window_present() { [ -n "$(find_window 'Zindo Puzzle')" ]; }
+if ! wait_for window_present; then
   echo "FAIL: no window appeared"; cat "$WORK/game.log"; exit 1
 fi
 sleep 0.5

@@ -127,7 +127,8 @@ public:
         Form->FormCreate();
         Form->show();
         QApplication::setActiveWindow(Form.get());
-        QTest::qWaitForWindowExposed(Form.get());
+        if (!QTest::qWaitForWindowExposed(Form.get()))
+            qWarning("the test window was not exposed");
         return *Form;
     }
 
