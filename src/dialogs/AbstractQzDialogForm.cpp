@@ -3,6 +3,8 @@
 #include "controls/QzGraphicButton.h"
 #include "dialogs/QzDialogLook.h"
 
+#include <QKeyEvent>
+
 namespace zindo {
 
 namespace {
@@ -36,6 +38,15 @@ void TAbstractQzDialogForm::SetOuterSize(int Width, int Height)
     const int left = clientWidth - ButtonWidth - ButtonMargin;
     OKButton->setGeometry(left, 12, ButtonWidth, ButtonHeight);
     CancelButton->setGeometry(left, 48, ButtonWidth, ButtonHeight);
+}
+
+void TAbstractQzDialogForm::keyPressEvent(QKeyEvent* Event)
+{
+    if ((Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter) && OKButton->isVisible()) {
+        OKButtonClick();
+        return;
+    }
+    QDialog::keyPressEvent(Event);
 }
 
 void TAbstractQzDialogForm::OKButtonClick()

@@ -29,6 +29,8 @@ public:
     TQzGraphicButton* CancelButton; ///< "Cancel", below OKButton
 
 protected:
+    /** Enter answers OK, as the OK button would; Esc stays Cancel. */
+    void keyPressEvent(class QKeyEvent* Event) override;
     /** Sizes the form for an outer size (frame included) of Width x Height,
         taking a usual dialog frame off for the client area. */
     void SetOuterSize(int Width, int Height);

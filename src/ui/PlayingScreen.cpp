@@ -18,6 +18,7 @@
 #include "game/Game.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -31,13 +32,15 @@ namespace {
 /// A black panel with a one-pixel grey frame, holding a paint box inside the frame.
 QWidget* FramedPanel(QWidget* Page, const QString& Name, QRect Geometry)
 {
-    auto* panel = new QWidget(Page);
+    auto* panel = new QFrame(Page);
     panel->setObjectName(Name);
     panel->setGeometry(Geometry);
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel->setLineWidth(1);
     panel->setAutoFillBackground(true);
     QPalette palette;
-    palette.setColor(QPalette::Window, QColor(90, 90, 90));
-    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, QColor(90, 90, 90));
     panel->setPalette(palette);
     return panel;
 }

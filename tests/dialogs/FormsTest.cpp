@@ -184,3 +184,10 @@ TEST(PointsCongratulationForm, RightColumnEndsAt282AndOnlyOKIsOffered)
     EXPECT_EQ(RunModal(form, [&form](QWidget*) { QTest::mouseClick(form.OKButton, Qt::LeftButton); }),
               QDialog::Accepted);
 }
+
+TEST(PointsCongratulationForm, EnterClosesItWithOK)
+{
+    TPointsCongratulationForm form;
+    EXPECT_EQ(RunModal(form, [&form](QWidget*) { QTest::keyClick(&form, Qt::Key_Return); }), QDialog::Accepted);
+    EXPECT_EQ(RunModal(form, [&form](QWidget*) { QTest::keyClick(&form, Qt::Key_Escape); }), QDialog::Rejected);
+}
