@@ -27,11 +27,11 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QStackedWidget>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -100,13 +100,11 @@ TForm1::TForm1(TOptions Options)
     BuildFrame();
     BuildMainScreen();
     BuildPlayingScreen();
-    HelpTabSheet = NewPage(QStringLiteral("HelpTabSheet"));
+    BuildTutorialScreen();
     BuildThemeSelection();
-    LoadTabSheet = NewPage(QStringLiteral("LoadTabSheet"));
+    BuildLoadScreen();
     PuzzleMakerTabSheet = NewPage(QStringLiteral("PuzzleMakerTabSheet"));
     BuildAboutScreen();
-    BuildPlaceholderPage(HelpTabSheet, QStringLiteral("The tutorial is not part of this build yet."));
-    BuildPlaceholderPage(LoadTabSheet, QStringLiteral("Loading saved games is not part of this build yet."));
     BuildPlaceholderPage(PuzzleMakerTabSheet, QStringLiteral("The puzzle maker is not part of this build yet."));
     BuildActions();
 
@@ -204,8 +202,12 @@ void TForm1::BuildAboutScreen()
         label->setGeometry(40, Top, 900, 22);
         return label;
     };
-    linkLabel(QStringLiteral("AboutMakerLabel"), QStringLiteral("Made by the Zindo Puzzle team"),
-              QStringLiteral("https://zindo-puzzle.example.org/"), 100);
+    // The maker's line is a link label like the credits; it gets its address
+    // once the game has a web site of its own, and reads as plain text till then.
+    auto* maker = new TQzLinkLabel(QStringLiteral("Made by the Zindo Puzzle team"), AboutTabSheet);
+    maker->setObjectName(QStringLiteral("AboutMakerLabel"));
+    maker->setFont(QzArialFont(16));
+    maker->setGeometry(40, 100, 900, 22);
     auto* photos = new QLabel(QStringLiteral("Photos:"), AboutTabSheet);
     photos->setObjectName(QStringLiteral("AboutPhotosLabel"));
     photos->setFont(QzArialFont(16, true));
@@ -329,9 +331,13 @@ void TForm1::FormCreate()
 
     if (RunIdleTimer) {
         IdleTimer = new QTimer(this);
-        IdleTimer->setInterval(0);
-        connect(IdleTimer, &QTimer::timeout, this, [this] { RunGuarded([this] { IdlePass(); }); });
-        IdleTimer->start();
+        IdleTimer->setSingleShot(true);
+        IdleTimer->setTimerType(Qt::PreciseTimer);
+        connect(IdleTimer, &QTimer::timeout, this, [this] {
+            RunGuarded([this] { IdlePass(); });
+            ScheduleIdlePass();
+        });
+        IdleTimer->start(0);
     }
 }
 
@@ -395,6 +401,8 @@ void TForm1::ShowPage(QWidget* Page)
     MainPageControl->setCurrentWidget(Page);
     if (Page == SelectTopicTabSheet)
         NameEdit->setFocus();
+    else if (Page == LoadTabSheet)
+        SavedGamesListBox->setFocus();
     else
         Page->setFocus();
 
@@ -404,7 +412,10 @@ void TForm1::ShowPage(QWidget* Page)
     } else if (Page == SelectTopicTabSheet) {
         ForbidMusic();
         ThemeListBoxClick();
-    } else if (Page == LoadTabSheet || Page == PuzzleMakerTabSheet) {
+    } else if (Page == LoadTabSheet) {
+        ForbidMusic();
+        FillSavedGamesList();
+    } else if (Page == PuzzleMakerTabSheet) {
         ForbidMusic();
     } else if (Page == AboutTabSheet) {
         QString version;

@@ -78,6 +78,11 @@ public:
 
     // Playing screen.
     void IdlePass();
+    /// Arms the idle timer for the next pass: when the next game step is due,
+    /// at once when something waits to be painted or heard.
+    void ScheduleIdlePass();
+    /// Runs the next idle pass as soon as the event queue is empty.
+    void WakeIdlePass();
     void FlushRepaints(std::uint8_t Mask);
     void UpdatePlayControls();
     void RefreshAfterAction();
@@ -87,9 +92,15 @@ public:
     void GimmeButtonClick();
     void NextPuzzleButtonClick();
     void SaveButtonClick();
-    /// The save dialog; it belongs to the saved-games screens. Until they
-    /// exist it saves nothing and says so.
     void ShowSaveDialog();
+
+    // Load screen and tutorial.
+    void LoadOKButtonClick();
+    void LoadCancelButtonClick();
+    void ShowFirstTutorialPage();
+    void ShowNextTutorialPage();
+    bool LoadTutorialPicture(int Page, QImage& Bitmap) const;
+    QString LoadTutorialText(int Page) const;
 
     TGame& Session() { return *Game; }
     TSoundOutput& Sound() { return *SoundOut; }
@@ -169,6 +180,17 @@ public:
     TQzGraphicButton* SaveButton = nullptr;
     TQzGraphicButton* GimmeButton = nullptr;
 
+    // Load screen.
+    QListWidget* SavedGamesListBox = nullptr;
+    TQzGraphicButton* LoadOKButton = nullptr;
+    TQzGraphicButton* LoadCancelButton = nullptr;
+
+    // Tutorial.
+    TPictureBox* TutorialPageImage = nullptr;
+    QLabel* TutorialPageText = nullptr;
+    TQzGraphicButton* NextTutorialPageButton = nullptr;
+    TQzGraphicButton* EndTutorialButton = nullptr;
+
     // About screen.
     QLabel* AboutVersionLabel = nullptr;
     TQzGraphicButton* AboutCloseButton = nullptr;
@@ -194,6 +216,10 @@ private:
     void BuildThemeSelection();
     void BuildPlayingScreen();
     void BuildAboutScreen();
+    void BuildLoadScreen();
+    void BuildTutorialScreen();
+    void FillSavedGamesList();
+    void ShowTutorialPage(int Page);
     void BuildPlaceholderPage(QWidget* Page, const QString& Text);
     void RegisterBonusIcon(const QString& Name);
     void LayWallpapers();
@@ -212,6 +238,7 @@ private:
     void DropPaintBoxMouseDown(QMouseEvent& Event);
     QPoint BoardPointer() const;
 
+    static constexpr std::uint32_t IdleStepMs = 50; ///< the game's step; the longest idle wait
     TClock& Clock;                           ///< time of the game
     TRandomGenerator& Random;                ///< the program's generator
     std::unique_ptr<TSoundOutput> SoundOut;  ///< effects and music

@@ -91,7 +91,10 @@ void TForm1::BuildMainScreen()
     auto on = [this](QAbstractButton* Button, std::function<void()> Action) {
         connect(Button, &QAbstractButton::clicked, this, [Action] { RunGuarded(Action); });
     };
-    on(HelpButton, [this] { ShowPage(HelpTabSheet); });
+    on(HelpButton, [this] {
+        ShowPage(HelpTabSheet);
+        ShowFirstTutorialPage();
+    });
     on(StartGameButton, [this] { StartGameButtonClick(); });
     on(LoadGameButton, [this] { ShowPage(LoadTabSheet); });
     on(OptionsButton, [this] { ShowOptionsDialog(); });

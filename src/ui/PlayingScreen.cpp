@@ -11,6 +11,7 @@
 
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
+#include "data/Clock.h"
 #include "data/QzBitmapCache.h"
 #include "data/RandomGenerator.h"
 #include "dialogs/ActionForm.h"
@@ -23,7 +24,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStackedWidget>
-#include <QThread>
+#include <QTimer>
 
 namespace zindo {
 
@@ -119,8 +120,10 @@ void TForm1::BuildPlayingScreen()
     DropPaintBox->OnPaint = [this](TPaintBox&, QPainter& Painter) { PaintBoardBox(Painter); };
     DropPaintBox->OnMouseDown = [this](TPaintBox&, QMouseEvent& Event) { DropPaintBoxMouseDown(Event); };
     DropPaintBox->OnMouseMove = [this](TPaintBox&, QMouseEvent&) {
-        if (Game && Game->Puzzle().HeldPiece)
+        if (Game && Game->Puzzle().HeldPiece) {
             PendingRepaint |= RepaintBoard;
+            WakeIdlePass();
+        }
     };
 
     PotPanel = FramedPanel(page, QStringLiteral("PotPanel"), QRect(864, 0, 131, 495));
@@ -245,8 +248,30 @@ void TForm1::IdlePass()
             SoundOut->PlayEffect(code & 127);
     }
     UpdateBackgroundMusic();
-    if (RunIdleTimer)
-        QThread::msleep(1);
+}
+
+void TForm1::ScheduleIdlePass()
+{
+    // The game moves in 50 ms steps and everything else it does waits for a
+    // step, a player's action or a notification; so the loop sleeps in the
+    // event queue until the next step is due and wakes at once for input.
+    // Waking every millisecond would cost a few per cent of a core for nothing.
+    if (!IdleTimer)
+        return;
+    std::uint32_t wait = IdleStepMs;
+    if (Game && Game->Puzzle().State == stPlaying) {
+        const std::uint32_t since = TickDiff(Clock.TickCount(), Game->Puzzle().LastStepTime);
+        wait = since >= IdleStepMs ? 0 : IdleStepMs - since;
+    }
+    if (PendingRepaint != 0 || PendingEffect != 0)
+        wait = 0;
+    IdleTimer->start(static_cast<int>(wait));
+}
+
+void TForm1::WakeIdlePass()
+{
+    if (IdleTimer && IdleTimer->remainingTime() > 0)
+        IdleTimer->start(0);
 }
 
 void TForm1::FlushRepaints(std::uint8_t Mask)
@@ -320,11 +345,13 @@ void TForm1::PaintModeIcon(QPainter& Painter)
 void TForm1::HandleChange(std::uint8_t Parts)
 {
     PendingRepaint |= Parts;
+    WakeIdlePass();
 }
 
 void TForm1::HandleEffect(std::int32_t Code)
 {
     PendingEffect = static_cast<std::uint8_t>(Code);
+    WakeIdlePass();
     if (Code == EffectPause) {
         if (Game->GetState() == stPaused) {
             ForbidMusic();
@@ -513,10 +540,6 @@ void TForm1::SaveButtonClick()
     ShowSaveDialog();
 }
 
-void TForm1::ShowSaveDialog()
-{
-    SetZindoMessage(QStringLiteral("Saving games is not part of this build yet."), 3, false);
-}
 
 void TForm1::ActionActionExecute()
 {

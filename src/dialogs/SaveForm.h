@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QLineEdit;
+class QListWidget;
+
+namespace zindo {
+
+class TQzTransparentButton;
+
+/// The "Save" dialog: an edit line with the list of saved games open below it
+/// (a click on a name puts it into the line), "OK" and "Cancel". The caller
+/// fills the names and the proposed name, and saves under GetGameName() when
+/// the dialog answers OK. Closing it by its frame answers Cancel.
+class TSaveForm : public QDialog {
+public:
+    explicit TSaveForm(QWidget* Parent = nullptr);
+
+    /// Replaces the list of saved games shown below the edit line.
+    void SetGameNames(const QStringList& Names);
+    QStringList GameNames() const;
+
+    QString GetGameName() const;
+    void SetGameName(const QString& Name);
+
+    void SaveOKButtonClick();
+    void SaveCancelButtonClick();
+
+    QWidget* SaveGameComboBox;            ///< the edit line and its list, 18,14 267 x 241
+    QLineEdit* SaveGameEdit;              ///< the edit line of the combo box
+    QListWidget* SaveGameList;            ///< the names, always open below the line
+    TQzTransparentButton* SaveOKButton;   ///< "OK"
+    TQzTransparentButton* SaveCancelButton; ///< "Cancel"
+};
+
+} // namespace zindo

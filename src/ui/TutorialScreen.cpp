@@ -1,0 +1,108 @@
+// The tutorial: numbered pages of a picture and a short text, one after another.
+
+#include "Form1.h"
+
+#include "ErrorBox.h"
+#include "Markup.h"
+#include "PictureBox.h"
+
+#include "controls/QzFonts.h"
+#include "controls/QzGraphicButton.h"
+#include "data/AnsiText.h"
+#include "data/DataContainer.h"
+#include "data/Paths.h"
+#include "data/QzBitmap.h"
+
+#include <QFile>
+#include <QLabel>
+
+namespace zindo {
+
+namespace {
+
+constexpr int MaxTutorialText = 20001;
+
+QString TutorialFile(const char* Prefix, int Page)
+{
+    return ProgramRelativePath(QStringLiteral("../dat/tutorial/%1%2.DAT").arg(QLatin1String(Prefix)).arg(Page));
+}
+
+} // namespace
+
+void TForm1::BuildTutorialScreen()
+{
+    HelpTabSheet = NewPage(QStringLiteral("HelpTabSheet"));
+    TutorialPageImage = new TPictureBox(HelpTabSheet, false);
+    TutorialPageImage->setObjectName(QStringLiteral("TutorialPageImage"));
+    TutorialPageImage->setGeometry(0, 0, HelpTabSheet->width(), 511);
+    TutorialPageText = new QLabel(HelpTabSheet);
+    TutorialPageText->setObjectName(QStringLiteral("TutorialPageText"));
+    TutorialPageText->setGeometry(0, 511, HelpTabSheet->width(), 80);
+    TutorialPageText->setFont(QzArialFont(16));
+    TutorialPageText->setTextFormat(Qt::RichText);
+    TutorialPageText->setWordWrap(true);
+    TutorialPageText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    TutorialPageText->setContentsMargins(8, 4, 8, 0);
+
+    NextTutorialPageButton = new TQzGraphicButton(QStringLiteral("Next >"), HelpTabSheet);
+    NextTutorialPageButton->setObjectName(QStringLiteral("NextTutorialPageButton"));
+    NextTutorialPageButton->setFont(QzArialFont(16, true));
+    NextTutorialPageButton->setGeometry(4, 600, 163, 25);
+    EndTutorialButton = new TQzGraphicButton(QStringLiteral("End Tutorial"), HelpTabSheet);
+    EndTutorialButton->setObjectName(QStringLiteral("EndTutorialButton"));
+    EndTutorialButton->setFont(QzArialFont(16, true));
+    EndTutorialButton->setGeometry(172, 600, 163, 25);
+    connect(NextTutorialPageButton, &QAbstractButton::clicked, this,
+            [this] { RunGuarded([this] { ShowNextTutorialPage(); }); });
+    connect(EndTutorialButton, &QAbstractButton::clicked, this,
+            [this] { RunGuarded([this] { ShowPage(MainTabSheet); }); });
+}
+
+bool TForm1::LoadTutorialPicture(int Page, QImage& Bitmap) const
+{
+    const QString file = TutorialFile("ITUTORIAL", Page);
+    if (!FileExists(file))
+        return false;
+    Bitmap = LoadPictureFile(DecodeToTemp(file));
+    return true;
+}
+
+QString TForm1::LoadTutorialText(int Page) const
+{
+    const QString file = TutorialFile("TTUTORIAL", Page);
+    if (!FileExists(file))
+        return QString();
+    QFile copy(DecodeToTemp(file));
+    if (!copy.open(QIODevice::ReadOnly))
+        return QString();
+    QByteArray text = copy.read(MaxTutorialText);
+    const qsizetype zero = text.indexOf('\0');
+    if (zero >= 0)
+        text.truncate(zero);
+    return FromAnsi(text);
+}
+
+void TForm1::ShowFirstTutorialPage()
+{
+    TutorialPage = 1;
+    ShowTutorialPage(TutorialPage);
+}
+
+void TForm1::ShowNextTutorialPage()
+{
+    ++TutorialPage;
+    ShowTutorialPage(TutorialPage);
+}
+
+void TForm1::ShowTutorialPage(int Page)
+{
+    QImage scratch;
+    if (LoadTutorialPicture(Page, scratch)) {
+        TutorialPageImage->SetPicture(scratch);
+        TutorialPageText->setText(MarkupToRichText(LoadTutorialText(Page)));
+    }
+    QImage next;
+    NextTutorialPageButton->setVisible(LoadTutorialPicture(Page + 1, next));
+}
+
+} // namespace zindo
