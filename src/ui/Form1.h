@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -20,11 +21,17 @@ namespace zindo {
 
 class TClock;
 class TGame;
+struct THighScoreEntry;
+struct THighScoreTable;
 class TPaintBox;
 class TQzGraphicButton;
 class TPictureBox;
 class TQzLinkLabel;
 class TRandomGenerator;
+
+/// The high-score records the main screen's box shows, best first as stored:
+/// empty records skipped, as many as fit the box with rows of RowHeight pixels.
+std::vector<const THighScoreEntry*> VisibleHighScores(const THighScoreTable& Table, int RowHeight);
 
 /// The game's one window, "Zindo Puzzle": the black bars, the page stack with
 /// every screen, the message panel at the bottom, the keyboard shortcuts and

@@ -64,6 +64,23 @@ QLabel* PlainLabel(QWidget* Page, const QString& Name, const QString& Text, int 
 
 } // namespace
 
+std::vector<const THighScoreEntry*> VisibleHighScores(const THighScoreTable& Table, int RowHeight)
+{
+    // Rows start below the title and its line (5 + RowHeight + 5) and stop
+    // where a whole row no longer fits the 150-pixel box; empty records
+    // (score 0 or less) take no row.
+    std::vector<const THighScoreEntry*> rows;
+    int y = 5 + RowHeight + 5;
+    for (int i = 0; y < 150 - RowHeight && i < THighScoreTable::EntryCount; ++i) {
+        const THighScoreEntry& entry = Table.Entries[static_cast<std::size_t>(i)];
+        if (entry.Score <= 0)
+            continue;
+        rows.push_back(&entry);
+        y += RowHeight;
+    }
+    return rows;
+}
+
 void TForm1::BuildMainScreen()
 {
     MainTabSheet = NewPage(QStringLiteral("MainTabSheet"));
@@ -148,14 +165,11 @@ void TForm1::MainScreenPaintBoxPaint(QPainter& Painter)
     text.drawLine(0, y, 250, y);
     y += 5;
     text.setFont(QzArialFont(15));
-    for (int i = 0; y < 150 - h && i <= 50; ++i) {
-        const THighScoreEntry& entry = table.Entries[static_cast<std::size_t>(i)];
-        if (entry.Score <= 0)
-            continue;
+    for (const THighScoreEntry* entry : VisibleHighScores(table, h)) {
         text.drawText(QRect(5, y, 40, h), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-                      QString::number(entry.Score));
+                      QString::number(entry->Score));
         text.drawText(QRect(50, y, 200, h), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                      entry.PlayerName + QStringLiteral(" (") + entry.Theme + QStringLiteral(")"));
+                      entry->PlayerName + QStringLiteral(" (") + entry->Theme + QStringLiteral(")"));
         y += h;
     }
     text.end();

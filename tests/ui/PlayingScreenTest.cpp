@@ -402,3 +402,19 @@ TEST_F(PlayingScreen, ZindoRaidKeyNeedsTheHiddenFunctions)
     Fixture.Run(3000);
     EXPECT_TRUE(Fixture.Errors.isEmpty());
 }
+
+TEST_F(PlayingScreen, SolvingTheTenthLevelOffersOnlyTheWayBack)
+{
+    Form->Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Tess"));
+    Form->Session().Record().Level = 10;
+    Form->StartLevelScreen();
+    Fixture.Run(100);
+    SolveAndReadPointsDialog();
+    EXPECT_TRUE(Form->Session().ThemeFinished());
+    EXPECT_EQ(Form->ZindoMessageMarkup(),
+              QStringLiteral("<b><font size=12>Congratulations! You've finished all puzzles of this teme!</font></b><br>"));
+    EXPECT_EQ(Form->NextPuzzleButton->text(), QStringLiteral("Back to Main Screen"));
+    EXPECT_FALSE(Form->SaveButton->isVisible());
+    Form->NextPuzzleButton->click();
+    EXPECT_EQ(Form->MainPageControl->currentWidget(), Form->MainTabSheet);
+}
