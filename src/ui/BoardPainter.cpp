@@ -73,7 +73,7 @@ QImage ComposeBoardView(TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRa
 
 QImage ComposePotView(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerator& Random)
 {
-    QImage work(BoxSize, QImage::Format_BGR888);
+    QImage work(BoxSize, QImage::Format_RGB32);
     work.fill(Qt::black);
     if (Puzzle.State == stPaused || BoxSize.isEmpty())
         return work;
@@ -119,7 +119,7 @@ QImage ComposePotView(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerato
 
 QImage ComposeBonusBox(QSize BoxSize, const QString& IconName, std::int32_t Count)
 {
-    QImage work(BoxSize, QImage::Format_BGR888);
+    QImage work(BoxSize, QImage::Format_RGB32);
     work.fill(Qt::black);
     const QString name = Count < 0 ? IconName + QStringLiteral("_INACTIVE") : IconName;
     const TQzBitmap* icon = BitmapCache().GetBitmap(name);

@@ -51,10 +51,9 @@ TPaintBox* PaintBoxIn(QWidget* Panel, const QString& Name, const QString& Hint)
     auto* box = new TPaintBox(Panel);
     box->setObjectName(Name);
     box->setGeometry(Panel->rect().adjusted(1, 1, -1, -1));
-    box->setAutoFillBackground(true);
-    QPalette palette;
-    palette.setColor(QPalette::Window, Qt::black);
-    box->setPalette(palette);
+    // Each of these views paints every one of its pixels from a composed
+    // picture, so nothing beneath it needs painting first.
+    box->setAttribute(Qt::WA_OpaquePaintEvent);
     if (!Hint.isEmpty()) {
         box->setToolTip(Hint);
         Panel->setToolTip(Hint);
@@ -305,16 +304,20 @@ QPoint TForm1::BoardPointer() const
 
 void TForm1::PaintBoardBox(QPainter& Painter)
 {
-    if (!Game)
-        return;
-    const QImage view = ComposeBoardView(Game->Puzzle(), DropPaintBox->size(), BoardPointer(), Random);
-    Painter.drawImage(0, 0, view);
+    const QImage view = Game ? ComposeBoardView(Game->Puzzle(), DropPaintBox->size(), BoardPointer(), Random)
+                             : QImage();
+    if (view.isNull())
+        Painter.fillRect(DropPaintBox->rect(), Qt::black);
+    else
+        Painter.drawImage(0, 0, view.convertToFormat(QImage::Format_RGB32)); // the screen's own format: a plain copy
 }
 
 void TForm1::PaintPotBox(QPainter& Painter)
 {
-    if (!Game)
+    if (!Game) {
+        Painter.fillRect(PotPaintBox->rect(), Qt::black);
         return;
+    }
     if (PotView.size() != PotPaintBox->size())
         PotView = ComposePotView(Game->Puzzle(), PotPaintBox->size(), Random);
     Painter.drawImage(0, 0, PotView);
@@ -334,7 +337,7 @@ void TForm1::PaintModeIcon(QPainter& Painter)
     if (!icon)
         return;
     // Copied onto a black ground with the icon's transparent colour left out.
-    QImage work(CurrentModePaintBox->size(), QImage::Format_BGR888);
+    QImage work(CurrentModePaintBox->size(), QImage::Format_RGB32);
     work.fill(Qt::black);
     icon->MergeTransparent(work, 0, 0);
     Painter.drawImage(0, 0, work);
