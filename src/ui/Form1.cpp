@@ -334,6 +334,9 @@ void TForm1::FormCreate()
         IdleTimer->setSingleShot(true);
         IdleTimer->setTimerType(Qt::PreciseTimer);
         connect(IdleTimer, &QTimer::timeout, this, [this] {
+            // Armed before the pass, so that a dialog the pass opens (a
+            // verdict, an error) still has the game running behind it.
+            IdleTimer->start(static_cast<int>(IdleStepMs));
             RunGuarded([this] { IdlePass(); });
             ScheduleIdlePass();
         });
