@@ -241,3 +241,32 @@ TEST(MainScreen, ExitClosesTheWindowWithoutAQuestion)
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
+
+TEST(WindowEvents, MinimisingPausesThePlayingScreenAndRestoringResumes)
+{
+    TWindowFixture fixture;
+    TForm1& form = fixture.Create();
+    form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Min"));
+    form.StartLevelScreen();
+    fixture.Run(100);
+    form.showMinimized();
+    QApplication::processEvents();
+    EXPECT_EQ(form.Session().GetState(), stPaused);
+    form.showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(form.Session().GetState(), stPlaying);
+}
+
+TEST(WindowEvents, RestoringOffThePlayingScreenLetsTheMusicPlay)
+{
+    TWindowFixture fixture;
+    TForm1& form = fixture.Create();
+    form.LoadGameButton->click();
+    EXPECT_FALSE(form.MusicAllowed);
+    form.showMinimized();
+    QApplication::processEvents();
+    EXPECT_FALSE(form.MusicAllowed);
+    form.showNormal();
+    QApplication::processEvents();
+    EXPECT_TRUE(form.MusicAllowed);
+}
