@@ -3,12 +3,10 @@
 #include <QDialog>
 #include <QStringList>
 
-class QLineEdit;
-class QListWidget;
-
 namespace zindo {
 
 class TQzTransparentButton;
+class TSimpleComboBox;
 
 /// The "Save" dialog: an edit line with the list of saved games open below it
 /// (a click on a name puts it into the line), "OK" and "Cancel". The caller
@@ -28,10 +26,8 @@ public:
     void SaveOKButtonClick();
     void SaveCancelButtonClick();
 
-    QWidget* SaveGameComboBox;            ///< the edit line and its list, 18,14 267 x 241
-    QLineEdit* SaveGameEdit;              ///< the edit line of the combo box
-    QListWidget* SaveGameList;            ///< the names, always open below the line
-    TQzTransparentButton* SaveOKButton;   ///< "OK"
+    TSimpleComboBox* SaveGameComboBox;      ///< the name and the saved games, 18,14 267 x 241
+    TQzTransparentButton* SaveOKButton;     ///< "OK"
     TQzTransparentButton* SaveCancelButton; ///< "Cancel"
 };
 

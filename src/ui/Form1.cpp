@@ -8,6 +8,7 @@
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
 #include "controls/QzLinkLabel.h"
+#include "controls/SimpleComboBox.h"
 #include "data/Clock.h"
 #include "data/DataContainer.h"
 #include "data/Paths.h"
@@ -103,9 +104,8 @@ TForm1::TForm1(TOptions Options)
     BuildTutorialScreen();
     BuildThemeSelection();
     BuildLoadScreen();
-    PuzzleMakerTabSheet = NewPage(QStringLiteral("PuzzleMakerTabSheet"));
+    BuildPuzzleMaker();
     BuildAboutScreen();
-    BuildPlaceholderPage(PuzzleMakerTabSheet, QStringLiteral("The puzzle maker is not part of this build yet."));
     BuildActions();
 
     SoundOut->ShowMessage = [this](const QString& Message) { SetZindoMessage(Message, 3, false); };
@@ -167,18 +167,6 @@ QWidget* TForm1::NewPage(const QString& Name)
     MainPageControl->addWidget(page);
     page->resize(DesignedClientWidth, DesignedClientHeight - 41);
     return page;
-}
-
-void TForm1::BuildPlaceholderPage(QWidget* Page, const QString& Text)
-{
-    auto* label = new QLabel(Text, Page);
-    label->setObjectName(Page->objectName() + QStringLiteral("Note"));
-    label->setFont(QzArialFont(20, true));
-    label->setGeometry(14, 26, 700, 40);
-    auto* back = new TQzGraphicButton(QStringLiteral("Back to Main Screen"), Page);
-    back->setObjectName(Page->objectName() + QStringLiteral("BackButton"));
-    back->setGeometry(14, 80, 185, 33);
-    connect(back, &QAbstractButton::clicked, this, [this] { RunGuarded([this] { ShowPage(MainTabSheet); }); });
 }
 
 void TForm1::BuildAboutScreen()
@@ -406,6 +394,8 @@ void TForm1::ShowPage(QWidget* Page)
         NameEdit->setFocus();
     else if (Page == LoadTabSheet)
         SavedGamesListBox->setFocus();
+    else if (Page == PuzzleMakerTabSheet)
+        PuzzleMakerThemeComboBox->Edit->setFocus();
     else
         Page->setFocus();
 
@@ -420,6 +410,7 @@ void TForm1::ShowPage(QWidget* Page)
         FillSavedGamesList();
     } else if (Page == PuzzleMakerTabSheet) {
         ForbidMusic();
+        RefreshPuzzleMaker();
     } else if (Page == AboutTabSheet) {
         QString version;
         ProgramVersionText(version);

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -28,10 +29,17 @@ class TQzGraphicButton;
 class TPictureBox;
 class TQzLinkLabel;
 class TRandomGenerator;
+class TSimpleComboBox;
 
 /// The high-score records the main screen's box shows, best first as stored:
 /// empty records skipped, as many as fit the box with rows of RowHeight pixels.
 std::vector<const THighScoreEntry*> VisibleHighScores(const THighScoreTable& Table, int RowHeight);
+
+/// Makes a picture ready to be a theme's level picture: read by its extension
+/// (".jpg" as JPEG, anything else as a bitmap), scaled down to 600 pixels on
+/// its longer side when it is larger, and written as a JPEG of quality 50 into
+/// a new temporary file, whose path is the answer.
+QString ConvertPuzzleMakerPicture(const QString& FileName);
 
 /// The game's one window, "Zindo Puzzle": the black bars, the page stack with
 /// every screen, the message panel at the bottom, the keyboard shortcuts and
@@ -100,6 +108,17 @@ public:
     void NextPuzzleButtonClick();
     void SaveButtonClick();
     void ShowSaveDialog();
+
+    // Puzzle maker.
+    void RefreshPuzzleMaker();
+    void LoadPuzzleMakerSlots(const QString& Theme);
+    QString PuzzleMakerThemeName() const;
+    void SelectThemeForEditButtonClick();
+    void PuzzleMakerThemeComboBoxSelect();
+    void PuzzleMakerPuzzleClick(int Level);
+    /// The open-file dialog of the puzzle maker; answers the chosen file or
+    /// an empty text when the player cancels. Tests replace it.
+    std::function<QString()> ChoosePictureFile;
 
     // Load screen and tutorial.
     void LoadOKButtonClick();
@@ -198,6 +217,12 @@ public:
     TQzGraphicButton* NextTutorialPageButton = nullptr;
     TQzGraphicButton* EndTutorialButton = nullptr;
 
+    // Puzzle maker.
+    TSimpleComboBox* PuzzleMakerThemeComboBox = nullptr;
+    TQzGraphicButton* SelectThemeForEditButton = nullptr;
+    TQzGraphicButton* MakerBackButton = nullptr;
+    std::vector<std::pair<TPictureBox*, int>> PuzzleMakerSlots; ///< each slot with its level
+
     // About screen.
     QLabel* AboutVersionLabel = nullptr;
     TQzGraphicButton* AboutCloseButton = nullptr;
@@ -224,10 +249,10 @@ private:
     void BuildPlayingScreen();
     void BuildAboutScreen();
     void BuildLoadScreen();
+    void BuildPuzzleMaker();
     void BuildTutorialScreen();
     void FillSavedGamesList();
     void ShowTutorialPage(int Page);
-    void BuildPlaceholderPage(QWidget* Page, const QString& Text);
     void RegisterBonusIcon(const QString& Name);
     void LayWallpapers();
     void MainScreenPaintBoxPaint(QPainter& Painter);

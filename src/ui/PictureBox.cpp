@@ -1,5 +1,6 @@
 #include "PictureBox.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace zindo {
@@ -23,6 +24,19 @@ void TPictureBox::paintEvent(QPaintEvent*)
     const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, FPicture);
+}
+
+void TPictureBox::mousePressEvent(QMouseEvent* Event)
+{
+    Pressed = Event->button() == Qt::LeftButton;
+}
+
+void TPictureBox::mouseReleaseEvent(QMouseEvent* Event)
+{
+    const bool click = Pressed && Event->button() == Qt::LeftButton && rect().contains(Event->position().toPoint());
+    Pressed = false;
+    if (click && OnClick)
+        OnClick();
 }
 
 } // namespace zindo

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 namespace zindo {
 
 /// A picture control: shows its picture centred, scaled down to fit with its
@@ -14,12 +16,17 @@ public:
     void SetPicture(const QImage& APicture);
     const QImage& Picture() const { return FPicture; }
 
+    std::function<void()> OnClick; ///< left button pressed and released on the picture
+
 protected:
     void paintEvent(QPaintEvent* Event) override;
+    void mousePressEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
 
 private:
     QImage FPicture;           ///< what is shown; empty = nothing
     bool Proportional = true;  ///< scale to fit keeping proportions
+    bool Pressed = false;      ///< the left button went down on the picture
 };
 
 } // namespace zindo

@@ -72,6 +72,7 @@ inline void WriteGameData(TTestTree& Tree)
     tile.fill(QColor(40, 40, 40));
     WriteDatPicture(Tree, QStringLiteral("ibk.dat"), tile, "BMP", QStringLiteral("wall.bmp"));
     WriteDatPicture(Tree, QStringLiteral("iss.dat"), LevelPicture(1011, 600, 9), "JPEG", QStringLiteral("splash.jpg"));
+    WriteDatPicture(Tree, QStringLiteral("IBROKEN.dat"), LevelPicture(320, 240, 5), "JPEG", QStringLiteral("broken.jpg"));
     for (int level = 1; level <= 10; ++level)
         WriteDatPicture(Tree, QStringLiteral("puzz/Testland/IP%1").arg(level, 2, 10, QLatin1Char('0')) + QStringLiteral("01.dat"),
                         LevelPicture(level % 2 ? 400 : 300, level % 2 ? 300 : 400, level), "JPEG",
