@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SoundOutput.h"
+#include "sound/SoundOutput.h"
 
 #include <QImage>
 #include <QPixmap>
