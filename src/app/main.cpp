@@ -2,6 +2,7 @@
 
 #include "data/QzError.h"
 #include "display/FullScreenSupport.h"
+#include "display/X11DisplayPlatform.h"
 #include "ui/ErrorBox.h"
 #include "ui/Form1.h"
 
@@ -20,6 +21,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Zindo Puzzle"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
 
+    // The mode table is built once, before the window exists, from the X
+    // server's modes (no modes at all on Wayland or offscreen).
+    zindo::InstallDisplayPlatform(zindo::MakeDisplayPlatform());
     zindo::EnumerateVideoModes();
 
     zindo::TForm1 window;

@@ -357,15 +357,21 @@ void TForm1::ApplyDisplayMode()
         int index = FindBestVideoMode(1024, 768, 32);
         if (index == 0)
             index = FindBestVideoMode(1024, 768, 24);
-        if (index != 0)
-            SetVideoMode(index);
+        QRect screenArea;
+        if (index != 0 && SetVideoMode(index)) {
+            // The toolkit learns the new screen size only later: fill the mode now.
+            const TVideoMode& mode = VideoModes()[static_cast<std::size_t>(index)];
+            screenArea = QRect(0, 0, mode.Width, mode.Height);
+        } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            screenArea = screen->geometry();
+        }
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         CinemaScopePanelTop->setFixedHeight(15);
         CinemaScopePanelBottom->setFixedHeight(15);
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            setGeometry(screen->geometry());
+        if (!screenArea.isEmpty())
+            setGeometry(screenArea);
         if (isVisible() || Started)
             showMaximized();
     } else {
