@@ -3,6 +3,7 @@
 #include "data/QzError.h"
 #include "display/FullScreenSupport.h"
 #include "display/X11DisplayPlatform.h"
+#include "sound/GameSounds.h"
 #include "ui/ErrorBox.h"
 #include "ui/Form1.h"
 
@@ -26,7 +27,9 @@ int main(int argc, char** argv)
     zindo::InstallDisplayPlatform(zindo::MakeDisplayPlatform());
     zindo::EnumerateVideoModes();
 
-    zindo::TForm1 window;
+    zindo::TForm1::TOptions options;
+    options.Sound = zindo::MakeDefaultGameSounds();
+    zindo::TForm1 window(std::move(options));
     try {
         window.FormCreate();
     } catch (const std::exception& error) {

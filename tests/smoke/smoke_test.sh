@@ -70,7 +70,14 @@ if [ "$COLOURS" -lt 500 ]; then
 fi
 if [ -n "${SMOKE_SHOT:-}" ]; then cp "$WORK/shot.png" "$SMOKE_SHOT"; fi
 
+# The start-up effect and the main screen's tune go out through SDL's disk driver.
+sleep 2
 kill -TERM "$GAME_PID"
 wait "$GAME_PID" 2>/dev/null || true
 GAME_PID=0
-echo "PASS: main window up (${WIDTH}x${HEIGHT}), $COLOURS colours on screen, config.ini written"
+SOUND_BYTES=$(stat -c %s "$WORK/sound.raw" 2>/dev/null || echo 0)
+LOUD_BYTES=$(od -An -v -tu1 -w1 "$WORK/sound.raw" 2>/dev/null | awk '$1 < 118 || $1 > 138' | wc -l)
+if [ "$LOUD_BYTES" -lt 1000 ]; then
+  echo "FAIL: no sound was written ($SOUND_BYTES bytes, $LOUD_BYTES away from silence)"; cat "$WORK/game.log"; exit 1
+fi
+echo "PASS: main window up (${WIDTH}x${HEIGHT}), $COLOURS colours on screen, config.ini written, $LOUD_BYTES sound bytes away from silence"
