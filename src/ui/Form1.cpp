@@ -3,6 +3,7 @@
 #include "ErrorBox.h"
 #include "Markup.h"
 #include "PaintBox.h"
+#include "ScreenParts.h"
 #include "Wallpaper.h"
 
 #include "controls/QzFonts.h"
@@ -172,10 +173,9 @@ QWidget* TForm1::NewPage(const QString& Name)
 void TForm1::BuildAboutScreen()
 {
     AboutTabSheet = NewPage(QStringLiteral("AboutTabSheet"));
-    auto* name = new QLabel(QStringLiteral("Zindo Puzzle"), AboutTabSheet);
-    name->setObjectName(QStringLiteral("AboutProductLabel"));
-    name->setFont(QzArialFont(20, true));
-    name->setGeometry(40, 40, 500, 26);
+    QLabel* product = NewLabel(AboutTabSheet, QStringLiteral("AboutProductLabel"), QStringLiteral("Zindo Puzzle"), 40, 40);
+    product->setFont(QzArialFont(20, true));
+    product->adjustSize();
     AboutVersionLabel = new QLabel(AboutTabSheet);
     AboutVersionLabel->setObjectName(QStringLiteral("AboutVersionLabel"));
     AboutVersionLabel->setFont(QzArialFont(16));
@@ -196,21 +196,16 @@ void TForm1::BuildAboutScreen()
     maker->setObjectName(QStringLiteral("AboutMakerLabel"));
     maker->setFont(QzArialFont(16));
     maker->setGeometry(40, 100, 900, 22);
-    auto* photos = new QLabel(QStringLiteral("Photos:"), AboutTabSheet);
-    photos->setObjectName(QStringLiteral("AboutPhotosLabel"));
-    photos->setFont(QzArialFont(16, true));
-    photos->setGeometry(40, 150, 300, 22);
+    NewLabel(AboutTabSheet, QStringLiteral("AboutPhotosLabel"), QStringLiteral("Photos:"), 40, 150, true);
     int top = 176;
     int index = 1;
     for (const TPhotoCredit& credit : PhotoCredits()) {
         linkLabel(QStringLiteral("AboutPhotoLink%1").arg(index++), credit.Text, credit.Url, top);
         top += 26;
     }
-    AboutCloseButton = new TQzGraphicButton(QStringLiteral("Back to Main Screen"), AboutTabSheet);
-    AboutCloseButton->setObjectName(QStringLiteral("AboutCloseButton"));
-    AboutCloseButton->setGeometry(40, 300, 185, 33);
-    connect(AboutCloseButton, &QAbstractButton::clicked, this,
-            [this] { RunGuarded([this] { ShowPage(MainTabSheet); }); });
+    AboutCloseButton = NewButton(AboutTabSheet, QStringLiteral("AboutCloseButton"), QStringLiteral("Back to Main Screen"),
+                                 QRect(40, 300, 185, 33));
+    OnClicked(AboutCloseButton, [this] { ShowPage(MainTabSheet); });
 }
 
 void TForm1::BuildActions()

@@ -3,6 +3,7 @@
 #include "Form1.h"
 
 #include "ErrorBox.h"
+#include "ScreenParts.h"
 
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
@@ -19,27 +20,17 @@ void TForm1::BuildLoadScreen()
     SavedGamesListBox = new QListWidget(LoadTabSheet);
     SavedGamesListBox->setObjectName(QStringLiteral("SavedGamesListBox"));
     SavedGamesListBox->setGeometry(292, 118, 267, 231);
-    SavedGamesListBox->setFont(QzArialFont(16));
     SavedGamesListBox->setToolTip(QStringLiteral("Select a file"));
-    SavedGamesListBox->setStyleSheet(QStringLiteral(
-        "QListWidget { background: black; color: white; border: 1px solid #505050; }"
-        "QListWidget::item:selected { background: #FFBB00; color: black; }"));
+    StyleListBox(*SavedGamesListBox);
     connect(SavedGamesListBox, &QListWidget::itemDoubleClicked, this,
             [this] { RunGuarded([this] { LoadOKButtonClick(); }); });
 
-    LoadOKButton = new TQzGraphicButton(QStringLiteral("OK"), LoadTabSheet);
-    LoadOKButton->setObjectName(QStringLiteral("LoadOKButton"));
-    LoadOKButton->setFont(QzArialFont(16, true));
-    LoadOKButton->setGeometry(292, 358, 111, 33);
-    LoadOKButton->setToolTip(QStringLiteral("Click \"OK\" to continue to saved game"));
-    LoadCancelButton = new TQzGraphicButton(QStringLiteral("Cancel"), LoadTabSheet);
-    LoadCancelButton->setObjectName(QStringLiteral("LoadCancelButton"));
-    LoadCancelButton->setFont(QzArialFont(16, true));
-    LoadCancelButton->setGeometry(408, 358, 111, 33);
-    LoadCancelButton->setToolTip(QStringLiteral("Back to the main screen"));
-    connect(LoadOKButton, &QAbstractButton::clicked, this, [this] { RunGuarded([this] { LoadOKButtonClick(); }); });
-    connect(LoadCancelButton, &QAbstractButton::clicked, this,
-            [this] { RunGuarded([this] { LoadCancelButtonClick(); }); });
+    LoadOKButton = NewButton(LoadTabSheet, QStringLiteral("LoadOKButton"), QStringLiteral("OK"), QRect(292, 358, 111, 33),
+                             QStringLiteral("Click \"OK\" to continue to saved game"));
+    LoadCancelButton = NewButton(LoadTabSheet, QStringLiteral("LoadCancelButton"), QStringLiteral("Cancel"),
+                                 QRect(408, 358, 111, 33), QStringLiteral("Back to the main screen"));
+    OnClicked(LoadOKButton, [this] { LoadOKButtonClick(); });
+    OnClicked(LoadCancelButton, [this] { LoadCancelButtonClick(); });
 }
 
 void TForm1::FillSavedGamesList()

@@ -5,6 +5,7 @@
 #include "ErrorBox.h"
 #include "PaintBox.h"
 #include "PictureBox.h"
+#include "ScreenParts.h"
 
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
@@ -43,25 +44,6 @@ protected:
     }
 };
 
-TQzGraphicButton* NewMenuButton(QWidget* Page, const QString& Name, const QString& Caption, const QString& Hint)
-{
-    auto* button = new TQzGraphicButton(Caption, Page);
-    button->setObjectName(Name);
-    button->setFont(QzArialFont(16, true));
-    button->setToolTip(Hint);
-    return button;
-}
-
-QLabel* PlainLabel(QWidget* Page, const QString& Name, const QString& Text, int X, int Y)
-{
-    auto* label = new QLabel(Text, Page);
-    label->setObjectName(Name);
-    label->setFont(QzArialFont(16));
-    label->adjustSize();
-    label->move(X, Y);
-    return label;
-}
-
 } // namespace
 
 std::vector<const THighScoreEntry*> VisibleHighScores(const THighScoreTable& Table, int RowHeight)
@@ -96,27 +78,25 @@ void TForm1::BuildMainScreen()
     TitleLabel->resize(TitleLabel->width() + 4, TitleLabel->height() + 4);
     TitleLabel->move(14, 26);
 
-    HelpButton = NewMenuButton(MainTabSheet, QStringLiteral("HelpButton"), QStringLiteral("Tutorial"), QString());
-    StartGameButton = NewMenuButton(MainTabSheet, QStringLiteral("StartGameButton"), QStringLiteral("Start Game"),
-                                 QStringLiteral("Start puzzle"));
-    LoadGameButton = NewMenuButton(MainTabSheet, QStringLiteral("LoadGameButton"), QStringLiteral("Load Game"),
-                                QStringLiteral("Load and continue saved game"));
-    OptionsButton = NewMenuButton(MainTabSheet, QStringLiteral("OptionsButton"), QStringLiteral("Options"), QString());
-    AboutButton = NewMenuButton(MainTabSheet, QStringLiteral("AboutButton"), QStringLiteral("About Zindo Puzzle..."), QString());
-    ExitButton = NewMenuButton(MainTabSheet, QStringLiteral("ExitButton"), QStringLiteral("Exit"), QString());
+    // Placed in the menu column by ArrangeMainScreen.
+    HelpButton = NewButton(MainTabSheet, QStringLiteral("HelpButton"), QStringLiteral("Tutorial"), QRect());
+    StartGameButton = NewButton(MainTabSheet, QStringLiteral("StartGameButton"), QStringLiteral("Start Game"), QRect(),
+                                QStringLiteral("Start puzzle"));
+    LoadGameButton = NewButton(MainTabSheet, QStringLiteral("LoadGameButton"), QStringLiteral("Load Game"), QRect(),
+                               QStringLiteral("Load and continue saved game"));
+    OptionsButton = NewButton(MainTabSheet, QStringLiteral("OptionsButton"), QStringLiteral("Options"), QRect());
+    AboutButton = NewButton(MainTabSheet, QStringLiteral("AboutButton"), QStringLiteral("About Zindo Puzzle..."), QRect());
+    ExitButton = NewButton(MainTabSheet, QStringLiteral("ExitButton"), QStringLiteral("Exit"), QRect());
 
-    auto on = [this](QAbstractButton* Button, std::function<void()> Action) {
-        connect(Button, &QAbstractButton::clicked, this, [Action] { RunGuarded(Action); });
-    };
-    on(HelpButton, [this] {
+    OnClicked(HelpButton, [this] {
         ShowPage(HelpTabSheet);
         ShowFirstTutorialPage();
     });
-    on(StartGameButton, [this] { StartGameButtonClick(); });
-    on(LoadGameButton, [this] { ShowPage(LoadTabSheet); });
-    on(OptionsButton, [this] { ShowOptionsDialog(); });
-    on(AboutButton, [this] { ShowPage(AboutTabSheet); });
-    on(ExitButton, [this] { close(); });
+    OnClicked(StartGameButton, [this] { StartGameButtonClick(); });
+    OnClicked(LoadGameButton, [this] { ShowPage(LoadTabSheet); });
+    OnClicked(OptionsButton, [this] { ShowOptionsDialog(); });
+    OnClicked(AboutButton, [this] { ShowPage(AboutTabSheet); });
+    OnClicked(ExitButton, [this] { close(); });
     ArrangeMainScreen();
 }
 
@@ -179,21 +159,18 @@ void TForm1::MainScreenPaintBoxPaint(QPainter& Painter)
 void TForm1::BuildThemeSelection()
 {
     SelectTopicTabSheet = NewPage(QStringLiteral("SelectTopicTabSheet"));
-    PlainLabel(SelectTopicTabSheet, QStringLiteral("Label4"), QStringLiteral("Your name for the Highscore List:"), 14, 74);
+    NewLabel(SelectTopicTabSheet, QStringLiteral("Label4"), QStringLiteral("Your name for the Highscore List:"), 14, 74);
     NameEdit = new QLineEdit(SelectTopicTabSheet);
     NameEdit->setObjectName(QStringLiteral("NameEdit"));
     NameEdit->setFont(QzArialFont(16));
     NameEdit->setGeometry(14, 94, 291, 24);
-    PlainLabel(SelectTopicTabSheet, QStringLiteral("Label1"), QStringLiteral("Select a theme"), 14, 128);
+    NewLabel(SelectTopicTabSheet, QStringLiteral("Label1"), QStringLiteral("Select a theme"), 14, 128);
 
     ThemeListBox = new QListWidget(SelectTopicTabSheet);
     ThemeListBox->setObjectName(QStringLiteral("ThemeListBox"));
     ThemeListBox->setGeometry(14, 150, 291, 221);
-    ThemeListBox->setFont(QzArialFont(16));
     ThemeListBox->setToolTip(QStringLiteral("Select a theme"));
-    ThemeListBox->setStyleSheet(QStringLiteral(
-        "QListWidget { background: black; color: white; border: 1px solid #505050; }"
-        "QListWidget::item:selected { background: #FFBB00; color: black; }"));
+    StyleListBox(*ThemeListBox);
     connect(ThemeListBox, &QListWidget::itemSelectionChanged, this,
             [this] { RunGuarded([this] { ThemeListBoxClick(); }); });
 
@@ -205,12 +182,9 @@ void TForm1::BuildThemeSelection()
         preview->setGeometry(lefts[(n - 1) % 5], top, 100, 100);
     }
 
-    GoButton = new TQzGraphicButton(QStringLiteral("Go"), SelectTopicTabSheet);
-    GoButton->setObjectName(QStringLiteral("GoButton"));
-    GoButton->setFont(QzArialFont(16, true));
-    GoButton->setToolTip(QStringLiteral("Click \"Go\" to start the puzzle"));
-    GoButton->setGeometry(14, 378, 110, 33);
-    connect(GoButton, &QAbstractButton::clicked, this, [this] { RunGuarded([this] { GoButtonClick(); }); });
+    GoButton = NewButton(SelectTopicTabSheet, QStringLiteral("GoButton"), QStringLiteral("Go"), QRect(14, 378, 110, 33),
+                         QStringLiteral("Click \"Go\" to start the puzzle"));
+    OnClicked(GoButton, [this] { GoButtonClick(); });
 }
 
 void TForm1::StartGameButtonClick()

@@ -8,6 +8,7 @@
 #include "ErrorBox.h"
 #include "PaintBox.h"
 #include "PictureBox.h"
+#include "ScreenParts.h"
 
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
@@ -83,18 +84,6 @@ QLabel* ReadOut(QWidget* Page, const QString& CaptionName, const QString& Captio
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setGeometry(6, 28, Box.width() - 12, 22);
     return value;
-}
-
-TQzGraphicButton* PlayButton(QWidget* Page, const QString& Name, const QString& Caption, QRect Geometry,
-                             const QString& Hint = QString())
-{
-    auto* button = new TQzGraphicButton(Caption, Page);
-    button->setObjectName(Name);
-    button->setFont(QzArialFont(16, true));
-    button->setGeometry(Geometry);
-    if (!Hint.isEmpty())
-        button->setToolTip(Hint);
-    return button;
 }
 
 } // namespace
@@ -173,22 +162,19 @@ void TForm1::BuildPlayingScreen()
     CurrentModePaintBox->setGeometry(148, 418, 43, 37);
     CurrentModePaintBox->OnPaint = [this](TPaintBox&, QPainter& Painter) { PaintModeIcon(Painter); };
 
-    MenuButton = PlayButton(page, QStringLiteral("MenuButton"), QStringLiteral("Menu"), QRect(2, 608, 87, 25));
-    PauseButton = PlayButton(page, QStringLiteral("PauseButton"), QStringLiteral("Pause"), QRect(90, 608, 135, 25));
-    NextPuzzleButton = PlayButton(page, QStringLiteral("NextPuzzleButton"), QStringLiteral("Next Level"),
+    MenuButton = NewButton(page, QStringLiteral("MenuButton"), QStringLiteral("Menu"), QRect(2, 608, 87, 25));
+    PauseButton = NewButton(page, QStringLiteral("PauseButton"), QStringLiteral("Pause"), QRect(90, 608, 135, 25));
+    NextPuzzleButton = NewButton(page, QStringLiteral("NextPuzzleButton"), QStringLiteral("Next Level"),
                                   QRect(418, 608, 216, 25), QStringLiteral("Click in order to start the puzzle"));
-    SaveButton = PlayButton(page, QStringLiteral("SaveButton"), QStringLiteral("Save..."), QRect(636, 608, 216, 25),
+    SaveButton = NewButton(page, QStringLiteral("SaveButton"), QStringLiteral("Save..."), QRect(636, 608, 216, 25),
                             QStringLiteral("Click to save the game"));
-    GimmeButton = PlayButton(page, QStringLiteral("GimmeButton"), QStringLiteral("Next"), QRect(864, 608, 135, 25));
+    GimmeButton = NewButton(page, QStringLiteral("GimmeButton"), QStringLiteral("Next"), QRect(864, 608, 135, 25));
 
-    auto on = [this](QAbstractButton* Button, std::function<void()> Action) {
-        connect(Button, &QAbstractButton::clicked, this, [Action] { RunGuarded(Action); });
-    };
-    on(MenuButton, [this] { ActionActionExecute(); });
-    on(PauseButton, [this] { PauseButtonClick(); });
-    on(NextPuzzleButton, [this] { NextPuzzleButtonClick(); });
-    on(SaveButton, [this] { SaveButtonClick(); });
-    on(GimmeButton, [this] { GimmeButtonClick(); });
+    OnClicked(MenuButton, [this] { ActionActionExecute(); });
+    OnClicked(PauseButton, [this] { PauseButtonClick(); });
+    OnClicked(NextPuzzleButton, [this] { NextPuzzleButtonClick(); });
+    OnClicked(SaveButton, [this] { SaveButtonClick(); });
+    OnClicked(GimmeButton, [this] { GimmeButtonClick(); });
     NextPuzzleButton->hide();
     SaveButton->hide();
 }

@@ -5,6 +5,7 @@
 
 #include "ErrorBox.h"
 #include "PictureBox.h"
+#include "ScreenParts.h"
 
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
@@ -29,16 +30,6 @@ namespace zindo {
 namespace {
 
 constexpr int MakerMaxSide = 600;
-
-QLabel* MakerLabel(QWidget* Page, const QString& Name, const QString& Text, int X, int Y)
-{
-    auto* label = new QLabel(Text, Page);
-    label->setObjectName(Name);
-    label->setFont(QzArialFont(16));
-    label->adjustSize();
-    label->move(X, Y);
-    return label;
-}
 
 /// A theme name must stay one folder below dat/puzz.
 void CheckThemeName(const QString& Theme)
@@ -76,7 +67,7 @@ void TForm1::BuildPuzzleMaker()
 {
     PuzzleMakerTabSheet = NewPage(QStringLiteral("PuzzleMakerTabSheet"));
     QWidget* page = PuzzleMakerTabSheet;
-    MakerLabel(page, QStringLiteral("PuzzleMakerLabel2"), QStringLiteral("Theme"), 10, 6);
+    NewLabel(page, QStringLiteral("PuzzleMakerLabel2"), QStringLiteral("Theme"), 10, 6);
     PuzzleMakerThemeComboBox = new TSimpleComboBox(page);
     PuzzleMakerThemeComboBox->setObjectName(QStringLiteral("PuzzleMakerThemeComboBox"));
     PuzzleMakerThemeComboBox->setGeometry(8, 28, 187, 455);
@@ -84,16 +75,12 @@ void TForm1::BuildPuzzleMaker()
     PuzzleMakerThemeComboBox->OnSelect = [this] { RunGuarded([this] { PuzzleMakerThemeComboBoxSelect(); }); };
     PuzzleMakerThemeComboBox->OnAccept = [this] { RunGuarded([this] { SelectThemeForEditButtonClick(); }); };
 
-    SelectThemeForEditButton = new TQzGraphicButton(QStringLiteral("Edit"), page);
-    SelectThemeForEditButton->setObjectName(QStringLiteral("SelectThemeForEditButton"));
-    SelectThemeForEditButton->setFont(QzArialFont(16, true));
-    SelectThemeForEditButton->setGeometry(200, 28, 95, 25);
-    SelectThemeForEditButton->setToolTip(QStringLiteral("Edit the pictures of the theme"));
-    connect(SelectThemeForEditButton, &QAbstractButton::clicked, this,
-            [this] { RunGuarded([this] { SelectThemeForEditButtonClick(); }); });
+    SelectThemeForEditButton = NewButton(page, QStringLiteral("SelectThemeForEditButton"), QStringLiteral("Edit"),
+                                         QRect(200, 28, 95, 25), QStringLiteral("Edit the pictures of the theme"));
+    OnClicked(SelectThemeForEditButton, [this] { SelectThemeForEditButtonClick(); });
 
-    MakerLabel(page, QStringLiteral("PuzzleMakerLabel3"),
-               QStringLiteral("Click on the element in order to change the picture"), 236, 130);
+    NewLabel(page, QStringLiteral("PuzzleMakerLabel3"), QStringLiteral("Click on the element in order to change the picture"),
+             236, 130);
     const int lefts[] = {236, 342, 448, 554, 660};
     for (int level = 1; level <= 10; ++level) {
         const int row = (level - 1) / 5;
@@ -106,11 +93,9 @@ void TForm1::BuildPuzzleMaker()
         PuzzleMakerSlots.emplace_back(slot, level);
     }
 
-    MakerBackButton = new TQzGraphicButton(QStringLiteral("Back to Main Screen"), page);
-    MakerBackButton->setObjectName(QStringLiteral("MakerBackButton"));
-    MakerBackButton->setFont(QzArialFont(16, true));
-    MakerBackButton->setGeometry(8, 502, 185, 25);
-    connect(MakerBackButton, &QAbstractButton::clicked, this, [this] { RunGuarded([this] { ShowPage(MainTabSheet); }); });
+    MakerBackButton = NewButton(page, QStringLiteral("MakerBackButton"), QStringLiteral("Back to Main Screen"),
+                                QRect(8, 502, 185, 25));
+    OnClicked(MakerBackButton, [this] { ShowPage(MainTabSheet); });
 
     ChoosePictureFile = [this] {
         return QFileDialog::getOpenFileName(this, QString(), QString(), QStringLiteral("Pictures (*.jpg *.bmp)"));

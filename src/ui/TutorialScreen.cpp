@@ -5,6 +5,7 @@
 #include "ErrorBox.h"
 #include "Markup.h"
 #include "PictureBox.h"
+#include "ScreenParts.h"
 
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
@@ -44,18 +45,12 @@ void TForm1::BuildTutorialScreen()
     TutorialPageText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     TutorialPageText->setContentsMargins(8, 4, 8, 0);
 
-    NextTutorialPageButton = new TQzGraphicButton(QStringLiteral("Next >"), HelpTabSheet);
-    NextTutorialPageButton->setObjectName(QStringLiteral("NextTutorialPageButton"));
-    NextTutorialPageButton->setFont(QzArialFont(16, true));
-    NextTutorialPageButton->setGeometry(4, 600, 163, 25);
-    EndTutorialButton = new TQzGraphicButton(QStringLiteral("End Tutorial"), HelpTabSheet);
-    EndTutorialButton->setObjectName(QStringLiteral("EndTutorialButton"));
-    EndTutorialButton->setFont(QzArialFont(16, true));
-    EndTutorialButton->setGeometry(172, 600, 163, 25);
-    connect(NextTutorialPageButton, &QAbstractButton::clicked, this,
-            [this] { RunGuarded([this] { ShowNextTutorialPage(); }); });
-    connect(EndTutorialButton, &QAbstractButton::clicked, this,
-            [this] { RunGuarded([this] { ShowPage(MainTabSheet); }); });
+    NextTutorialPageButton = NewButton(HelpTabSheet, QStringLiteral("NextTutorialPageButton"), QStringLiteral("Next >"),
+                                       QRect(4, 600, 163, 25));
+    EndTutorialButton = NewButton(HelpTabSheet, QStringLiteral("EndTutorialButton"), QStringLiteral("End Tutorial"),
+                                  QRect(172, 600, 163, 25));
+    OnClicked(NextTutorialPageButton, [this] { ShowNextTutorialPage(); });
+    OnClicked(EndTutorialButton, [this] { ShowPage(MainTabSheet); });
 }
 
 bool TForm1::LoadTutorialPicture(int Page, QImage& Bitmap) const

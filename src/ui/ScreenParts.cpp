@@ -1,0 +1,47 @@
+#include "ScreenParts.h"
+
+#include "ErrorBox.h"
+
+#include "controls/QzFonts.h"
+#include "controls/QzGraphicButton.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+namespace zindo {
+
+TQzGraphicButton* NewButton(QWidget* Page, const QString& Name, const QString& Caption, QRect Geometry,
+                            const QString& Hint)
+{
+    auto* button = new TQzGraphicButton(Caption, Page);
+    button->setObjectName(Name);
+    button->setFont(QzArialFont(16, true));
+    button->setGeometry(Geometry);
+    if (!Hint.isEmpty())
+        button->setToolTip(Hint);
+    return button;
+}
+
+QLabel* NewLabel(QWidget* Page, const QString& Name, const QString& Text, int X, int Y, bool Bold)
+{
+    auto* label = new QLabel(Text, Page);
+    label->setObjectName(Name);
+    label->setFont(QzArialFont(16, Bold));
+    label->adjustSize();
+    label->move(X, Y);
+    return label;
+}
+
+void StyleListBox(QListWidget& List)
+{
+    List.setFont(QzArialFont(16));
+    List.setStyleSheet(QStringLiteral("QListWidget { background: black; color: white; border: 1px solid #505050; }"
+                                      "QListWidget::item:selected { background: #FFBB00; color: black; }"));
+}
+
+void OnClicked(QAbstractButton* Button, std::function<void()> Action)
+{
+    QObject::connect(Button, &QAbstractButton::clicked, Button, [Action = std::move(Action)] { RunGuarded(Action); });
+}
+
+} // namespace zindo

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+class QAbstractButton;
+class QLabel;
+class QListWidget;
+class QWidget;
+
+namespace zindo {
+
+class TQzGraphicButton;
+
+/// The screens' own graphic button: bold orange Arial caption, placed at
+/// Geometry, with Hint as its tooltip (shown in the message panel too).
+TQzGraphicButton* NewButton(QWidget* Page, const QString& Name, const QString& Caption, QRect Geometry,
+                            const QString& Hint = QString());
+
+/// A white Arial label at (X, Y), sized to its text.
+QLabel* NewLabel(QWidget* Page, const QString& Name, const QString& Text, int X, int Y, bool Bold = false);
+
+/// The look of the screens' list boxes: white on black, the choice in orange.
+void StyleListBox(QListWidget& List);
+
+/// Runs Action on every click of Button; an error it raises goes to the
+/// error box and the game goes on.
+void OnClicked(QAbstractButton* Button, std::function<void()> Action);
+
+} // namespace zindo
