@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <iterator>
 #include <atomic>
 #include <cerrno>
 #include <cmath>
@@ -196,9 +197,11 @@ double RefreshRate(const XRRModeInfo& Info)
 /// SIGHUP. The handler only writes the signal's number into a pipe; a thread
 /// of its own reads it, restores every watched platform outside the signal's
 /// context, and raises the signal again with its default action, so the
-/// program ends as it would have. Signals that the program ignores or handles
-/// itself are left alone. Created once and never destroyed: the platforms it
-/// watches may live in static objects destroyed at the very end.
+/// program ends as it would have. A handler the program installed before
+/// (the temporary files' clean-up, say) runs after the restore instead of the
+/// default action; ignored signals are left alone. Created once and never
+/// destroyed: the platforms it watches may live in static objects destroyed
+/// at the very end.
 class TTerminationGuard
 {
 public:
@@ -259,11 +262,13 @@ private:
 
     void InstallHandlers()
     {
-        for (const int signal : GuardedSignals) {
+        for (std::size_t i = 0; i < std::size(GuardedSignals); ++i) {
+            const int signal = GuardedSignals[i];
             struct sigaction current {};
-            if (sigaction(signal, nullptr, &current) != 0 || current.sa_handler != SIG_DFL
-                || (current.sa_flags & SA_SIGINFO) != 0)
+            if (sigaction(signal, nullptr, &current) != 0 || current.sa_handler == SIG_IGN
+                || (current.sa_flags & SA_SIGINFO) != 0 || current.sa_handler == &OnSignal)
                 continue;
+            FPrevious[i] = current.sa_handler;
             struct sigaction ours {};
             ours.sa_handler = &OnSignal;
             sigemptyset(&ours.sa_mask);
@@ -274,13 +279,23 @@ private:
 
     void RemoveHandlers()
     {
-        for (const int signal : GuardedSignals) {
+        for (std::size_t i = 0; i < std::size(GuardedSignals); ++i) {
+            const int signal = GuardedSignals[i];
             struct sigaction current {};
             if (sigaction(signal, nullptr, &current) != 0 || (current.sa_flags & SA_SIGINFO) != 0
                 || current.sa_handler != &OnSignal)
                 continue;
-            std::signal(signal, SIG_DFL);
+            std::signal(signal, FPrevious[i]);
         }
+    }
+
+    /// The handler that was in place before ours for Signal (SIG_DFL when none).
+    void (*PreviousHandler(int Signal) const)(int)
+    {
+        for (std::size_t i = 0; i < std::size(GuardedSignals); ++i)
+            if (GuardedSignals[i] == Signal)
+                return FPrevious[i];
+        return SIG_DFL;
     }
 
     void Run()
@@ -292,10 +307,16 @@ private:
                 continue;
             if (got <= 0)
                 return;
+            void (*previous)(int) = SIG_DFL;
             {
                 std::lock_guard<std::mutex> lock(FLock);
                 for (TX11DisplayPlatform* platform : FWatched)
                     platform->RestoreDesktopMode();
+                previous = PreviousHandler(number);
+            }
+            if (previous != SIG_DFL) {
+                previous(number); // the program's own clean-up, which ends it
+                continue;
             }
             std::signal(number, SIG_DFL);
             std::raise(number);
@@ -306,6 +327,7 @@ private:
 
     std::mutex FLock;                          ///< guards the list and the handlers
     std::vector<TX11DisplayPlatform*> FWatched; ///< platforms that have switched, until destroyed
+    void (*FPrevious[std::size(GuardedSignals)])(int) = {SIG_DFL, SIG_DFL, SIG_DFL}; ///< handlers before ours
     int FReadPipe = -1;                        ///< read by the thread
     bool FStarted = false;                     ///< the pipe and the thread exist
 };

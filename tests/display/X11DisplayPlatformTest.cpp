@@ -186,7 +186,7 @@ struct THolder
     int ToHolder = -1; ///< its standard input; closing it lets it end normally
     std::string Said;  ///< its first line
 
-    THolder(int W, int H)
+    THolder(int W, int H, const std::string& TempDir = std::string())
     {
         int input[2];
         int output[2];
@@ -200,7 +200,11 @@ struct THolder
             close(output[0]);
             const std::string width = std::to_string(W);
             const std::string height = std::to_string(H);
-            execl(ZINDO_X11_MODE_HOLDER, ZINDO_X11_MODE_HOLDER, width.c_str(), height.c_str(), static_cast<char*>(nullptr));
+            if (TempDir.empty())
+                execl(ZINDO_X11_MODE_HOLDER, ZINDO_X11_MODE_HOLDER, width.c_str(), height.c_str(), static_cast<char*>(nullptr));
+            else
+                execl(ZINDO_X11_MODE_HOLDER, ZINDO_X11_MODE_HOLDER, width.c_str(), height.c_str(), TempDir.c_str(),
+                      static_cast<char*>(nullptr));
             _exit(127);
         }
         close(input[0]);
@@ -348,6 +352,22 @@ TEST_F(TX11Fixture, TerminationBySigtermRestoresTheDesktop)
     ExpectShown(1024, 768);
     EXPECT_TRUE(holder.KillWith(SIGTERM));
     ExpectShown(1280, 1024);
+}
+
+TEST_F(TX11Fixture, SigtermRunsTheProgramsOwnCleanUpAfterTheRestore)
+{
+    char pattern[] = "/tmp/zindo-holder-XXXXXX";
+    const char* dir = mkdtemp(pattern);
+    ASSERT_NE(dir, nullptr);
+    {
+        THolder holder(1024, 768, dir);
+        ASSERT_EQ(holder.Said, "switched");
+        ExpectShown(1024, 768);
+        EXPECT_TRUE(holder.KillWith(SIGTERM));
+    }
+    ExpectShown(1280, 1024);
+    // The temporary file made before the switch went with the program.
+    EXPECT_EQ(rmdir(dir), 0) << "the temporary folder is not empty";
 }
 
 TEST_F(TX11Fixture, TerminationBySigintRestoresTheDesktop)

@@ -2,9 +2,15 @@
 // standard output and waits for standard input to close: lets the X11 tests
 // end a program by a signal while a mode is switched.
 //
-//   zindo_display_x11_holder WIDTH HEIGHT
+//   zindo_display_x11_holder WIDTH HEIGHT [TEMPDIR]
+//
+// With TEMPDIR it first makes a temporary file there the way the game does,
+// so its clean-up handler is in place before the switch.
 
+#include "data/TempFiles.h"
 #include "display/X11DisplayPlatform.h"
+
+#include <QFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,8 +19,14 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 3)
+    if (argc != 3 && argc != 4)
         return 2;
+    if (argc == 4) {
+        zindo::SetTempDirectory(QString::fromLocal8Bit(argv[3]));
+        QFile file(zindo::NewTempFileName(QStringLiteral(".tmp")));
+        file.open(QIODevice::WriteOnly);
+        file.write("data");
+    }
     zindo::TX11DisplayPlatform platform;
     zindo::TVideoMode mode = platform.DesktopMode();
     mode.Width = static_cast<std::uint16_t>(std::atoi(argv[1]));
