@@ -62,12 +62,11 @@ TPaintBox* PaintBoxIn(QWidget* Panel, const QString& Name, const QString& Hint)
     return box;
 }
 
-/// A read-out: a black box with its caption at the top left and the value,
-/// bold and right-aligned, below.
-QLabel* ReadOut(QWidget* Page, const QString& CaptionName, const QString& Caption, const QString& ValueName, QRect Box)
+/// A read-out box: black, with its caption at the top left.
+QWidget* ReadOutBox(QWidget* Page, const QString& CaptionName, const QString& Caption, const QString& BoxName, QRect Box)
 {
     auto* frame = new QWidget(Page);
-    frame->setObjectName(ValueName + QStringLiteral("Box"));
+    frame->setObjectName(BoxName);
     frame->setGeometry(Box);
     frame->setAutoFillBackground(true);
     QPalette palette;
@@ -78,6 +77,13 @@ QLabel* ReadOut(QWidget* Page, const QString& CaptionName, const QString& Captio
     caption->setObjectName(CaptionName);
     caption->setFont(QzArialFont(16));
     caption->setGeometry(6, 4, Box.width() - 12, 20);
+    return frame;
+}
+
+/// A read-out with its value, bold and right-aligned, below the caption.
+QLabel* ReadOut(QWidget* Page, const QString& CaptionName, const QString& Caption, const QString& ValueName, QRect Box)
+{
+    QWidget* frame = ReadOutBox(Page, CaptionName, Caption, ValueName + QStringLiteral("Box"), Box);
     auto* value = new QLabel(frame);
     value->setObjectName(ValueName);
     value->setFont(QzArialFont(16, true));
@@ -154,9 +160,7 @@ void TForm1::BuildPlayingScreen()
                          QRect(100, 338, 96, 57));
     ScoreLabel = ReadOut(page, QStringLiteral("Label7"), QStringLiteral("Score"), QStringLiteral("ScoreLabel"),
                          QRect(3, 401, 94, 57));
-    QLabel* modeValue = ReadOut(page, QStringLiteral("Label8"), QStringLiteral("Mode"), QStringLiteral("ModeLabel"),
-                                QRect(100, 401, 96, 57));
-    modeValue->hide();
+    ReadOutBox(page, QStringLiteral("Label8"), QStringLiteral("Mode"), QStringLiteral("ModeBox"), QRect(100, 401, 96, 57));
     CurrentModePaintBox = new TPaintBox(page);
     CurrentModePaintBox->setObjectName(QStringLiteral("CurrentModePaintBox"));
     CurrentModePaintBox->setGeometry(148, 418, 43, 37);
