@@ -221,7 +221,8 @@ public:
     /// The rendered board (BoardBitmap), rendered first when it is marked.
     const QImage& GetBoardBitmap();
     /// Renders BoardBitmap: white, the preview while active, the grid, the
-    /// placed pieces, red crosses on wrong pieces while the check is active.
+    /// placed pieces, bold red crosses with a white edge on wrong pieces
+    /// while the check is active.
     void RenderBoard();
     /// The cell under pixel (X, Y): X div PieceSize, Y div PieceSize truncating
     /// toward zero; a column or row beyond the grid is -1. Callers reject
