@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace zindo {
 
@@ -49,6 +50,31 @@ QColor TQzGraphicButton::Lighten(const QColor& Color)
                   std::min(255, Color.blue() + 128));
 }
 
+double TQzGraphicButton::ContrastRatio(const QColor& A, const QColor& B)
+{
+    // Relative luminance of sRGB colours: each channel made linear, then
+    // weighted by how bright the eye finds it.
+    const auto luminance = [](const QColor& Color) {
+        const auto linear = [](int Channel) {
+            const double c = Channel / 255.0;
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(Color.red()) + 0.7152 * linear(Color.green()) + 0.0722 * linear(Color.blue());
+    };
+    const double a = luminance(A);
+    const double b = luminance(B);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QColor TQzGraphicButton::ReadableOn(const QColor& Face, const QColor& Preferred)
+{
+    if (ContrastRatio(Preferred, Face) >= MinCaptionContrast)
+        return Preferred;
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return ContrastRatio(black, Face) >= ContrastRatio(white, Face) ? black : white;
+}
+
 QSize TQzGraphicButton::sizeHint() const
 {
     const QFontMetrics metrics(font());
@@ -63,6 +89,16 @@ QRect TQzGraphicButton::FaceRect() const
     return face;
 }
 
+bool TQzGraphicButton::Hot() const
+{
+    return FMouseInControl && isEnabled();
+}
+
+QColor TQzGraphicButton::FaceColor() const
+{
+    return Hot() ? Lighten(FButtonColor) : FButtonColor;
+}
+
 void TQzGraphicButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -72,9 +108,9 @@ void TQzGraphicButton::paintEvent(QPaintEvent*)
 
 void TQzGraphicButton::PaintFrame(QPainter& Painter)
 {
-    const bool hot = FMouseInControl && isEnabled();
+    const bool hot = Hot();
     const QRect face = FaceRect();
-    const QColor fill = hot ? Lighten(FButtonColor) : FButtonColor;
+    const QColor fill = FaceColor();
     const QColor frame = hot ? Lighten(QColor::fromRgb(FrameColor)) : QColor::fromRgb(FrameColor);
 
     Painter.fillRect(face, fill);
@@ -122,12 +158,12 @@ void TQzGraphicButton::PaintFrame(QPainter& Painter)
 
 void TQzGraphicButton::PaintFace(QPainter& Painter)
 {
-    const bool hot = FMouseInControl && isEnabled();
+    const bool hot = Hot();
     QFont captionFont = font();
     captionFont.setBold(true);
     Painter.setFont(captionFont);
     const QColor caption = QColor::fromRgb(FrameColor);
-    Painter.setPen(hot ? Lighten(caption) : caption);
+    Painter.setPen(ReadableOn(FaceColor(), hot ? Lighten(caption) : caption));
     Painter.drawText(FaceRect(), Qt::AlignCenter | Qt::TextSingleLine, text());
 }
 

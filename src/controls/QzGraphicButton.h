@@ -10,6 +10,12 @@ namespace zindo {
 /// the parent painted beneath, a lighter look while the mouse is over it, and a
 /// two-pixel shift while it is pressed.
 ///
+/// The caption stays readable in every state: where its colour would not stand
+/// out from the face by a contrast ratio of MinCaptionContrast (the lit face
+/// under the mouse is light grey, on which the lit caption, pale yellow, reads
+/// at about 2:1), it is drawn in black or white instead, whichever contrasts
+/// more.
+///
 /// The button is never opaque: its shadow needs the parent's pixels beneath it.
 /// Face rectangle 0,0 .. W-4,H-4 (right and bottom exclusive), moved by (2,2)
 /// while pressed; shadow area 3,3 .. W-1,H-1 (inclusive) outside the face.
@@ -23,6 +29,7 @@ class TQzGraphicButton : public QAbstractButton
 public:
     static constexpr QRgb DefaultButtonColor = 0x303030;  ///< RGB 48,48,48
     static constexpr QRgb FrameColor = 0xFFBB00;          ///< RGB 255,187,0: frame and caption
+    static constexpr double MinCaptionContrast = 4.5;     ///< least contrast of caption to face
 
     explicit TQzGraphicButton(QWidget* Parent = nullptr);
     TQzGraphicButton(const QString& Caption, QWidget* Parent = nullptr);
@@ -42,6 +49,12 @@ public:
 
     /** Each of red, green and blue raised by 128, capped at 255. */
     static QColor Lighten(const QColor& Color);
+    /** The contrast ratio of two colours, 1 (same) to 21 (black and white):
+        (L1 + 0.05) / (L2 + 0.05) of their relative luminances, L1 the lighter. */
+    static double ContrastRatio(const QColor& A, const QColor& B);
+    /** Preferred when it reaches MinCaptionContrast on Face; otherwise black
+        or white, whichever contrasts more with Face. */
+    static QColor ReadableOn(const QColor& Face, const QColor& Preferred);
 
     QSize sizeHint() const override;
 
@@ -55,6 +68,10 @@ private:
     void PaintFrame(class QPainter& Painter);
     void PaintFace(class QPainter& Painter);
     QRect FaceRect() const;
+    /** The lighter look is on: the mouse is over the enabled button. */
+    bool Hot() const;
+    /** ButtonColor, lightened while Hot. */
+    QColor FaceColor() const;
 
     QColor FButtonColor{QColor::fromRgb(DefaultButtonColor)};  ///< face fill
     bool FDown = false;                                        ///< held down from outside

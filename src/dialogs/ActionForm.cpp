@@ -3,6 +3,12 @@
 #include "controls/QzTransparentButton.h"
 #include "dialogs/QzDialogLook.h"
 
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScreen>
+
+#include <algorithm>
+
 namespace zindo {
 
 namespace {
@@ -52,6 +58,30 @@ void TActionForm::ShowEffectsState(bool On)
 {
     ToggleSoundEffectsButton->setText(On ? QStringLiteral("Turn Sound Effects Off")
                                          : QStringLiteral("Turn Sound Effects On"));
+}
+
+void TActionForm::CentreOver(const QWidget& Area)
+{
+    QRect placed(QPoint(0, 0), size());
+    placed.moveCenter(Area.mapToGlobal(Area.rect().center()));
+    if (const QScreen* screen = Area.screen()) {
+        const QRect room = screen->availableGeometry();
+        placed.moveLeft(std::clamp(placed.left(), room.left(), std::max(room.left(), room.right() + 1 - width())));
+        placed.moveTop(std::clamp(placed.top(), room.top(), std::max(room.top(), room.bottom() + 1 - height())));
+    }
+    move(placed.topLeft());
+}
+
+void TActionForm::paintEvent(QPaintEvent* Event)
+{
+    QDialog::paintEvent(Event);
+    QPainter painter(this);
+    const QColor edge = QColor::fromRgb(TQzGraphicButton::FrameColor);
+    constexpr int thickness = 2;
+    painter.fillRect(0, 0, width(), thickness, edge);
+    painter.fillRect(0, height() - thickness, width(), thickness, edge);
+    painter.fillRect(0, 0, thickness, height(), edge);
+    painter.fillRect(width() - thickness, 0, thickness, height(), edge);
 }
 
 void TActionForm::Choose(TActionChoice AChoice)

@@ -18,8 +18,9 @@ enum TActionChoice : std::uint8_t {
 };
 
 /// The in-game menu (Esc or the Menu button on the playing screen): a black
-/// frameless form with five own buttons. A button sets Choice and closes the
-/// menu with Accepted; Esc or closing it otherwise answers Rejected, and Choice
+/// form without a window frame, edged by a 2-pixel orange line so that it
+/// stands out from the black paused board, with five own buttons. A button
+/// sets Choice and closes the menu with Accepted; Esc or closing it otherwise answers Rejected, and Choice
 /// is then not to be read. The caller sets the two toggle captions with
 /// ShowMusicState and ShowEffectsState before showing it.
 class TActionForm : public QDialog
@@ -33,6 +34,10 @@ public:
     void ShowMusicState(bool On);
     /** "Turn Sound Effects Off" when On, "Turn Sound Effects On" when off. */
     void ShowEffectsState(bool On);
+    /** Places the menu centred over Area (on the playing screen, the board,
+        whose "PAUSED" the menu then covers whatever the board's shape), kept
+        within Area's screen. Without it the menu is centred on its owner. */
+    void CentreOver(const QWidget& Area);
 
     void SaveButtonClick();
     void ExitButtonClick();
@@ -47,6 +52,9 @@ public:
     TQzTransparentButton* ContinueButton;               ///< "Continue"
     TQzTransparentButton* ToggleBackgroundMusicButton;  ///< music on/off
     TQzTransparentButton* ToggleSoundEffectsButton;     ///< effects on/off
+
+protected:
+    void paintEvent(class QPaintEvent* Event) override;
 
 private:
     void Choose(TActionChoice AChoice);

@@ -4,6 +4,7 @@
 #include "controls/SimpleComboBox.h"
 #include "dialogs/QzDialogLook.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 namespace zindo {
@@ -14,19 +15,27 @@ TSaveForm::TSaveForm(QWidget* Parent) : QDialog(Parent)
     setWindowTitle(QStringLiteral("Save"));
     ApplyQzDialogLook(*this);
     UseFixedDialogFrame(*this);
-    setFixedSize(421, 272);
+    // The prompt sits above the name and the list; everything below it moves
+    // down by its height.
+    constexpr int promptHeight = 24;
+    setFixedSize(421, 272 + promptHeight);
+
+    PromptLabel = new QLabel(QStringLiteral("Save the game as:"), this);
+    PromptLabel->setObjectName(QStringLiteral("PromptLabel"));
+    PromptLabel->setGeometry(18, 12, 267, 20);
 
     SaveGameComboBox = new TSimpleComboBox(this);
     SaveGameComboBox->setObjectName(QStringLiteral("SaveGameComboBox"));
-    SaveGameComboBox->setGeometry(18, 14, 267, 241);
+    SaveGameComboBox->setGeometry(18, 14 + promptHeight, 267, 241);
     SaveGameComboBox->OnAccept = [this] { SaveOKButtonClick(); };
+    PromptLabel->setBuddy(SaveGameComboBox->Edit);
 
     SaveOKButton = new TQzTransparentButton(QStringLiteral("OK"), this);
     SaveOKButton->setObjectName(QStringLiteral("SaveOKButton"));
-    SaveOKButton->setGeometry(298, 14, 111, 33);
+    SaveOKButton->setGeometry(298, 14 + promptHeight, 111, 33);
     SaveCancelButton = new TQzTransparentButton(QStringLiteral("Cancel"), this);
     SaveCancelButton->setObjectName(QStringLiteral("SaveCancelButton"));
-    SaveCancelButton->setGeometry(298, 54, 111, 33);
+    SaveCancelButton->setGeometry(298, 54 + promptHeight, 111, 33);
     connect(SaveOKButton, &QAbstractButton::clicked, this, [this] { SaveOKButtonClick(); });
     connect(SaveCancelButton, &QAbstractButton::clicked, this, [this] { SaveCancelButtonClick(); });
     SaveGameComboBox->Edit->setFocus();

@@ -3,15 +3,18 @@
 #include <QDialog>
 #include <QStringList>
 
+class QLabel;
+
 namespace zindo {
 
 class TQzTransparentButton;
 class TSimpleComboBox;
 
-/// The "Save" dialog: an edit line with the list of saved games open below it
-/// (a click on a name puts it into the line), "OK" and "Cancel". The caller
-/// fills the names and the proposed name, and saves under GetGameName() when
-/// the dialog answers OK. Closing it by its frame answers Cancel.
+/// The "Save" dialog: the prompt "Save the game as:" over an edit line with the
+/// list of saved games open below it (a click on a name puts it into the line),
+/// "OK" and "Cancel". The caller fills the names and the proposed name, and
+/// saves under GetGameName() when the dialog answers OK. Closing it by its
+/// frame answers Cancel.
 class TSaveForm : public QDialog {
 public:
     explicit TSaveForm(QWidget* Parent = nullptr);
@@ -26,7 +29,8 @@ public:
     void SaveOKButtonClick();
     void SaveCancelButtonClick();
 
-    TSimpleComboBox* SaveGameComboBox;      ///< the name and the saved games, 18,14 267 x 241
+    QLabel* PromptLabel;                    ///< "Save the game as:"
+    TSimpleComboBox* SaveGameComboBox;      ///< the name and the saved games, 18,38 267 x 241
     TQzTransparentButton* SaveOKButton;     ///< "OK"
     TQzTransparentButton* SaveCancelButton; ///< "Cancel"
 };

@@ -18,7 +18,7 @@ TStartUpForm::TStartUpForm(QWidget* Parent)
     setFixedSize(411, 320);
 
     Label1 = new QLabel(QStringLiteral("You can play Zindo Puzzle either in a window or as full-screen game. "
-                                       "Please select the display mode you prefere"),
+                                       "Please select the display mode you prefer"),
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);

@@ -321,10 +321,8 @@ TPuzzleState TPuzzleClass::GetState()
         result = stNoLives;
     } else if (PotFullSince != 0 && now - PotFullSince > Days(10000)) {
         result = stTooSlow;
-        Points.Reset();
     } else if (IdleSince != 0 && now - IdleSince > Days(5000.0 * (Pot.Count() + 1))) {
         result = stTooSlow;
-        Points.Reset();
     } else {
         bool wrong = false;
         for (std::int32_t c = 0; c < Columns; ++c) {
@@ -336,16 +334,22 @@ TPuzzleState TPuzzleClass::GetState()
                     wrong = true;
             }
         }
-        if (wrong) {
-            result = stWrong;
-            Points.Reset();
-        } else {
-            result = stSolved;
-            Points.SetFinishTime(static_cast<std::int32_t>(PlayMs));
-        }
+        result = wrong ? stWrong : stSolved;
     }
+
+    // The level is over. Nothing stays in the hand: the held piece goes back
+    // first, so that the counter is reset or kept with the board as it lies.
+    ReturnHeldPiece();
+    if (result == stSolved)
+        Points.SetFinishTime(static_cast<std::int32_t>(PlayMs));
+    else if (result == stTooSlow || result == stWrong)
+        Points.Reset();
     State = result;
     Finished = true;
+    // Every view shows the ended level: the board with the returned piece, the
+    // pot (emptied at the next update) and the bonus boxes, black now that
+    // they do nothing.
+    ChangeNotify(RepaintAll);
     return result;
 }
 
@@ -470,6 +474,29 @@ void TPuzzleClass::Abort()
     UpdateState();
 }
 
+void TPuzzleClass::ReturnHeldPiece()
+{
+    if (!HeldPiece)
+        return;
+    TPiece& piece = *HeldPiece;
+    HeldPiece = nullptr;
+    HeldKind = pkPlain;
+    if (HeldFromColumn >= 0 && InGrid(HeldFromColumn, HeldFromRow) && !CellPiece(HeldFromColumn, HeldFromRow)) {
+        // Lifted from the board: it lies on its cell again as if it had never
+        // been lifted, so the lift's correct placement is given back.
+        Cells[static_cast<std::size_t>(HeldFromColumn)][static_cast<std::size_t>(HeldFromRow)] = &piece;
+        piece.Place = plOnBoard;
+        Points.AddCorrect(1);
+        MarkBoardDirty();
+    } else {
+        // Taken from the pot: back to the free pool, where the ended level's
+        // pot sends its other pieces too.
+        piece.Place = plFree;
+    }
+    HeldFromColumn = -1;
+    HeldFromRow = -1;
+}
+
 // --- Play operations -------------------------------------------------------------------
 
 void TPuzzleClass::TakeFromPot(std::int32_t Index)
@@ -484,6 +511,14 @@ void TPuzzleClass::TakeFromPot(std::int32_t Index)
     if (Index >= 0 && Index < Pot.Count()) {
         HeldKind = Pot.Entry(Index).Kind;
         HeldPiece = Pot.Take(Index);
+        HeldFromColumn = -1;
+        HeldFromRow = -1;
+        // Taking a piece is play. The idle allowance shrinks with the pot, so
+        // a clock still counting from before the take could end the level at
+        // the very click; both clocks start again once the pot is quiet (or
+        // full) at one of the next checks.
+        IdleSince = 0;
+        PotFullSince = 0;
         if (HeldKind == pkDeath)
             DoEffect(EffectRisk);
     }
@@ -578,6 +613,8 @@ void TPuzzleClass::PickUpAt(std::int32_t Column, std::int32_t Row)
     Points.AddCorrect(-1);
     HeldPiece = cell;
     HeldPiece->Place = plInHand;
+    HeldFromColumn = Column;
+    HeldFromRow = Row;
     cell = nullptr;
     MarkBoardDirty();
     // Second thoughts cost time: the pieces come faster for a while.
@@ -783,13 +820,22 @@ void TPuzzleClass::RenderBoard()
                 if (const TPiece* piece = Cells[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)])
                     painter.drawImage(c * s, r * s, piece->Bitmap);
         if (BonusActive(bnCheck)) {
-            painter.setPen(QPen(QColor(255, 0, 0), 0));
+            // A cross that shows on any picture: 3 pixels of red with a
+            // 1-pixel white edge, both diagonals' edges first so that the red
+            // runs through where they meet, kept within the piece it marks.
+            const QPen edge(Qt::white, 5, Qt::SolidLine, Qt::FlatCap);
+            const QPen cross(QColor(255, 0, 0), 3, Qt::SolidLine, Qt::FlatCap);
             for (std::int32_t c = 0; c < Columns; ++c)
                 for (std::int32_t r = 0; r < Rows; ++r)
                     if (IsWrongAt(c, r)) {
-                        painter.drawLine(c * s, r * s, (c + 1) * s, (r + 1) * s);
-                        painter.drawLine((c + 1) * s, r * s, c * s, (r + 1) * s);
+                        painter.setClipRect(QRect(c * s, r * s, s, s));
+                        for (const QPen& pen : {edge, cross}) {
+                            painter.setPen(pen);
+                            painter.drawLine(c * s, r * s, (c + 1) * s, (r + 1) * s);
+                            painter.drawLine((c + 1) * s, r * s, c * s, (r + 1) * s);
+                        }
                     }
+            painter.setClipping(false);
         }
     }
     ChangeNotify(RepaintBoard);

@@ -150,7 +150,9 @@ public:
     void Step();
     /// The state, evaluated when playing: abandoned, no lives, too slow (pot
     /// full for 10 s, or idle), board full (solved or wrong). An end state is
-    /// stored and sets Finished.
+    /// stored and sets Finished; the piece in hand then goes back where it
+    /// came from (see HeldFromColumn) and OnChange(RepaintAll) follows, so
+    /// that the board, the pot and the bonus boxes show the ended level.
     TPuzzleState GetState();
     /// ReportState(GetState()) when a state subscriber is set.
     void UpdateState();
@@ -179,6 +181,7 @@ public:
     // --- Play operations (the playing screen) ----------------------------
 
     /// Takes pot entry Index into the hand (only while loaded or playing).
+    /// Taking a piece is play: both too-slow clocks start again.
     void TakeFromPot(std::int32_t Index);
     /// Drops the piece in hand on a cell; true when it was placed. Deals a
     /// piece at once when the pot is empty afterwards.
@@ -218,7 +221,8 @@ public:
     /// The rendered board (BoardBitmap), rendered first when it is marked.
     const QImage& GetBoardBitmap();
     /// Renders BoardBitmap: white, the preview while active, the grid, the
-    /// placed pieces, red crosses on wrong pieces while the check is active.
+    /// placed pieces, bold red crosses with a white edge on wrong pieces
+    /// while the check is active.
     void RenderBoard();
     /// The cell under pixel (X, Y): X div PieceSize, Y div PieceSize truncating
     /// toward zero; a column or row beyond the grid is -1. Callers reject
@@ -267,6 +271,8 @@ public:
     std::int32_t Rows = 0;              ///< number of used rows
     TPiece* HeldPiece = nullptr;        ///< the piece in hand, or nullptr
     TPieceKind HeldKind = pkPlain;      ///< kind of the piece in hand
+    std::int32_t HeldFromColumn = -1;   ///< cell the piece in hand was lifted from; -1 = taken from the pot
+    std::int32_t HeldFromRow = -1;      ///< cell the piece in hand was lifted from; -1 = taken from the pot
     bool Finished = true;               ///< the level has reached an end state (no more feeding)
     std::int32_t Lives = 0;             ///< lives left
     std::array<TBonusSlot, BonusSlotCount> Bonuses{}; ///< bonus slots, indexed by TBonusKind
@@ -310,6 +316,7 @@ private:
     void StepBroom();
     void StepSparkle();
     void CheckPot();
+    void ReturnHeldPiece();
 
     TClock& Clock;                              ///< ticks and calendar time
     TRandomGenerator& Generator;                ///< the program's generator

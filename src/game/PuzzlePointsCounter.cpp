@@ -2,6 +2,17 @@
 
 namespace zindo {
 
+namespace {
+
+/// "1 piece set <How>", "2 pieces set <How>", ...
+QString PiecesSetText(std::int32_t Count, const QString& How)
+{
+    const QString noun = Count == 1 ? QStringLiteral(" piece set ") : QStringLiteral(" pieces set ");
+    return QString::number(Count) + noun + How;
+}
+
+} // namespace
+
 void TPuzzlePointsCounter::Reset()
 {
     Correct = 0;
@@ -37,7 +48,7 @@ QString TPuzzlePointsCounter::RiskText() const
 
 QString TPuzzlePointsCounter::CorrectText() const
 {
-    return QString::number(Correct) + QStringLiteral(" pieces set correctly");
+    return PiecesSetText(Correct, QStringLiteral("correctly"));
 }
 
 QString TPuzzlePointsCounter::SpeedText() const
@@ -47,7 +58,7 @@ QString TPuzzlePointsCounter::SpeedText() const
 
 QString TPuzzlePointsCounter::WrongText() const
 {
-    return QString::number(Wrong) + QStringLiteral(" pieces set incorrectly");
+    return PiecesSetText(Wrong, QStringLiteral("incorrectly"));
 }
 
 } // namespace zindo

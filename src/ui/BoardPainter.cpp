@@ -18,7 +18,31 @@ namespace {
 const char* const KindIcons[] = {nullptr, "BMP_BONUS_AUTODROP", "BMP_BONUS_CHANGEDROP", "BMP_BONUS_CLEANUP",
                                  "BMP_BONUS_SLOW", "BMP_BONUS_DEATH"};
 
+QString PausedText()
+{
+    return QStringLiteral("PAUSED");
+}
+
+QFont PausedFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(32);
+    return font;
+}
+
 } // namespace
+
+QRect PausedTextRect(QSize BoardSize)
+{
+    // Measured for a 24-bit image (the board view's device), whose resolution
+    // turns the point size into pixels.
+    const QImage device(1, 1, QImage::Format_BGR888);
+    const QFontMetrics metrics(PausedFont(), &device);
+    const int width = metrics.horizontalAdvance(PausedText());
+    const int x = BoardSize.width() / 2 - width / 2;
+    const int y = BoardSize.height() / 2 - metrics.height() / 2;
+    return QRect(x, y, width + 2, metrics.height());
+}
 
 QImage ComposeBoardView(TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random)
 {
@@ -31,16 +55,9 @@ QImage ComposeBoardView(TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRa
     if (Puzzle.State == stPaused) {
         work.fill(Qt::black);
         QPainter painter(&work);
-        QFont font(QStringLiteral("Arial"));
-        font.setPointSize(32);
-        painter.setFont(font);
+        painter.setFont(PausedFont());
         painter.setPen(Qt::white);
-        const QString text = QStringLiteral("PAUSED");
-        const QFontMetrics metrics(font, &work);
-        const int x = work.width() / 2 - metrics.horizontalAdvance(text) / 2;
-        const int y = work.height() / 2 - metrics.height() / 2;
-        painter.drawText(QRect(x, y, metrics.horizontalAdvance(text) + 2, metrics.height()),
-                         Qt::AlignLeft | Qt::AlignTop, text);
+        painter.drawText(PausedTextRect(work.size()), Qt::AlignLeft | Qt::AlignTop, PausedText());
         return work;
     }
 
@@ -48,8 +65,10 @@ QImage ComposeBoardView(TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRa
     for (const TRemovingPiece& piece : Puzzle.FallingPieces)
         painter.drawImage(piece.X, piece.Y, piece.Picture);
 
-    if (Puzzle.HeldPiece && Pointer.x() >= 0 && Pointer.y() >= 0 && Pointer.x() <= BoxSize.width() &&
-        Pointer.y() <= BoxSize.height()) {
+    // The piece follows the pointer only while it is over the board; a
+    // pointer on the box's edge or beyond the board's pixels is outside.
+    const QRect board = QRect(QPoint(0, 0), BoxSize) & work.rect();
+    if (Puzzle.HeldPiece && board.contains(Pointer)) {
         const QImage& held = Puzzle.HeldPiece->Bitmap;
         painter.drawImage(Pointer.x() - held.width() / 2, Pointer.y() - held.height() / 2, held);
     }

@@ -154,7 +154,9 @@ TEST(GraphicButtonPaint, CaptionIsOrangeAndLightensWithFaceAndFrameOnHover)
     using T = TButtonOnParent;
     EXPECT_EQ(T::At(image, 3, 3), HotFace);
     EXPECT_EQ(T::At(image, 0, 0), HotFrame);
-    EXPECT_TRUE(ContainsColour(image, inside, HotFrame));
+    // Pale yellow would hardly show on the lit face: the caption turns black.
+    EXPECT_FALSE(ContainsColour(image, inside, HotFrame));
+    EXPECT_TRUE(ContainsColour(image, inside, QColor(Qt::black)));
 
     Leave(b.Button);
     image = b.Grab();
@@ -171,6 +173,36 @@ TEST(GraphicButtonPaint, ButtonColorFillsTheFaceAndLightensCapped)
     EXPECT_EQ(T::At(b.Grab(), 3, 3), QColor(200, 10, 100));
     Enter(b.Button);
     EXPECT_EQ(T::At(b.Grab(), 3, 3), QColor(255, 138, 228));
+}
+
+TEST(GraphicButtonPaint, CaptionContrastsWithTheFaceInEveryState)
+{
+    EXPECT_DOUBLE_EQ(TQzGraphicButton::ContrastRatio(Qt::black, Qt::white), 21.0);
+    EXPECT_DOUBLE_EQ(TQzGraphicButton::ContrastRatio(Face, Face), 1.0);
+
+    // Released, pressed, lit and lit while pressed; then a face colour of the
+    // button's user, lit. The caption's own pixels are those that stand out
+    // most from the face inside the frame.
+    for (const QColor colour : {Face, QColor(200, 10, 100)}) {
+        TButtonOnParent b(QColor(0, 0, 0));
+        b.Button->SetButtonColor(colour);
+        for (const bool hot : {false, true}) {
+            if (hot)
+                Enter(b.Button);
+            for (const bool pressed : {false, true}) {
+                b.Button->SetDown(pressed);
+                const QImage image = b.Grab();
+                const int shift = pressed ? 2 : 0;
+                const QColor face = TButtonOnParent::At(image, 2 + shift, 2 + shift);
+                double best = 1.0;
+                for (int y = 2; y < 27; ++y)
+                    for (int x = 2; x < 139; ++x)
+                        best = std::max(best, TQzGraphicButton::ContrastRatio(
+                                                  TButtonOnParent::At(image, x + shift, y + shift), face));
+                EXPECT_GE(best, 4.5) << colour.name().toStdString() << " hot " << hot << " pressed " << pressed;
+            }
+        }
+    }
 }
 
 TEST(GraphicButtonPaint, TransparentButtonPaintsLikeTheGraphicButton)

@@ -5,15 +5,22 @@
 
 #include "controls/QzGraphicButton.h"
 #include "controls/QzTransparentButton.h"
+#include "controls/SimpleComboBox.h"
 #include "dialogs/ActionForm.h"
 #include "dialogs/OptionsForm.h"
 #include "dialogs/PointsCongratulationForm.h"
 #include "dialogs/QzImage.h"
+#include "dialogs/SaveForm.h"
 #include "dialogs/StartUpForm.h"
 #include "game/PuzzlePointsCounter.h"
 
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -28,7 +35,72 @@ QString LabelText(const QWidget& Form, const char* Name)
     return label != nullptr ? label->text() : QStringLiteral("<missing %1>").arg(QLatin1String(Name));
 }
 
+const QColor Orange(255, 187, 0);
+
+/// The middle of a radio button's indicator as painted, and a point on its ring.
+void IndicatorColours(QRadioButton& Button, QColor& Middle, QColor& Ring)
+{
+    QStyleOptionButton option;
+    option.initFrom(&Button);
+    const QRect indicator = Button.style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, &Button);
+    const QImage image = Button.grab().toImage();
+    Middle = image.pixelColor(indicator.center());
+    Ring = image.pixelColor(indicator.left() + 1, indicator.center().y());
+}
+
 } // namespace
+
+TEST(DialogLook, RadioButtonsShowTheirChoiceInOrangeOnBlack)
+{
+    TOptionsForm options;
+    options.SetBackgroundMusic(false);
+    TStartUpForm startUp;
+    for (QWidget* form : std::initializer_list<QWidget*>{&options, &startUp}) {
+        form->show();
+        const QList<QRadioButton*> buttons = form->findChildren<QRadioButton*>();
+        ASSERT_GE(buttons.size(), 2);
+        for (QRadioButton* button : buttons) {
+            QColor middle, ring;
+            IndicatorColours(*button, middle, ring);
+            EXPECT_EQ(ring, Orange) << button->objectName().toStdString();
+            EXPECT_EQ(middle, button->isChecked() ? Orange : QColor(Qt::black)) << button->objectName().toStdString();
+        }
+        form->hide();
+    }
+    // The look's style sheet leaves plain labels white on black.
+    startUp.show();
+    const QImage question = startUp.Label1->grab().toImage();
+    int white = 0;
+    for (int y = 0; y < question.height(); ++y)
+        for (int x = 0; x < question.width(); ++x)
+            white += question.pixelColor(x, y) == QColor(Qt::white);
+    EXPECT_GT(white, 100);
+    // Group boxes are framed in orange: a point on the frame's left edge.
+    const QImage group = options.BkSoundGroupBox->grab().toImage();
+    EXPECT_EQ(group.pixelColor(0, group.height() / 2), Orange);
+}
+
+TEST(SaveForm, PromptsForTheNameOverAFramedListOfSavedGames)
+{
+    TSaveForm form;
+    EXPECT_EQ(form.windowTitle(), "Save");
+    EXPECT_EQ(LabelText(form, "PromptLabel"), "Save the game as:");
+    const QRect prompt = form.PromptLabel->geometry();
+    const QRect edit = form.SaveGameComboBox->Edit->geometry().translated(form.SaveGameComboBox->pos());
+    EXPECT_LE(prompt.bottom(), edit.top());
+    EXPECT_LE(form.SaveGameComboBox->geometry().bottom(), form.height());
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    form.SetGameNames({QStringLiteral("Alpha"), QStringLiteral("Beta")});
+    form.SetGameName(QStringLiteral("Beta"));
+    form.show();
+    const QImage list = form.SaveGameComboBox->List->grab().toImage();
+    EXPECT_EQ(list.pixelColor(0, list.height() / 2), Orange);
+    EXPECT_EQ(list.pixelColor(list.width() - 1, list.height() - 1), Orange);
+    EXPECT_EQ(list.pixelColor(list.width() / 2, list.height() - 4), QColor(Qt::black));
+    EXPECT_EQ(form.SaveGameComboBox->List->palette().color(QPalette::Text), QColor(Qt::white));
+    EXPECT_EQ(form.GetGameName(), QStringLiteral("Beta"));
+}
 
 TEST(OptionsForm, SettersCheckTheRightRadioButtonAndGettersReadThem)
 {
@@ -139,6 +211,12 @@ TEST(ActionForm, EscAnswersCancel)
 {
     TActionForm form;
     EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+    // Without a window frame, an orange edge sets the menu off the black board.
+    const QImage image = form.grab().toImage();
+    for (const QPoint at : {QPoint(0, 0), QPoint(1, 100), QPoint(image.width() - 1, 50),
+                            QPoint(200, image.height() - 2)})
+        EXPECT_EQ(image.pixelColor(at), Orange) << at.x() << "," << at.y();
+    EXPECT_EQ(image.pixelColor(5, 100), QColor(Qt::black));
     EXPECT_EQ(RunModal(form, [&form](QWidget*) { QTest::keyClick(&form, Qt::Key_Escape); }), QDialog::Rejected);
 }
 

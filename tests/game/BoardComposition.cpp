@@ -202,3 +202,53 @@ TEST_F(BoardComposition, RenderedBoardShowsGridPiecesPreviewAndCrosses)
     EXPECT_EQ(checked.pixelColor(Puzzle.CellOrigin(placed->Column, placed->Row) + QPoint(60, 61)),
               QColor(Qt::white));
 }
+
+TEST_F(BoardComposition, CheckCrossShowsOnARedPictureAndStaysInItsPiece)
+{
+    const QString container =
+        Tree.AddLevelPicture(QStringLiteral("R"), 1, 1, SolidImage(1200, 900, QColor(255, 0, 0)));
+    Puzzle.LoadPicture(DecodeToTemp(container), 1);
+    Puzzle.Start();
+    Puzzle.Bonuses[bnPreview].Active = false;
+    TPiece* wrong = nullptr;
+    for (const auto& piece : Puzzle.Pieces())
+        if (piece->Place == plOnBoard)
+            wrong = piece.get();
+    ASSERT_NE(wrong, nullptr);
+    int column = -1, row = -1;
+    ASSERT_TRUE(FindEmptyCell(Puzzle, -1, -1, column, row));
+    Puzzle.RemoveAt(wrong->Column, wrong->Row);
+    ASSERT_TRUE(Puzzle.PutAt(*wrong, column, row));
+    const QImage plain = Puzzle.GetBoardBitmap().copy();
+    Puzzle.Bonuses[bnCheck].Active = true;
+    Puzzle.MarkBoardDirty();
+    const QImage checked = Puzzle.GetBoardBitmap().copy();
+
+    // Every changed pixel lies within the wrong piece.
+    const QRect cell(Puzzle.CellOrigin(column, row), QSize(Puzzle.PieceSize, Puzzle.PieceSize));
+    int changed = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            if (plain.pixel(x, y) != checked.pixel(x, y)) {
+                ++changed;
+                ASSERT_TRUE(cell.contains(x, y)) << x << "," << y;
+            }
+    EXPECT_GT(changed, Puzzle.PieceSize * 3); // the white edges at least, four lines along two diagonals
+
+    // Across each diagonal, a quarter of the way in: at least 3 pixels of red
+    // with white on both sides, which parts the cross from a red picture.
+    const QColor red(255, 0, 0);
+    const QColor white(Qt::white);
+    const int q = Puzzle.PieceSize / 4;
+    for (const QPoint on : {cell.topLeft() + QPoint(q, q), cell.topRight() + QPoint(-q, q)}) {
+        ASSERT_EQ(checked.pixelColor(on), red);
+        int left = 0, right = 0;
+        while (left < 4 && checked.pixelColor(on - QPoint(left + 1, 0)) == red)
+            ++left;
+        while (right < 4 && checked.pixelColor(on + QPoint(right + 1, 0)) == red)
+            ++right;
+        EXPECT_GE(left + right + 1, 3) << on.x() << "," << on.y();
+        EXPECT_EQ(checked.pixelColor(on - QPoint(left + 1, 0)), white) << on.x() << "," << on.y();
+        EXPECT_EQ(checked.pixelColor(on + QPoint(right + 1, 0)), white) << on.x() << "," << on.y();
+    }
+}

@@ -223,3 +223,37 @@ TEST_F(LevelResults, UnreadablePictureDoesNotBookTheOldLevelAgain)
     EXPECT_TRUE(Game->Record().ResultBooked);
     EXPECT_EQ(Game->LevelOutcome(), 0) << "level 2 is now the one to try";
 }
+
+TEST_F(LevelResults, LeavingWithALiftedPieceLaysItBackOnItsCell)
+{
+    Begin(1);
+    TPuzzleClass& puzzle = Puzzle();
+    ASSERT_TRUE(WaitForPotEntry(*Game, Clock));
+    puzzle.TakeFromPot(0);
+    TPiece* piece = puzzle.HeldPiece;
+    // Set wrong, so the lift and the return are told apart from a right piece.
+    int column = -1, row = -1;
+    ASSERT_TRUE(FindEmptyCell(puzzle, piece->Column, piece->Row, column, row));
+    ASSERT_TRUE(puzzle.DropHeldPiece(column, row));
+    const int onBoard = PiecesOnBoard(puzzle);
+    const TPuzzlePointsCounter before = puzzle.Points;
+
+    puzzle.PickUpAt(column, row);
+    ASSERT_EQ(puzzle.HeldPiece, piece);
+    EXPECT_EQ(puzzle.Points.Correct, before.Correct - 1);
+    Game->Abort();
+    EXPECT_EQ(puzzle.State, stAbandoned);
+    EXPECT_EQ(puzzle.HeldPiece, nullptr) << "nothing stays in the hand after the end";
+    EXPECT_EQ(puzzle.CellPiece(column, row), piece);
+    EXPECT_EQ(piece->Place, plOnBoard);
+    EXPECT_EQ(PiecesOnBoard(puzzle), onBoard);
+    EXPECT_EQ(puzzle.Points.Correct, before.Correct);
+    EXPECT_EQ(puzzle.Points.Wrong, before.Wrong);
+    EXPECT_EQ(puzzle.GetBoardBitmap().pixelColor(puzzle.CellOrigin(column, row) + QPoint(60, 60)),
+              piece->Bitmap.pixelColor(60, 60));
+
+    // A click on the ended board lifts nothing.
+    puzzle.PickUpAt(column, row);
+    EXPECT_EQ(puzzle.HeldPiece, nullptr);
+    EXPECT_EQ(puzzle.CellPiece(column, row), piece);
+}

@@ -124,6 +124,11 @@ TEST_F(LevelTiming, HoldingTheLastPieceTooLongIsTooSlow)
         puzzle.DropHeldPiece(piece->Column, piece->Row);
     }
     ASSERT_NE(puzzle.HeldPiece, nullptr);
+    const TPiece* held = puzzle.HeldPiece;
+    bool bonusBoxesRepainted = false; // once the level has ended
+    Game->OnChange = [&](TGame&, std::uint8_t Parts) {
+        bonusBoxesRepainted |= puzzle.State == stTooSlow && (Parts & RepaintBonus) != 0;
+    };
 
     const std::uint32_t taken = Clock.TickCount();
     Play(*Game, Clock, 7000);
@@ -132,6 +137,50 @@ TEST_F(LevelTiming, HoldingTheLastPieceTooLongIsTooSlow)
     const int more = RunUntil([&] { return puzzle.State != stPlaying; });
     EXPECT_EQ(puzzle.State, stTooSlow);
     EXPECT_LE(Clock.TickCount() - taken, 9200u) << more;
+
+    // Nothing stays in the hand: the piece went back with the pot's pieces,
+    // and the bonus boxes were repainted for the ended level (black).
+    EXPECT_EQ(puzzle.HeldPiece, nullptr);
+    EXPECT_EQ(held->Place, plFree);
+    EXPECT_TRUE(bonusBoxesRepainted);
+    for (const std::uint8_t slot : {bnJoker, bnCheck, bnCleanup})
+        EXPECT_EQ(puzzle.BonusCount(slot), 0) << int(slot);
+}
+
+TEST_F(LevelTiming, TakingTheLastPieceAfterAWaitStartsTheIdleClockAgain)
+{
+    Game->StartLevel();
+    TPuzzleClass& puzzle = Puzzle();
+    // Every piece but the last goes to its place as soon as it comes.
+    for (;;) {
+        ASSERT_TRUE(WaitForPotEntry(*Game, Clock));
+        if (puzzle.FreePieceCount() == 0 && puzzle.Pot.Count() == 1)
+            break;
+        puzzle.TakeFromPot(0);
+        const TPiece* piece = puzzle.HeldPiece;
+        puzzle.DropHeldPiece(piece->Column, piece->Row);
+        Game->UpdateState();
+        ASSERT_EQ(puzzle.State, stPlaying);
+    }
+    // The last piece lands and lies still; the player waits 6 s (of the 10 s
+    // that one pot entry allows), then takes it.
+    ASSERT_GE(RunUntil([&] { return puzzle.IdleSince != 0; }), 0);
+    Play(*Game, Clock, 6000);
+    ASSERT_EQ(puzzle.State, stPlaying);
+    puzzle.TakeFromPot(0);
+    Game->UpdateState();
+    EXPECT_EQ(puzzle.State, stPlaying) << "taking the piece must not lose the level";
+    EXPECT_EQ(puzzle.IdleSince, 0.0);
+
+    // The usual allowance for a held last piece (2 s of quiet plus 5 s) runs
+    // from the take, so the piece can still be put down.
+    Play(*Game, Clock, 6500);
+    ASSERT_EQ(puzzle.State, stPlaying);
+    const TPiece* piece = puzzle.HeldPiece;
+    ASSERT_NE(piece, nullptr);
+    EXPECT_TRUE(puzzle.DropHeldPiece(piece->Column, piece->Row));
+    Game->UpdateState();
+    EXPECT_EQ(puzzle.State, stSolved);
 }
 
 TEST_F(LevelTiming, IdleLimitGrowsWithThePotEntries)

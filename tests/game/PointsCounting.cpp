@@ -62,4 +62,12 @@ TEST(PointsCounting, RowTextsCarryTheCounts)
     EXPECT_EQ(points.SpeedText(), QStringLiteral("Speed Bonus"));
     EXPECT_EQ(points.WrongText(), QStringLiteral("2 pieces set incorrectly"));
     EXPECT_EQ(points.WrongPoints(), -200);
+    // One piece is "piece"; none are "pieces".
+    points.Reset();
+    points.AddCorrect(1);
+    points.AddWrong(1);
+    EXPECT_EQ(points.CorrectText(), QStringLiteral("1 piece set correctly"));
+    EXPECT_EQ(points.WrongText(), QStringLiteral("1 piece set incorrectly"));
+    points.AddWrong(-1);
+    EXPECT_EQ(points.WrongText(), QStringLiteral("0 pieces set incorrectly"));
 }

@@ -4,6 +4,7 @@
 #include "UiFixture.h"
 
 #include "data/QzBitmapCache.h"
+#include "dialogs/ActionForm.h"
 #include "game/Game.h"
 #include "game/HighScores.h"
 #include "ui/BoardPainter.h"
@@ -50,6 +51,11 @@ TEST_F(Views, HeldPieceFollowsThePointerOnlyInsideTheBoard)
     const QImage board = Puzzle().GetBoardBitmap().convertToFormat(QImage::Format_BGR888);
     const QImage outside = ComposeBoardView(Puzzle(), box, QPoint(-10, 50), Random);
     EXPECT_EQ(CountDifferent(outside, board), 0);
+    // Just past the right edge, and beyond the board in a box wider than it.
+    EXPECT_EQ(CountDifferent(ComposeBoardView(Puzzle(), box, QPoint(box.width(), 50), Random), board), 0);
+    EXPECT_EQ(CountDifferent(ComposeBoardView(Puzzle(), box + QSize(100, 0), QPoint(box.width() + 20, 50), Random),
+                             board),
+              0);
     const QImage inside = ComposeBoardView(Puzzle(), box, QPoint(200, 200), Random);
     const QImage& piece = Puzzle().HeldPiece->Bitmap;
     const int s = piece.width();
@@ -71,6 +77,22 @@ TEST_F(Views, PausedBoardIsBlackWithTheWordAndThePotIsEmptyBlack)
     for (int y = 0; y < pot.height(); y += 3)
         for (int x = 0; x < pot.width(); x += 3)
             ASSERT_EQ(pot.pixel(x, y) & 0xFFFFFF, 0u);
+}
+
+TEST(PausedBoard, MenuCentredOverAPortraitBoardCoversThePausedWord)
+{
+    // A portrait board lies right-aligned beside the pot, well off the
+    // window's middle, where the menu would be centred by default.
+    QWidget window;
+    window.setGeometry(0, 0, 760, 600);
+    auto* board = new QWidget(&window);
+    board->setGeometry(300, 0, 400, 600);
+    TActionForm menu(&window);
+    menu.CentreOver(*board);
+    const QRect word = PausedTextRect(board->size()).translated(board->mapToGlobal(QPoint(0, 0)));
+    ASSERT_FALSE(word.isEmpty());
+    EXPECT_TRUE(menu.geometry().contains(word))
+        << "menu " << menu.x() << "," << menu.y() << " word " << word.x() << "," << word.y() << " " << word.width();
 }
 
 TEST_F(Views, PotLaysOutEntriesTheirOutlineAndTheEntryLine)
