@@ -14,6 +14,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   xvfb xauth xdotool imagemagick
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -9,7 +9,7 @@ namespace zindo {
 QString JoinPath(const QString& Base, const QString& Name);
 
 /// The directory of the running program with a trailing '/', joined with
-/// Relative (for example "../dat/IBROOM.dat"). The result is not normalised.
+/// Relative (for example "../share"). The result is not normalised.
 QString ProgramRelativePath(const QString& Relative);
 
 /// The directory of the running program, with a trailing '/'.

@@ -2,6 +2,7 @@
 
 #include "data/Clock.h"
 #include "data/DataContainer.h"
+#include "data/GamePaths.h"
 #include "data/Paths.h"
 #include "data/QzError.h"
 #include "data/RandomGenerator.h"
@@ -20,12 +21,12 @@ namespace {
 
 QString HighScorePath()
 {
-    return ProgramRelativePath(QStringLiteral("../var/hscore.hsc"));
+    return PlayerPath(QStringLiteral("hscore.hsc"));
 }
 
 QString SavedGamesFolder()
 {
-    return ProgramRelativePath(QStringLiteral("../var/saved/"));
+    return PlayerPath(QStringLiteral("saved/"));
 }
 
 /// The names in Folder (files and directories, no hidden ones), sorted by
@@ -54,8 +55,10 @@ void WriteWholeFile(const QString& Path, const QByteArray& Bytes)
         throw EQzError(QStringLiteral("Cannot write file \"%1\". %2").arg(Path, file.errorString()));
 }
 
+/// Folder in the player's folder, made with the player's folder when missing.
 void MakeFolder(const QString& Folder)
 {
+    MakePlayerFolder();
     if (!QDir().mkpath(Folder))
         throw EQzError(QStringLiteral("Cannot create folder \"%1\"").arg(QDir::cleanPath(Folder)));
 }
@@ -105,7 +108,7 @@ QString TGame::FindLevelPicture() const
 {
     if (!IsPlainName(GameRecord.Theme))
         return QString();
-    const QString folder = JoinPath(ProgramRelativePath(QStringLiteral("../dat/puzz/")), GameRecord.Theme);
+    const QString folder = ThemeFolder(GameRecord.Theme);
     for (int variant = 1; variant <= 99; ++variant) {
         const QString path =
             JoinPath(folder, QString::asprintf("IP%2.2d%2.2d.dat", GameRecord.Level, variant));
@@ -208,7 +211,7 @@ void TGame::HandleStateChange(TPuzzleState State)
 
 void TGame::ListThemes(QStringList& List) const
 {
-    List = FolderEntries(ProgramRelativePath(QStringLiteral("../dat/puzz/")));
+    List = ThemeNames();
 }
 
 void TGame::ListSavedGames(QStringList& List, QString& Current) const

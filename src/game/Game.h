@@ -21,10 +21,11 @@ class TRandomGenerator;
 /// starts levels, books the end of each level once (points and a high-score
 /// entry, or 100 points off) and passes the puzzle's notifications on.
 ///
-/// Saved games live in "../var/saved/<name>.PGM" (the record's 232 bytes), the
-/// high scores in "../var/hscore.hsc"; level pictures are
-/// "../dat/puzz/<theme>/IP<level><variant>.dat" (two digits each, the first
-/// variant 1 .. 99 that exists).
+/// Saved games live in "saved/<name>.PGM" (the record's 232 bytes), the high
+/// scores in "hscore.hsc", both in the player's folder (data/GamePaths.h);
+/// level pictures are "<theme folder>/IP<level><variant>.dat" (two digits
+/// each, the first variant 1 .. 99 that exists), the theme folder being the
+/// player's own theme of that name or else the shipped one.
 ///
 /// Events, assigned by the owner: OnStateChange after the game's own handling
 /// of every state report of the puzzle; OnChange and OnEffect passed on
@@ -73,13 +74,14 @@ public:
 
     // --- Themes and saved games -------------------------------------------
 
-    /// The entries of "../dat/puzz/" (themes are its sub-directories), sorted
-    /// by name without regard to case.
+    /// The themes: the entries of the shipped and the player's theme folders
+    /// (themes are their sub-directories), each name once, sorted by name
+    /// without regard to case.
     void ListThemes(QStringList& List) const;
-    /// The saved games (file names in "../var/saved/" without extension),
+    /// The saved games (file names in "saved/" without extension),
     /// sorted by name without regard to case; Current := SaveName.
     void ListSavedGames(QStringList& List, QString& Current) const;
-    /// Saves the session record as "../var/saved/" + Name with the extension
+    /// Saves the session record as "saved/" + Name with the extension
     /// ".PGM" (replacing any extension of Name); SaveName := Name. A name that
     /// is empty, "." or "..", or holds '/' is refused with EQzError. The file is
     /// replaced in one step, never left half written.
@@ -92,10 +94,10 @@ public:
 
     // --- High scores -------------------------------------------------------
 
-    /// The high-score table from "../var/hscore.hsc" (empty when there is no
+    /// The high-score table from "hscore.hsc" (empty when there is no
     /// file; a short file fills what it holds).
     static void ReadHighScores(THighScoreTable& Table);
-    /// Enters Score of PlayerName on Theme into "../var/hscore.hsc" (see
+    /// Enters Score of PlayerName on Theme into "hscore.hsc" (see
     /// THighScoreTable::RecordScore), creating the file when missing.
     static void RecordHighScore(const QString& PlayerName, const QString& Theme, std::int32_t Score);
 

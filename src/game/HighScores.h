@@ -28,7 +28,7 @@ struct THighScoreEntry {
     std::int32_t Score = 0; ///< the score
 };
 
-/// The whole high-score file ("../var/hscore.hsc"): 51 entries, 4386 bytes, in
+/// The whole high-score file ("hscore.hsc" in the player's folder): 51 entries, 4386 bytes, in
 /// order of descending score. The file holds at most one entry per player and
 /// theme (compared without regard to letter case).
 struct THighScoreTable {

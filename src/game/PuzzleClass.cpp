@@ -2,7 +2,7 @@
 
 #include "data/Clock.h"
 #include "data/DataContainer.h"
-#include "data/Paths.h"
+#include "data/GamePaths.h"
 #include "data/QzError.h"
 #include "data/RandomGenerator.h"
 
@@ -37,7 +37,7 @@ std::int32_t RoundToInt(double Value)
 /// whatever name the container stored.
 QImage LoadBackgroundTexture()
 {
-    const QString path = DecodeToTemp(ProgramRelativePath(QStringLiteral("../dat/IPBK.DAT")));
+    const QString path = DecodeToTemp(GameDataPath(QStringLiteral("IPBK.DAT")));
     QImageReader reader(path, QByteArrayLiteral("jpeg"));
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
@@ -50,7 +50,7 @@ QImage LoadBackgroundTexture()
 /// A sprite of the game's data folder (broom, zindo frames).
 TQzBitmap LoadSprite(const QString& Relative)
 {
-    return LoadTransparentBitmap(DecodeToTemp(ProgramRelativePath(Relative)));
+    return LoadTransparentBitmap(DecodeToTemp(GameDataPath(Relative)));
 }
 
 } // namespace
@@ -88,9 +88,9 @@ TBoardLayout BoardLayoutFor(std::int32_t SourceWidth, std::int32_t SourceHeight,
 TPuzzleClass::TPuzzleClass(TClock& AClock, TRandomGenerator& ARandom)
     : Pot(AClock, ARandom), Clock(AClock), Generator(ARandom)
 {
-    BroomPicture = LoadSprite(QStringLiteral("../dat/IBROOM.dat"));
+    BroomPicture = LoadSprite(QStringLiteral("IBROOM.dat"));
     for (int i = 0; i < 4; ++i)
-        ZindoFrames[static_cast<std::size_t>(i)] = LoadSprite(QStringLiteral("../dat/izn%1.dat").arg(i));
+        ZindoFrames[static_cast<std::size_t>(i)] = LoadSprite(QStringLiteral("izn%1.dat").arg(i));
 }
 
 TPuzzleClass::~TPuzzleClass() = default;

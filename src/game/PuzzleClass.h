@@ -112,8 +112,8 @@ TBoardLayout BoardLayoutFor(std::int32_t SourceWidth, std::int32_t SourceHeight,
 /// OnEffect with an effect code (EffectRisk ..), OnStateChange with the state.
 class TPuzzleClass {
 public:
-    /// Loads the broom ("../dat/IBROOM.dat") and the four zindo frames
-    /// ("../dat/izn0.dat" .. "../dat/izn3.dat") as transparent 24-bit sprites.
+    /// Loads the broom ("IBROOM.dat" in the game data folder) and the four
+    /// zindo frames ("izn0.dat" .. "izn3.dat") as transparent 24-bit sprites.
     /// Raises EQzError when one cannot be read.
     TPuzzleClass(TClock& AClock, TRandomGenerator& ARandom);
     ~TPuzzleClass();
@@ -131,7 +131,7 @@ public:
     void LoadPicture(const QString& FileName, std::int32_t ALevel);
 
     /// The board picture of Source at piece size APieceSize: the background
-    /// texture ("../dat/IPBK.DAT"), a grey shadow 3 pixels right and down, and
+    /// texture ("IPBK.DAT" in the data folder), a grey shadow 3 pixels right and down, and
     /// the scaled picture centred on it (see BoardLayoutFor).
     QImage ComposeBoardPicture(const QImage& Source, std::int32_t MaxSide, std::int32_t APieceSize) const;
 

@@ -2,7 +2,7 @@
 
 #include "data/Clock.h"
 #include "data/DataContainer.h"
-#include "data/Paths.h"
+#include "data/GamePaths.h"
 #include "sound/SdlWaveOutDevice.h"
 #include "sound/SoundMixerError.h"
 
@@ -61,8 +61,7 @@ void TGameSounds::LoadEffectSounds()
     }
     try {
         for (const TEffectFile& file : EffectFiles) {
-            const QString path = ProgramRelativePath(QStringLiteral("../dat/snd/") + QLatin1String(file.Name)
-                                                     + QStringLiteral(".DAT"));
+            const QString path = GameDataPath(QStringLiteral("snd/") + QLatin1String(file.Name) + QStringLiteral(".DAT"));
             EffectSounds[static_cast<std::size_t>(file.Slot)] = SoundMixer->LoadWave(DecodeToTemp(path));
         }
     } catch (const EQzError& e) {
@@ -94,7 +93,7 @@ void TGameSounds::PlayOrStopMusic(int Wanted)
                 return;
             if (!MusicWave)
                 MusicWave = SoundMixer->LoadWave(
-                    DecodeToTemp(ProgramRelativePath(QStringLiteral("../dat/snd/mbk2.dat"))));
+                    DecodeToTemp(GameDataPath(QStringLiteral("snd/mbk2.dat"))));
             if (MusicWave)
                 SoundMixer->Play(MusicChannel, *MusicWave, nullptr, pfStartNow, LoopForever);
         } else if (busy) {

@@ -256,4 +256,18 @@ QStringList WriteProgramResources(const QString& Directory, const QString& Asset
     return written;
 }
 
+QStringList WriteDesktopIcons(const QString& Directory)
+{
+    if (!QDir().mkpath(Directory))
+        throw EQzError(QStringLiteral("Cannot create folder \"%1\"").arg(Directory));
+    QStringList written;
+    for (const int size : DesktopIconSizes) {
+        const QString file = QDir(Directory).filePath(QStringLiteral("%1x%1.png").arg(size));
+        if (!SavePng(MakeProgramIcon(size), file))
+            throw EQzError(QStringLiteral("Cannot write \"%1\"").arg(file));
+        written << file;
+    }
+    return written;
+}
+
 } // namespace zindo

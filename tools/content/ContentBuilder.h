@@ -75,4 +75,11 @@ void AddGameContent(TContentBuilder& Builder);
 /// photographs. Returns the files written.
 QStringList WriteProgramResources(const QString& Directory, const QString& AssetsDir);
 
+/// The sizes of the program icon in the desktop's icon theme.
+inline constexpr int DesktopIconSizes[] = {48, 64, 128, 256};
+
+/// Writes the program icon for the desktop's icon theme into Directory, one
+/// PNG drawn at each size: "48x48.png", "64x64.png", ... Returns the files.
+QStringList WriteDesktopIcons(const QString& Directory);
+
 } // namespace zindo

@@ -6,6 +6,9 @@
 //   zindo-content --assets DIR --resources DIR
 //       writes the bonus icons, emblem, window icon and start-up pictures
 //       (committed in src/resources)
+//   zindo-content --icons DIR
+//       draws the program icon for the desktop's icon theme at each of its
+//       sizes into DIR (48x48.png, 64x64.png, 128x128.png, 256x256.png)
 
 #include "ContentBuilder.h"
 
@@ -22,7 +25,8 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: zindo-content --assets DIR (--dat DIR [--force] | --resources DIR)\n");
+    std::fprintf(stderr, "usage: zindo-content --assets DIR (--dat DIR [--force] | --resources DIR)\n"
+                         "       zindo-content --icons DIR\n");
     return 2;
 }
 
@@ -40,7 +44,7 @@ int main(int argc, char* argv[])
     }
     QGuiApplication app(argc, argv);
 
-    QString assets, dat, resources;
+    QString assets, dat, resources, icons;
     bool force = false;
     const QStringList args = QCoreApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
@@ -52,15 +56,23 @@ int main(int argc, char* argv[])
             dat = args[++i];
         else if (a == QStringLiteral("--resources") && hasValue)
             resources = args[++i];
+        else if (a == QStringLiteral("--icons") && hasValue)
+            icons = args[++i];
         else if (a == QStringLiteral("--force"))
             force = true;
         else
             return Usage();
     }
-    if (assets.isEmpty() || dat.isEmpty() == resources.isEmpty())
+    if (!icons.isEmpty() ? !(assets.isEmpty() && dat.isEmpty() && resources.isEmpty())
+                         : assets.isEmpty() || dat.isEmpty() == resources.isEmpty())
         return Usage();
 
     try {
+        if (!icons.isEmpty()) {
+            for (const QString& file : zindo::WriteDesktopIcons(icons))
+                std::printf("%s\n", qPrintable(file));
+            return 0;
+        }
         if (!resources.isEmpty()) {
             const QStringList files = zindo::WriteProgramResources(resources, assets);
             for (const QString& file : files)

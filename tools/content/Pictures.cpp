@@ -425,18 +425,34 @@ QImage MakeEmblem()
     });
 }
 
+namespace {
+
+/// The program's icon in a 64 x 64 unit box: an orange jigsaw piece with the
+/// zindo peeking out of it.
+void PaintProgramIcon(QPainter& Painter)
+{
+    const QPainterPath piece = JigsawPiece(42.0, 1, 1, 0, 0).translated(4.0, 14.0);
+    QLinearGradient orange(QPointF(0.0, 10.0), QPointF(0.0, 60.0));
+    orange.setColorAt(0.0, QColor(255, 206, 60));
+    orange.setColorAt(1.0, QColor(230, 140, 0));
+    Painter.setPen(QPen(QColor(90, 44, 0), 2.0));
+    Painter.setBrush(orange);
+    Painter.drawPath(piece);
+    PaintZindoHead(Painter, QRectF(8.0, 20.0, 38.0, 40.0));
+}
+
+} // namespace
+
 QImage MakeWindowIcon()
 {
-    return Supersampled(64, 64, 4, [](QPainter& Painter) {
-        // An orange jigsaw piece with the zindo peeking out of it.
-        const QPainterPath piece = JigsawPiece(42.0, 1, 1, 0, 0).translated(4.0, 14.0);
-        QLinearGradient orange(QPointF(0.0, 10.0), QPointF(0.0, 60.0));
-        orange.setColorAt(0.0, QColor(255, 206, 60));
-        orange.setColorAt(1.0, QColor(230, 140, 0));
-        Painter.setPen(QPen(QColor(90, 44, 0), 2.0));
-        Painter.setBrush(orange);
-        Painter.drawPath(piece);
-        PaintZindoHead(Painter, QRectF(8.0, 20.0, 38.0, 40.0));
+    return MakeProgramIcon(64);
+}
+
+QImage MakeProgramIcon(int Size)
+{
+    return Supersampled(Size, Size, 4, [Size](QPainter& Painter) {
+        Painter.scale(Size / 64.0, Size / 64.0);
+        PaintProgramIcon(Painter);
     });
 }
 

@@ -41,6 +41,9 @@ QImage MakeEmblem();
 /// The window icon, 64 x 64 with transparency.
 QImage MakeWindowIcon();
 
+/// The same icon drawn afresh at Size x Size (the desktop's icon theme sizes).
+QImage MakeProgramIcon(int Size);
+
 /// The two small pictures of the display choice at the first start, 150 x
 /// 112: the game filling a screen, and the game in a window on a desktop.
 QImage MakeStartupPicture(bool FullScreen, const QImage& Title);
