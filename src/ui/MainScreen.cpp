@@ -119,7 +119,8 @@ void TMainScreen::Arrange()
 {
     SplashView->setGeometry(rect());
     const int tops[] = {34, 73, 107, 146, 184, 222};
-    TQzGraphicButton* buttons[] = {TutorialButton, StartGameButton, LoadGameButton, OptionsButton, AboutButton, ExitButton};
+    TQzGraphicButton* buttons[] = {TutorialButton, StartGameButton, LoadGameButton,
+                                   OptionsButton,  AboutButton,     ExitButton};
     for (int i = 0; i < 6; ++i)
         buttons[i]->setGeometry(FMenuColumnLeft + 100, tops[i], MenuColumnWidth, 33);
     SplashView->update();

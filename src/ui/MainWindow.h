@@ -59,8 +59,8 @@ public:
     void StartUp();
 
     // TScreenHost.
-    void ShowScreen(TScreenId Screen) override;
-    void OpenScreen(TScreenId Screen) override;
+    void ShowScreen(TScreenId Id) override;
+    void OpenScreen(TScreenId Id) override;
     TScreenId CurrentScreen() const override;
     void StartLevelScreen() override;
     void ShowOptionsDialog() override;

@@ -40,7 +40,8 @@ TPaintBox* PaintBoxIn(QWidget* Panel, const QString& Name, const QString& Hint)
     return box;
 }
 
-QWidget* ReadOutBox(QWidget* Page, const QString& CaptionName, const QString& Caption, const QString& BoxName, QRect Box)
+QWidget* ReadOutBox(QWidget* Page, const QString& CaptionName, const QString& Caption, const QString& BoxName,
+                    QRect Box)
 {
     auto* frame = new QWidget(Page);
     frame->setObjectName(BoxName);

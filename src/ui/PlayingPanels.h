@@ -18,7 +18,8 @@ QWidget* FramedPanel(QWidget* Page, const QString& Name, QRect Geometry);
 TPaintBox* PaintBoxIn(QWidget* Panel, const QString& Name, const QString& Hint);
 
 /// A read-out box: black, with its caption at the top left.
-QWidget* ReadOutBox(QWidget* Page, const QString& CaptionName, const QString& Caption, const QString& BoxName, QRect Box);
+QWidget* ReadOutBox(QWidget* Page, const QString& CaptionName, const QString& Caption, const QString& BoxName,
+                    QRect Box);
 
 /// A read-out box with its value, bold and right-aligned, below the caption;
 /// answers the value's label.

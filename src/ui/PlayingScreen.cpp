@@ -93,7 +93,8 @@ void TPlayingScreen::BuildViews()
                          QStringLiteral("LivesLabel"), QRect(100, 338, 96, 57));
     ScoreLabel = ReadOut(this, QStringLiteral("ScoreCaption"), QStringLiteral("Score"), QStringLiteral("ScoreBox"),
                          QStringLiteral("ScoreLabel"), QRect(3, 401, 94, 57));
-    ReadOutBox(this, QStringLiteral("ModeCaption"), QStringLiteral("Mode"), QStringLiteral("ModeBox"), QRect(100, 401, 96, 57));
+    ReadOutBox(this, QStringLiteral("ModeCaption"), QStringLiteral("Mode"), QStringLiteral("ModeBox"),
+               QRect(100, 401, 96, 57));
     ModeIconView = new TPaintBox(this);
     ModeIconView->setObjectName(QStringLiteral("ModeIconView"));
     ModeIconView->setGeometry(148, 418, 43, 37);
@@ -108,7 +109,8 @@ void TPlayingScreen::BuildButtons()
                                  QRect(418, 608, 216, 25), QStringLiteral("Click in order to start the puzzle"));
     SaveButton = NewButton(this, QStringLiteral("SaveButton"), QStringLiteral("Save..."), QRect(636, 608, 216, 25),
                            QStringLiteral("Click to save the game"));
-    NextPieceButton = NewButton(this, QStringLiteral("NextPieceButton"), QStringLiteral("Next"), QRect(864, 608, 135, 25));
+    NextPieceButton = NewButton(this, QStringLiteral("NextPieceButton"), QStringLiteral("Next"),
+                                QRect(864, 608, 135, 25));
 
     OnClicked(MenuButton, [this] { ShowInGameMenu(); });
     OnClicked(PauseButton, [this] { PauseButtonClick(); });
@@ -214,8 +216,8 @@ QPoint TPlayingScreen::BoardPointer() const
 
 void TPlayingScreen::PaintBoardView(QPainter& Painter)
 {
-    const QImage view = Host.Game() ? ComposeBoardView(Host.Session().Puzzle(), BoardView->size(), BoardPointer(), Random)
-                                    : QImage();
+    const QImage view =
+        Host.Game() ? ComposeBoardView(Host.Session().Puzzle(), BoardView->size(), BoardPointer(), Random) : QImage();
     if (view.isNull())
         Painter.fillRect(BoardView->rect(), Qt::black);
     else

@@ -124,7 +124,8 @@ TEST_F(PlayingScreen, LevelStartsWithItsReadOutsAndLayout)
     EXPECT_EQ(BoardView()->size(), Puzzle().Picture.size());
     EXPECT_EQ(Control("BoardPanel")->x() + Control("BoardPanel")->width() + 5, Control("PotPanel")->x());
     EXPECT_EQ(Control("PotPanel")->x() + Control("PotPanel")->width() + 5, Screen().width());
-    EXPECT_EQ(Control("CheckBonusPanel")->y(), Control("JokerBonusPanel")->y() + Control("JokerBonusPanel")->height() + 4);
+    const QWidget* joker = Control("JokerBonusPanel");
+    EXPECT_EQ(Control("CheckBonusPanel")->y(), joker->y() + joker->height() + 4);
     EXPECT_EQ(Button("NextPieceButton")->x(), Control("PotPanel")->x());
     EXPECT_EQ(Button("MenuButton")->y() + Button("MenuButton")->height() + 5, Screen().height());
     EXPECT_EQ(Puzzle().Pot.Count(), 1);
