@@ -6,7 +6,6 @@
 
 #include "game/Game.h"
 #include "ui/BoardPainter.h"
-#include "ui/PaintBox.h"
 
 #include <cstdio>
 
@@ -22,7 +21,7 @@ namespace {
 /// A window playing level 10 of the test theme with every animation running.
 struct TLevelTen {
     TWindowFixture Fixture;
-    TForm1* Form = nullptr;
+    TMainWindow* Form = nullptr;
 
     TLevelTen()
     {
@@ -52,7 +51,7 @@ void BM_IdlePassPaintingEverything(benchmark::State& state)
     TLevelTen level;
     for (auto _ : state) {
         level.Fixture.Clock.Advance(50); // one game step per pass
-        level.Form->PendingRepaint = RepaintAll;
+        level.Form->PlayingScreen().RequestRepaint(RepaintAll);
         level.Form->IdlePass();
         state.PauseTiming();
         level.KeepAnimating();

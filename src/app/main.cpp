@@ -5,7 +5,7 @@
 #include "display/X11DisplayPlatform.h"
 #include "sound/GameSounds.h"
 #include "ui/ErrorBox.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -27,11 +27,11 @@ int main(int argc, char** argv)
     zindo::InstallDisplayPlatform(zindo::MakeDisplayPlatform());
     zindo::EnumerateVideoModes();
 
-    zindo::TForm1::TOptions options;
+    zindo::TMainWindow::TOptions options;
     options.Sound = zindo::MakeDefaultGameSounds();
-    zindo::TForm1 window(std::move(options));
+    zindo::TMainWindow window(std::move(options));
     try {
-        window.FormCreate();
+        window.StartUp();
     } catch (const std::exception& error) {
         // Without its data the game cannot be played: say why and stop.
         QMessageBox::critical(nullptr, QStringLiteral("Zindo Puzzle"),

@@ -1,10 +1,6 @@
-// The main screen (picture, title, menu, high scores) and the theme selection.
+#include "MainScreen.h"
 
-#include "Form1.h"
-
-#include "ErrorBox.h"
 #include "PaintBox.h"
-#include "PictureBox.h"
 #include "ScreenParts.h"
 
 #include "controls/QzFonts.h"
@@ -12,14 +8,10 @@
 #include "data/DataContainer.h"
 #include "data/Paths.h"
 #include "data/QzBitmap.h"
-#include "data/QzError.h"
-#include "dialogs/QzMessageBoxForm.h"
 #include "game/Game.h"
 #include "game/HighScores.h"
 
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPainter>
 
 namespace zindo {
@@ -63,14 +55,14 @@ std::vector<const THighScoreEntry*> VisibleHighScores(const THighScoreTable& Tab
     return rows;
 }
 
-void TForm1::BuildMainScreen()
+TMainScreen::TMainScreen(TScreenHost& AHost, QStackedWidget& Pages)
+    : TScreen(AHost, scMain, Pages, QStringLiteral("MainScreen"))
 {
-    MainTabSheet = NewPage(QStringLiteral("MainTabSheet"));
-    MainScreenPaintBox = new TPaintBox(MainTabSheet);
-    MainScreenPaintBox->setObjectName(QStringLiteral("MainScreenPaintBox"));
-    MainScreenPaintBox->OnPaint = [this](TPaintBox&, QPainter& Painter) { MainScreenPaintBoxPaint(Painter); };
+    SplashView = new TPaintBox(this);
+    SplashView->setObjectName(QStringLiteral("SplashView"));
+    SplashView->OnPaint = [this](TPaintBox&, QPainter& Painter) { PaintSplashAndScores(Painter); };
 
-    TitleLabel = new TShadowLabel(QStringLiteral("Zindo Puzzle"), MainTabSheet);
+    TitleLabel = new TShadowLabel(QStringLiteral("Zindo Puzzle"), this);
     TitleLabel->setObjectName(QStringLiteral("TitleLabel"));
     TitleLabel->setFont(QzArialFont(60, true));
     TitleLabel->setAttribute(Qt::WA_TranslucentBackground);
@@ -78,49 +70,73 @@ void TForm1::BuildMainScreen()
     TitleLabel->resize(TitleLabel->width() + 4, TitleLabel->height() + 4);
     TitleLabel->move(14, 26);
 
-    // Placed in the menu column by ArrangeMainScreen.
-    HelpButton = NewButton(MainTabSheet, QStringLiteral("HelpButton"), QStringLiteral("Tutorial"), QRect());
-    StartGameButton = NewButton(MainTabSheet, QStringLiteral("StartGameButton"), QStringLiteral("Start Game"), QRect(),
+    // Placed in the menu column by Arrange.
+    TutorialButton = NewButton(this, QStringLiteral("TutorialButton"), QStringLiteral("Tutorial"), QRect());
+    StartGameButton = NewButton(this, QStringLiteral("StartGameButton"), QStringLiteral("Start Game"), QRect(),
                                 QStringLiteral("Start puzzle"));
-    LoadGameButton = NewButton(MainTabSheet, QStringLiteral("LoadGameButton"), QStringLiteral("Load Game"), QRect(),
+    LoadGameButton = NewButton(this, QStringLiteral("LoadGameButton"), QStringLiteral("Load Game"), QRect(),
                                QStringLiteral("Load and continue saved game"));
-    OptionsButton = NewButton(MainTabSheet, QStringLiteral("OptionsButton"), QStringLiteral("Options"), QRect());
-    AboutButton = NewButton(MainTabSheet, QStringLiteral("AboutButton"), QStringLiteral("About Zindo Puzzle..."), QRect());
-    ExitButton = NewButton(MainTabSheet, QStringLiteral("ExitButton"), QStringLiteral("Exit"), QRect());
+    OptionsButton = NewButton(this, QStringLiteral("OptionsButton"), QStringLiteral("Options"), QRect());
+    AboutButton = NewButton(this, QStringLiteral("AboutButton"), QStringLiteral("About Zindo Puzzle..."), QRect());
+    ExitButton = NewButton(this, QStringLiteral("ExitButton"), QStringLiteral("Exit"), QRect());
 
-    OnClicked(HelpButton, [this] {
-        ShowPage(HelpTabSheet);
-        ShowFirstTutorialPage();
-    });
-    OnClicked(StartGameButton, [this] { StartGameButtonClick(); });
-    OnClicked(LoadGameButton, [this] { ShowPage(LoadTabSheet); });
-    OnClicked(OptionsButton, [this] { ShowOptionsDialog(); });
-    OnClicked(AboutButton, [this] { ShowPage(AboutTabSheet); });
-    OnClicked(ExitButton, [this] { close(); });
-    ArrangeMainScreen();
+    OnClicked(TutorialButton, [this] { Host.OpenScreen(scTutorial); });
+    OnClicked(StartGameButton, [this] { Host.OpenScreen(scThemeSelection); });
+    OnClicked(LoadGameButton, [this] { Host.OpenScreen(scLoad); });
+    OnClicked(OptionsButton, [this] { Host.ShowOptionsDialog(); });
+    OnClicked(AboutButton, [this] { Host.OpenScreen(scAbout); });
+    OnClicked(ExitButton, [this] { Host.CloseWindow(); });
+    Arrange();
 }
 
-void TForm1::ArrangeMainScreen()
+void TMainScreen::LoadSplashImage()
 {
-    MainScreenPaintBox->setGeometry(MainTabSheet->rect());
-    const int tops[] = {34, 73, 107, 146, 184, 222};
-    TQzGraphicButton* buttons[] = {HelpButton, StartGameButton, LoadGameButton, OptionsButton, AboutButton, ExitButton};
-    for (int i = 0; i < 6; ++i)
-        buttons[i]->setGeometry(MenuColumnLeft + 100, tops[i], MenuColumnWidth, 33);
-    MainScreenPaintBox->update();
+    SplashImage = LoadPictureFile(DecodeToTemp(ProgramRelativePath(QStringLiteral("../dat/iss.dat"))))
+                      .convertToFormat(QImage::Format_RGB32);
 }
 
-void TForm1::MainScreenPaintBoxPaint(QPainter& Painter)
+void TMainScreen::Enter()
+{
+    Host.AllowMusic();
+    Arrange();
+}
+
+void TMainScreen::PlaceMenuColumn()
+{
+    FMenuColumnLeft = width() - 260;
+}
+
+void TMainScreen::resizeEvent(QResizeEvent* Event)
+{
+    // A window manager maximises or restores the window after the request,
+    // so the column follows the size the page really gets.
+    TScreen::resizeEvent(Event);
+    PlaceMenuColumn();
+    Arrange();
+}
+
+void TMainScreen::Arrange()
+{
+    SplashView->setGeometry(rect());
+    const int tops[] = {34, 73, 107, 146, 184, 222};
+    TQzGraphicButton* buttons[] = {TutorialButton, StartGameButton, LoadGameButton,
+                                   OptionsButton,  AboutButton,     ExitButton};
+    for (int i = 0; i < 6; ++i)
+        buttons[i]->setGeometry(FMenuColumnLeft + 100, tops[i], MenuColumnWidth, 33);
+    SplashView->update();
+}
+
+void TMainScreen::PaintSplashAndScores(QPainter& Painter)
 {
     if (!SplashImage.isNull())
         Painter.drawImage(0, 0, SplashImage);
-    if (!Game)
+    if (!Host.Game())
         return;
 
-    const int left = MenuColumnLeft;
-    const int top = MainScreenPaintBox->height() - 160;
+    const int left = FMenuColumnLeft;
+    const int top = SplashView->height() - 160;
     THighScoreTable table;
-    Game->ReadHighScores(table);
+    Host.Session().ReadHighScores(table);
 
     // The box: the picture beneath it, darkened, with the best scores on top.
     QImage box(250, 150, QImage::Format_BGR888);
@@ -154,118 +170,6 @@ void TForm1::MainScreenPaintBoxPaint(QPainter& Painter)
     }
     text.end();
     Painter.drawImage(left, top, box);
-}
-
-void TForm1::BuildThemeSelection()
-{
-    SelectTopicTabSheet = NewPage(QStringLiteral("SelectTopicTabSheet"));
-    NewLabel(SelectTopicTabSheet, QStringLiteral("Label4"), QStringLiteral("Your name for the Highscore List:"), 14, 74);
-    NameEdit = new QLineEdit(SelectTopicTabSheet);
-    NameEdit->setObjectName(QStringLiteral("NameEdit"));
-    NameEdit->setFont(QzArialFont(16));
-    NameEdit->setGeometry(14, 94, 291, 24);
-    NewLabel(SelectTopicTabSheet, QStringLiteral("Label1"), QStringLiteral("Select a theme"), 14, 128);
-
-    ThemeListBox = new QListWidget(SelectTopicTabSheet);
-    ThemeListBox->setObjectName(QStringLiteral("ThemeListBox"));
-    ThemeListBox->setGeometry(14, 150, 291, 221);
-    ThemeListBox->setToolTip(QStringLiteral("Select a theme"));
-    StyleListBox(*ThemeListBox);
-    connect(ThemeListBox, &QListWidget::itemSelectionChanged, this,
-            [this] { RunGuarded([this] { ThemeListBoxClick(); }); });
-
-    const int lefts[] = {312, 418, 524, 630, 736};
-    for (int n = 1; n <= 10; ++n) {
-        auto* preview = new TPictureBox(SelectTopicTabSheet);
-        preview->setObjectName(QStringLiteral("ThemePreview%1Image").arg(n, 2, 10, QLatin1Char('0')));
-        const int top = n <= 5 ? 150 : (n == 7 ? 256 : 257);
-        preview->setGeometry(lefts[(n - 1) % 5], top, 100, 100);
-    }
-
-    GoButton = NewButton(SelectTopicTabSheet, QStringLiteral("GoButton"), QStringLiteral("Go"), QRect(14, 378, 110, 33),
-                         QStringLiteral("Click \"Go\" to start the puzzle"));
-    OnClicked(GoButton, [this] { GoButtonClick(); });
-}
-
-void TForm1::StartGameButtonClick()
-{
-    FillThemeList();
-    ForbidMusic();
-    ShowPage(SelectTopicTabSheet);
-}
-
-void TForm1::FillThemeList()
-{
-    QStringList themes;
-    Game->ListThemes(themes);
-    const QSignalBlocker blocker(ThemeListBox);
-    ThemeListBox->clear();
-    ThemeListBox->addItems(themes);
-    if (ThemeListBox->count() > 0)
-        ThemeListBox->setCurrentRow(0);
-}
-
-void TForm1::ThemeListBoxClick()
-{
-    const QList<QListWidgetItem*> selected = ThemeListBox->selectedItems();
-    if (!selected.isEmpty())
-        ShowThemePreviews(selected.first()->text());
-}
-
-QString TForm1::ThemeDirectory(const QString& Theme) const
-{
-    return JoinPath(ProgramRelativePath(QStringLiteral("../dat/puzz")), Theme);
-}
-
-QString TForm1::ThemePictureFile(const QString& Theme, int Level) const
-{
-    return JoinPath(ThemeDirectory(Theme), QStringLiteral("IP%1").arg(Level, 2, 10, QLatin1Char('0')) + QStringLiteral("01.dat"));
-}
-
-QWidget* TForm1::FindControl(const QString& Name) const
-{
-    // Depth first, in the stored order of the children.
-    std::function<QWidget*(const QWidget*)> search = [&](const QWidget* Parent) -> QWidget* {
-        for (QObject* child : Parent->children()) {
-            auto* widget = qobject_cast<QWidget*>(child);
-            if (!widget)
-                continue;
-            if (widget->objectName().compare(Name, Qt::CaseInsensitive) == 0)
-                return widget;
-            if (QWidget* found = search(widget))
-                return found;
-        }
-        return nullptr;
-    };
-    return search(this);
-}
-
-void TForm1::ShowThemePreviews(const QString& Theme)
-{
-    for (int n = 1; n <= 10; ++n) {
-        const QString file = ThemePictureFile(Theme, n);
-        auto* control = dynamic_cast<TPictureBox*>(
-            FindControl(QStringLiteral("ThemePreview%1Image").arg(n, 2, 10, QLatin1Char('0'))));
-        if (!control)
-            continue;
-        if (!FileExists(file)) {
-            control->SetPicture(QImage());
-            continue;
-        }
-        control->SetPicture(LoadPictureFile(DecodeToTemp(file)));
-    }
-}
-
-void TForm1::GoButtonClick()
-{
-    if (NameEdit->text().size() > 20)
-        throw EQzError(QStringLiteral("Player Name may not be longer than 20 characters"));
-    ShowMessageBox(QStringLiteral("Get Ready"), 2, mbOKBit, 0);
-    const QList<QListWidgetItem*> selected = ThemeListBox->selectedItems();
-    if (selected.isEmpty())
-        throw EQzError(QStringLiteral("Please select a theme first."));
-    Game->NewGame(selected.first()->text(), NameEdit->text());
-    StartLevelScreen();
 }
 
 } // namespace zindo

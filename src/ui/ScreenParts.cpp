@@ -10,6 +10,14 @@
 
 namespace zindo {
 
+QPalette BlackPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    return palette;
+}
+
 TQzGraphicButton* NewButton(QWidget* Page, const QString& Name, const QString& Caption, QRect Geometry,
                             const QString& Hint)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPalette>
 #include <QRect>
 #include <QString>
 
@@ -13,6 +14,9 @@ class QWidget;
 namespace zindo {
 
 class TQzGraphicButton;
+
+/// Black ground with white text: the bars, the message panel, the read-outs.
+QPalette BlackPalette();
 
 /// The screens' own graphic button: bold orange Arial caption, placed at
 /// Geometry, with Hint as its tooltip (shown in the message panel too).

@@ -1,8 +1,5 @@
-// The tutorial: numbered pages of a picture and a short text, one after another.
+#include "TutorialScreen.h"
 
-#include "Form1.h"
-
-#include "ErrorBox.h"
 #include "Markup.h"
 #include "PictureBox.h"
 #include "ScreenParts.h"
@@ -30,30 +27,36 @@ QString TutorialFile(const char* Prefix, int Page)
 
 } // namespace
 
-void TForm1::BuildTutorialScreen()
+TTutorialScreen::TTutorialScreen(TScreenHost& AHost, QStackedWidget& Pages)
+    : TScreen(AHost, scTutorial, Pages, QStringLiteral("TutorialScreen"))
 {
-    HelpTabSheet = NewPage(QStringLiteral("HelpTabSheet"));
-    TutorialPageImage = new TPictureBox(HelpTabSheet, false);
+    TutorialPageImage = new TPictureBox(this, false);
     TutorialPageImage->setObjectName(QStringLiteral("TutorialPageImage"));
-    TutorialPageImage->setGeometry(0, 0, HelpTabSheet->width(), 511);
-    TutorialPageText = new QLabel(HelpTabSheet);
+    TutorialPageImage->setGeometry(0, 0, width(), 511);
+    TutorialPageText = new QLabel(this);
     TutorialPageText->setObjectName(QStringLiteral("TutorialPageText"));
-    TutorialPageText->setGeometry(0, 511, HelpTabSheet->width(), 80);
+    TutorialPageText->setGeometry(0, 511, width(), 80);
     TutorialPageText->setFont(QzArialFont(16));
     TutorialPageText->setTextFormat(Qt::RichText);
     TutorialPageText->setWordWrap(true);
     TutorialPageText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     TutorialPageText->setContentsMargins(8, 4, 8, 0);
 
-    NextTutorialPageButton = NewButton(HelpTabSheet, QStringLiteral("NextTutorialPageButton"), QStringLiteral("Next >"),
+    NextTutorialPageButton = NewButton(this, QStringLiteral("NextTutorialPageButton"), QStringLiteral("Next >"),
                                        QRect(4, 600, 163, 25));
-    EndTutorialButton = NewButton(HelpTabSheet, QStringLiteral("EndTutorialButton"), QStringLiteral("End Tutorial"),
+    EndTutorialButton = NewButton(this, QStringLiteral("EndTutorialButton"), QStringLiteral("End Tutorial"),
                                   QRect(172, 600, 163, 25));
     OnClicked(NextTutorialPageButton, [this] { ShowNextTutorialPage(); });
-    OnClicked(EndTutorialButton, [this] { ShowPage(MainTabSheet); });
+    OnClicked(EndTutorialButton, [this] { Host.ShowScreen(scMain); });
 }
 
-bool TForm1::LoadTutorialPicture(int Page, QImage& Bitmap) const
+void TTutorialScreen::Open()
+{
+    Host.ShowScreen(scTutorial);
+    ShowFirstTutorialPage();
+}
+
+bool TTutorialScreen::LoadTutorialPicture(int Page, QImage& Bitmap) const
 {
     const QString file = TutorialFile("ITUTORIAL", Page);
     if (!FileExists(file))
@@ -62,7 +65,7 @@ bool TForm1::LoadTutorialPicture(int Page, QImage& Bitmap) const
     return true;
 }
 
-QString TForm1::LoadTutorialText(int Page) const
+QString TTutorialScreen::LoadTutorialText(int Page) const
 {
     const QString file = TutorialFile("TTUTORIAL", Page);
     if (!FileExists(file))
@@ -77,19 +80,19 @@ QString TForm1::LoadTutorialText(int Page) const
     return FromAnsi(text);
 }
 
-void TForm1::ShowFirstTutorialPage()
+void TTutorialScreen::ShowFirstTutorialPage()
 {
-    TutorialPage = 1;
-    ShowTutorialPage(TutorialPage);
+    FTutorialPage = 1;
+    ShowTutorialPage(FTutorialPage);
 }
 
-void TForm1::ShowNextTutorialPage()
+void TTutorialScreen::ShowNextTutorialPage()
 {
-    ++TutorialPage;
-    ShowTutorialPage(TutorialPage);
+    ++FTutorialPage;
+    ShowTutorialPage(FTutorialPage);
 }
 
-void TForm1::ShowTutorialPage(int Page)
+void TTutorialScreen::ShowTutorialPage(int Page)
 {
     QImage scratch;
     if (LoadTutorialPicture(Page, scratch)) {

@@ -28,7 +28,7 @@ protected:
     TPuzzleClass& Puzzle() { return Form->Session().Puzzle(); }
 
     TWindowFixture Fixture;
-    TForm1* Form = nullptr;
+    TMainWindow* Form = nullptr;
     TRandomGenerator Random{3};
 };
 

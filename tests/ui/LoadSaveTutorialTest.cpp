@@ -28,14 +28,14 @@ void WriteTutorialPage(TTestTree& Tree, int Page, const QByteArray& Text)
 }
 
 /// Saves through the dialog under Name (answering it with OK).
-void SaveAs(TForm1& Form, const QString& Name)
+void SaveAs(TWindowFixture& Fixture, const QString& Name)
 {
     WhenModalOpens([Name](QWidget& Modal) {
         auto& form = dynamic_cast<TSaveForm&>(Modal);
         form.SetGameName(Name);
         form.SaveOKButtonClick();
     });
-    Form.SaveButton->click();
+    Fixture.Click("SaveButton");
 }
 
 } // namespace
@@ -43,17 +43,17 @@ void SaveAs(TForm1& Form, const QString& Name)
 TEST(SaveAndLoad, SavedGameIsOfferedAgainAndContinuesItsLevel)
 {
     TWindowFixture fixture;
-    TForm1& form = fixture.Create();
+    TMainWindow& form = fixture.Create();
     form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Tess"));
     form.StartLevelScreen();
     fixture.Run(100);
     WhenModalOpens([](QWidget& Modal) { static_cast<QDialog&>(Modal).accept(); }); // the points dialog
-    form.HiddenFunctionsEnabled = true;
-    form.CheatAction->trigger();
-    ASSERT_TRUE(form.SaveButton->isVisible());
+    fixture.Trigger("EnableHiddenFunctionsAction");
+    fixture.Trigger("SolveLevelAction");
+    ASSERT_TRUE(Find(form, "SaveButton")->isVisible());
     const int score = form.Session().GetScore();
 
-    SaveAs(form, QStringLiteral("Tess Game"));
+    SaveAs(fixture, QStringLiteral("Tess Game"));
     EXPECT_TRUE(QFileInfo::exists(fixture.Tree.Path(QStringLiteral("var/saved/Tess Game.PGM"))));
     EXPECT_EQ(form.Session().SaveName, QStringLiteral("Tess Game"));
 
@@ -66,21 +66,22 @@ TEST(SaveAndLoad, SavedGameIsOfferedAgainAndContinuesItsLevel)
         proposed = dialog.GetGameName();
         dialog.SaveCancelButtonClick();
     });
-    form.SaveButton->click();
+    fixture.Click("SaveButton");
     EXPECT_EQ(offered, QStringList{QStringLiteral("Tess Game")});
     EXPECT_EQ(proposed, QStringLiteral("Tess Game"));
 
-    form.NextPuzzleButton->click(); // on to level 2, then back to the main screen
-    form.ShowPage(form.MainTabSheet);
+    fixture.Click("EndOfLevelButton"); // on to level 2, then back to the main screen
+    form.ShowScreen(scMain);
     form.Session().SaveName = QStringLiteral("tess game"); // the case of the name does not matter
-    form.LoadGameButton->click();
-    EXPECT_EQ(form.MainPageControl->currentWidget(), form.LoadTabSheet);
-    EXPECT_FALSE(form.MusicAllowed);
-    ASSERT_NE(form.SavedGamesListBox->currentItem(), nullptr);
-    EXPECT_EQ(form.SavedGamesListBox->currentItem()->text(), QStringLiteral("Tess Game"));
+    fixture.Click("LoadGameButton");
+    EXPECT_EQ(form.CurrentScreen(), scLoad);
+    EXPECT_FALSE(form.MusicAllowed());
+    auto* savedGames = Find<QListWidget>(form, "SavedGamesList");
+    ASSERT_NE(savedGames->currentItem(), nullptr);
+    EXPECT_EQ(savedGames->currentItem()->text(), QStringLiteral("Tess Game"));
 
-    form.LoadOKButton->click();
-    EXPECT_EQ(form.MainPageControl->currentWidget(), form.PuzzleTabSheet);
+    fixture.Click("LoadOKButton");
+    EXPECT_EQ(form.CurrentScreen(), scPlaying);
     EXPECT_EQ(form.Session().Record().Level, 2); // the saved level was solved: the next one follows
     EXPECT_EQ(form.Session().GetScore(), score);
     EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
@@ -89,38 +90,38 @@ TEST(SaveAndLoad, SavedGameIsOfferedAgainAndContinuesItsLevel)
 TEST(SaveAndLoad, FreshRunLoadScreenHasNoSelectionAndOkGoesBack)
 {
     TWindowFixture fixture;
-    TForm1& form = fixture.Create();
-    form.LoadGameButton->click();
-    EXPECT_EQ(form.SavedGamesListBox->count(), 0);
-    form.LoadOKButton->click();
-    EXPECT_EQ(form.MainPageControl->currentWidget(), form.MainTabSheet);
+    TMainWindow& form = fixture.Create();
+    fixture.Click("LoadGameButton");
+    EXPECT_EQ(Find<QListWidget>(form, "SavedGamesList")->count(), 0);
+    fixture.Click("LoadOKButton");
+    EXPECT_EQ(form.CurrentScreen(), scMain);
 }
 
 TEST(SaveAndLoad, UnreadableSavedGameIsReportedAndTheScreenStays)
 {
     TWindowFixture fixture;
     fixture.Tree.Write(QStringLiteral("var/saved/Broken.PGM"), QByteArray(10, 'x'));
-    TForm1& form = fixture.Create();
-    form.LoadGameButton->click();
-    form.SavedGamesListBox->setCurrentRow(0);
-    form.LoadOKButton->click();
+    TMainWindow& form = fixture.Create();
+    fixture.Click("LoadGameButton");
+    Find<QListWidget>(form, "SavedGamesList")->setCurrentRow(0);
+    fixture.Click("LoadOKButton");
     EXPECT_EQ(fixture.Errors.size(), 1);
-    EXPECT_EQ(form.MainPageControl->currentWidget(), form.LoadTabSheet);
+    EXPECT_EQ(form.CurrentScreen(), scLoad);
 }
 
 TEST(SaveAndLoad, SaveAndExitSavesBeforeTheDeductionAndReturnsEitherWay)
 {
     TWindowFixture fixture;
-    TForm1& form = fixture.Create();
+    TMainWindow& form = fixture.Create();
     form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Tess"));
     form.StartLevelScreen();
     fixture.Run(100);
-    WhenModalOpens([&form](QWidget& Modal) {
+    WhenModalOpens([](QWidget& Modal) {
         dynamic_cast<TActionForm&>(Modal).SaveButtonClick();
         WhenModalOpens([](QWidget& Save) { dynamic_cast<TSaveForm&>(Save).SaveCancelButtonClick(); });
     });
-    form.MenuButton->click();
-    EXPECT_EQ(form.MainPageControl->currentWidget(), form.MainTabSheet);
+    fixture.Click("MenuButton");
+    EXPECT_EQ(form.CurrentScreen(), scMain);
     EXPECT_FALSE(QFileInfo::exists(fixture.Tree.Path(QStringLiteral("var/saved"))));
 }
 
@@ -130,31 +131,34 @@ TEST(Tutorial, PagesFollowEachOtherUntilTheFirstGap)
     WriteTutorialPage(fixture.Tree, 1, QByteArray("Take a <b>piece</b> from the pot"));
     WriteTutorialPage(fixture.Tree, 2, QByteArray("Second page\0hidden after the zero byte", 38));
     WriteTutorialPage(fixture.Tree, 4, QByteArray("never shown"));
-    TForm1& form = fixture.Create();
+    TMainWindow& form = fixture.Create();
 
-    form.HelpButton->click();
-    EXPECT_EQ(form.MainPageControl->currentWidget(), form.HelpTabSheet);
-    EXPECT_EQ(form.TutorialPage, 1);
-    EXPECT_EQ(form.TutorialPageImage->Picture().size(), QSize(200, 100));
-    EXPECT_TRUE(form.TutorialPageText->text().contains(QStringLiteral("<b>piece</b>")));
-    EXPECT_TRUE(form.NextTutorialPageButton->isVisible());
+    const TTutorialScreen& tutorial = form.TutorialScreen();
+    auto* text = Find<QLabel>(tutorial, "TutorialPageText");
+    QWidget* next = Find(tutorial, "NextTutorialPageButton");
+    fixture.Click("TutorialButton");
+    EXPECT_EQ(form.CurrentScreen(), scTutorial);
+    EXPECT_EQ(tutorial.TutorialPage(), 1);
+    EXPECT_EQ(Find<TPictureBox>(tutorial, "TutorialPageImage")->Picture().size(), QSize(200, 100));
+    EXPECT_TRUE(text->text().contains(QStringLiteral("<b>piece</b>")));
+    EXPECT_TRUE(next->isVisible());
 
-    form.NextTutorialPageButton->click();
-    EXPECT_EQ(form.TutorialPage, 2);
-    EXPECT_EQ(form.TutorialPageText->text(), QStringLiteral("Second page"));
-    EXPECT_FALSE(form.NextTutorialPageButton->isVisible());
+    fixture.Click("NextTutorialPageButton");
+    EXPECT_EQ(tutorial.TutorialPage(), 2);
+    EXPECT_EQ(text->text(), QStringLiteral("Second page"));
+    EXPECT_FALSE(next->isVisible());
 
-    form.EndTutorialButton->click();
-    EXPECT_EQ(form.MainPageControl->currentWidget(), form.MainTabSheet);
-    form.HelpButton->click();
-    EXPECT_EQ(form.TutorialPage, 1);
+    fixture.Click("EndTutorialButton");
+    EXPECT_EQ(form.CurrentScreen(), scMain);
+    fixture.Click("TutorialButton");
+    EXPECT_EQ(tutorial.TutorialPage(), 1);
 }
 
 TEST(Tutorial, LongTextsAreCutAt20001Characters)
 {
     TWindowFixture fixture;
     WriteTutorialPage(fixture.Tree, 1, QByteArray(25000, 'a'));
-    TForm1& form = fixture.Create();
-    EXPECT_EQ(form.LoadTutorialText(1).size(), 20001);
-    EXPECT_EQ(form.LoadTutorialText(2), QString());
+    TMainWindow& form = fixture.Create();
+    EXPECT_EQ(form.TutorialScreen().LoadTutorialText(1).size(), 20001);
+    EXPECT_EQ(form.TutorialScreen().LoadTutorialText(2), QString());
 }

@@ -4,7 +4,6 @@
 #include "dialogs/QzMessageBoxForm.h"
 #include "dialogs/StartUpForm.h"
 #include "game/Game.h"
-#include "ui/PaintBox.h"
 
 #include <gtest/gtest.h>
 
@@ -43,10 +42,10 @@ TEST(FirstStart, OkWithFullScreenStoresFullscreen)
         form.FullScreenRadioButton->setChecked(true);
         form.QzGraphicButton1Click();
     });
-    TForm1& form = fixture.Create();
+    TMainWindow& form = fixture.Create();
     EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("fullscreen"));
-    EXPECT_EQ(form.CinemaScopePanelTop->height(), 15);
-    EXPECT_EQ(form.CinemaScopePanelBottom->height(), 15);
+    EXPECT_EQ(Find(form, "CinemaScopePanelTop")->height(), 15);
+    EXPECT_EQ(Find(form, "CinemaScopePanelBottom")->height(), 15);
     EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
 }
 
@@ -58,16 +57,16 @@ TEST(FirstStart, OkWithWindowStoresWindow)
         form.Image2Click();
         form.QzGraphicButton1Click();
     });
-    TForm1& form = fixture.Create();
+    TMainWindow& form = fixture.Create();
     EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("window"));
-    EXPECT_EQ(form.CinemaScopePanelTop->height(), 1);
+    EXPECT_EQ(Find(form, "CinemaScopePanelTop")->height(), 1);
 }
 
 TEST(FirstStart, ClosingTheFormWritesNothingAndStartsWindowed)
 {
     TWindowFixture fixture(false);
     WhenModalOpens([](QWidget& Modal) { Modal.close(); });
-    TForm1& form = fixture.Create();
+    TMainWindow& form = fixture.Create();
     EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("<no file>"));
     EXPECT_FALSE(form.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(form.size(), QSize(1011, 694));
@@ -76,14 +75,15 @@ TEST(FirstStart, ClosingTheFormWritesNothingAndStartsWindowed)
 TEST(StartUp, ShowsTheMainScreenWithMenuColumnAndIcons)
 {
     TWindowFixture fixture;
-    TForm1& form = fixture.Create();
-    EXPECT_EQ(form.MainPageControl->currentWidget(), form.MainTabSheet);
-    EXPECT_EQ(form.PendingEffect, 3);
-    EXPECT_TRUE(form.MusicAllowed);
-    EXPECT_EQ(form.MenuColumnLeft, form.MainTabSheet->width() - 260);
-    EXPECT_EQ(form.StartGameButton->geometry(), QRect(form.MenuColumnLeft + 100, 73, 150, 33));
-    EXPECT_EQ(form.ExitButton->geometry().top(), 222);
-    EXPECT_EQ(form.Session().Puzzle().Pot.Length, form.PotPaintBox->height());
+    TMainWindow& form = fixture.Create();
+    EXPECT_EQ(form.CurrentScreen(), scMain);
+    EXPECT_EQ(form.PendingEffect(), 3);
+    EXPECT_TRUE(form.MusicAllowed());
+    const int menuColumnLeft = form.MainScreen().MenuColumnLeft();
+    EXPECT_EQ(menuColumnLeft, form.MainScreen().width() - 260);
+    EXPECT_EQ(Find(form, "StartGameButton")->geometry(), QRect(menuColumnLeft + 100, 73, 150, 33));
+    EXPECT_EQ(Find(form, "ExitButton")->geometry().top(), 222);
+    EXPECT_EQ(form.Session().Puzzle().Pot.Length, Find(form, "PotView")->height());
     EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
 }
 
@@ -91,13 +91,9 @@ TEST(StartUp, MissingWallpaperIsAnErrorWithTheFileName)
 {
     TWindowFixture fixture;
     QFile::remove(fixture.Tree.Path(QStringLiteral("dat/ibk.dat")));
-    TForm1::TOptions options;
-    options.Clock = &fixture.Clock;
-    options.Random = &fixture.Random;
-    options.RunIdleTimer = false;
-    TForm1 form(std::move(options));
+    TMainWindow form(fixture.Options());
     try {
-        form.FormCreate();
+        form.StartUp();
         FAIL() << "start-up went on without its wallpaper";
     } catch (const std::exception& error) {
         EXPECT_NE(QString::fromUtf8(error.what()).indexOf(QStringLiteral("ibk.dat")), -1) << error.what();
@@ -107,50 +103,51 @@ TEST(StartUp, MissingWallpaperIsAnErrorWithTheFileName)
 TEST(Shortcuts, PuzzleMakerAndHiddenKeysNeedTheEnablingKeyFirst)
 {
     TWindowFixture fixture;
-    TForm1& form = fixture.Create();
-    form.PuzzleMakerAction->trigger();
-    EXPECT_EQ(form.MainPageControl->currentWidget(), form.MainTabSheet);
-    EXPECT_FALSE(form.HiddenFunctionsEnabled);
-    form.Action2->trigger();
-    EXPECT_TRUE(form.HiddenFunctionsEnabled);
-    form.PuzzleMakerAction->trigger();
-    EXPECT_EQ(form.MainPageControl->currentWidget(), form.PuzzleMakerTabSheet);
-    EXPECT_FALSE(form.MusicAllowed);
+    TMainWindow& form = fixture.Create();
+    fixture.Trigger("OpenPuzzleMakerAction");
+    EXPECT_EQ(form.CurrentScreen(), scMain);
+    EXPECT_FALSE(form.HiddenFunctionsEnabled());
+    fixture.Trigger("EnableHiddenFunctionsAction");
+    EXPECT_TRUE(form.HiddenFunctionsEnabled());
+    fixture.Trigger("OpenPuzzleMakerAction");
+    EXPECT_EQ(form.CurrentScreen(), scPuzzleMaker);
+    EXPECT_FALSE(form.MusicAllowed());
 }
 
 TEST(Shortcuts, KeysReachTheActionsThroughTheWindow)
 {
     TWindowFixture fixture;
-    TForm1& form = fixture.Create();
+    TMainWindow& form = fixture.Create();
     form.activateWindow();
     PressKeys(form, Qt::Key_M);
-    EXPECT_EQ(form.MainPageControl->currentWidget(), form.MainTabSheet);
+    EXPECT_EQ(form.CurrentScreen(), scMain);
     PressKeys(form, Qt::Key_K);
     PressKeys(form, Qt::Key_M);
-    EXPECT_EQ(form.MainPageControl->currentWidget(), form.PuzzleMakerTabSheet);
+    EXPECT_EQ(form.CurrentScreen(), scPuzzleMaker);
 }
 
 TEST(Shortcuts, EscapeOffThePlayingScreenDoesNothing)
 {
     TWindowFixture fixture;
-    TForm1& form = fixture.Create();
-    form.ShowPage(form.AboutTabSheet);
-    form.ActionAction->trigger(); // would open the modal menu and block here if it acted
+    TMainWindow& form = fixture.Create();
+    form.ShowScreen(scAbout);
+    fixture.Trigger("MenuAction"); // would open the modal menu and block here if it acted
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(form.MainPageControl->currentWidget(), form.AboutTabSheet);
+    EXPECT_EQ(form.CurrentScreen(), scAbout);
 }
 
 TEST(ThemeSelection, ListsThemesAndShowsPreviewsOfTheFirst)
 {
     TWindowFixture fixture;
-    TForm1& form = fixture.Create();
-    form.StartGameButton->click();
-    EXPECT_EQ(form.MainPageControl->currentWidget(), form.SelectTopicTabSheet);
-    ASSERT_EQ(form.ThemeListBox->count(), 1);
-    EXPECT_EQ(form.ThemeListBox->currentItem()->text(), QStringLiteral("Testland"));
-    EXPECT_EQ(QApplication::focusWidget(), form.NameEdit);
-    EXPECT_FALSE(form.MusicAllowed);
-    QWidget* seventh = form.FindControl(QStringLiteral("themepreview07image"));
+    TMainWindow& form = fixture.Create();
+    fixture.Click("StartGameButton");
+    EXPECT_EQ(form.CurrentScreen(), scThemeSelection);
+    auto* themes = Find<QListWidget>(form, "ThemeList");
+    ASSERT_EQ(themes->count(), 1);
+    EXPECT_EQ(themes->currentItem()->text(), QStringLiteral("Testland"));
+    EXPECT_EQ(QApplication::focusWidget(), Find(form, "PlayerNameEdit"));
+    EXPECT_FALSE(form.MusicAllowed());
+    QWidget* seventh = form.findChild<QWidget*>(QStringLiteral("ThemePreview07Image"));
     ASSERT_NE(seventh, nullptr);
     EXPECT_EQ(seventh->geometry(), QRect(418, 256, 100, 100));
 }
@@ -158,26 +155,27 @@ TEST(ThemeSelection, ListsThemesAndShowsPreviewsOfTheFirst)
 TEST(ThemeSelection, TwentyCharactersAreAcceptedAndTwentyOneRefused)
 {
     TWindowFixture fixture;
-    TForm1& form = fixture.Create();
-    form.StartGameButton->click();
+    TMainWindow& form = fixture.Create();
+    fixture.Click("StartGameButton");
+    auto* name = Find<QLineEdit>(form, "PlayerNameEdit");
 
-    form.NameEdit->setText(QString(21, QLatin1Char('x')));
-    form.GoButton->click();
+    name->setText(QString(21, QLatin1Char('x')));
+    fixture.Click("GoButton");
     ASSERT_EQ(fixture.Errors.size(), 1);
     EXPECT_EQ(fixture.Errors.first(), QStringLiteral("Player Name may not be longer than 20 characters"));
-    EXPECT_EQ(form.MainPageControl->currentWidget(), form.SelectTopicTabSheet);
+    EXPECT_EQ(form.CurrentScreen(), scThemeSelection);
 
-    form.NameEdit->setText(QString(20, QLatin1Char('y')));
+    name->setText(QString(20, QLatin1Char('y')));
     QString boxText;
     WhenModalOpens([&boxText](QWidget& Modal) {
         auto& box = dynamic_cast<TQzMessageBoxForm&>(Modal);
         boxText = box.MessageText();
         box.OKActionExecute();
     });
-    form.GoButton->click();
+    fixture.Click("GoButton");
     EXPECT_EQ(boxText, QStringLiteral("Get Ready"));
     EXPECT_EQ(fixture.Errors.size(), 1);
-    EXPECT_EQ(form.MainPageControl->currentWidget(), form.PuzzleTabSheet);
+    EXPECT_EQ(form.CurrentScreen(), scPlaying);
     EXPECT_EQ(form.Session().Record().Level, 1);
     EXPECT_EQ(form.Session().GetState(), stPlaying);
 }
@@ -185,10 +183,11 @@ TEST(ThemeSelection, TwentyCharactersAreAcceptedAndTwentyOneRefused)
 TEST(MessagePanel, StandingLineStaysAbovePassingLines)
 {
     TWindowFixture fixture;
-    TForm1& form = fixture.Create();
+    TMainWindow& form = fixture.Create();
+    QWidget* emblem = Find(form, "ZindoMessageImage");
     form.SetZindoMessage(QStringLiteral("Perfect"), 1, true);
     EXPECT_EQ(form.ZindoMessageMarkup(), QStringLiteral("<b><font size=12>Perfect</font></b><br>"));
-    EXPECT_TRUE(form.ZindoMessageImage->isVisibleTo(&form));
+    EXPECT_TRUE(emblem->isVisibleTo(&form));
     form.SetZindoMessage(QStringLiteral("Use Magic"), 3, false);
     EXPECT_EQ(form.ZindoMessageMarkup(),
               QStringLiteral("<b><font size=12>Perfect</font></b><br><font size=10>Use Magic</font>"));
@@ -196,29 +195,29 @@ TEST(MessagePanel, StandingLineStaysAbovePassingLines)
     EXPECT_EQ(form.ZindoMessageMarkup(), QStringLiteral("<b><font size=12>Perfect</font></b><br>"));
     form.ClearZindoMessage();
     EXPECT_EQ(form.ZindoMessageMarkup(), QString());
-    EXPECT_FALSE(form.ZindoMessageImage->isVisibleTo(&form));
+    EXPECT_FALSE(emblem->isVisibleTo(&form));
     form.SetZindoMessage(QStringLiteral("just passing"), 2, false);
     EXPECT_EQ(form.ZindoMessageMarkup(), QStringLiteral("<font size=12>just passing</font>"));
-    EXPECT_TRUE(form.ZindoMessageText->text().contains(QStringLiteral("font-size:12pt")));
+    EXPECT_TRUE(Find<QLabel>(form, "ZindoMessageText")->text().contains(QStringLiteral("font-size:12pt")));
 }
 
 TEST(MessagePanel, PageSwitchClearsTheStandingLine)
 {
     TWindowFixture fixture;
-    TForm1& form = fixture.Create();
+    TMainWindow& form = fixture.Create();
     form.SetZindoMessage(QStringLiteral("verdict"), 1, true);
-    form.ShowPage(form.AboutTabSheet);
+    form.ShowScreen(scAbout);
     EXPECT_EQ(form.ZindoMessageMarkup(), QString());
-    EXPECT_EQ(form.AboutVersionLabel->text(), QStringLiteral("1.10 (Build 0.58)"));
+    EXPECT_EQ(Find<QLabel>(form, "AboutVersionLabel")->text(), QStringLiteral("1.10 (Build 0.58)"));
 }
 
 TEST(Options, OkAppliesTheChoicesAndCancelKeepsThem)
 {
     TWindowFixture fixture;
-    TForm1& form = fixture.Create();
+    TMainWindow& form = fixture.Create();
     WhenModalOpens([](QWidget& Modal) { static_cast<QDialog&>(Modal).reject(); });
-    form.OptionsButton->click();
-    EXPECT_TRUE(form.BackgroundMusicOn);
+    fixture.Click("OptionsButton");
+    EXPECT_TRUE(form.BackgroundMusicOn());
     EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("window"));
 
     WhenModalOpens([](QWidget& Modal) {
@@ -226,18 +225,18 @@ TEST(Options, OkAppliesTheChoicesAndCancelKeepsThem)
         Modal.findChild<QRadioButton*>(QStringLiteral("OptionsDisplayFullScreen"))->setChecked(true);
         static_cast<QDialog&>(Modal).accept();
     });
-    form.OptionsButton->click();
-    EXPECT_FALSE(form.BackgroundMusicOn);
-    EXPECT_TRUE(form.SoundEffectsOn);
+    fixture.Click("OptionsButton");
+    EXPECT_FALSE(form.BackgroundMusicOn());
+    EXPECT_TRUE(form.SoundEffectsOn());
     EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("fullscreen"));
-    EXPECT_EQ(form.CinemaScopePanelTop->height(), 15);
+    EXPECT_EQ(Find(form, "CinemaScopePanelTop")->height(), 15);
 }
 
 TEST(MainScreen, ExitClosesTheWindowWithoutAQuestion)
 {
     TWindowFixture fixture;
-    TForm1& form = fixture.Create();
-    form.ExitButton->click();
+    TMainWindow& form = fixture.Create();
+    fixture.Click("ExitButton");
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -245,7 +244,7 @@ TEST(MainScreen, ExitClosesTheWindowWithoutAQuestion)
 TEST(WindowEvents, MinimisingPausesThePlayingScreenAndRestoringResumes)
 {
     TWindowFixture fixture;
-    TForm1& form = fixture.Create();
+    TMainWindow& form = fixture.Create();
     form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Min"));
     form.StartLevelScreen();
     fixture.Run(100);
@@ -260,13 +259,13 @@ TEST(WindowEvents, MinimisingPausesThePlayingScreenAndRestoringResumes)
 TEST(WindowEvents, RestoringOffThePlayingScreenLetsTheMusicPlay)
 {
     TWindowFixture fixture;
-    TForm1& form = fixture.Create();
-    form.LoadGameButton->click();
-    EXPECT_FALSE(form.MusicAllowed);
+    TMainWindow& form = fixture.Create();
+    fixture.Click("LoadGameButton");
+    EXPECT_FALSE(form.MusicAllowed());
     form.showMinimized();
     QApplication::processEvents();
-    EXPECT_FALSE(form.MusicAllowed);
+    EXPECT_FALSE(form.MusicAllowed());
     form.showNormal();
     QApplication::processEvents();
-    EXPECT_TRUE(form.MusicAllowed);
+    EXPECT_TRUE(form.MusicAllowed());
 }

@@ -5,8 +5,6 @@
 #include "dialogs/ActionForm.h"
 #include "dialogs/PointsCongratulationForm.h"
 #include "game/Game.h"
-#include "ui/PaintBox.h"
-#include "ui/PictureBox.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +29,14 @@ protected:
     }
 
     TPuzzleClass& Puzzle() { return Form->Session().Puzzle(); }
+    TPlayingScreen& Screen() { return Form->PlayingScreen(); }
+    /// A control of the playing screen by its name.
+    template <class T = QWidget>
+    T* Control(const char* Name) { return Find<T>(Screen(), Name); }
+    QWidget* PotView() { return Control("PotView"); }
+    QWidget* BoardView() { return Control("BoardView"); }
+    QAbstractButton* Button(const char* Name) { return Control<QAbstractButton>(Name); }
+    QString Text(const char* Label) { return Control<QLabel>(Label)->text(); }
 
     /// Restarts the level with other seeds until the first dealt piece has Kind.
     void StartWithFirstPieceOfKind(TPieceKind Kind)
@@ -48,14 +54,14 @@ protected:
     void ClickPot(int Index)
     {
         const TPieceInPot& entry = Puzzle().Pot.Entry(Index);
-        const int y = Form->PotPaintBox->height() - (entry.RoundedPosition() + Puzzle().PieceSize / 2);
-        QTest::mouseClick(Form->PotPaintBox, Qt::LeftButton, {}, QPoint(60, y));
+        const int y = PotView()->height() - (entry.RoundedPosition() + Puzzle().PieceSize / 2);
+        QTest::mouseClick(PotView(), Qt::LeftButton, {}, QPoint(60, y));
     }
 
     void ClickCell(int Column, int Row)
     {
         const int s = Puzzle().PieceSize;
-        QTest::mouseClick(Form->DropPaintBox, Qt::LeftButton, {}, QPoint(Column * s + s / 2, Row * s + s / 2));
+        QTest::mouseClick(BoardView(), Qt::LeftButton, {}, QPoint(Column * s + s / 2, Row * s + s / 2));
     }
 
     /// Some empty cell that is not Piece's own.
@@ -94,35 +100,36 @@ protected:
             rows << QStringLiteral("Total=") + form.TotalPointsLabel->text();
             form.accept();
         });
-        Form->HiddenFunctionsEnabled = true;
-        Form->CheatAction->trigger();
+        Fixture.Trigger("EnableHiddenFunctionsAction");
+        Fixture.Trigger("SolveLevelAction");
         return rows;
     }
 
     TWindowFixture Fixture;
-    TForm1* Form = nullptr;
+    TMainWindow* Form = nullptr;
 };
 
 } // namespace
 
 TEST_F(PlayingScreen, LevelStartsWithItsReadOutsAndLayout)
 {
-    EXPECT_EQ(Form->MainPageControl->currentWidget(), Form->PuzzleTabSheet);
-    EXPECT_EQ(Form->LevelLabel->text(), QStringLiteral("1"));
-    EXPECT_EQ(Form->LifesLabel->text(), QStringLiteral("3"));
-    EXPECT_EQ(Form->ScoreLabel->text(), QStringLiteral("0"));
-    EXPECT_EQ(Form->PauseButton->text(), QStringLiteral("Pause"));
-    EXPECT_TRUE(Form->PauseButton->isVisible());
-    EXPECT_FALSE(Form->NextPuzzleButton->isVisible());
-    EXPECT_FALSE(Form->SaveButton->isVisible());
-    EXPECT_EQ(Form->DropPaintBox->size(), Puzzle().Picture.size());
-    EXPECT_EQ(Form->DropPanel->x() + Form->DropPanel->width() + 5, Form->PotPanel->x());
-    EXPECT_EQ(Form->PotPanel->x() + Form->PotPanel->width() + 5, Form->PuzzleTabSheet->width());
-    EXPECT_EQ(Form->CheckBonusPanel->y(), Form->JokerBonusPanel->y() + Form->JokerBonusPanel->height() + 4);
-    EXPECT_EQ(Form->GimmeButton->x(), Form->PotPanel->x());
-    EXPECT_EQ(Form->MenuButton->y() + Form->MenuButton->height() + 5, Form->PuzzleTabSheet->height());
+    EXPECT_EQ(Form->CurrentScreen(), scPlaying);
+    EXPECT_EQ(Text("LevelLabel"), QStringLiteral("1"));
+    EXPECT_EQ(Text("LivesLabel"), QStringLiteral("3"));
+    EXPECT_EQ(Text("ScoreLabel"), QStringLiteral("0"));
+    EXPECT_EQ(Button("PauseButton")->text(), QStringLiteral("Pause"));
+    EXPECT_TRUE(Button("PauseButton")->isVisible());
+    EXPECT_FALSE(Button("EndOfLevelButton")->isVisible());
+    EXPECT_FALSE(Button("SaveButton")->isVisible());
+    EXPECT_EQ(BoardView()->size(), Puzzle().Picture.size());
+    EXPECT_EQ(Control("BoardPanel")->x() + Control("BoardPanel")->width() + 5, Control("PotPanel")->x());
+    EXPECT_EQ(Control("PotPanel")->x() + Control("PotPanel")->width() + 5, Screen().width());
+    const QWidget* joker = Control("JokerBonusPanel");
+    EXPECT_EQ(Control("CheckBonusPanel")->y(), joker->y() + joker->height() + 4);
+    EXPECT_EQ(Button("NextPieceButton")->x(), Control("PotPanel")->x());
+    EXPECT_EQ(Button("MenuButton")->y() + Button("MenuButton")->height() + 5, Screen().height());
     EXPECT_EQ(Puzzle().Pot.Count(), 1);
-    EXPECT_TRUE(Form->MusicAllowed);
+    EXPECT_TRUE(Form->MusicAllowed());
 }
 
 TEST_F(PlayingScreen, TakingAndDroppingRightAndWrongIsCounted)
@@ -130,8 +137,8 @@ TEST_F(PlayingScreen, TakingAndDroppingRightAndWrongIsCounted)
     ClickPot(0);
     ASSERT_NE(Puzzle().HeldPiece, nullptr);
     TPiece* held = Puzzle().HeldPiece;
-    EXPECT_FALSE(Form->GimmeButton->isVisible());
-    EXPECT_EQ(Form->PuzzleTabSheet->cursor().shape(), Qt::DragMoveCursor);
+    EXPECT_FALSE(Button("NextPieceButton")->isVisible());
+    EXPECT_EQ(Screen().cursor().shape(), Qt::DragMoveCursor);
 
     ClickPot(0); // a full hand ignores the pot
     EXPECT_EQ(Puzzle().HeldPiece, held);
@@ -142,7 +149,7 @@ TEST_F(PlayingScreen, TakingAndDroppingRightAndWrongIsCounted)
     EXPECT_EQ(Puzzle().CellPiece(wrong.x(), wrong.y()), held);
     EXPECT_EQ(Puzzle().Points.Wrong, 1);
     EXPECT_EQ(Puzzle().Points.Correct, 0);
-    EXPECT_EQ(Form->PuzzleTabSheet->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(Screen().cursor().shape(), Qt::ArrowCursor);
 
     Fixture.Run(200);
     ASSERT_GT(Puzzle().Pot.Count(), 0); // the empty pot was refilled at once
@@ -168,7 +175,7 @@ TEST_F(PlayingScreen, ClickingAPlacedPieceLiftsItAndSpeedsUpTheDeal)
 
 TEST_F(PlayingScreen, EmptyPartOfThePotTakesNothing)
 {
-    QTest::mouseClick(Form->PotPaintBox, Qt::LeftButton, {}, QPoint(60, Form->PotPaintBox->height() - 2));
+    QTest::mouseClick(PotView(), Qt::LeftButton, {}, QPoint(60, PotView()->height() - 2));
     EXPECT_EQ(Puzzle().HeldPiece, nullptr);
     EXPECT_EQ(Puzzle().Pot.Count(), 1);
 }
@@ -179,7 +186,7 @@ TEST_F(PlayingScreen, ChangeDropPieceKnocksTheOccupantOff)
     ClickPot(0);
     TPiece* held = Puzzle().HeldPiece;
     ASSERT_NE(held, nullptr);
-    EXPECT_EQ(Form->ModeIcon, 3);
+    EXPECT_EQ(Screen().ModeIcon(), 3);
     const QPoint occupied = OccupiedWrongCell(*held);
     TPiece* occupant = Puzzle().CellPiece(occupied.x(), occupied.y());
     ClickCell(occupied.x(), occupied.y());
@@ -187,7 +194,7 @@ TEST_F(PlayingScreen, ChangeDropPieceKnocksTheOccupantOff)
     EXPECT_EQ(occupant->Place, plFree);
     EXPECT_EQ(Puzzle().FallingPieces.size(), 1u);
     EXPECT_EQ(Puzzle().Points.Wrong, 1);
-    EXPECT_EQ(Form->ModeIcon, 0);
+    EXPECT_EQ(Screen().ModeIcon(), 0);
 }
 
 TEST_F(PlayingScreen, PlainPieceIsRefusedOnAnOccupiedCell)
@@ -207,14 +214,14 @@ TEST_F(PlayingScreen, RiskPieceWonRaisesABonus)
 {
     StartWithFirstPieceOfKind(pkDeath);
     Fixture.Run(20);
-    Form->PendingEffect = 0;
+    ASSERT_EQ(Form->PendingEffect(), 0); // every idle pass plays and clears the pending effect
     ClickPot(0);
-    EXPECT_EQ(Form->PendingEffect, 3);
-    EXPECT_EQ(Form->ModeIcon, 1);
+    EXPECT_EQ(Form->PendingEffect(), 3);
+    EXPECT_EQ(Screen().ModeIcon(), 1);
     TPiece* held = Puzzle().HeldPiece;
     const int before = BonusTotal();
     ClickCell(held->Column, held->Row);
-    EXPECT_EQ(Form->PendingEffect, 4);
+    EXPECT_EQ(Form->PendingEffect(), 4);
     EXPECT_EQ(Puzzle().Points.RisksWon, 1);
     EXPECT_EQ(BonusTotal(), before + 1);
 }
@@ -227,12 +234,12 @@ TEST_F(PlayingScreen, RiskPieceLostSendsTheZindoAndCostsABonus)
     const int before = BonusTotal();
     const QPoint wrong = EmptyWrongCell(*held);
     ClickCell(wrong.x(), wrong.y());
-    EXPECT_EQ(Form->PendingEffect, 5); // the raid's 3 is raised first; only the last code sounds
+    EXPECT_EQ(Form->PendingEffect(), 5); // the raid's 3 is raised first; only the last code sounds
     EXPECT_TRUE(Puzzle().ZindoRunning);
     EXPECT_EQ(BonusTotal(), before - 1);
     EXPECT_EQ(Puzzle().Lives, 3);
     Fixture.Run(100);
-    EXPECT_EQ(Form->PendingEffect, 0);
+    EXPECT_EQ(Form->PendingEffect(), 0);
 }
 
 TEST_F(PlayingScreen, BonusesAreGreyAndInertWhileAPieceIsHeld)
@@ -240,19 +247,19 @@ TEST_F(PlayingScreen, BonusesAreGreyAndInertWhileAPieceIsHeld)
     ClickPot(0);
     ASSERT_NE(Puzzle().HeldPiece, nullptr);
     EXPECT_EQ(Puzzle().BonusCount(bnCheck), -2);
-    QTest::mouseClick(Form->CheckBonusPaintBox, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(Form->CleanupBonusPaintBox, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(Form->JokerBonusPaintBox, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(Control("CheckBonusView"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(Control("CleanupBonusView"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(Control("JokerBonusView"), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(BonusTotal(), 6);
     EXPECT_FALSE(Puzzle().BonusActive(bnCheck));
     EXPECT_FALSE(Puzzle().BroomActive);
 
     // The greyed icons are darker than the live ones.
-    const QImage grey = Form->CheckBonusPaintBox->grab().toImage();
+    const QImage grey = Control("CheckBonusView")->grab().toImage();
     const QPoint wrong = EmptyWrongCell(*Puzzle().HeldPiece);
     ClickCell(wrong.x(), wrong.y());
     Fixture.Run(20);
-    const QImage live = Form->CheckBonusPaintBox->grab().toImage();
+    const QImage live = Control("CheckBonusView")->grab().toImage();
     auto brightness = [](const QImage& Image) {
         qint64 sum = 0;
         for (int y = 0; y < 30 && y < Image.height(); ++y)
@@ -265,24 +272,24 @@ TEST_F(PlayingScreen, BonusesAreGreyAndInertWhileAPieceIsHeld)
 
 TEST_F(PlayingScreen, EachBonusActsWhenTheHandIsEmpty)
 {
-    QTest::mouseClick(Form->CheckBonusPaintBox, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(Control("CheckBonusView"), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(Puzzle().BonusActive(bnCheck));
     EXPECT_EQ(Puzzle().Bonuses[bnCheck].Count, 1);
     Fixture.Run(20);
-    EXPECT_EQ(Form->ModeIcon, 2);
+    EXPECT_EQ(Screen().ModeIcon(), 2);
     Fixture.Run(5100);
     EXPECT_FALSE(Puzzle().BonusActive(bnCheck));
-    EXPECT_EQ(Form->ModeIcon, 0);
+    EXPECT_EQ(Screen().ModeIcon(), 0);
 
-    QTest::mouseClick(Form->CleanupBonusPaintBox, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(Control("CleanupBonusView"), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(Puzzle().BroomActive);
     EXPECT_EQ(Puzzle().Bonuses[bnCleanup].Count, 1);
 
     ASSERT_GT(Puzzle().Pot.Count(), 0);
     const int placedBefore = Puzzle().Points.Correct;
-    QTest::mouseClick(Form->JokerBonusPaintBox, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(Control("JokerBonusView"), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(Puzzle().Bonuses[bnJoker].Count, 1);
-    EXPECT_EQ(Form->PendingEffect, 6);
+    EXPECT_EQ(Form->PendingEffect(), 6);
     EXPECT_TRUE(Puzzle().SparkleActive());
     EXPECT_EQ(Puzzle().HeldPiece, nullptr);
     EXPECT_EQ(Puzzle().Points.Correct, placedBefore); // the magic placement is not counted
@@ -290,23 +297,23 @@ TEST_F(PlayingScreen, EachBonusActsWhenTheHandIsEmpty)
 
 TEST_F(PlayingScreen, PauseHidesThePictureAndResumeShowsIt)
 {
-    Form->PauseButton->click();
+    Button("PauseButton")->click();
     EXPECT_EQ(Form->Session().GetState(), stPaused);
-    EXPECT_EQ(Form->PauseButton->text(), QStringLiteral("Continue Playing"));
-    EXPECT_FALSE(Form->PreviewImage->isVisible());
-    EXPECT_FALSE(Form->MusicAllowed);
+    EXPECT_EQ(Button("PauseButton")->text(), QStringLiteral("Continue Playing"));
+    EXPECT_FALSE(Control("PreviewImage")->isVisible());
+    EXPECT_FALSE(Form->MusicAllowed());
     Fixture.Run(20);
-    const QImage board = Form->DropPaintBox->grab().toImage();
+    const QImage board = BoardView()->grab().toImage();
     EXPECT_EQ(board.pixel(2, 2) & 0xFFFFFF, 0u);
-    const QImage pot = Form->PotPaintBox->grab().toImage();
+    const QImage pot = PotView()->grab().toImage();
     for (int y = 0; y < pot.height(); y += 7)
         ASSERT_EQ(pot.pixel(60, y) & 0xFFFFFF, 0u) << "pot not black at y " << y;
 
-    Form->PauseButton->click();
+    Button("PauseButton")->click();
     EXPECT_EQ(Form->Session().GetState(), stPlaying);
-    EXPECT_EQ(Form->PauseButton->text(), QStringLiteral("Pause"));
-    EXPECT_TRUE(Form->PreviewImage->isVisible());
-    EXPECT_TRUE(Form->MusicAllowed);
+    EXPECT_EQ(Button("PauseButton")->text(), QStringLiteral("Pause"));
+    EXPECT_TRUE(Control("PreviewImage")->isVisible());
+    EXPECT_TRUE(Form->MusicAllowed());
 }
 
 TEST_F(PlayingScreen, SolvedLevelShowsPointsOnceAndOffersTheNextLevel)
@@ -323,12 +330,12 @@ TEST_F(PlayingScreen, SolvedLevelShowsPointsOnceAndOffersTheNextLevel)
 
     EXPECT_EQ(Form->ZindoMessageMarkup(),
               QStringLiteral("<b><font size=12>Perfect - you are ready for the next level</font></b><br>"));
-    EXPECT_EQ(Form->ScoreLabel->text(), QString::number(Puzzle().Points.TotalPoints()));
-    EXPECT_TRUE(Form->NextPuzzleButton->isVisible());
-    EXPECT_EQ(Form->NextPuzzleButton->text(), QStringLiteral("Next Level"));
-    EXPECT_TRUE(Form->SaveButton->isVisible());
-    EXPECT_FALSE(Form->PauseButton->isVisible());
-    EXPECT_FALSE(Form->GimmeButton->isVisible());
+    EXPECT_EQ(Text("ScoreLabel"), QString::number(Puzzle().Points.TotalPoints()));
+    EXPECT_TRUE(Button("EndOfLevelButton")->isVisible());
+    EXPECT_EQ(Button("EndOfLevelButton")->text(), QStringLiteral("Next Level"));
+    EXPECT_TRUE(Button("SaveButton")->isVisible());
+    EXPECT_FALSE(Button("PauseButton")->isVisible());
+    EXPECT_FALSE(Button("NextPieceButton")->isVisible());
 
     // A click on the board afterwards changes nothing and shows no second dialog.
     const int score = Form->Session().GetScore();
@@ -339,11 +346,11 @@ TEST_F(PlayingScreen, SolvedLevelShowsPointsOnceAndOffersTheNextLevel)
     EXPECT_EQ(Form->Session().GetScore(), score);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
-    Form->NextPuzzleButton->click();
+    Button("EndOfLevelButton")->click();
     EXPECT_EQ(Form->Session().Record().Level, 2);
-    EXPECT_EQ(Form->LevelLabel->text(), QStringLiteral("2"));
+    EXPECT_EQ(Text("LevelLabel"), QStringLiteral("2"));
     EXPECT_EQ(Form->ZindoMessageMarkup(), QString());
-    EXPECT_FALSE(Form->NextPuzzleButton->isVisible());
+    EXPECT_FALSE(Button("EndOfLevelButton")->isVisible());
 }
 
 TEST_F(PlayingScreen, TooSlowLevelIsTriedAgainWithTheScoreKept)
@@ -353,12 +360,12 @@ TEST_F(PlayingScreen, TooSlowLevelIsTriedAgainWithTheScoreKept)
     EXPECT_EQ(Form->ZindoMessageMarkup(),
               QStringLiteral("<b><font size=12>You are too slow - you are not ready for the next level yet. "
                              "Try again in this level!</font></b><br>"));
-    EXPECT_EQ(Form->NextPuzzleButton->text(), QStringLiteral("Try Again"));
-    EXPECT_TRUE(Form->NextPuzzleButton->isVisible());
+    EXPECT_EQ(Button("EndOfLevelButton")->text(), QStringLiteral("Try Again"));
+    EXPECT_TRUE(Button("EndOfLevelButton")->isVisible());
     EXPECT_EQ(Puzzle().Pot.Count(), 0);
-    EXPECT_FALSE(Form->MusicAllowed);
+    EXPECT_FALSE(Form->MusicAllowed());
 
-    Form->NextPuzzleButton->click();
+    Button("EndOfLevelButton")->click();
     EXPECT_EQ(Form->Session().Record().Level, 1);
     EXPECT_EQ(Form->Session().GetState(), stPlaying);
     EXPECT_EQ(Form->Session().GetScore(), 0);
@@ -371,33 +378,33 @@ TEST_F(PlayingScreen, MenuExitAbandonsTheLevelWithoutAVerdict)
         EXPECT_EQ(menu.ToggleBackgroundMusicButton->text(), QStringLiteral("Turn off Background Music"));
         menu.ExitButtonClick();
     });
-    Form->MenuButton->click();
-    EXPECT_EQ(Form->MainPageControl->currentWidget(), Form->MainTabSheet);
+    Button("MenuButton")->click();
+    EXPECT_EQ(Form->CurrentScreen(), scMain);
     Fixture.Run(100);
     EXPECT_EQ(Form->Session().GetState(), stAbandoned);
     EXPECT_EQ(Form->ZindoMessageMarkup(), QString());
-    EXPECT_TRUE(Form->MusicAllowed); // the main screen keeps its music
+    EXPECT_TRUE(Form->MusicAllowed()); // the main screen keeps its music
 }
 
 TEST_F(PlayingScreen, MenuContinueResumesAndTogglesFlipTheSwitches)
 {
     WhenModalOpens([](QWidget& Modal) { dynamic_cast<TActionForm&>(Modal).ToggleSoundEffectsButtonClick(); });
-    Form->MenuButton->click();
-    EXPECT_FALSE(Form->SoundEffectsOn);
+    Button("MenuButton")->click();
+    EXPECT_FALSE(Form->SoundEffectsOn());
     EXPECT_EQ(Form->Session().GetState(), stPlaying);
 
-    Form->PauseButton->click();
+    Button("PauseButton")->click();
     WhenModalOpens([](QWidget& Modal) { dynamic_cast<TActionForm&>(Modal).ContinueButtonClick(); });
-    Form->MenuButton->click();
+    Button("MenuButton")->click();
     EXPECT_EQ(Form->Session().GetState(), stPaused); // paused before the menu: stays paused
 }
 
 TEST_F(PlayingScreen, ZindoRaidKeyNeedsTheHiddenFunctions)
 {
-    Form->Action1->trigger();
+    Fixture.Trigger("StartRaidAction");
     EXPECT_FALSE(Puzzle().ZindoRunning);
-    Form->Action2->trigger();
-    Form->Action1->trigger();
+    Fixture.Trigger("EnableHiddenFunctionsAction");
+    Fixture.Trigger("StartRaidAction");
     EXPECT_TRUE(Puzzle().ZindoRunning);
     Fixture.Run(3000);
     EXPECT_TRUE(Fixture.Errors.isEmpty());
@@ -413,8 +420,8 @@ TEST_F(PlayingScreen, SolvingTheTenthLevelOffersOnlyTheWayBack)
     EXPECT_TRUE(Form->Session().ThemeFinished());
     EXPECT_EQ(Form->ZindoMessageMarkup(),
               QStringLiteral("<b><font size=12>Congratulations! You've finished all puzzles of this teme!</font></b><br>"));
-    EXPECT_EQ(Form->NextPuzzleButton->text(), QStringLiteral("Back to Main Screen"));
-    EXPECT_FALSE(Form->SaveButton->isVisible());
-    Form->NextPuzzleButton->click();
-    EXPECT_EQ(Form->MainPageControl->currentWidget(), Form->MainTabSheet);
+    EXPECT_EQ(Button("EndOfLevelButton")->text(), QStringLiteral("Back to Main Screen"));
+    EXPECT_FALSE(Button("SaveButton")->isVisible());
+    Button("EndOfLevelButton")->click();
+    EXPECT_EQ(Form->CurrentScreen(), scMain);
 }

@@ -31,16 +31,18 @@ protected:
     void SetUp() override
     {
         Form = &Fixture.Create();
-        Form->HiddenFunctionsEnabled = true;
-        Form->PuzzleMakerAction->trigger();
+        Fixture.Trigger("EnableHiddenFunctionsAction");
+        Fixture.Trigger("OpenPuzzleMakerAction");
     }
+    TPuzzleMakerScreen& Maker() { return Form->PuzzleMakerScreen(); }
+    TSimpleComboBox& Themes() { return *Find<TSimpleComboBox>(Maker(), "ThemeComboBox"); }
     QString LevelFile(const QString& Theme, int Level)
     {
         return Fixture.Tree.Path(QStringLiteral("dat/puzz/%1/IP%2").arg(Theme).arg(Level, 2, 10, QLatin1Char('0')) +
                                  QStringLiteral("01.dat"));
     }
     TWindowFixture Fixture;
-    TForm1* Form = nullptr;
+    TMainWindow* Form = nullptr;
 };
 
 } // namespace
@@ -64,21 +66,20 @@ TEST(ConvertPuzzleMakerPicture, ScalesTheLongerSideTo600AndKeepsSmallerPictures)
 
 TEST_F(PuzzleMaker, EditWithANewNameMakesTheThemeWithPlaceholders)
 {
-    EXPECT_EQ(Form->MainPageControl->currentWidget(), Form->PuzzleMakerTabSheet);
-    EXPECT_EQ(Form->PuzzleMakerThemeComboBox->Items(), QStringList{QStringLiteral("Testland")});
-    Form->PuzzleMakerThemeComboBox->SetText(QStringLiteral("My Holiday"));
-    Form->SelectThemeForEditButton->click();
+    EXPECT_EQ(Form->CurrentScreen(), scPuzzleMaker);
+    EXPECT_EQ(Themes().Items(), QStringList{QStringLiteral("Testland")});
+    Themes().SetText(QStringLiteral("My Holiday"));
+    Fixture.Click("EditThemeButton");
     for (int level = 1; level <= 10; ++level)
         EXPECT_TRUE(QFileInfo::exists(LevelFile(QStringLiteral("My Holiday"), level))) << level;
-    EXPECT_EQ(Form->PuzzleMakerThemeComboBox->Items(),
-              (QStringList{QStringLiteral("My Holiday"), QStringLiteral("Testland")}));
-    EXPECT_EQ(Form->PuzzleMakerThemeName(), QStringLiteral("My Holiday"));
-    EXPECT_EQ(Form->PuzzleMakerSlots.at(9).first->Picture().size(), QSize(320, 240));
+    EXPECT_EQ(Themes().Items(), (QStringList{QStringLiteral("My Holiday"), QStringLiteral("Testland")}));
+    EXPECT_EQ(Maker().PuzzleMakerThemeName(), QStringLiteral("My Holiday"));
+    EXPECT_EQ(Maker().SlotPicture(10).size(), QSize(320, 240));
 
     // The new theme is offered on the theme selection too.
-    Form->ShowPage(Form->MainTabSheet);
-    Form->StartGameButton->click();
-    EXPECT_EQ(Form->ThemeListBox->count(), 2);
+    Form->ShowScreen(scMain);
+    Fixture.Click("StartGameButton");
+    EXPECT_EQ(Find<QListWidget>(*Form, "ThemeList")->count(), 2);
     EXPECT_TRUE(Fixture.Errors.isEmpty()) << Fixture.Errors.join(QLatin1Char('\n')).toStdString();
 }
 
@@ -86,40 +87,40 @@ TEST_F(PuzzleMaker, OpeningAThemeFillsOnlyItsMissingLevels)
 {
     const QByteArray levelThree = TTestTree::Read(LevelFile(QStringLiteral("Testland"), 3));
     QFile::remove(LevelFile(QStringLiteral("Testland"), 4));
-    Form->PuzzleMakerThemeComboBox->SelectText(QStringLiteral("testland"));
-    Form->PuzzleMakerThemeComboBoxSelect();
+    Themes().SelectText(QStringLiteral("testland"));
+    Maker().ThemeComboBoxSelect();
     EXPECT_TRUE(QFileInfo::exists(LevelFile(QStringLiteral("Testland"), 4)));
     EXPECT_EQ(TTestTree::Read(LevelFile(QStringLiteral("Testland"), 3)), levelThree);
 }
 
 TEST_F(PuzzleMaker, ChosenPictureBecomesTheLevelAndCancelChangesNothing)
 {
-    Form->PuzzleMakerThemeComboBox->SelectText(QStringLiteral("Testland"));
+    Themes().SelectText(QStringLiteral("Testland"));
     const QString picture = WritePlain(Fixture.Tree, QStringLiteral("beach.jpg"), QSize(1200, 800));
-    Form->ChoosePictureFile = [&] { return picture; };
-    Form->PuzzleMakerPuzzleClick(7);
+    Maker().SetPictureChooser([&] { return picture; });
+    Maker().LevelSlotClick(7);
     const QImage stored = LoadPictureFile(DecodeToTemp(LevelFile(QStringLiteral("Testland"), 7)));
     EXPECT_EQ(stored.size(), QSize(600, 400));
-    EXPECT_EQ(Form->PuzzleMakerSlots.at(6).first->Picture().size(), QSize(600, 400));
+    EXPECT_EQ(Maker().SlotPicture(7).size(), QSize(600, 400));
 
     const QByteArray before = TTestTree::Read(LevelFile(QStringLiteral("Testland"), 7));
-    Form->ChoosePictureFile = [] { return QString(); };
-    Form->PuzzleMakerPuzzleClick(7);
+    Maker().SetPictureChooser([] { return QString(); });
+    Maker().LevelSlotClick(7);
     EXPECT_EQ(TTestTree::Read(LevelFile(QStringLiteral("Testland"), 7)), before);
 }
 
 TEST_F(PuzzleMaker, ThemeNamesThatLeaveTheThemeFolderAreRefused)
 {
     bool asked = false;
-    Form->ChoosePictureFile = [&] {
+    Maker().SetPictureChooser([&] {
         asked = true;
         return QString();
-    };
-    Form->PuzzleMakerThemeComboBox->SetText(QString());
-    QTest::mouseClick(Form->PuzzleMakerSlots.front().first, Qt::LeftButton, {}, QPoint(50, 50));
+    });
+    Themes().SetText(QString());
+    QTest::mouseClick(Find(Maker(), "LevelSlot01"), Qt::LeftButton, {}, QPoint(50, 50));
     EXPECT_FALSE(asked);
-    Form->PuzzleMakerThemeComboBox->SetText(QStringLiteral("../escape"));
-    Form->SelectThemeForEditButton->click();
+    Themes().SetText(QStringLiteral("../escape"));
+    Fixture.Click("EditThemeButton");
     EXPECT_FALSE(QFileInfo::exists(Fixture.Tree.Path(QStringLiteral("dat/escape"))));
     EXPECT_EQ(Fixture.Errors.size(), 2);
 }

@@ -5,8 +5,14 @@
 #include "data/RandomGenerator.h"
 #include "support/TestTree.h"
 #include "ui/ErrorBox.h"
-#include "ui/Form1.h"
+#include "ui/MainScreen.h"
+#include "ui/MainWindow.h"
+#include "ui/PlayingScreen.h"
+#include "ui/PuzzleMakerScreen.h"
+#include "ui/TutorialScreen.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QPainter>
 #include <QSettings>
@@ -15,8 +21,9 @@
 #include <QWidget>
 
 #include <functional>
-#include <ostream>
 #include <memory>
+#include <ostream>
+#include <stdexcept>
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& Text, std::ostream* Stream) { *Stream << '"' << Text.toStdString() << '"'; }
@@ -85,6 +92,17 @@ inline void WriteDisplayModeSetting(TTestTree& Tree, const QString& Value)
     settings.setValue(QStringLiteral("Display/DisplayMode"), Value);
 }
 
+/// The control (or action) named Name under Root; a test that asks for a
+/// name that is not there fails with that name.
+template <class T = QWidget>
+T* Find(const QObject& Root, const char* Name)
+{
+    T* found = Root.findChild<T*>(QString::fromLatin1(Name));
+    if (!found)
+        throw std::runtime_error(std::string("no control named ") + Name);
+    return found;
+}
+
 /// Answers the next modal dialog that opens with Action (called with the
 /// dialog once it is the active modal widget).
 inline void WhenModalOpens(std::function<void(QWidget&)> Action)
@@ -114,23 +132,29 @@ public:
     }
     ~TWindowFixture()
     {
-        Form.reset();
+        Window.reset();
         SetErrorBoxHook({});
     }
 
-    TForm1& Create()
+    /// The window's options for this fixture: its clock and generator, no idle timer.
+    TMainWindow::TOptions Options()
     {
-        TForm1::TOptions options;
+        TMainWindow::TOptions options;
         options.Clock = &Clock;
         options.Random = &Random;
         options.RunIdleTimer = false;
-        Form = std::make_unique<TForm1>(std::move(options));
-        Form->FormCreate();
-        Form->show();
-        QApplication::setActiveWindow(Form.get());
-        if (!QTest::qWaitForWindowExposed(Form.get()))
+        return options;
+    }
+
+    TMainWindow& Create()
+    {
+        Window = std::make_unique<TMainWindow>(Options());
+        Window->StartUp();
+        Window->show();
+        QApplication::setActiveWindow(Window.get());
+        if (!QTest::qWaitForWindowExposed(Window.get()))
             qWarning("the test window was not exposed");
-        return *Form;
+        return *Window;
     }
 
     /// Moves the clock on in 10 ms passes of the idle loop.
@@ -138,14 +162,19 @@ public:
     {
         for (std::uint32_t t = 0; t < Ms; t += 10) {
             Clock.Advance(10);
-            Form->IdlePass();
+            Window->IdlePass();
         }
     }
+
+    /// Clicks the button named Name.
+    void Click(const char* Name) { Find<QAbstractButton>(*Window, Name)->click(); }
+    /// Triggers the keyboard action named Name, as its key would.
+    void Trigger(const char* Name) { Find<QAction>(*Window, Name)->trigger(); }
 
     TTestTree Tree;
     TManualClock Clock{50000000}; ///< well past the first feed interval, as a running system is
     TRandomGenerator Random{12345};
-    std::unique_ptr<TForm1> Form;
+    std::unique_ptr<TMainWindow> Window;
     QStringList Errors;
 };
 

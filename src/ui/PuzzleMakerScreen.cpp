@@ -1,11 +1,9 @@
-// The hidden puzzle maker: gives the levels of a theme pictures of the
-// player's own.
-
-#include "Form1.h"
+#include "PuzzleMakerScreen.h"
 
 #include "ErrorBox.h"
 #include "PictureBox.h"
 #include "ScreenParts.h"
+#include "ThemeFiles.h"
 
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
@@ -63,62 +61,75 @@ QString ConvertPuzzleMakerPicture(const QString& FileName)
     return result;
 }
 
-void TForm1::BuildPuzzleMaker()
+TPuzzleMakerScreen::TPuzzleMakerScreen(TScreenHost& AHost, QStackedWidget& Pages)
+    : TScreen(AHost, scPuzzleMaker, Pages, QStringLiteral("PuzzleMakerScreen"))
 {
-    PuzzleMakerTabSheet = NewPage(QStringLiteral("PuzzleMakerTabSheet"));
-    QWidget* page = PuzzleMakerTabSheet;
-    NewLabel(page, QStringLiteral("PuzzleMakerLabel2"), QStringLiteral("Theme"), 10, 6);
-    PuzzleMakerThemeComboBox = new TSimpleComboBox(page);
-    PuzzleMakerThemeComboBox->setObjectName(QStringLiteral("PuzzleMakerThemeComboBox"));
-    PuzzleMakerThemeComboBox->setGeometry(8, 28, 187, 455);
-    PuzzleMakerThemeComboBox->setToolTip(QStringLiteral("Select or enter a name of the theme and press \"Edit\""));
-    PuzzleMakerThemeComboBox->OnSelect = [this] { RunGuarded([this] { PuzzleMakerThemeComboBoxSelect(); }); };
-    PuzzleMakerThemeComboBox->OnAccept = [this] { RunGuarded([this] { SelectThemeForEditButtonClick(); }); };
+    NewLabel(this, QStringLiteral("PuzzleMakerThemeCaption"), QStringLiteral("Theme"), 10, 6);
+    ThemeComboBox = new TSimpleComboBox(this);
+    ThemeComboBox->setObjectName(QStringLiteral("ThemeComboBox"));
+    ThemeComboBox->setGeometry(8, 28, 187, 455);
+    ThemeComboBox->setToolTip(QStringLiteral("Select or enter a name of the theme and press \"Edit\""));
+    ThemeComboBox->OnSelect = [this] { RunGuarded([this] { ThemeComboBoxSelect(); }); };
+    ThemeComboBox->OnAccept = [this] { RunGuarded([this] { EditThemeButtonClick(); }); };
 
-    SelectThemeForEditButton = NewButton(page, QStringLiteral("SelectThemeForEditButton"), QStringLiteral("Edit"),
-                                         QRect(200, 28, 95, 25), QStringLiteral("Edit the pictures of the theme"));
-    OnClicked(SelectThemeForEditButton, [this] { SelectThemeForEditButtonClick(); });
+    EditThemeButton = NewButton(this, QStringLiteral("EditThemeButton"), QStringLiteral("Edit"), QRect(200, 28, 95, 25),
+                                QStringLiteral("Edit the pictures of the theme"));
+    OnClicked(EditThemeButton, [this] { EditThemeButtonClick(); });
 
-    NewLabel(page, QStringLiteral("PuzzleMakerLabel3"), QStringLiteral("Click on the element in order to change the picture"),
+    NewLabel(this, QStringLiteral("PuzzleMakerHint"), QStringLiteral("Click on the element in order to change the picture"),
              236, 130);
     const int lefts[] = {236, 342, 448, 554, 660};
     for (int level = 1; level <= 10; ++level) {
-        const int row = (level - 1) / 5;
-        auto* slot = new TPictureBox(page);
-        slot->setObjectName(QStringLiteral("PuzzleMakerPuzzle%1%2").arg(row + 1).arg((level - 1) % 5 + 1, 2, 10, QLatin1Char('0')) +
-                            QStringLiteral("01"));
-        slot->setGeometry(lefts[(level - 1) % 5], row == 0 ? 156 : 264, 100, 100);
+        auto* slot = new TPictureBox(this);
+        slot->setObjectName(QStringLiteral("LevelSlot%1").arg(level, 2, 10, QLatin1Char('0')));
+        slot->setGeometry(lefts[(level - 1) % 5], level <= 5 ? 156 : 264, 100, 100);
         slot->setCursor(Qt::PointingHandCursor);
-        slot->OnClick = [this, level] { RunGuarded([this, level] { PuzzleMakerPuzzleClick(level); }); };
-        PuzzleMakerSlots.emplace_back(slot, level);
+        slot->OnClick = [this, level] { RunGuarded([this, level] { LevelSlotClick(level); }); };
+        LevelSlots[static_cast<std::size_t>(level - 1)] = slot;
     }
 
-    MakerBackButton = NewButton(page, QStringLiteral("MakerBackButton"), QStringLiteral("Back to Main Screen"),
-                                QRect(8, 502, 185, 25));
-    OnClicked(MakerBackButton, [this] { ShowPage(MainTabSheet); });
+    BackButton = NewButton(this, QStringLiteral("PuzzleMakerBackButton"), QStringLiteral("Back to Main Screen"),
+                           QRect(8, 502, 185, 25));
+    OnClicked(BackButton, [this] { Host.ShowScreen(scMain); });
 
     ChoosePictureFile = [this] {
-        return QFileDialog::getOpenFileName(this, QString(), QString(), QStringLiteral("Pictures (*.jpg *.bmp)"));
+        return QFileDialog::getOpenFileName(window(), QString(), QString(), QStringLiteral("Pictures (*.jpg *.bmp)"));
     };
 }
 
-QString TForm1::PuzzleMakerThemeName() const
+QWidget* TPuzzleMakerScreen::FirstControl()
 {
-    return PuzzleMakerThemeComboBox->Text();
+    return ThemeComboBox->Edit;
 }
 
-void TForm1::RefreshPuzzleMaker()
+void TPuzzleMakerScreen::Enter()
+{
+    Host.ForbidMusic();
+    RefreshPuzzleMaker();
+}
+
+QString TPuzzleMakerScreen::PuzzleMakerThemeName() const
+{
+    return ThemeComboBox->Text();
+}
+
+const QImage& TPuzzleMakerScreen::SlotPicture(int Level) const
+{
+    return LevelSlots.at(static_cast<std::size_t>(Level - 1))->Picture();
+}
+
+void TPuzzleMakerScreen::RefreshPuzzleMaker()
 {
     const QString remembered = PuzzleMakerThemeName();
     QStringList themes;
-    Game->ListThemes(themes);
-    PuzzleMakerThemeComboBox->SetItems(themes);
-    PuzzleMakerThemeComboBox->SelectText(remembered);
+    Host.Session().ListThemes(themes);
+    ThemeComboBox->SetItems(themes);
+    ThemeComboBox->SelectText(remembered);
     if (!PuzzleMakerThemeName().isEmpty())
         LoadPuzzleMakerSlots(PuzzleMakerThemeName());
 }
 
-void TForm1::LoadPuzzleMakerSlots(const QString& Theme)
+void TPuzzleMakerScreen::LoadPuzzleMakerSlots(const QString& Theme)
 {
     CheckThemeName(Theme);
     const QString directory = ThemeDirectory(Theme);
@@ -128,26 +139,23 @@ void TForm1::LoadPuzzleMakerSlots(const QString& Theme)
         const QString file = ThemePictureFile(Theme, level);
         if (!FileExists(file))
             EncodeFile(DecodeToTemp(ProgramRelativePath(QStringLiteral("../dat/IBROKEN.dat"))), file);
-        const QImage picture = LoadPictureFile(DecodeToTemp(file));
-        for (const auto& [slot, slotLevel] : PuzzleMakerSlots)
-            if (slotLevel == level)
-                slot->SetPicture(picture);
+        LevelSlots[static_cast<std::size_t>(level - 1)]->SetPicture(LoadPictureFile(DecodeToTemp(file)));
     }
 }
 
-void TForm1::SelectThemeForEditButtonClick()
+void TPuzzleMakerScreen::EditThemeButtonClick()
 {
     LoadPuzzleMakerSlots(PuzzleMakerThemeName());
     RefreshPuzzleMaker();
 }
 
-void TForm1::PuzzleMakerThemeComboBoxSelect()
+void TPuzzleMakerScreen::ThemeComboBoxSelect()
 {
     if (!PuzzleMakerThemeName().isEmpty())
         LoadPuzzleMakerSlots(PuzzleMakerThemeName());
 }
 
-void TForm1::PuzzleMakerPuzzleClick(int Level)
+void TPuzzleMakerScreen::LevelSlotClick(int Level)
 {
     // An empty line would name files directly in dat/puzz: say so first.
     CheckThemeName(PuzzleMakerThemeName());

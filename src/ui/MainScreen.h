@@ -1,0 +1,66 @@
+#pragma once
+
+#include "Screen.h"
+
+#include <QImage>
+
+#include <vector>
+
+class QLabel;
+class QPainter;
+
+namespace zindo {
+
+struct THighScoreEntry;
+struct THighScoreTable;
+class TPaintBox;
+class TQzGraphicButton;
+
+/// The high-score records the main screen's box shows, best first as stored:
+/// empty records skipped, as many as fit the box with rows of RowHeight pixels.
+std::vector<const THighScoreEntry*> VisibleHighScores(const THighScoreTable& Table, int RowHeight);
+
+/// The main screen: the game's picture, the orange title, the column of menu
+/// buttons ("Tutorial", "Start Game", "Load Game", "Options", "About Zindo
+/// Puzzle...", "Exit") and, beneath the buttons, a darkened box with the best
+/// scores, read afresh from the high-score file at every repaint.
+class TMainScreen : public TScreen {
+public:
+    TMainScreen(TScreenHost& AHost, QStackedWidget& Pages);
+
+    /// Start-up: reads the game's picture and keeps it decoded, so that
+    /// painting the screen never decodes.
+    void LoadSplashImage();
+    /// Puts the menu column 260 pixels left of the screen's right edge (the
+    /// display mode and the window's size decide that width).
+    void PlaceMenuColumn();
+    /// Moves the menu buttons into the column and lets the picture fill the page.
+    void Arrange();
+    /// Left edge of the right-hand column, where the high-score box starts;
+    /// the buttons stand 100 pixels further right.
+    int MenuColumnLeft() const { return FMenuColumnLeft; }
+
+    /// Wants the background music and arranges the screen.
+    void Enter() override;
+
+protected:
+    void resizeEvent(QResizeEvent* Event) override;
+
+private:
+    void PaintSplashAndScores(QPainter& Painter);
+
+    static constexpr int MenuColumnWidth = 150; ///< width of the menu buttons
+    int FMenuColumnLeft = 751;                  ///< see MenuColumnLeft
+    QImage SplashImage;                         ///< the game's picture, decoded once
+
+    TPaintBox* SplashView = nullptr; ///< the picture and the high-score box
+    QLabel* TitleLabel = nullptr;    ///< "Zindo Puzzle"
+    TQzGraphicButton* TutorialButton = nullptr;
+    TQzGraphicButton* StartGameButton = nullptr;
+    TQzGraphicButton* LoadGameButton = nullptr;
+    TQzGraphicButton* OptionsButton = nullptr;
+    TQzGraphicButton* AboutButton = nullptr;
+    TQzGraphicButton* ExitButton = nullptr;
+};
+
+} // namespace zindo

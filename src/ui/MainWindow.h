@@ -1,0 +1,159 @@
+#pragma once
+
+#include "ScreenHost.h"
+
+#include "sound/SoundOutput.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QAction;
+class QTimer;
+
+namespace zindo {
+
+class TAboutScreen;
+class TClock;
+class TLoadScreen;
+class TMainScreen;
+class TPlayingScreen;
+class TPuzzleMakerScreen;
+class TRandomGenerator;
+class TScene;
+class TScreen;
+class TThemeSelectionScreen;
+class TTutorialScreen;
+
+/// The game's one window, "Zindo Puzzle". It holds the scene the player sees
+/// (a black bar, the page stack with one page per screen, the message panel
+/// and another black bar), the keyboard shortcuts, the display mode, the
+/// permission for background music and the idle pass that drives the game.
+/// It owns the game session for the whole run, subscribes to its three
+/// events and hands what concerns a level on to the playing screen.
+///
+/// Construction only builds the controls; StartUp runs the start-up (data
+/// files, session, first-start question, display mode) and may raise an error
+/// when the game's data cannot be read.
+class TMainWindow : public QWidget, public TScreenHost {
+public:
+    /// Where the window gets time, chance and sound; the program passes the
+    /// system clock, the program's generator and its mixer.
+    struct TOptions {
+        TClock* Clock = nullptr;              ///< null = the system clock
+        TRandomGenerator* Random = nullptr;   ///< null = the program's generator
+        std::unique_ptr<TSoundOutput> Sound;  ///< null = silent
+        bool RunIdleTimer = true;             ///< tests drive IdlePass by hand
+    };
+
+    TMainWindow();
+    explicit TMainWindow(TOptions Options);
+    ~TMainWindow() override;
+
+    /// The start-up, in its order: bonus icons, effect sounds, wallpapers,
+    /// main-screen picture, session, the first-start question, display mode,
+    /// main screen; then the idle pass begins.
+    void StartUp();
+
+    // TScreenHost.
+    void ShowScreen(TScreenId Id) override;
+    void OpenScreen(TScreenId Id) override;
+    TScreenId CurrentScreen() const override;
+    void StartLevelScreen() override;
+    void ShowOptionsDialog() override;
+    void CloseWindow() override;
+    void SetZindoMessage(const QString& Message, std::int32_t Style, bool Persist) override;
+    void ClearZindoMessage() override;
+    void AllowMusic() override;
+    void ForbidMusic() override;
+    bool BackgroundMusicOn() const override { return FBackgroundMusicOn; }
+    void SetBackgroundMusicOn(bool On) override { FBackgroundMusicOn = On; }
+    bool SoundEffectsOn() const override { return FSoundEffectsOn; }
+    void SetSoundEffectsOn(bool On) override { FSoundEffectsOn = On; }
+    TGame* Game() const override { return FGame.get(); }
+    void WakeIdlePass() override;
+
+    // The idle pass.
+
+    /// One pass of the main loop: the session's tick, the views due for
+    /// painting, the pending effect's sound, the background music.
+    void IdlePass();
+    /// Arms the idle timer for the next pass: when the next game step is due,
+    /// at once when something waits to be painted or heard.
+    void ScheduleIdlePass();
+
+    // What the window holds, for the program and its tests.
+
+    /// The current screen lets background music play.
+    bool MusicAllowed() const { return FMusicAllowed; }
+    /// Ctrl+Shift+K has been pressed during this run.
+    bool HiddenFunctionsEnabled() const { return FHiddenFunctionsEnabled; }
+    /// The effect whose sound the next idle pass plays; 0 = none.
+    std::uint8_t PendingEffect() const { return FPendingEffect; }
+    /// The markup the message panel shows now.
+    QString ZindoMessageMarkup() const;
+    TSoundOutput& Sound() { return *SoundOut; }
+    TMainScreen& MainScreen() { return *FMainScreen; }
+    TPlayingScreen& PlayingScreen() { return *FPlayingScreen; }
+    TTutorialScreen& TutorialScreen() { return *FTutorialScreen; }
+    TPuzzleMakerScreen& PuzzleMakerScreen() { return *FPuzzleMakerScreen; }
+
+protected:
+    void changeEvent(QEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+    void BuildActions();
+    TScreen& Screen(TScreenId Id) const;
+    void LayWallpapers();
+    void ApplyDisplayMode();
+    void UpdateBackgroundMusic();
+    void HandleChange(std::uint8_t Parts);
+    void HandleEffect(std::int32_t Code);
+    void HandleStateChange(std::uint8_t State);
+
+    static constexpr std::uint32_t IdleStepMs = 50; ///< the game's step; the longest idle wait
+    TClock& Clock;                           ///< time of the game
+    TRandomGenerator& Random;                ///< the program's generator
+    std::unique_ptr<TSoundOutput> SoundOut;  ///< effects and music
+    std::unique_ptr<TGame> FGame;            ///< the one game session
+    QTimer* IdleTimer = nullptr;             ///< runs the idle pass
+    bool RunIdleTimer = true;                ///< start IdleTimer in StartUp
+    bool Started = false;                    ///< StartUp has run
+
+    bool FBackgroundMusicOn = true;       ///< player's setting, not stored
+    bool FSoundEffectsOn = true;          ///< player's setting, not stored
+    bool FMusicAllowed = false;           ///< the current screen lets music play
+    std::uint8_t FPendingEffect = 3;      ///< effect the next idle pass plays; 0 = none
+    bool FHiddenFunctionsEnabled = false; ///< set by Ctrl+Shift+K for the run
+    int WindowedLeft = 5;                 ///< window bounds when windowed
+    int WindowedTop = 5;
+    int WindowedWidth = 1011;
+    int WindowedHeight = 694;
+    QPixmap WallpaperTile;                ///< picture tiled behind every page
+
+    TScene* Scene = nullptr; ///< everything the player sees: bars, pages, message panel
+
+    // The screens, each a page of the scene's page stack, in the order of TScreenId.
+    TMainScreen* FMainScreen = nullptr;
+    TPlayingScreen* FPlayingScreen = nullptr;
+    TTutorialScreen* FTutorialScreen = nullptr;
+    TThemeSelectionScreen* FThemeSelectionScreen = nullptr;
+    TLoadScreen* FLoadScreen = nullptr;
+    TPuzzleMakerScreen* FPuzzleMakerScreen = nullptr;
+    TAboutScreen* FAboutScreen = nullptr;
+    std::array<TScreen*, ScreenCount> Screens{}; ///< the same, by TScreenId
+
+    // Keyboard shortcuts; they act whenever the window has the keyboard.
+    QAction* MenuAction = nullptr;                  ///< Esc: the in-game menu
+    QAction* EnableHiddenFunctionsAction = nullptr; ///< Ctrl+Shift+K
+    QAction* OpenPuzzleMakerAction = nullptr;       ///< Ctrl+Shift+M, once enabled
+    QAction* SolveLevelAction = nullptr;            ///< Ctrl+Shift+C, once enabled
+    QAction* StartRaidAction = nullptr;             ///< Ctrl+Shift+T, once enabled: a zindo raid
+};
+
+} // namespace zindo

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "Screen.h"
+
+#include <QImage>
+
+#include <cstdint>
+
+class QLabel;
+class QMouseEvent;
+class QPainter;
+
+namespace zindo {
+
+class TPaintBox;
+class TPictureBox;
+class TQzGraphicButton;
+class TRandomGenerator;
+
+/// The playing screen, on which a level is played: the finished picture for
+/// reference, the board, the pot, the three bonus boxes (broom, magic, check),
+/// the level, lives, score and mode read-outs, and the buttons along the
+/// bottom ("Menu", "Pause", the end-of-level choice, "Save...", "Next").
+///
+/// It turns the player's clicks into the session's operations, paints its
+/// views when the idle pass finds them due, follows the session's effect and
+/// state notifications, and shows the verdict with the points dialog at the
+/// end of a level (PlayingScreenVerdict.cpp).
+class TPlayingScreen : public TScreen {
+public:
+    /// Random: the program's generator, which the views draw their flicker from.
+    TPlayingScreen(TScreenHost& AHost, QStackedWidget& Pages, TRandomGenerator& ARandom);
+
+    // Levels.
+
+    /// Starts the session's current level ("Go", "OK" on the load screen,
+    /// "Next Level", "Try Again") and shows the screen.
+    void StartLevelScreen();
+    /// Esc or "Menu", only while this screen is shown: the in-game menu,
+    /// with the level paused behind it.
+    void ShowInGameMenu();
+    /// After an action of the player: the session re-evaluates the level's
+    /// state, then the controls follow.
+    void RefreshAfterAction();
+
+    // Layout.
+
+    /// Places the panels and buttons for the page's size: reference picture
+    /// top left, pot top right with the bonus boxes below it, buttons along
+    /// the bottom, then the board.
+    void Arrange();
+    /// Fits the board panel to the level's picture, left of the pot.
+    void LayoutBoardPanel();
+    /// Height of the pot view in pixels, which the pot's fall is measured in.
+    int PotHeight() const;
+
+    // The idle pass and the session's notifications.
+
+    /// Marks views for painting at the next idle pass (RepaintBoard,
+    /// RepaintPot, RepaintBonus).
+    void RequestRepaint(std::uint8_t Parts);
+    /// Some view waits to be painted.
+    bool RepaintPending() const { return PendingRepaint != 0; }
+    /// The idle pass's painting: the views due are painted once, and the
+    /// request is cleared even when painting fails.
+    void FlushPendingRepaints();
+    /// The screen's part of an effect notification: a pause hides the
+    /// reference picture and silences the music, a resume undoes that.
+    void HandleEffect(std::int32_t Code);
+    /// The screen's part of a state notification: the points dialog once per
+    /// solved level, the verdict line, the music and the controls.
+    void HandleStateChange(std::uint8_t State);
+    /// Read-outs, pointer, mode icon and buttons after the session's state.
+    void UpdatePlayControls();
+
+    /// The icon in the mode box: 0 none, 1 risk piece in the hand, 2 check
+    /// running, 3 change-drop piece in the hand.
+    std::uint8_t ModeIcon() const { return FModeIcon; }
+
+protected:
+    void resizeEvent(QResizeEvent* Event) override;
+
+private:
+    void BuildViews();
+    void BuildButtons();
+    void FlushRepaints(std::uint8_t Mask);
+    QPoint BoardPointer() const;
+    void PaintBoardView(QPainter& Painter);
+    void PaintPotView(QPainter& Painter);
+    void PaintModeIcon(QPainter& Painter);
+    void PotViewMouseDown(QMouseEvent& Event);
+    void BoardViewMouseDown(QMouseEvent& Event);
+    void NextPieceButtonClick();
+    void PauseButtonClick();
+    void EndOfLevelButtonClick();
+    void ShowSaveDialog();
+    void UpdateEndOfLevelButtons();
+
+    TRandomGenerator& Random;             ///< the program's generator
+    std::uint8_t PendingRepaint = 0;      ///< views to paint at the next idle pass
+    bool CongratulationShown = false;     ///< the points dialog was shown for this level
+    std::uint8_t FModeIcon = 0;           ///< see ModeIcon
+    QImage ComposedPot;                   ///< the pot as last composed for the screen
+
+    QWidget* PreviewPanel = nullptr;         ///< frame of the reference picture
+    TPictureBox* PreviewImage = nullptr;     ///< the finished picture; hidden while paused
+    QWidget* BoardPanel = nullptr;           ///< frame of the board, sized to the level's picture
+    TPaintBox* BoardView = nullptr;          ///< the board: drop, pick up, the piece in hand
+    QWidget* PotPanel = nullptr;             ///< frame of the pot
+    TPaintBox* PotView = nullptr;            ///< the pot: take a piece
+    QWidget* CleanupBonusPanel = nullptr;    ///< frame of the brooms
+    TPaintBox* CleanupBonusView = nullptr;   ///< brooms: sweep away the wrong pieces
+    QWidget* JokerBonusPanel = nullptr;      ///< frame of the magic
+    TPaintBox* JokerBonusView = nullptr;     ///< "Use Magic": a piece to its own cell
+    QWidget* CheckBonusPanel = nullptr;      ///< frame of the checks
+    TPaintBox* CheckBonusView = nullptr;     ///< checks: mark the wrong pieces for five seconds
+    QLabel* LevelLabel = nullptr;            ///< level read-out
+    QLabel* LivesLabel = nullptr;            ///< lives read-out
+    QLabel* ScoreLabel = nullptr;            ///< score read-out
+    TPaintBox* ModeIconView = nullptr;       ///< the mode icon
+    TQzGraphicButton* MenuButton = nullptr;       ///< "Menu": the in-game menu
+    TQzGraphicButton* PauseButton = nullptr;      ///< "Pause" / "Continue Playing"
+    TQzGraphicButton* EndOfLevelButton = nullptr; ///< "Try Again", "Next Level" or "Back to Main Screen"
+    TQzGraphicButton* SaveButton = nullptr;       ///< "Save...", between levels
+    TQzGraphicButton* NextPieceButton = nullptr;  ///< "Next": deals the next piece at once
+};
+
+} // namespace zindo

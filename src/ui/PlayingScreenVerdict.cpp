@@ -1,0 +1,90 @@
+// The end of a level on the playing screen: the points dialog once per solved
+// level, the verdict in the message panel and the choice of how to go on.
+
+#include "PlayingScreen.h"
+
+#include "controls/QzGraphicButton.h"
+#include "dialogs/PointsCongratulationForm.h"
+#include "game/Game.h"
+
+namespace zindo {
+
+void TPlayingScreen::HandleStateChange(std::uint8_t State)
+{
+    TGame& game = Host.Session();
+    QString verdict;
+    switch (State) {
+    case stSolved:
+        if (!CongratulationShown) {
+            CongratulationShown = true;
+            TPointsCongratulationForm form(window());
+            form.FillPointsForm(game.Puzzle().Points);
+            form.exec();
+        }
+        verdict = game.ThemeFinished() ? QStringLiteral("Congratulations! You've finished all puzzles of this teme!")
+                                       : QStringLiteral("Perfect - you are ready for the next level");
+        break;
+    case stWrong:
+        verdict = QStringLiteral("No - you are not ready for the next level yet. Try again in this level");
+        break;
+    case stTooSlow:
+        verdict = QStringLiteral(
+            "You are too slow - you are not ready for the next level yet. Try again in this level!");
+        break;
+    case stNoLives:
+        verdict = QStringLiteral(
+            "You took too much risk - you are not ready for the next level yet. Try again in this level");
+        break;
+    default:
+        break;
+    }
+    if (!verdict.isEmpty())
+        Host.SetZindoMessage(verdict, 1, true);
+    // A level left through the menu reports its end after the main screen is
+    // back; the music is the business of the screen shown then.
+    if (Host.CurrentScreen() == scPlaying) {
+        if (State == stPlaying)
+            Host.AllowMusic();
+        else
+            Host.ForbidMusic();
+    }
+    UpdatePlayControls();
+}
+
+void TPlayingScreen::UpdateEndOfLevelButtons()
+{
+    TGame& game = Host.Session();
+    if (game.ThemeFinished()) {
+        EndOfLevelButton->setText(QStringLiteral("Back to Main Screen"));
+        EndOfLevelButton->setVisible(true);
+        SaveButton->setVisible(false);
+        return;
+    }
+    switch (game.LevelOutcome()) {
+    case -1:
+        EndOfLevelButton->setVisible(false);
+        SaveButton->setVisible(false);
+        break;
+    case 0:
+        EndOfLevelButton->setText(QStringLiteral("Try Again"));
+        EndOfLevelButton->setVisible(true);
+        SaveButton->setVisible(true);
+        break;
+    default:
+        EndOfLevelButton->setText(QStringLiteral("Next Level"));
+        EndOfLevelButton->setVisible(true);
+        SaveButton->setVisible(true);
+        break;
+    }
+}
+
+void TPlayingScreen::EndOfLevelButtonClick()
+{
+    if (Host.Session().ThemeFinished()) {
+        Host.ShowScreen(scMain);
+        return;
+    }
+    StartLevelScreen();
+}
+
+} // namespace zindo

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ScreenHost.h"
+
+#include <QStackedWidget>
+#include <QWidget>
+
+namespace zindo {
+
+/// The design size of everything the player sees in a window: the two black
+/// bars, the page stack and the message panel (full screen it is 1024 x 768).
+inline constexpr int SceneDesignWidth = 1011;
+inline constexpr int SceneDesignHeight = 694;
+/// A page's height at that size: the scene less two 1-pixel bars and the
+/// 39-pixel message panel.
+inline constexpr int PageDesignHeight = SceneDesignHeight - 41;
+
+/// One screen of the main window: a page of its page stack. The screen owns
+/// its controls and reaches the window, the other screens and the game
+/// session only through its TScreenHost.
+class TScreen : public QWidget {
+public:
+    /// Adds the new screen as the last page of Pages, at the design size of a
+    /// page, before the derived screen builds its controls on it.
+    TScreen(TScreenHost& AHost, TScreenId AId, QStackedWidget& Pages, const QString& Name)
+        : Host(AHost), FId(AId)
+    {
+        setObjectName(Name);
+        Pages.addWidget(this);
+        resize(SceneDesignWidth, PageDesignHeight);
+    }
+
+    TScreenId Id() const { return FId; }
+
+    /// The way into this screen from a menu; by default the page switch alone.
+    virtual void Open() { Host.ShowScreen(FId); }
+    /// The control that has the input focus when the screen is shown.
+    virtual QWidget* FirstControl() { return this; }
+    /// The entry actions of every page switch to this screen; they run after
+    /// it is shown and focused.
+    virtual void Enter() {}
+
+protected:
+    TScreenHost& Host; ///< the window holding the screen
+
+private:
+    TScreenId FId; ///< which screen this is
+};
+
+} // namespace zindo

@@ -1,0 +1,114 @@
+#include "ThemeSelectionScreen.h"
+
+#include "ErrorBox.h"
+#include "PictureBox.h"
+#include "ScreenParts.h"
+#include "ThemeFiles.h"
+
+#include "controls/QzFonts.h"
+#include "controls/QzGraphicButton.h"
+#include "data/DataContainer.h"
+#include "data/Paths.h"
+#include "data/QzBitmap.h"
+#include "data/QzError.h"
+#include "dialogs/QzMessageBoxForm.h"
+#include "game/Game.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace zindo {
+
+TThemeSelectionScreen::TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget& Pages)
+    : TScreen(AHost, scThemeSelection, Pages, QStringLiteral("ThemeSelectionScreen"))
+{
+    NewLabel(this, QStringLiteral("PlayerNameCaption"), QStringLiteral("Your name for the Highscore List:"), 14, 74);
+    PlayerNameEdit = new QLineEdit(this);
+    PlayerNameEdit->setObjectName(QStringLiteral("PlayerNameEdit"));
+    PlayerNameEdit->setFont(QzArialFont(16));
+    PlayerNameEdit->setGeometry(14, 94, 291, 24);
+    NewLabel(this, QStringLiteral("ThemeCaption"), QStringLiteral("Select a theme"), 14, 128);
+
+    ThemeList = new QListWidget(this);
+    ThemeList->setObjectName(QStringLiteral("ThemeList"));
+    ThemeList->setGeometry(14, 150, 291, 221);
+    ThemeList->setToolTip(QStringLiteral("Select a theme"));
+    StyleListBox(*ThemeList);
+    connect(ThemeList, &QListWidget::itemSelectionChanged, this, [this] { RunGuarded([this] { ThemeListClick(); }); });
+
+    const int lefts[] = {312, 418, 524, 630, 736};
+    for (int n = 1; n <= 10; ++n) {
+        auto* preview = new TPictureBox(this);
+        preview->setObjectName(QStringLiteral("ThemePreview%1Image").arg(n, 2, 10, QLatin1Char('0')));
+        const int top = n <= 5 ? 150 : (n == 7 ? 256 : 257);
+        preview->setGeometry(lefts[(n - 1) % 5], top, 100, 100);
+        Previews[static_cast<std::size_t>(n - 1)] = preview;
+    }
+
+    GoButton = NewButton(this, QStringLiteral("GoButton"), QStringLiteral("Go"), QRect(14, 378, 110, 33),
+                         QStringLiteral("Click \"Go\" to start the puzzle"));
+    OnClicked(GoButton, [this] { GoButtonClick(); });
+}
+
+void TThemeSelectionScreen::Open()
+{
+    FillThemeList();
+    Host.ForbidMusic();
+    Host.ShowScreen(scThemeSelection);
+}
+
+QWidget* TThemeSelectionScreen::FirstControl()
+{
+    return PlayerNameEdit;
+}
+
+void TThemeSelectionScreen::Enter()
+{
+    Host.ForbidMusic();
+    ThemeListClick();
+}
+
+void TThemeSelectionScreen::FillThemeList()
+{
+    QStringList themes;
+    Host.Session().ListThemes(themes);
+    const QSignalBlocker blocker(ThemeList);
+    ThemeList->clear();
+    ThemeList->addItems(themes);
+    if (ThemeList->count() > 0)
+        ThemeList->setCurrentRow(0);
+}
+
+void TThemeSelectionScreen::ThemeListClick()
+{
+    const QList<QListWidgetItem*> selected = ThemeList->selectedItems();
+    if (!selected.isEmpty())
+        ShowThemePreviews(selected.first()->text());
+}
+
+void TThemeSelectionScreen::ShowThemePreviews(const QString& Theme)
+{
+    for (int n = 1; n <= 10; ++n) {
+        const QString file = ThemePictureFile(Theme, n);
+        TPictureBox* preview = Previews[static_cast<std::size_t>(n - 1)];
+        if (!FileExists(file)) {
+            preview->SetPicture(QImage());
+            continue;
+        }
+        preview->SetPicture(LoadPictureFile(DecodeToTemp(file)));
+    }
+}
+
+void TThemeSelectionScreen::GoButtonClick()
+{
+    if (PlayerNameEdit->text().size() > 20)
+        throw EQzError(QStringLiteral("Player Name may not be longer than 20 characters"));
+    ShowMessageBox(QStringLiteral("Get Ready"), 2, mbOKBit, 0);
+    const QList<QListWidgetItem*> selected = ThemeList->selectedItems();
+    if (selected.isEmpty())
+        throw EQzError(QStringLiteral("Please select a theme first."));
+    Host.Session().NewGame(selected.first()->text(), PlayerNameEdit->text());
+    Host.StartLevelScreen();
+}
+
+} // namespace zindo

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Screen.h"
+
+#include <array>
+
+class QLineEdit;
+class QListWidget;
+
+namespace zindo {
+
+class TPictureBox;
+class TQzGraphicButton;
+
+/// The theme selection: the player types a name for the high-score list,
+/// picks one of the installed themes, sees the first picture of each of its
+/// ten levels and starts a new game with "Go".
+class TThemeSelectionScreen : public TScreen {
+public:
+    TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget& Pages);
+
+    /// "Start Game": fills the theme list, silences the music, shows the screen.
+    void Open() override;
+    /// The name line, so the player can type at once.
+    QWidget* FirstControl() override;
+    /// Silences the music and shows the previews of the selected theme.
+    void Enter() override;
+
+    /// Lists the installed themes and selects the first.
+    void FillThemeList();
+    /// Shows the first picture of each level of Theme; empty where it has none.
+    void ShowThemePreviews(const QString& Theme);
+
+private:
+    void ThemeListClick();
+    void GoButtonClick();
+
+    QLineEdit* PlayerNameEdit = nullptr;       ///< name for the high-score list
+    QListWidget* ThemeList = nullptr;          ///< the installed themes
+    std::array<TPictureBox*, 10> Previews{};   ///< level 1 to 10 of the selected theme
+    TQzGraphicButton* GoButton = nullptr;      ///< "Go": starts the new game
+};
+
+} // namespace zindo

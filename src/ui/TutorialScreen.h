@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Screen.h"
+
+#include <QImage>
+#include <QString>
+
+class QLabel;
+
+namespace zindo {
+
+class TPictureBox;
+class TQzGraphicButton;
+
+/// The tutorial: numbered pages, each a picture with a short formatted text
+/// beneath it, read from "../dat/tutorial/ITUTORIAL<n>.DAT" (picture) and
+/// "TTUTORIAL<n>.DAT" (text). The pages run from 1 to the first missing
+/// picture; "Next >" moves on, "End Tutorial" leaves, and there is no way back.
+class TTutorialScreen : public TScreen {
+public:
+    TTutorialScreen(TScreenHost& AHost, QStackedWidget& Pages);
+
+    /// "Tutorial": shows the screen, then its first page.
+    void Open() override;
+
+    void ShowFirstTutorialPage();
+    void ShowNextTutorialPage();
+    /// The page shown; 1 when the tutorial opens.
+    int TutorialPage() const { return FTutorialPage; }
+
+    /// When page Page has a picture: reads it into Bitmap and answers true;
+    /// otherwise answers false and leaves Bitmap as it was.
+    bool LoadTutorialPicture(int Page, QImage& Bitmap) const;
+    /// The text of page Page up to its first zero byte, at most 20001
+    /// characters; empty when the page has no text.
+    QString LoadTutorialText(int Page) const;
+
+private:
+    void ShowTutorialPage(int Page);
+
+    int FTutorialPage = 0;                            ///< see TutorialPage
+    TPictureBox* TutorialPageImage = nullptr;         ///< the page's picture, at its own size
+    QLabel* TutorialPageText = nullptr;               ///< the page's text
+    TQzGraphicButton* NextTutorialPageButton = nullptr; ///< "Next >", while there is a next page
+    TQzGraphicButton* EndTutorialButton = nullptr;    ///< "End Tutorial"
+};
+
+} // namespace zindo
