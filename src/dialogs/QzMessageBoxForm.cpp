@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPointer>
 
+#include <memory>
+
 namespace zindo {
 
 TQzMessageBoxForm::TQzMessageBoxForm(QWidget* Parent)
@@ -130,9 +132,17 @@ int ShowMessageBox(const QString& Text, [[maybe_unused]] int Kind, std::uint16_t
         if (owner == nullptr)
             QObject::connect(qApp, &QCoreApplication::aboutToQuit, box, &QObject::deleteLater);
     }
-    box->SetButtons(Buttons);
-    box->SetMessageText(Text);
-    return box->exec();
+    // A message raised while the box shows another (the game goes on behind
+    // it) gets a box of its own, so neither text is lost.
+    std::unique_ptr<TQzMessageBoxForm> second;
+    TQzMessageBoxForm* shown = box.data();
+    if (shown->isVisible()) {
+        second = std::make_unique<TQzMessageBoxForm>(QApplication::activeWindow());
+        shown = second.get();
+    }
+    shown->SetButtons(Buttons);
+    shown->SetMessageText(Text);
+    return shown->exec();
 }
 
 } // namespace zindo

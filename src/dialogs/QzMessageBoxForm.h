@@ -63,7 +63,8 @@ private:
     the buttons (mbOKBit, mbCancelBit). Kind (the usual message-dialog kind;
     callers pass 2, information) and HelpContext are accepted and not used.
     The box is created at the first call, with the active window as its owner,
-    and reused by every later call. */
+    and reused by every later call; a call while it is open shows the new
+    message in a second box of the same kind. */
 int ShowMessageBox(const QString& Text, int Kind, std::uint16_t Buttons, int HelpContext);
 
 /** The shared message box, or null before the first ShowMessageBox. */

@@ -180,6 +180,42 @@ TEST(ThemeSelection, TwentyCharactersAreAcceptedAndTwentyOneRefused)
     EXPECT_EQ(form.Session().GetState(), stPlaying);
 }
 
+TEST(ErrorBox, ErrorsShowInTheGamesOwnBoxOnceEach)
+{
+    TWindowFixture fixture;
+    TMainWindow& form = fixture.Create();
+    SetErrorBoxHook({});
+    fixture.Click("StartGameButton");
+    Find<QLineEdit>(form, "PlayerNameEdit")->setText(QString(21, QLatin1Char('x')));
+    QStringList shown;
+    WhenModalOpens([&shown](QWidget& Modal) {
+        auto& box = dynamic_cast<TQzMessageBoxForm&>(Modal);
+        shown << box.windowTitle() + QStringLiteral(": ") + box.MessageText();
+        // Every further box that opens is noted and answered.
+        QTimer others;
+        QObject::connect(&others, &QTimer::timeout, [&] {
+            auto* other = qobject_cast<TQzMessageBoxForm*>(QApplication::activeModalWidget());
+            if (other && other != &box) {
+                shown << other->MessageText();
+                other->OKActionExecute();
+            }
+        });
+        others.start(5);
+        // The same error again while its box is open opens no second box;
+        // another one gets a box of its own and leaves the first as it was.
+        ShowErrorBox(box.MessageText());
+        ShowErrorBox(QStringLiteral("Cannot write file"));
+        shown << box.MessageText();
+        box.OKActionExecute();
+    });
+    fixture.Click("GoButton");
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("Zindo Puzzle: Player Name may not be longer than 20 characters"),
+                                  QStringLiteral("Cannot write file"),
+                                  QStringLiteral("Player Name may not be longer than 20 characters")}));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(form.CurrentScreen(), scThemeSelection);
+}
+
 TEST(MessagePanel, StandingLineStaysAbovePassingLines)
 {
     TWindowFixture fixture;
