@@ -6,7 +6,7 @@
 #include "controls/QzGraphicButton.h"
 
 #include <QLabel>
-#include <QListWidget>
+#include <QAbstractItemView>
 
 namespace zindo {
 
@@ -40,11 +40,15 @@ QLabel* NewLabel(QWidget* Page, const QString& Name, const QString& Text, int X,
     return label;
 }
 
-void StyleListBox(QListWidget& List)
+void StyleListBox(QAbstractItemView& List)
 {
     List.setFont(QzArialFont(16));
-    List.setStyleSheet(QStringLiteral("QListWidget { background: black; color: white; border: 1px solid #505050; }"
-                                      "QListWidget::item:selected { background: #FFBB00; color: black; }"));
+    List.setStyleSheet(QStringLiteral(
+        "QAbstractItemView { background: black; color: white; border: 1px solid #505050; }"
+        "QAbstractItemView::item:selected { background: #FFBB00; color: black; }"
+        "QHeaderView { background: black; }"
+        "QHeaderView::section { background: black; color: #FFBB00; font-weight: bold; border: none;"
+        " border-bottom: 1px solid #FFBB00; padding: 2px 4px; }"));
 }
 
 void OnClicked(QAbstractButton* Button, std::function<void()> Action)
