@@ -180,6 +180,37 @@ TEST(ThemeSelection, TwentyCharactersAreAcceptedAndTwentyOneRefused)
     EXPECT_EQ(form.Session().GetState(), stPlaying);
 }
 
+TEST(ThemeSelection, GoAsksForANameAndTheNameIsOfferedAgainNextRun)
+{
+    TWindowFixture fixture;
+    TMainWindow& first = fixture.Create();
+    fixture.Click("StartGameButton");
+    auto* name = Find<QLineEdit>(first, "PlayerNameEdit");
+    EXPECT_EQ(name->text(), QString()); // nobody has played yet
+    for (const QString& nobody : {QString(), QStringLiteral("   ")}) {
+        name->setText(nobody);
+        fixture.Click("GoButton");
+        EXPECT_EQ(first.CurrentScreen(), scThemeSelection);
+    }
+    EXPECT_EQ(fixture.Errors, QStringList(2, QStringLiteral("Please type your name for the Highscore List first.")));
+    EXPECT_EQ(first.Session().GetState(), stLoaded);
+
+    name->setText(QStringLiteral("Tess"));
+    WhenModalOpens([](QWidget& Modal) { dynamic_cast<TQzMessageBoxForm&>(Modal).OKActionExecute(); });
+    fixture.Click("GoButton");
+    EXPECT_EQ(first.CurrentScreen(), scPlaying);
+    EXPECT_EQ(first.Session().Record().PlayerName, QStringLiteral("Tess"));
+    EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("window")); // the display mode is kept beside it
+
+    // The next run offers the name, selected so that another player types over it.
+    TMainWindow& second = fixture.Create();
+    fixture.Click("StartGameButton");
+    name = Find<QLineEdit>(second, "PlayerNameEdit");
+    EXPECT_EQ(name->text(), QStringLiteral("Tess"));
+    EXPECT_EQ(name->selectedText(), QStringLiteral("Tess"));
+    EXPECT_EQ(fixture.Errors.size(), 2);
+}
+
 TEST(ErrorBox, ErrorsShowInTheGamesOwnBoxOnceEach)
 {
     TWindowFixture fixture;
