@@ -32,7 +32,9 @@ public:
 
     /** Stores Buttons; OKButton shows when bit 2 is set, CancelButton when bit 3 is. */
     void SetButtons(std::uint16_t AButtons);
-    /** Stores the text and shows it. */
+    /** Stores the text and shows it; a word too wide for a line (a long
+        path) is broken where it must be, and a text taller than the room
+        beside the emblem makes the box taller, the buttons staying below it. */
     void SetMessageText(const QString& AText);
 
     /** Closes the box with Accepted. */
