@@ -11,7 +11,6 @@
 #include <QPointer>
 
 #include <algorithm>
-
 #include <memory>
 
 namespace zindo {

@@ -5,8 +5,8 @@
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
 
-#include <QLabel>
 #include <QAbstractItemView>
+#include <QLabel>
 
 namespace zindo {
 

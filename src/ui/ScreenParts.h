@@ -7,8 +7,8 @@
 #include <functional>
 
 class QAbstractButton;
-class QLabel;
 class QAbstractItemView;
+class QLabel;
 class QWidget;
 
 namespace zindo {
