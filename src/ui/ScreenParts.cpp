@@ -48,7 +48,11 @@ void StyleListBox(QAbstractItemView& List)
         "QAbstractItemView::item:selected { background: #FFBB00; color: black; }"
         "QHeaderView { background: black; }"
         "QHeaderView::section { background: black; color: #FFBB00; font-weight: bold; border: none;"
-        " border-bottom: 1px solid #FFBB00; padding: 2px 4px; }"));
+        " border-bottom: 1px solid #FFBB00; padding: 2px 4px; }"
+        "QScrollBar:vertical { background: black; width: 12px; margin: 0px; }"
+        "QScrollBar::handle:vertical { background: #FFBB00; min-height: 24px; margin: 2px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: black; }"));
 }
 
 void OnClicked(QAbstractButton* Button, std::function<void()> Action)

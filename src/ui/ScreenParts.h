@@ -27,7 +27,8 @@ TQzGraphicButton* NewButton(QWidget* Page, const QString& Name, const QString& C
 QLabel* NewLabel(QWidget* Page, const QString& Name, const QString& Text, int X, int Y, bool Bold = false);
 
 /// The look of the screens' list boxes: white on black, the choice in orange,
-/// column headings (where the list has them) in orange over an orange line.
+/// column headings (where the list has them) in orange over an orange line,
+/// an orange scroll bar handle.
 void StyleListBox(QAbstractItemView& List);
 
 /// Runs Action on every click of Button; an error it raises goes to the
