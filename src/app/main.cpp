@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QMessageBox>
 
 int main(int argc, char** argv)
 {
@@ -18,8 +17,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
         qputenv("QT_NO_GLIB", "1");
     QApplication app(argc, argv);
+    // No display name: the toolkit would add it to every dialog's title.
     QApplication::setApplicationName(QStringLiteral("Zindo Puzzle"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zindo Puzzle"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
 
     // The mode table is built once, before the window exists, from the X
@@ -34,8 +33,7 @@ int main(int argc, char** argv)
         window.StartUp();
     } catch (const std::exception& error) {
         // Without its data the game cannot be played: say why and stop.
-        QMessageBox::critical(nullptr, QStringLiteral("Zindo Puzzle"),
-                              QStringLiteral("Zindo Puzzle cannot start.\n\n%1").arg(QString::fromUtf8(error.what())));
+        zindo::ShowErrorBox(QStringLiteral("Zindo Puzzle cannot start.\n\n%1").arg(QString::fromUtf8(error.what())));
         return 1;
     }
     window.show();

@@ -10,7 +10,61 @@
 #include <QLabel>
 #include <QPointer>
 
+#include <algorithm>
+#include <memory>
+
 namespace zindo {
+
+namespace {
+
+constexpr int MessageLeft = 128;
+constexpr int MessageWidth = 409;
+constexpr int MessageMinHeight = 117; ///< the height beside the emblem
+constexpr int ButtonGap = 11;         ///< between the message and the buttons
+constexpr int BottomMargin = 12;      ///< below the buttons
+constexpr int ButtonHeight = 33;
+
+/// Text with a place to break the line, a zero-width space, wherever a word
+/// (a file's path, say) is wider than Width: after each '/' and, within a
+/// part still too wide, after each character. The label breaks lines only
+/// between words and would cut such a word off at its edge.
+QString BreakableText(const QString& Text, const QFontMetrics& Metrics, int Width)
+{
+    constexpr QChar zeroWidthSpace(0x200B);
+    QString result;
+    QString word;
+    auto flushWord = [&] {
+        if (Metrics.horizontalAdvance(word) > Width) {
+            QString part;
+            for (const QChar c : word) {
+                part += c;
+                if (c == QLatin1Char('/')) {
+                    result += part + zeroWidthSpace;
+                    part.clear();
+                } else if (Metrics.horizontalAdvance(part) > Width * 3 / 4) {
+                    result += part + zeroWidthSpace;
+                    part.clear();
+                }
+            }
+            result += part;
+        } else {
+            result += word;
+        }
+        word.clear();
+    };
+    for (const QChar c : Text) {
+        if (c.isSpace()) {
+            flushWord();
+            result += c;
+        } else {
+            word += c;
+        }
+    }
+    flushWord();
+    return result;
+}
+
+} // namespace
 
 TQzMessageBoxForm::TQzMessageBoxForm(QWidget* Parent)
     : QDialog(Parent)
@@ -27,7 +81,7 @@ TQzMessageBoxForm::TQzMessageBoxForm(QWidget* Parent)
 
     MessageTextStaticText = new QLabel(this);
     MessageTextStaticText->setObjectName(QStringLiteral("MessageTextStaticText"));
-    MessageTextStaticText->setGeometry(128, 10, 409, 117);
+    MessageTextStaticText->setGeometry(MessageLeft, 10, MessageWidth, MessageMinHeight);
     MessageTextStaticText->setWordWrap(true);
     MessageTextStaticText->setTextFormat(Qt::PlainText);
     MessageTextStaticText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -37,10 +91,10 @@ TQzMessageBoxForm::TQzMessageBoxForm(QWidget* Parent)
 
     OKButton = new TQzTransparentButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(128, 138, 111, 33);
+    OKButton->setGeometry(MessageLeft, 10 + MessageMinHeight + ButtonGap, 111, ButtonHeight);
     CancelButton = new TQzTransparentButton(QStringLiteral("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    CancelButton->setGeometry(246, 138, 111, 33);
+    CancelButton->setGeometry(246, 10 + MessageMinHeight + ButtonGap, 111, ButtonHeight);
 
     // The actions belong to the form, not to the buttons, so their keys work
     // while a button is hidden.
@@ -71,7 +125,15 @@ void TQzMessageBoxForm::SetButtons(std::uint16_t AButtons)
 void TQzMessageBoxForm::SetMessageText(const QString& AText)
 {
     FMessageText = AText;
-    MessageTextStaticText->setText(AText);
+    MessageTextStaticText->setText(BreakableText(AText, MessageTextStaticText->fontMetrics(), MessageWidth));
+    // A message longer than the room beside the emblem makes the box taller,
+    // the buttons moving down below it.
+    const int height = std::max(MessageMinHeight, MessageTextStaticText->heightForWidth(MessageWidth));
+    MessageTextStaticText->setGeometry(MessageLeft, 10, MessageWidth, height);
+    const int buttonTop = 10 + height + ButtonGap;
+    OKButton->move(OKButton->x(), buttonTop);
+    CancelButton->move(CancelButton->x(), buttonTop);
+    setFixedSize(width(), buttonTop + ButtonHeight + BottomMargin);
 }
 
 void TQzMessageBoxForm::OKActionExecute()
@@ -130,9 +192,17 @@ int ShowMessageBox(const QString& Text, [[maybe_unused]] int Kind, std::uint16_t
         if (owner == nullptr)
             QObject::connect(qApp, &QCoreApplication::aboutToQuit, box, &QObject::deleteLater);
     }
-    box->SetButtons(Buttons);
-    box->SetMessageText(Text);
-    return box->exec();
+    // A message raised while the box shows another (the game goes on behind
+    // it) gets a box of its own, so neither text is lost.
+    std::unique_ptr<TQzMessageBoxForm> second;
+    TQzMessageBoxForm* shown = box.data();
+    if (shown->isVisible()) {
+        second = std::make_unique<TQzMessageBoxForm>(QApplication::activeWindow());
+        shown = second.get();
+    }
+    shown->SetButtons(Buttons);
+    shown->SetMessageText(Text);
+    return shown->exec();
 }
 
 } // namespace zindo

@@ -32,7 +32,9 @@ public:
 
     /** Stores Buttons; OKButton shows when bit 2 is set, CancelButton when bit 3 is. */
     void SetButtons(std::uint16_t AButtons);
-    /** Stores the text and shows it. */
+    /** Stores the text and shows it; a word too wide for a line (a long
+        path) is broken where it must be, and a text taller than the room
+        beside the emblem makes the box taller, the buttons staying below it. */
     void SetMessageText(const QString& AText);
 
     /** Closes the box with Accepted. */
@@ -63,7 +65,8 @@ private:
     the buttons (mbOKBit, mbCancelBit). Kind (the usual message-dialog kind;
     callers pass 2, information) and HelpContext are accepted and not used.
     The box is created at the first call, with the active window as its owner,
-    and reused by every later call. */
+    and reused by every later call; a call while it is open shows the new
+    message in a second box of the same kind. */
 int ShowMessageBox(const QString& Text, int Kind, std::uint16_t Buttons, int HelpContext);
 
 /** The shared message box, or null before the first ShowMessageBox. */

@@ -238,7 +238,7 @@ void TGame::SaveGame(const QString& Name)
     SaveName = Name;
 }
 
-void TGame::LoadGame(const QString& Name)
+TSavedGameRecord TGame::ReadSavedGame(const QString& Name)
 {
     const QString path = SavedGamePath(Name);
     QFile file(path);
@@ -247,15 +247,47 @@ void TGame::LoadGame(const QString& Name)
     const QByteArray bytes = file.read(TSavedGameRecord::Size);
     if (bytes.size() < TSavedGameRecord::Size && file.error() != QFileDevice::NoError)
         throw EQzError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
-    const TSavedGameRecord loaded = TSavedGameRecord::FromBytes(bytes);
+    return TSavedGameRecord::FromBytes(bytes);
+}
+
+std::vector<TSavedGameInfo> TGame::SavedGames() const
+{
+    QStringList names;
+    QString current;
+    ListSavedGames(names, current);
+    names.removeDuplicates(); // "a.PGM" and "a.txt" both load "a.PGM"
+    std::vector<TSavedGameInfo> games;
+    for (const QString& name : names) {
+        TSavedGameInfo game;
+        game.Name = name;
+        try {
+            game.Record = ReadSavedGame(name);
+            game.Readable = true;
+            game.SavedAt = QFileInfo(SavedGamePath(name)).lastModified();
+        } catch (const std::exception&) {
+            game.Readable = false; // listed all the same: loading it tells what is wrong
+        }
+        games.push_back(std::move(game));
+    }
+    std::stable_sort(games.begin(), games.end(), [](const TSavedGameInfo& A, const TSavedGameInfo& B) {
+        const int byName = QString::compare(A.Name, B.Name, Qt::CaseInsensitive);
+        if (byName != 0)
+            return byName < 0;
+        return A.SavedAt > B.SavedAt;
+    });
+    return games;
+}
+
+void TGame::LoadGame(const QString& Name)
+{
+    const TSavedGameRecord loaded = ReadSavedGame(Name);
 
     // The game takes the loaded record only when its level starts; otherwise
     // the session goes on as it was.
     const TSavedGameRecord previous = GameRecord;
     GameRecord = loaded;
     try {
-        if (GameRecord.LastCompletedLevel == GameRecord.Level)
-            ++GameRecord.Level;
+        GameRecord.Level = loaded.NextLevel();
         LoadLevel();
     } catch (...) {
         GameRecord = previous;

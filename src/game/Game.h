@@ -4,16 +4,26 @@
 #include "game/PuzzleClass.h"
 #include "game/SavedGameRecord.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace zindo {
 
 class TClock;
 class TRandomGenerator;
+
+/// A saved game as the load screen lists it.
+struct TSavedGameInfo {
+    QString Name;            ///< the name it is loaded by: its file name without the extension
+    bool Readable = false;   ///< its record could be read (Record and SavedAt are valid)
+    TSavedGameRecord Record; ///< theme, level and score of the game
+    QDateTime SavedAt;       ///< the file's time of last change: when it was saved
+};
 
 /// The game session: the one walk of a player through the ten levels of a
 /// theme. The main window creates it at start-up and keeps it until exit. It
@@ -81,6 +91,14 @@ public:
     /// The saved games (file names in "saved/" without extension),
     /// sorted by name without regard to case; Current := SaveName.
     void ListSavedGames(QStringList& List, QString& Current) const;
+    /// The saved games of ListSavedGames, each name once, with what their
+    /// files hold: ordered by name without regard to case, the newest first
+    /// among names that differ only in case. A file that cannot be read is
+    /// listed too, marked unreadable.
+    std::vector<TSavedGameInfo> SavedGames() const;
+    /// The record of the saved game Name. EQzError when the file is missing,
+    /// unreadable or short, or Name would leave the folder.
+    static TSavedGameRecord ReadSavedGame(const QString& Name);
     /// Saves the session record as "saved/" + Name with the extension
     /// ".PGM" (replacing any extension of Name); SaveName := Name. A name that
     /// is empty, "." or "..", or holds '/' is refused with EQzError. The file is

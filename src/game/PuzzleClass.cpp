@@ -346,6 +346,13 @@ TPuzzleState TPuzzleClass::GetState()
         Points.Reset();
     State = result;
     Finished = true;
+    // Nothing moves on an ended board, since its animations step only while
+    // the level is played: pieces still falling, the zindo, the broom and the
+    // sparkle go rather than hang frozen over the final picture.
+    FallingPieces.clear();
+    ZindoRunning = false;
+    BroomActive = false;
+    SparkleSteps = -1;
     // Every view shows the ended level: the board with the returned piece, the
     // pot (emptied at the next update) and the bonus boxes, black now that
     // they do nothing.

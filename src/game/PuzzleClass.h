@@ -151,8 +151,9 @@ public:
     /// The state, evaluated when playing: abandoned, no lives, too slow (pot
     /// full for 10 s, or idle), board full (solved or wrong). An end state is
     /// stored and sets Finished; the piece in hand then goes back where it
-    /// came from (see HeldFromColumn) and OnChange(RepaintAll) follows, so
-    /// that the board, the pot and the bonus boxes show the ended level.
+    /// came from (see HeldFromColumn), the animations under way end and
+    /// OnChange(RepaintAll) follows, so that the board, the pot and the bonus
+    /// boxes show the ended level.
     TPuzzleState GetState();
     /// ReportState(GetState()) when a state subscriber is set.
     void UpdateState();

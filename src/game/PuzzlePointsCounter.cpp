@@ -4,11 +4,16 @@ namespace zindo {
 
 namespace {
 
+/// Count and the noun, singular for one: "1 piece", "2 pieces", "0 pieces".
+QString Counted(std::int32_t Count, const QString& Singular, const QString& Plural)
+{
+    return QString::number(Count) + QLatin1Char(' ') + (Count == 1 ? Singular : Plural);
+}
+
 /// "1 piece set <How>", "2 pieces set <How>", ...
 QString PiecesSetText(std::int32_t Count, const QString& How)
 {
-    const QString noun = Count == 1 ? QStringLiteral(" piece set ") : QStringLiteral(" pieces set ");
-    return QString::number(Count) + noun + How;
+    return Counted(Count, QStringLiteral("piece"), QStringLiteral("pieces")) + QStringLiteral(" set ") + How;
 }
 
 } // namespace
@@ -38,12 +43,12 @@ std::int32_t TPuzzlePointsCounter::TotalPoints() const
 
 QString TPuzzlePointsCounter::BaseText() const
 {
-    return QStringLiteral("Level sucessfully completed");
+    return QStringLiteral("Level successfully completed");
 }
 
 QString TPuzzlePointsCounter::RiskText() const
 {
-    return QString::number(RisksWon) + QStringLiteral(" Zindo risk taken");
+    return Counted(RisksWon, QStringLiteral("Zindo risk"), QStringLiteral("Zindo risks")) + QStringLiteral(" taken");
 }
 
 QString TPuzzlePointsCounter::CorrectText() const

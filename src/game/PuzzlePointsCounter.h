@@ -33,10 +33,18 @@ public:
     /// The sum of the five, never below 0.
     std::int32_t TotalPoints() const;
 
+    // The rows' texts; a count of one takes the singular ("1 piece set
+    // correctly", "1 Zindo risk taken"), any other the plural.
+
+    /// "Level successfully completed".
     QString BaseText() const;
+    /// "<n> Zindo risks taken".
     QString RiskText() const;
+    /// "<n> pieces set correctly".
     QString CorrectText() const;
+    /// "Speed Bonus", or empty without a speed allowance.
     QString SpeedText() const;
+    /// "<n> pieces set incorrectly".
     QString WrongText() const;
 
     std::int32_t Correct = 0;        ///< pieces set on their own cell

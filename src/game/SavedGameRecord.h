@@ -49,6 +49,13 @@ struct TSavedGameRecord {
     /// "Stream read error" when fewer bytes are given.
     static TSavedGameRecord FromBytes(const QByteArray& Bytes);
 
+    /// The level that continuing this game plays: Level, or the one after
+    /// it when Level was solved.
+    std::int32_t NextLevel() const
+    {
+        return LastCompletedLevel == Level && Level < INT32_MAX ? Level + 1 : Level;
+    }
+
     std::uint32_t Version = 0;           ///< 256 in every saved game; not tested on load
     std::uint32_t Reserved1 = 0;         ///< 1 in a new game; never read
     std::int32_t Level = 0;              ///< the current level, 1 .. 10

@@ -11,30 +11,50 @@ namespace zindo {
 
 namespace {
 
-/// The settings file; it holds only the display mode.
+/// The settings file: the display mode and the last player's name.
 QString ConfigFile()
 {
     return ProgramRelativePath(QStringLiteral("../var/config.ini"));
+}
+
+QString ReadSetting(const QString& Key, const QString& Default)
+{
+    const QSettings settings(ConfigFile(), QSettings::IniFormat);
+    return settings.value(Key, Default).toString();
+}
+
+void WriteSetting(const QString& Key, const QString& Value)
+{
+    const QString path = ConfigFile();
+    QDir().mkpath(QFileInfo(path).path());
+    QSettings settings(path, QSettings::IniFormat);
+    settings.setValue(Key, Value);
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        throw EQzError(QStringLiteral("Cannot create file \"%1\". The settings could not be written.")
+                           .arg(QDir::cleanPath(path)));
 }
 
 } // namespace
 
 QString ReadDisplayMode()
 {
-    const QSettings settings(ConfigFile(), QSettings::IniFormat);
-    return settings.value(QStringLiteral("Display/DisplayMode"), QStringLiteral("unknown")).toString();
+    return ReadSetting(QStringLiteral("Display/DisplayMode"), QStringLiteral("unknown"));
 }
 
 void WriteDisplayMode(const QString& Value)
 {
-    const QString path = ConfigFile();
-    QDir().mkpath(QFileInfo(path).path());
-    QSettings settings(path, QSettings::IniFormat);
-    settings.setValue(QStringLiteral("Display/DisplayMode"), Value);
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        throw EQzError(QStringLiteral("Cannot create file \"%1\". The settings could not be written.")
-                           .arg(QDir::cleanPath(path)));
+    WriteSetting(QStringLiteral("Display/DisplayMode"), Value);
+}
+
+QString ReadPlayerName()
+{
+    return ReadSetting(QStringLiteral("Player/Name"), QString());
+}
+
+void WritePlayerName(const QString& Name)
+{
+    WriteSetting(QStringLiteral("Player/Name"), Name);
 }
 
 } // namespace zindo

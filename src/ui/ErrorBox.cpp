@@ -1,7 +1,8 @@
 #include "ErrorBox.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include "dialogs/QzMessageBoxForm.h"
+
+#include <QStringList>
 
 namespace zindo {
 
@@ -13,6 +14,13 @@ std::function<void(const QString&)>& Hook()
     return hook;
 }
 
+/// The texts of the error boxes open now, innermost last.
+QStringList& OpenErrors()
+{
+    static QStringList texts;
+    return texts;
+}
+
 } // namespace
 
 void ShowErrorBox(const QString& Text)
@@ -21,9 +29,16 @@ void ShowErrorBox(const QString& Text)
         Hook()(Text);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Zindo Puzzle"), Text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+    // The game goes on behind the box, so an error that repeats at every
+    // pass of the game would open box upon box: one that is already on
+    // screen is not shown again.
+    if (OpenErrors().contains(Text))
+        return;
+    OpenErrors().append(Text);
+    struct TClose {
+        ~TClose() { OpenErrors().removeLast(); }
+    } close;
+    ShowMessageBox(Text, 2, mbOKBit, 0);
 }
 
 void SetErrorBoxHook(std::function<void(const QString&)> AHook)

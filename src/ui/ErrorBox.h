@@ -7,9 +7,10 @@
 
 namespace zindo {
 
-/// Shows an error's text in the game's error box: the one place where errors
-/// raised by a player's action end. The handler that raised it stops there and
-/// the game goes on.
+/// Shows an error's text in the game's own message box (black, with the
+/// zindo's head and "OK"): the one place where errors raised by a player's
+/// action end. The handler that raised it stops there and the game goes on.
+/// An error whose box is still open is not shown a second time.
 void ShowErrorBox(const QString& Text);
 
 /// Replaces the error box (tests collect the texts instead of showing a modal

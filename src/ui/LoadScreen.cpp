@@ -6,19 +6,51 @@
 #include "controls/QzGraphicButton.h"
 #include "game/Game.h"
 
-#include <QListWidget>
+#include <QHeaderView>
+#include <QTreeWidget>
 
 namespace zindo {
+
+namespace {
+
+/// When a game was saved, as the list shows it: local time to the minute.
+QString SavedAtText(const QDateTime& Time)
+{
+    return Time.isValid() ? Time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
+}
+
+} // namespace
 
 TLoadScreen::TLoadScreen(TScreenHost& AHost, QStackedWidget& Pages)
     : TScreen(AHost, scLoad, Pages, QStringLiteral("LoadScreen"))
 {
-    SavedGamesList = new QListWidget(this);
+    // Wide enough for the details that tell the games apart; its left edge
+    // stays above the buttons.
+    SavedGamesList = new QTreeWidget(this);
     SavedGamesList->setObjectName(QStringLiteral("SavedGamesList"));
-    SavedGamesList->setGeometry(292, 118, 267, 231);
+    SavedGamesList->setGeometry(292, 118, 620, 231);
     SavedGamesList->setToolTip(QStringLiteral("Select a file"));
+    SavedGamesList->setColumnCount(ColumnCount);
+    SavedGamesList->setHeaderLabels({QStringLiteral("Saved game"), QStringLiteral("Theme"), QStringLiteral("Level"),
+                                     QStringLiteral("Score"), QStringLiteral("Saved")});
+    SavedGamesList->setRootIsDecorated(false);
+    SavedGamesList->setUniformRowHeights(true);
+    SavedGamesList->setAllColumnsShowFocus(true);
+    SavedGamesList->setSelectionMode(QAbstractItemView::SingleSelection);
+    SavedGamesList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QHeaderView* header = SavedGamesList->header();
+    header->setSectionsMovable(false);
+    header->setSectionsClickable(false);
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionResizeMode(clName, QHeaderView::Stretch);
+    const int widths[ColumnCount] = {0, 150, 56, 80, 150};
+    for (int column = clTheme; column < ColumnCount; ++column)
+        header->resizeSection(column, widths[column]);
+    for (const int column : {clLevel, clScore})
+        SavedGamesList->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     StyleListBox(*SavedGamesList);
-    connect(SavedGamesList, &QListWidget::itemDoubleClicked, this,
+    connect(SavedGamesList, &QTreeWidget::itemDoubleClicked, this,
             [this] { RunGuarded([this] { LoadOKButtonClick(); }); });
 
     LoadOKButton = NewButton(this, QStringLiteral("LoadOKButton"), QStringLiteral("OK"), QRect(292, 358, 111, 33),
@@ -42,27 +74,40 @@ void TLoadScreen::Enter()
 
 void TLoadScreen::FillSavedGamesList()
 {
-    QStringList names;
-    QString current;
-    Host.Session().ListSavedGames(names, current);
+    TGame& game = Host.Session();
     SavedGamesList->clear();
-    SavedGamesList->addItems(names);
-    for (int i = 0; i < SavedGamesList->count(); ++i) {
-        if (SavedGamesList->item(i)->text().compare(current, Qt::CaseInsensitive) == 0) {
-            SavedGamesList->setCurrentRow(i);
-            break;
+    QTreeWidgetItem* current = nullptr;
+    for (const TSavedGameInfo& saved : game.SavedGames()) {
+        auto* item = new QTreeWidgetItem(SavedGamesList);
+        item->setText(clName, saved.Name);
+        if (saved.Readable) {
+            item->setText(clTheme, saved.Record.Theme);
+            item->setText(clLevel, QString::number(saved.Record.NextLevel()));
+            item->setText(clScore, QString::number(saved.Record.Score));
+            item->setText(clSaved, SavedAtText(saved.SavedAt));
+        } else {
+            item->setText(clTheme, QStringLiteral("cannot be read"));
+            item->setForeground(clTheme, QColor(160, 160, 160));
         }
+        for (const int column : {clLevel, clScore})
+            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        // The game saved last in this run; among equal names the newest,
+        // which comes first.
+        if (!current && saved.Name.compare(game.SaveName, Qt::CaseInsensitive) == 0)
+            current = item;
     }
+    if (current)
+        SavedGamesList->setCurrentItem(current);
 }
 
 void TLoadScreen::LoadOKButtonClick()
 {
-    const QList<QListWidgetItem*> selected = SavedGamesList->selectedItems();
+    const QList<QTreeWidgetItem*> selected = SavedGamesList->selectedItems();
     if (selected.isEmpty()) {
         Host.ShowScreen(scMain);
         return;
     }
-    Host.Session().LoadGame(selected.first()->text());
+    Host.Session().LoadGame(selected.first()->text(clName));
     Host.StartLevelScreen();
 }
 

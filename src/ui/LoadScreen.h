@@ -2,14 +2,18 @@
 
 #include "Screen.h"
 
-class QListWidget;
+#include <cstdint>
+
+class QTreeWidget;
 
 namespace zindo {
 
 class TQzGraphicButton;
 
-/// The load screen: the saved games by name, the last one saved in this run
-/// selected; "OK" continues the selected game on the playing screen.
+/// The load screen: the saved games, each with its theme, the level it
+/// continues at, its score and when it was saved, ordered by name (the newest
+/// first among names that differ only in case); the last one saved in this
+/// run is selected. "OK" continues the selected game on the playing screen.
 class TLoadScreen : public TScreen {
 public:
     TLoadScreen(TScreenHost& AHost, QStackedWidget& Pages);
@@ -19,11 +23,14 @@ public:
     /// Silences the music and lists the saved games afresh.
     void Enter() override;
 
+    /// The columns of the list, left to right.
+    enum TColumn : std::uint8_t { clName = 0, clTheme, clLevel, clScore, clSaved, ColumnCount };
+
 private:
     void FillSavedGamesList();
     void LoadOKButtonClick();
 
-    QListWidget* SavedGamesList = nullptr;        ///< saved games, by name
+    QTreeWidget* SavedGamesList = nullptr;        ///< saved games with their details; loaded by name
     TQzGraphicButton* LoadOKButton = nullptr;     ///< "OK": continue the selected game
     TQzGraphicButton* LoadCancelButton = nullptr; ///< "Cancel": back to the main screen
 };

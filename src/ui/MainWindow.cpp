@@ -420,13 +420,26 @@ void TMainWindow::changeEvent(QEvent* Event)
 bool TMainWindow::eventFilter(QObject* Watched, QEvent* Event)
 {
     // The hint of the control under the pointer appears in the message panel
-    // as a passing line below the standing message.
+    // as a passing line below the standing message; so do the hints of the
+    // dialogs the window opens (the in-game menu's, for one).
     if (Event->type() == QEvent::Enter || Event->type() == QEvent::Leave) {
         auto* widget = qobject_cast<QWidget*>(Watched);
-        if (widget && widget->window() == this && !widget->toolTip().isEmpty())
+        if (widget && !widget->toolTip().isEmpty() && ShowsHintsOf(*widget))
             SetZindoMessage(Event->type() == QEvent::Enter ? widget->toolTip() : QString(), 3, false);
     }
     return QWidget::eventFilter(Watched, Event);
+}
+
+bool TMainWindow::ShowsHintsOf(const QWidget& Control) const
+{
+    // The control lies on this window or on a dialog owned by it, directly
+    // or through another dialog.
+    for (const QWidget* window = Control.window(); window;
+         window = window->parentWidget() ? window->parentWidget()->window() : nullptr) {
+        if (window == this)
+            return true;
+    }
+    return false;
 }
 
 } // namespace zindo

@@ -115,6 +115,9 @@ private:
     void HandleChange(std::uint8_t Parts);
     void HandleEffect(std::int32_t Code);
     void HandleStateChange(std::uint8_t State);
+    /// Control's hint belongs in the message panel: it lies on this window
+    /// or on a dialog the window owns.
+    bool ShowsHintsOf(const QWidget& Control) const;
 
     static constexpr std::uint32_t IdleStepMs = 50; ///< the game's step; the longest idle wait
     TClock& Clock;                           ///< time of the game

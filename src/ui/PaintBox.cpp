@@ -41,4 +41,11 @@ void TPaintBox::mouseMoveEvent(QMouseEvent* Event)
         RunGuarded([&] { OnMouseMove(*this, *Event); });
 }
 
+void TPaintBox::leaveEvent(QEvent* Event)
+{
+    QWidget::leaveEvent(Event);
+    if (OnMouseLeave)
+        RunGuarded([&] { OnMouseLeave(*this); });
+}
+
 } // namespace zindo

@@ -19,6 +19,7 @@ public:
     std::function<void(TPaintBox& Sender, QPainter& Painter)> OnPaint;   ///< paints the whole box
     std::function<void(TPaintBox& Sender, QMouseEvent& Event)> OnMouseDown; ///< any mouse button pressed
     std::function<void(TPaintBox& Sender, QMouseEvent& Event)> OnMouseMove; ///< pointer moved over the box
+    std::function<void(TPaintBox& Sender)> OnMouseLeave; ///< pointer left the box
     std::function<void(TPaintBox& Sender)> OnClick; ///< left button pressed and released inside
 
 protected:
@@ -26,6 +27,7 @@ protected:
     void mousePressEvent(QMouseEvent* Event) override;
     void mouseReleaseEvent(QMouseEvent* Event) override;
     void mouseMoveEvent(QMouseEvent* Event) override;
+    void leaveEvent(QEvent* Event) override;
 
 private:
     bool Pressed = false; ///< the left button went down inside the box

@@ -44,13 +44,16 @@ void TPlayingScreen::BuildViews()
     BoardView = PaintBoxIn(BoardPanel, QStringLiteral("BoardView"), QStringLiteral("Place your puzzle-pieces here"));
     BoardView->OnPaint = [this](TPaintBox&, QPainter& Painter) { PaintBoardView(Painter); };
     BoardView->OnMouseDown = [this](TPaintBox&, QMouseEvent& Event) { BoardViewMouseDown(Event); };
-    BoardView->OnMouseMove = [this](TPaintBox&, QMouseEvent&) {
-        // The piece in the hand follows the pointer at the next idle pass.
+    // The piece in the hand follows the pointer at the next idle pass, and
+    // leaves the board with it.
+    auto followPointer = [this] {
         if (Host.Game() && Host.Session().Puzzle().HeldPiece) {
             RequestRepaint(RepaintBoard);
             Host.WakeIdlePass();
         }
     };
+    BoardView->OnMouseMove = [followPointer](TPaintBox&, QMouseEvent&) { followPointer(); };
+    BoardView->OnMouseLeave = [followPointer](TPaintBox&) { followPointer(); };
 
     PotPanel = FramedPanel(this, QStringLiteral("PotPanel"), QRect(864, 0, 131, 495));
     PotView = PaintBoxIn(PotPanel, QStringLiteral("PotView"), QStringLiteral("Click to take a piece"));
@@ -390,6 +393,8 @@ void TPlayingScreen::ShowInGameMenu()
         game.Pause();
     form.ShowMusicState(Host.BackgroundMusicOn());
     form.ShowEffectsState(Host.SoundEffectsOn());
+    // Over the board, the menu hides its "PAUSED" whatever the level's shape.
+    form.CentreOver(*BoardView);
     const bool chosen = form.exec() == QDialog::Accepted;
     bool leave = false;
     if (chosen) {

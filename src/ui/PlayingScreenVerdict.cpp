@@ -17,11 +17,14 @@ void TPlayingScreen::HandleStateChange(std::uint8_t State)
     case stSolved:
         if (!CongratulationShown) {
             CongratulationShown = true;
+            // Behind the dialog the screen already shows the ended level:
+            // the normal pointer, no "Pause" and no "Next".
+            UpdatePlayControls();
             TPointsCongratulationForm form(window());
             form.FillPointsForm(game.Puzzle().Points);
             form.exec();
         }
-        verdict = game.ThemeFinished() ? QStringLiteral("Congratulations! You've finished all puzzles of this teme!")
+        verdict = game.ThemeFinished() ? QStringLiteral("Congratulations! You've finished all puzzles of this theme!")
                                        : QStringLiteral("Perfect - you are ready for the next level");
         break;
     case stWrong:

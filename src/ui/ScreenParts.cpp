@@ -5,8 +5,8 @@
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
 
+#include <QAbstractItemView>
 #include <QLabel>
-#include <QListWidget>
 
 namespace zindo {
 
@@ -40,11 +40,19 @@ QLabel* NewLabel(QWidget* Page, const QString& Name, const QString& Text, int X,
     return label;
 }
 
-void StyleListBox(QListWidget& List)
+void StyleListBox(QAbstractItemView& List)
 {
     List.setFont(QzArialFont(16));
-    List.setStyleSheet(QStringLiteral("QListWidget { background: black; color: white; border: 1px solid #505050; }"
-                                      "QListWidget::item:selected { background: #FFBB00; color: black; }"));
+    List.setStyleSheet(QStringLiteral(
+        "QAbstractItemView { background: black; color: white; border: 1px solid #505050; }"
+        "QAbstractItemView::item:selected { background: #FFBB00; color: black; }"
+        "QHeaderView { background: black; }"
+        "QHeaderView::section { background: black; color: #FFBB00; font-weight: bold; border: none;"
+        " border-bottom: 1px solid #FFBB00; padding: 2px 4px; }"
+        "QScrollBar:vertical { background: black; width: 12px; margin: 0px; }"
+        "QScrollBar::handle:vertical { background: #FFBB00; min-height: 24px; margin: 2px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: black; }"));
 }
 
 void OnClicked(QAbstractButton* Button, std::function<void()> Action)

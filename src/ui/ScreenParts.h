@@ -7,8 +7,8 @@
 #include <functional>
 
 class QAbstractButton;
+class QAbstractItemView;
 class QLabel;
-class QListWidget;
 class QWidget;
 
 namespace zindo {
@@ -26,8 +26,10 @@ TQzGraphicButton* NewButton(QWidget* Page, const QString& Name, const QString& C
 /// A white Arial label at (X, Y), sized to its text.
 QLabel* NewLabel(QWidget* Page, const QString& Name, const QString& Text, int X, int Y, bool Bold = false);
 
-/// The look of the screens' list boxes: white on black, the choice in orange.
-void StyleListBox(QListWidget& List);
+/// The look of the screens' list boxes: white on black, the choice in orange,
+/// column headings (where the list has them) in orange over an orange line,
+/// an orange scroll bar handle.
+void StyleListBox(QAbstractItemView& List);
 
 /// Runs Action on every click of Button; an error it raises goes to the
 /// error box and the game goes on.

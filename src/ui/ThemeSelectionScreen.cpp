@@ -1,5 +1,6 @@
 #include "ThemeSelectionScreen.h"
 
+#include "DisplayModeSetting.h"
 #include "ErrorBox.h"
 #include "PictureBox.h"
 #include "ScreenParts.h"
@@ -53,6 +54,12 @@ TThemeSelectionScreen::TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget&
 void TThemeSelectionScreen::Open()
 {
     FillThemeList();
+    // The last player's name is offered, selected, so that another player
+    // simply types over it.
+    if (PlayerNameEdit->text().isEmpty()) {
+        PlayerNameEdit->setText(ReadPlayerName());
+        PlayerNameEdit->selectAll();
+    }
     Host.ForbidMusic();
     Host.ShowScreen(scThemeSelection);
 }
@@ -101,14 +108,26 @@ void TThemeSelectionScreen::ShowThemePreviews(const QString& Theme)
 
 void TThemeSelectionScreen::GoButtonClick()
 {
-    if (PlayerNameEdit->text().size() > 20)
+    const QString name = PlayerNameEdit->text();
+    if (name.size() > 20)
         throw EQzError(QStringLiteral("Player Name may not be longer than 20 characters"));
+    // A game without a name would enter the high-score list without one.
+    if (name.trimmed().isEmpty()) {
+        PlayerNameEdit->setFocus();
+        throw EQzError(QStringLiteral("Please type your name for the Highscore List first."));
+    }
     ShowMessageBox(QStringLiteral("Get Ready"), 2, mbOKBit, 0);
     const QList<QListWidgetItem*> selected = ThemeList->selectedItems();
     if (selected.isEmpty())
         throw EQzError(QStringLiteral("Please select a theme first."));
-    Host.Session().NewGame(selected.first()->text(), PlayerNameEdit->text());
+    Host.Session().NewGame(selected.first()->text(), name);
     Host.StartLevelScreen();
+    // Forgetting the name is no reason to keep the player from playing.
+    try {
+        WritePlayerName(name);
+    } catch (const std::exception& error) {
+        Host.SetZindoMessage(QString::fromUtf8(error.what()), 3, false);
+    }
 }
 
 } // namespace zindo

@@ -14,12 +14,15 @@ class TQzGraphicButton;
 
 /// The theme selection: the player types a name for the high-score list,
 /// picks one of the installed themes, sees the first picture of each of its
-/// ten levels and starts a new game with "Go".
+/// ten levels and starts a new game with "Go". A game needs a name; the name
+/// a game was started with is kept for the next run.
 class TThemeSelectionScreen : public TScreen {
 public:
     TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget& Pages);
 
-    /// "Start Game": fills the theme list, silences the music, shows the screen.
+    /// "Start Game": fills the theme list, offers the last player's name
+    /// (kept in the settings) when no name is typed yet, silences the music
+    /// and shows the screen.
     void Open() override;
     /// The name line, so the player can type at once.
     QWidget* FirstControl() override;

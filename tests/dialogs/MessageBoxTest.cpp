@@ -93,3 +93,46 @@ TEST(MessageBox, OneBoxServesEveryCallAndKeepsTheLastText)
     EXPECT_EQ(first->MessageText(), "Second");
     EXPECT_EQ(seen.Text, "Second");
 }
+
+TEST(MessageBox, LongTextsAreWrappedWithinTheBoxWhichGrowsForThem)
+{
+    const QString path = QStringLiteral("/home/player/.local/share/zindo-puzzle/saved/"
+                                        "AVeryLongNameForASavedGameWithoutAnySpaceOrDashInItThatGoesOnAndOn.PGM");
+    const QString text = QStringLiteral("Cannot create file \"%1\". Permission denied\n\n"
+                                         "The game goes on without it.\nLine four\nLine five\nLine six")
+                             .arg(path);
+    QString kept;
+    bool fits = false;
+    QRect label;
+    QRect okButton;
+    QSize box;
+    ActWhileModal([&](QWidget* Modal) {
+        auto* form = qobject_cast<TQzMessageBoxForm*>(Modal);
+        if (form == nullptr)
+            return;
+        kept = form->MessageText();
+        QLabel* shown = form->MessageTextStaticText;
+        label = shown->geometry();
+        // Laid out as the label lays it out, every line fits its width and
+        // every line its height.
+        const QRect needed = shown->fontMetrics().boundingRect(QRect(0, 0, label.width(), 10000),
+                                                               Qt::TextWordWrap | Qt::AlignLeft, shown->text());
+        fits = needed.width() <= label.width() && needed.height() <= label.height();
+        okButton = form->OKButton->geometry();
+        box = form->size();
+        form->OKActionExecute();
+    });
+    ShowMessageBox(text, 2, mbOKBit, 0);
+    EXPECT_EQ(kept, text);
+    EXPECT_TRUE(fits) << "text cut off in a label of " << label.width() << " x " << label.height();
+    EXPECT_GT(label.height(), 117);
+    EXPECT_GT(okButton.top(), label.bottom());
+    EXPECT_LE(okButton.bottom(), box.height());
+    EXPECT_EQ(box.width(), 543);
+
+    // The next short message has the box at its own size again.
+    TSeen seen;
+    ShowAndPress(QStringLiteral("Get Ready"), mbOKBit, Qt::Key_Return, seen);
+    EXPECT_EQ(SharedMessageBoxForm()->size(), QSize(543, 183));
+    EXPECT_EQ(seen.Text, QStringLiteral("Get Ready"));
+}

@@ -257,3 +257,20 @@ TEST_F(LevelResults, LeavingWithALiftedPieceLaysItBackOnItsCell)
     EXPECT_EQ(puzzle.HeldPiece, nullptr);
     EXPECT_EQ(puzzle.CellPiece(column, row), piece);
 }
+
+TEST_F(LevelResults, NothingMovesOnAnEndedBoard)
+{
+    Begin(1);
+    TPuzzleClass& puzzle = Puzzle();
+    puzzle.StartZindoRun();
+    puzzle.StartSparkle(60, 60);
+    puzzle.StartBroom();
+    // Solving knocks every placed piece off before laying all of them on
+    // their cells: the knocked-off copies are still falling when it ends.
+    puzzle.Solve();
+    ASSERT_EQ(puzzle.State, stSolved);
+    EXPECT_TRUE(puzzle.FallingPieces.empty());
+    EXPECT_FALSE(puzzle.ZindoRunning);
+    EXPECT_FALSE(puzzle.BroomActive);
+    EXPECT_FALSE(puzzle.SparkleActive());
+}

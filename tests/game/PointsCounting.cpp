@@ -56,18 +56,22 @@ TEST(PointsCounting, RowTextsCarryTheCounts)
     points.AddWrong(2);
     points.AddCorrect(12);
     points.SetSpeedAllowance(3000);
-    EXPECT_EQ(points.BaseText(), QStringLiteral("Level sucessfully completed"));
-    EXPECT_EQ(points.RiskText(), QStringLiteral("0 Zindo risk taken"));
+    EXPECT_EQ(points.BaseText(), QStringLiteral("Level successfully completed"));
+    EXPECT_EQ(points.RiskText(), QStringLiteral("0 Zindo risks taken"));
     EXPECT_EQ(points.CorrectText(), QStringLiteral("12 pieces set correctly"));
     EXPECT_EQ(points.SpeedText(), QStringLiteral("Speed Bonus"));
     EXPECT_EQ(points.WrongText(), QStringLiteral("2 pieces set incorrectly"));
     EXPECT_EQ(points.WrongPoints(), -200);
-    // One piece is "piece"; none are "pieces".
+    // One piece is "piece"; none are "pieces". Risks count the same way.
     points.Reset();
     points.AddCorrect(1);
     points.AddWrong(1);
+    points.AddRisksWon(1);
     EXPECT_EQ(points.CorrectText(), QStringLiteral("1 piece set correctly"));
     EXPECT_EQ(points.WrongText(), QStringLiteral("1 piece set incorrectly"));
+    EXPECT_EQ(points.RiskText(), QStringLiteral("1 Zindo risk taken"));
+    points.AddRisksWon(1);
+    EXPECT_EQ(points.RiskText(), QStringLiteral("2 Zindo risks taken"));
     points.AddWrong(-1);
     EXPECT_EQ(points.WrongText(), QStringLiteral("0 pieces set incorrectly"));
 }

@@ -11,7 +11,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QTreeWidget>
 #include <QStackedWidget>
 
 using namespace zindo;
@@ -76,9 +76,9 @@ TEST(SaveAndLoad, SavedGameIsOfferedAgainAndContinuesItsLevel)
     fixture.Click("LoadGameButton");
     EXPECT_EQ(form.CurrentScreen(), scLoad);
     EXPECT_FALSE(form.MusicAllowed());
-    auto* savedGames = Find<QListWidget>(form, "SavedGamesList");
+    auto* savedGames = Find<QTreeWidget>(form, "SavedGamesList");
     ASSERT_NE(savedGames->currentItem(), nullptr);
-    EXPECT_EQ(savedGames->currentItem()->text(), QStringLiteral("Tess Game"));
+    EXPECT_EQ(savedGames->currentItem()->text(0), QStringLiteral("Tess Game"));
 
     fixture.Click("LoadOKButton");
     EXPECT_EQ(form.CurrentScreen(), scPlaying);
@@ -92,7 +92,7 @@ TEST(SaveAndLoad, FreshRunLoadScreenHasNoSelectionAndOkGoesBack)
     TWindowFixture fixture;
     TMainWindow& form = fixture.Create();
     fixture.Click("LoadGameButton");
-    EXPECT_EQ(Find<QListWidget>(form, "SavedGamesList")->count(), 0);
+    EXPECT_EQ(Find<QTreeWidget>(form, "SavedGamesList")->topLevelItemCount(), 0);
     fixture.Click("LoadOKButton");
     EXPECT_EQ(form.CurrentScreen(), scMain);
 }
@@ -103,10 +103,63 @@ TEST(SaveAndLoad, UnreadableSavedGameIsReportedAndTheScreenStays)
     fixture.Tree.Write(QStringLiteral("var/saved/Broken.PGM"), QByteArray(10, 'x'));
     TMainWindow& form = fixture.Create();
     fixture.Click("LoadGameButton");
-    Find<QListWidget>(form, "SavedGamesList")->setCurrentRow(0);
+    auto* savedGames = Find<QTreeWidget>(form, "SavedGamesList");
+    savedGames->setCurrentItem(savedGames->topLevelItem(0));
     fixture.Click("LoadOKButton");
     EXPECT_EQ(fixture.Errors.size(), 1);
     EXPECT_EQ(form.CurrentScreen(), scLoad);
+}
+
+TEST(SaveAndLoad, LoadScreenTellsTheGamesApartNewestFirstAmongEqualNames)
+{
+    TWindowFixture fixture;
+    const QDateTime monday(QDate(2026, 3, 2), QTime(9, 15));
+    auto writeGame = [&](const QString& Name, std::int32_t Level, std::int32_t Solved, std::int32_t Score,
+                         const QDateTime& SavedAt) {
+        TSavedGameRecord record;
+        record.Version = TSavedGameRecord::CurrentVersion;
+        record.Theme = QStringLiteral("Testland");
+        record.PlayerName = QStringLiteral("Tess");
+        record.Level = Level;
+        record.LastCompletedLevel = Solved;
+        record.Score = Score;
+        QFile file(fixture.Tree.Write(QStringLiteral("var/saved/") + Name + QStringLiteral(".PGM"), record.ToBytes()));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(SavedAt, QFileDevice::FileModificationTime));
+    };
+    writeGame(QStringLiteral("beta"), 3, 3, 4200, monday);
+    writeGame(QStringLiteral("Alpha"), 2, 1, 900, monday.addDays(1));
+    writeGame(QStringLiteral("alpha"), 5, 4, 7700, monday.addDays(2));
+    fixture.Tree.Write(QStringLiteral("var/saved/Broken.PGM"), QByteArray(10, 'x'));
+    TMainWindow& form = fixture.Create();
+    form.Session().SaveName = QStringLiteral("ALPHA");
+
+    fixture.Click("LoadGameButton");
+    auto* list = Find<QTreeWidget>(form, "SavedGamesList");
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QStringList cells;
+        for (int column = 0; column < list->columnCount(); ++column)
+            cells << list->topLevelItem(i)->text(column);
+        rows << cells.join(QLatin1Char('|'));
+    }
+    auto saved = [](const QDateTime& Time) { return Time.toString(QStringLiteral("yyyy-MM-dd HH:mm")); };
+    EXPECT_EQ(rows, (QStringList{
+                        QStringLiteral("alpha|Testland|5|7700|") + saved(monday.addDays(2)),
+                        QStringLiteral("Alpha|Testland|2|900|") + saved(monday.addDays(1)),
+                        QStringLiteral("beta|Testland|4|4200|") + saved(monday), // level 3 was solved: 4 is next
+                        QStringLiteral("Broken|cannot be read|||"),
+                    }));
+    ASSERT_NE(list->currentItem(), nullptr);
+    EXPECT_EQ(list->currentItem()->text(0), QStringLiteral("alpha")); // the newest of the names that match
+
+    // Loading goes by the name of the row chosen.
+    list->setCurrentItem(list->topLevelItem(1));
+    fixture.Click("LoadOKButton");
+    EXPECT_EQ(form.CurrentScreen(), scPlaying);
+    EXPECT_EQ(form.Session().Record().Level, 2);
+    EXPECT_EQ(form.Session().GetScore(), 900);
+    EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST(SaveAndLoad, SaveAndExitSavesBeforeTheDeductionAndReturnsEitherWay)

@@ -180,6 +180,73 @@ TEST(ThemeSelection, TwentyCharactersAreAcceptedAndTwentyOneRefused)
     EXPECT_EQ(form.Session().GetState(), stPlaying);
 }
 
+TEST(ThemeSelection, GoAsksForANameAndTheNameIsOfferedAgainNextRun)
+{
+    TWindowFixture fixture;
+    TMainWindow& first = fixture.Create();
+    fixture.Click("StartGameButton");
+    auto* name = Find<QLineEdit>(first, "PlayerNameEdit");
+    EXPECT_EQ(name->text(), QString()); // nobody has played yet
+    for (const QString& nobody : {QString(), QStringLiteral("   ")}) {
+        name->setText(nobody);
+        fixture.Click("GoButton");
+        EXPECT_EQ(first.CurrentScreen(), scThemeSelection);
+    }
+    EXPECT_EQ(fixture.Errors, QStringList(2, QStringLiteral("Please type your name for the Highscore List first.")));
+    EXPECT_EQ(first.Session().GetState(), stLoaded);
+
+    name->setText(QStringLiteral("Tess"));
+    WhenModalOpens([](QWidget& Modal) { dynamic_cast<TQzMessageBoxForm&>(Modal).OKActionExecute(); });
+    fixture.Click("GoButton");
+    EXPECT_EQ(first.CurrentScreen(), scPlaying);
+    EXPECT_EQ(first.Session().Record().PlayerName, QStringLiteral("Tess"));
+    EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("window")); // the display mode is kept beside it
+
+    // The next run offers the name, selected so that another player types over it.
+    TMainWindow& second = fixture.Create();
+    fixture.Click("StartGameButton");
+    name = Find<QLineEdit>(second, "PlayerNameEdit");
+    EXPECT_EQ(name->text(), QStringLiteral("Tess"));
+    EXPECT_EQ(name->selectedText(), QStringLiteral("Tess"));
+    EXPECT_EQ(fixture.Errors.size(), 2);
+}
+
+TEST(ErrorBox, ErrorsShowInTheGamesOwnBoxOnceEach)
+{
+    TWindowFixture fixture;
+    TMainWindow& form = fixture.Create();
+    SetErrorBoxHook({});
+    fixture.Click("StartGameButton");
+    Find<QLineEdit>(form, "PlayerNameEdit")->setText(QString(21, QLatin1Char('x')));
+    QStringList shown;
+    WhenModalOpens([&shown](QWidget& Modal) {
+        auto& box = dynamic_cast<TQzMessageBoxForm&>(Modal);
+        shown << box.windowTitle() + QStringLiteral(": ") + box.MessageText();
+        // Every further box that opens is noted and answered.
+        QTimer others;
+        QObject::connect(&others, &QTimer::timeout, [&] {
+            auto* other = qobject_cast<TQzMessageBoxForm*>(QApplication::activeModalWidget());
+            if (other && other != &box) {
+                shown << other->MessageText();
+                other->OKActionExecute();
+            }
+        });
+        others.start(5);
+        // The same error again while its box is open opens no second box;
+        // another one gets a box of its own and leaves the first as it was.
+        ShowErrorBox(box.MessageText());
+        ShowErrorBox(QStringLiteral("Cannot write file"));
+        shown << box.MessageText();
+        box.OKActionExecute();
+    });
+    fixture.Click("GoButton");
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("Zindo Puzzle: Player Name may not be longer than 20 characters"),
+                                  QStringLiteral("Cannot write file"),
+                                  QStringLiteral("Player Name may not be longer than 20 characters")}));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(form.CurrentScreen(), scThemeSelection);
+}
+
 TEST(MessagePanel, StandingLineStaysAbovePassingLines)
 {
     TWindowFixture fixture;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTest>
 
@@ -81,6 +82,26 @@ protected:
                 if (Puzzle().CellPiece(c, r) && (c != Piece.Column || r != Piece.Row))
                     return QPoint(c, r);
         return QPoint(-1, -1);
+    }
+
+    /// What the window shows of Control now: the window's last painted
+    /// pixels, without painting anything afresh.
+    QImage OnScreen(QWidget* Control)
+    {
+        const QPoint at = Control->mapTo(Form, QPoint(0, 0));
+        return Form->screen()
+            ->grabWindow(Form->winId(), at.x(), at.y(), Control->width(), Control->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
+    static bool AllBlack(const QImage& Image)
+    {
+        for (int y = 0; y < Image.height(); ++y)
+            for (int x = 0; x < Image.width(); ++x)
+                if ((Image.pixel(x, y) & 0xFFFFFF) != 0)
+                    return false;
+        return true;
     }
 
     int BonusTotal()
@@ -270,6 +291,59 @@ TEST_F(PlayingScreen, BonusesAreGreyAndInertWhileAPieceIsHeld)
     EXPECT_LT(brightness(grey), brightness(live));
 }
 
+TEST_F(PlayingScreen, EndedLevelEmptiesTheHandRestoresThePointerAndBlacksTheBonusBoxes)
+{
+    ClickPot(0);
+    ASSERT_NE(Puzzle().HeldPiece, nullptr);
+    Fixture.Run(20);
+    EXPECT_EQ(BoardView()->cursor().shape(), Qt::DragMoveCursor);
+    const char* boxes[] = {"CleanupBonusView", "JokerBonusView", "CheckBonusView"};
+    for (const char* box : boxes)
+        EXPECT_FALSE(AllBlack(OnScreen(Control(box)))) << box << " shows no icons while playing";
+
+    // The piece stays in the hand until the pot has been full too long.
+    for (int second = 0; second < 120 && Form->Session().GetState() == stPlaying; ++second)
+        Fixture.Run(1000);
+    ASSERT_EQ(Form->Session().GetState(), stTooSlow);
+    EXPECT_EQ(Puzzle().HeldPiece, nullptr);
+    EXPECT_EQ(BoardView()->cursor().shape(), Qt::ArrowCursor);
+    for (const char* box : boxes)
+        EXPECT_TRUE(AllBlack(OnScreen(Control(box)))) << box << " still shows icons after the level";
+}
+
+TEST_F(PlayingScreen, HeldPieceLeavesTheBoardWithThePointer)
+{
+    ClickPot(0);
+    ASSERT_NE(Puzzle().HeldPiece, nullptr);
+    const QImage& held = Puzzle().HeldPiece->Bitmap;
+    const QPoint centre(held.width() / 2, held.height() / 2);
+    const QPoint cell = EmptyWrongCell(*Puzzle().HeldPiece);
+    const int s = Puzzle().PieceSize;
+    const QPoint pointer(cell.x() * s + s / 2, cell.y() * s + s / 2);
+    auto showsHeldPiece = [&] {
+        // A cross of pixels around the pointer as the piece's middle has them.
+        const QImage shown = OnScreen(BoardView());
+        for (int d = -10; d <= 10; ++d)
+            for (const QPoint offset : {QPoint(d, 0), QPoint(0, d)})
+                if ((shown.pixel(pointer + offset) & 0xFFFFFF) != (held.pixel(centre + offset) & 0xFFFFFF))
+                    return false;
+        return true;
+    };
+
+    QCursor::setPos(BoardView()->mapToGlobal(pointer));
+    QTest::mouseMove(BoardView(), pointer);
+    Fixture.Run(20);
+    EXPECT_TRUE(showsHeldPiece());
+
+    // Out over the pot, the board no longer shows it, without any game step.
+    QCursor::setPos(PotView()->mapToGlobal(QPoint(60, 60)));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(BoardView(), &leave);
+    Form->IdlePass();
+    EXPECT_FALSE(showsHeldPiece());
+    EXPECT_NE(Puzzle().HeldPiece, nullptr);
+}
+
 TEST_F(PlayingScreen, EachBonusActsWhenTheHandIsEmpty)
 {
     QTest::mouseClick(Control("CheckBonusView"), Qt::LeftButton, {}, QPoint(5, 5));
@@ -320,8 +394,8 @@ TEST_F(PlayingScreen, SolvedLevelShowsPointsOnceAndOffersTheNextLevel)
 {
     const QStringList rows = SolveAndReadPointsDialog();
     ASSERT_EQ(rows.size(), 6);
-    EXPECT_EQ(rows[0], QStringLiteral("Level sucessfully completed=1000"));
-    EXPECT_EQ(rows[1], QStringLiteral("0 Zindo risk taken=0"));
+    EXPECT_EQ(rows[0], QStringLiteral("Level successfully completed=1000"));
+    EXPECT_EQ(rows[1], QStringLiteral("0 Zindo risks taken=0"));
     const int correct = Puzzle().Points.Correct;
     EXPECT_EQ(rows[2], QStringLiteral("%1 pieces set correctly=%2").arg(correct).arg(correct * 100));
     EXPECT_TRUE(rows[3].startsWith(QStringLiteral("Speed Bonus=")));
@@ -388,8 +462,17 @@ TEST_F(PlayingScreen, MenuExitAbandonsTheLevelWithoutAVerdict)
 
 TEST_F(PlayingScreen, MenuContinueResumesAndTogglesFlipTheSwitches)
 {
-    WhenModalOpens([](QWidget& Modal) { dynamic_cast<TActionForm&>(Modal).ToggleSoundEffectsButtonClick(); });
+    QString hint;
+    WhenModalOpens([this, &hint](QWidget& Modal) {
+        auto& menu = dynamic_cast<TActionForm&>(Modal);
+        // The menu's hints reach the message panel as the window's own do.
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(menu.SaveButton, &enter);
+        hint = Form->ZindoMessageMarkup();
+        menu.ToggleSoundEffectsButtonClick();
+    });
     Button("MenuButton")->click();
+    EXPECT_EQ(hint, QStringLiteral("<font size=10>Click to save the game</font>"));
     EXPECT_FALSE(Form->SoundEffectsOn());
     EXPECT_EQ(Form->Session().GetState(), stPlaying);
 
@@ -419,7 +502,7 @@ TEST_F(PlayingScreen, SolvingTheTenthLevelOffersOnlyTheWayBack)
     SolveAndReadPointsDialog();
     EXPECT_TRUE(Form->Session().ThemeFinished());
     EXPECT_EQ(Form->ZindoMessageMarkup(),
-              QStringLiteral("<b><font size=12>Congratulations! You've finished all puzzles of this teme!</font></b><br>"));
+              QStringLiteral("<b><font size=12>Congratulations! You've finished all puzzles of this theme!</font></b><br>"));
     EXPECT_EQ(Button("EndOfLevelButton")->text(), QStringLiteral("Back to Main Screen"));
     EXPECT_FALSE(Button("SaveButton")->isVisible());
     Button("EndOfLevelButton")->click();

@@ -660,7 +660,7 @@ QImage PageLevelEnd(const TPhotoSource& Photos)
                      QStringLiteral("Congratulations"));
     const QRectF client(form.left(), form.top() + 24, form.width(), form.height() - 24);
     const std::array<std::pair<const char*, const char*>, 6> rows = {{
-        {"Level sucessfully completed", "1000"},
+        {"Level successfully completed", "1000"},
         {"1 Zindo risk taken", "200"},
         {"16 pieces set correctly", "1600"},
         {"Speed Bonus", "330"},
