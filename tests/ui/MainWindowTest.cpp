@@ -19,14 +19,6 @@ using namespace zindo::test;
 
 namespace {
 
-QString StoredDisplayMode(TTestTree& Tree)
-{
-    if (!QFileInfo::exists(Tree.Path(QStringLiteral("var/config.ini"))))
-        return QStringLiteral("<no file>");
-    QSettings settings(Tree.Path(QStringLiteral("var/config.ini")), QSettings::IniFormat);
-    return settings.value(QStringLiteral("Display/DisplayMode"), QStringLiteral("<no key>")).toString();
-}
-
 void PressKeys(QWidget& Window, Qt::Key Key)
 {
     QTest::keyClick(&Window, Key, Qt::ControlModifier | Qt::ShiftModifier);

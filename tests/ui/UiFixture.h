@@ -92,6 +92,15 @@ inline void WriteDisplayModeSetting(TTestTree& Tree, const QString& Value)
     settings.setValue(QStringLiteral("Display/DisplayMode"), Value);
 }
 
+/// The display mode stored in the tree's config.ini, "<no file>" or "<no key>".
+inline QString StoredDisplayMode(TTestTree& Tree)
+{
+    if (!QFileInfo::exists(Tree.Path(QStringLiteral("var/config.ini"))))
+        return QStringLiteral("<no file>");
+    QSettings settings(Tree.Path(QStringLiteral("var/config.ini")), QSettings::IniFormat);
+    return settings.value(QStringLiteral("Display/DisplayMode"), QStringLiteral("<no key>")).toString();
+}
+
 /// The control (or action) named Name under Root; a test that asks for a
 /// name that is not there fails with that name.
 template <class T = QWidget>
