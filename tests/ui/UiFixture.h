@@ -152,6 +152,7 @@ public:
         options.Clock = &Clock;
         options.Random = &Random;
         options.RunIdleTimer = false;
+        options.DisplayMode = DisplayMode;
         return options;
     }
 
@@ -183,6 +184,7 @@ public:
     TTestTree Tree;
     TManualClock Clock{50000000}; ///< well past the first feed interval, as a running system is
     TRandomGenerator Random{12345};
+    QString DisplayMode; ///< the display mode the command line asks for; empty = none
     std::unique_ptr<TMainWindow> Window;
     QStringList Errors;
 };

@@ -1,5 +1,6 @@
 // Start-up with a player's folder that cannot keep files, a settings file
-// that cannot be read or written, and a missing data folder.
+// that cannot be read or written, a missing data folder, and a display mode
+// given on the command line.
 
 #include "UiFixture.h"
 
@@ -129,5 +130,29 @@ TEST(PlayerFolder, MissingDataFolderIsAnErrorNamingTheFoldersLookedIn)
         const QString text = QString::fromUtf8(error.what());
         EXPECT_TRUE(text.contains(fixture.Tree.Path(QStringLiteral("dat")))) << error.what();
         EXPECT_TRUE(text.contains(fixture.Tree.Path(QStringLiteral("share/zindo-puzzle/dat")))) << error.what();
+    }
+}
+
+TEST(CommandLineDisplayMode, HoldsForThisRunWithoutAskingOrStoring)
+{
+    {
+        // First start with --fullscreen: no question, and nothing stored.
+        TWindowFixture fixture(false);
+        fixture.DisplayMode = QStringLiteral("fullscreen");
+        TModalAnswerer answerer;
+        TMainWindow& form = fixture.Create();
+        EXPECT_EQ(answerer.StartUpQuestions, 0);
+        EXPECT_FALSE(Windowed(form));
+        EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("<no file>"));
+    }
+    {
+        // --window over a stored full screen leaves the stored choice alone.
+        TWindowFixture fixture(false);
+        WriteDisplayModeSetting(fixture.Tree, QStringLiteral("fullscreen"));
+        fixture.DisplayMode = QStringLiteral("window");
+        TMainWindow& form = fixture.Create();
+        EXPECT_TRUE(Windowed(form));
+        EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("fullscreen"));
+        EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
     }
 }
