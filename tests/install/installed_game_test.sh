@@ -46,18 +46,9 @@ unset XDG_DATA_HOME ZINDO_PUZZLE_PLAYER_DIR
 (cd / && exec "$PREFIX/bin/zindo-puzzle") >"$WORK/game.log" 2>&1 &
 GAME_PID=$!
 
-# The first-start question (411 x 320): OK keeps the preselected full screen.
-question_up() {
-  local id; id=$(find_window 'Zindo Puzzle')
-  [ -n "$id" ] || return 1
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  [ "$WIDTH" -eq 411 ] && [ "$HEIGHT" -eq 320 ]
-}
-if ! wait_for question_up; then
+if ! answer_first_start_question; then
   echo "FAIL: the first-start question did not come up"; cat "$WORK/game.log"; exit 1
 fi
-sleep 0.5
-xdotool mousemove --window "$(find_window 'Zindo Puzzle')" 205 296 click 1
 
 PLAYER="$HOME/.local/share/zindo-puzzle"
 config_written() { grep -q 'DisplayMode=fullscreen' "$PLAYER/config.ini" 2>/dev/null; }

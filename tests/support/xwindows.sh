@@ -12,3 +12,16 @@ wait_for() { # command... ; retries for 20 s
   done
   return 1
 }
+
+first_start_question_up() { # the newest game window is the 411 x 320 question
+  local id; id=$(find_window 'Zindo Puzzle')
+  [ -n "$id" ] || return 1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  [ "$WIDTH" -eq 411 ] && [ "$HEIGHT" -eq 320 ]
+}
+
+answer_first_start_question() { # waits for the question, then OK (Full Screen is preselected)
+  wait_for first_start_question_up || return 1
+  sleep 0.5
+  xdotool mousemove --window "$(find_window 'Zindo Puzzle')" 205 296 click 1
+}

@@ -29,11 +29,7 @@ void PressKeys(QWidget& Window, Qt::Key Key)
 TEST(FirstStart, OkWithFullScreenStoresFullscreen)
 {
     TWindowFixture fixture(false);
-    WhenModalOpens([](QWidget& Modal) {
-        auto& form = dynamic_cast<TStartUpForm&>(Modal);
-        form.FullScreenRadioButton->setChecked(true);
-        form.QzGraphicButton1Click();
-    });
+    AnswerFirstStartQuestion(true);
     TMainWindow& form = fixture.Create();
     EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("fullscreen"));
     EXPECT_EQ(Find(form, "CinemaScopePanelTop")->height(), 15);
@@ -44,11 +40,7 @@ TEST(FirstStart, OkWithFullScreenStoresFullscreen)
 TEST(FirstStart, OkWithWindowStoresWindow)
 {
     TWindowFixture fixture(false);
-    WhenModalOpens([](QWidget& Modal) {
-        auto& form = dynamic_cast<TStartUpForm&>(Modal);
-        form.Image2Click();
-        form.QzGraphicButton1Click();
-    });
+    AnswerFirstStartQuestion(false);
     TMainWindow& form = fixture.Create();
     EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("window"));
     EXPECT_EQ(Find(form, "CinemaScopePanelTop")->height(), 1);

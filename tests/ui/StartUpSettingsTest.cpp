@@ -80,11 +80,7 @@ TEST(PlayerFolder, SettingsAreJudgedByTheWriteNotByWhatTheOldFileHeld)
         // A settings file Qt cannot parse: the answer replaces it, nothing is said.
         TWindowFixture fixture(false);
         fixture.Tree.Write(QStringLiteral("var/config.ini"), "DisplayMode window\n");
-        WhenModalOpens([](QWidget& Modal) {
-            auto& form = dynamic_cast<TStartUpForm&>(Modal);
-            form.Image2Click();
-            form.QzGraphicButton1Click();
-        });
+        AnswerFirstStartQuestion(false);
         TMainWindow& form = fixture.Create();
         EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("window"));
         EXPECT_TRUE(Windowed(form));

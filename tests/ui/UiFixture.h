@@ -3,6 +3,7 @@
 #include "data/Clock.h"
 #include "data/DataContainer.h"
 #include "data/RandomGenerator.h"
+#include "dialogs/StartUpForm.h"
 #include "support/TestTree.h"
 #include "ui/ErrorBox.h"
 #include "ui/MainScreen.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPainter>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -126,6 +128,19 @@ inline void WhenModalOpens(std::function<void(QWidget&)> Action)
         }
     });
     timer->start();
+}
+
+/// Answers the next first-start question with full screen or window, and OK.
+inline void AnswerFirstStartQuestion(bool FullScreen)
+{
+    WhenModalOpens([FullScreen](QWidget& Modal) {
+        auto& form = dynamic_cast<TStartUpForm&>(Modal);
+        if (FullScreen)
+            form.FullScreenRadioButton->setChecked(true);
+        else
+            form.Image2Click();
+        form.QzGraphicButton1Click();
+    });
 }
 
 /// The main window on a test installation, with a hand-driven clock and a
