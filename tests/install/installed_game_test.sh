@@ -5,10 +5,11 @@
 # in ~/.local/share/zindo-puzzle (a private folder) and nothing below the
 # prefix has changed: the same files with the same checksums (root ignores
 # the read-only bits, so the files themselves are compared).
-#   installed_game_test.sh BUILD_DIR
+#   installed_game_test.sh BUILD_DIR BINDIR     (BINDIR: "bin", or "games" for Debian)
 set -euo pipefail
 
 BUILD_DIR=$(cd "$1" && pwd)
+BINDIR=$2
 source "$(dirname "$0")/../support/xwindows.sh"
 WORK=$(mktemp -d)
 PREFIX="$WORK/prefix"
@@ -43,7 +44,7 @@ done
 mkdir "$WORK/home"
 export HOME="$WORK/home" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
 unset XDG_DATA_HOME ZINDO_PUZZLE_PLAYER_DIR
-(cd / && exec "$PREFIX/bin/zindo-puzzle") >"$WORK/game.log" 2>&1 &
+(cd / && exec "$PREFIX/$BINDIR/zindo-puzzle") >"$WORK/game.log" 2>&1 &
 GAME_PID=$!
 
 if ! answer_first_start_question; then
