@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QTemporaryDir>
 
 namespace zindo {
 
@@ -17,52 +18,52 @@ QString ConfigFile()
     return PlayerPath(QStringLiteral("config.ini"));
 }
 
-const QString DisplayModeKey = QStringLiteral("Display/DisplayMode");
-
-/// Whether the file at Path holds Value as the display mode, read from the
-/// disk: QSettings shares what it read of a file between its objects, and
-/// would answer with a value that was set but never written.
-bool FileHoldsDisplayMode(const QString& Path, const QString& Value)
+QString ReadSetting(const QString& Key, const QString& Default)
 {
-    QFile file(Path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    const QByteArray wanted = "DisplayMode=" + Value.toUtf8();
-    bool inDisplaySection = false;
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine().trimmed();
-        if (line.startsWith('['))
-            inDisplaySection = line == "[Display]";
-        else if (inDisplaySection && line == wanted)
-            return true;
+    const QSettings settings(ConfigFile(), QSettings::IniFormat);
+    return settings.value(Key, Default).toString();
+}
+
+/// The value of Key in the settings file as it is on the disk. QSettings
+/// shares what it read of a file between all its objects, and after a write
+/// that failed it answers with the value that was set but never written; so
+/// a copy of the file is read, which it has not seen before.
+QString ReadSettingFromDisk(const QString& Key)
+{
+    const QTemporaryDir folder;
+    const QString copy = folder.filePath(QStringLiteral("config.ini"));
+    if (!folder.isValid() || !QFile::copy(ConfigFile(), copy))
+        return QString();
+    return QSettings(copy, QSettings::IniFormat).value(Key).toString();
+}
+
+void WriteSetting(const QString& Key, const QString& Value)
+{
+    // The player's folder is made first, so that it is private from the start.
+    MakePlayerFolder();
+    {
+        QSettings settings(ConfigFile(), QSettings::IniFormat);
+        settings.setValue(Key, Value);
+        settings.sync();
     }
-    return false;
+    // The write is judged by what the file holds now. QSettings' status keeps
+    // the first error it met, so a line it could not read in the old file
+    // would hide whether the new one was written, or fail a write that worked.
+    if (ReadSettingFromDisk(Key) != Value)
+        throw EQzError(QStringLiteral("Cannot create file \"%1\". The settings could not be written.")
+                           .arg(QDir::cleanPath(ConfigFile())));
 }
 
 } // namespace
 
 QString ReadDisplayMode()
 {
-    const QSettings settings(ConfigFile(), QSettings::IniFormat);
-    return settings.value(DisplayModeKey, QStringLiteral("unknown")).toString();
+    return ReadSetting(QStringLiteral("Display/DisplayMode"), QStringLiteral("unknown"));
 }
 
 void WriteDisplayMode(const QString& Value)
 {
-    // The player's folder is made first, so that it is private from the start.
-    MakePlayerFolder();
-    const QString path = ConfigFile();
-    {
-        QSettings settings(path, QSettings::IniFormat);
-        settings.setValue(DisplayModeKey, Value);
-        settings.sync();
-    }
-    // The write is judged by what the file holds now. QSettings' status keeps
-    // the first error it met, so a line it could not read in the old file
-    // would hide whether the new one was written, or fail a write that worked.
-    if (!FileHoldsDisplayMode(path, Value))
-        throw EQzError(QStringLiteral("Cannot create file \"%1\". The settings could not be written.")
-                           .arg(QDir::cleanPath(path)));
+    WriteSetting(QStringLiteral("Display/DisplayMode"), Value);
 }
 
 } // namespace zindo
