@@ -29,8 +29,8 @@ struct TGameOptions {
     QCommandLineOption Version = Parser.addVersionOption();
     QCommandLineOption Window{QStringLiteral("window"),
                               QStringLiteral("Play in a window this time; the stored choice stays as it is.")};
-    QCommandLineOption FullScreen{QStringLiteral("fullscreen"),
-                                  QStringLiteral("Play on the full screen this time; the stored choice stays as it is.")};
+    QCommandLineOption FullScreen{
+        QStringLiteral("fullscreen"), QStringLiteral("Play on the full screen this time; the stored choice stays as it is.")};
 };
 
 QString VersionLine()

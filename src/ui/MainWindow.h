@@ -103,8 +103,6 @@ public:
     /// The display mode of this run: the one the command line or a setting
     /// that could not be stored chose, else the stored one (ReadDisplayMode).
     QString DisplayMode() const;
-    /// Settings can be stored in the player's folder.
-    bool SettingsKept() const { return FSettingsKept; }
     TSoundOutput& Sound() { return *SoundOut; }
     TMainScreen& MainScreen() { return *FMainScreen; }
     TPlayingScreen& PlayingScreen() { return *FPlayingScreen; }

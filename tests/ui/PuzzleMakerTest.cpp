@@ -96,7 +96,8 @@ TEST_F(PuzzleMaker, OpeningAShippedThemeMakesThePlayersCopyAndFillsOnlyItsMissin
     Maker().ThemeComboBoxSelect();
 
     // The copy starts with the shipped pictures, the placeholder where there is none.
-    EXPECT_EQ(LoadPictureFile(DecodeToTemp(LevelFile(theme, 3))), LoadPictureFile(DecodeToTemp(LevelFile(theme, 3, "dat"))));
+    EXPECT_EQ(LoadPictureFile(DecodeToTemp(LevelFile(theme, 3))),
+              LoadPictureFile(DecodeToTemp(LevelFile(theme, 3, "dat"))));
     EXPECT_EQ(LoadPictureFile(DecodeToTemp(LevelFile(theme, 4))).size(), QSize(320, 240));
     // The shipped theme is only read.
     EXPECT_EQ(TTestTree::Read(LevelFile(theme, 3, "dat")), shippedThree);

@@ -61,7 +61,8 @@ TEST(PlayerFolder, OneThatCannotBeMadeStartsWindowedSaysSoOnceAndKeepsWhatIsTher
     ASSERT_EQ(fixture.Errors.size(), 1);
     EXPECT_TRUE(fixture.Errors[0].contains(QStringLiteral("cannot keep your settings, saved games and high scores")))
         << fixture.Errors[0].toStdString();
-    EXPECT_TRUE(fixture.Errors[0].contains(fixture.Tree.Path(QStringLiteral("var")))) << fixture.Errors[0].toStdString();
+    EXPECT_TRUE(fixture.Errors[0].contains(fixture.Tree.Path(QStringLiteral("var"))))
+        << fixture.Errors[0].toStdString();
 
     // Playing on: a solved level is booked without a second message.
     form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Ro"));
