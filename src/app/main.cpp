@@ -1,5 +1,7 @@
 // Zindo Puzzle: starts the one window and runs the game.
 
+#include "CommandLine.h"
+
 #include "data/QzError.h"
 #include "display/FullScreenSupport.h"
 #include "display/X11DisplayPlatform.h"
@@ -12,13 +14,21 @@
 
 int main(int argc, char** argv)
 {
+    zindo::TCommandLine commandLine;
+    if (commandLine.ReadEarly(argc, argv) == zindo::TCommandLine::cvExit)
+        return commandLine.ExitCode;
+
     // Qt's own event loop costs less per pass than the GLib one, which
     // matters for a game whose idle pass runs a thousand times a second.
     if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
         qputenv("QT_NO_GLIB", "1");
     QApplication app(argc, argv);
+    if (commandLine.Read(QApplication::arguments()) == zindo::TCommandLine::cvExit)
+        return commandLine.ExitCode;
     // No display name: the toolkit would add it to every dialog's title.
     QApplication::setApplicationName(QStringLiteral("Zindo Puzzle"));
+    // The desktop (and Wayland) match the window to its menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZINDO_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
 
     // The mode table is built once, before the window exists, from the X
@@ -28,6 +38,7 @@ int main(int argc, char** argv)
 
     zindo::TMainWindow::TOptions options;
     options.Sound = zindo::MakeDefaultGameSounds();
+    options.DisplayMode = commandLine.DisplayMode;
     zindo::TMainWindow window(std::move(options));
     try {
         window.StartUp();

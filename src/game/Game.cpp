@@ -193,7 +193,8 @@ void TGame::HandleStateChange(TPuzzleState State)
             // The result is booked before the file is touched; a high-score
             // file that cannot be written is reported after the verdict.
             try {
-                RecordHighScore(GameRecord.PlayerName, GameRecord.Theme, GameRecord.Score);
+                if (KeepHighScores)
+                    RecordHighScore(GameRecord.PlayerName, GameRecord.Theme, GameRecord.Score);
             } catch (...) {
                 failure = std::current_exception();
             }

@@ -136,6 +136,8 @@ public:
 
     QString SaveName;                 ///< name of the last save; empty until the first; loading keeps it
     std::int32_t LevelStartScore = 0; ///< the score when the current level was loaded
+    bool KeepHighScores = true;       ///< false: solved levels are not entered in "hscore.hsc" (the
+                                      ///< player's folder cannot keep it, and the player was told so)
 
 private:
     /// Books the result of an ended level once, then raises OnStateChange.

@@ -1,20 +1,22 @@
 #include "DisplayModeSetting.h"
 
-#include "data/Paths.h"
+#include "data/GamePaths.h"
 #include "data/QzError.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QSettings>
+#include <QTemporaryDir>
 
 namespace zindo {
 
 namespace {
 
-/// The settings file: the display mode and the last player's name.
+/// The settings file in the player's folder: the display mode and the last
+/// player's name.
 QString ConfigFile()
 {
-    return ProgramRelativePath(QStringLiteral("../var/config.ini"));
+    return PlayerPath(QStringLiteral("config.ini"));
 }
 
 QString ReadSetting(const QString& Key, const QString& Default)
@@ -23,16 +25,34 @@ QString ReadSetting(const QString& Key, const QString& Default)
     return settings.value(Key, Default).toString();
 }
 
+/// The value of Key in the settings file as it is on the disk. QSettings
+/// shares what it read of a file between all its objects, and after a write
+/// that failed it answers with the value that was set but never written; so
+/// a copy of the file is read, which it has not seen before.
+QString ReadSettingFromDisk(const QString& Key)
+{
+    const QTemporaryDir folder;
+    const QString copy = folder.filePath(QStringLiteral("config.ini"));
+    if (!folder.isValid() || !QFile::copy(ConfigFile(), copy))
+        return QString();
+    return QSettings(copy, QSettings::IniFormat).value(Key).toString();
+}
+
 void WriteSetting(const QString& Key, const QString& Value)
 {
-    const QString path = ConfigFile();
-    QDir().mkpath(QFileInfo(path).path());
-    QSettings settings(path, QSettings::IniFormat);
-    settings.setValue(Key, Value);
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
+    // The player's folder is made first, so that it is private from the start.
+    MakePlayerFolder();
+    {
+        QSettings settings(ConfigFile(), QSettings::IniFormat);
+        settings.setValue(Key, Value);
+        settings.sync();
+    }
+    // The write is judged by what the file holds now. QSettings' status keeps
+    // the first error it met, so a line it could not read in the old file
+    // would hide whether the new one was written, or fail a write that worked.
+    if (ReadSettingFromDisk(Key) != Value)
         throw EQzError(QStringLiteral("Cannot create file \"%1\". The settings could not be written.")
-                           .arg(QDir::cleanPath(path)));
+                           .arg(QDir::cleanPath(ConfigFile())));
 }
 
 } // namespace

@@ -4,14 +4,17 @@
 
 namespace zindo {
 
-// The settings the game keeps between runs, in "../var/config.ini".
+// The settings the game keeps between runs, in "config.ini" in the player's
+// folder.
 
-/// How the window is shown (section Display, key DisplayMode): "fullscreen"
-/// or "window", and "unknown" when nothing is stored yet. The value is
-/// compared exactly.
+/// How the window is shown, as stored in "config.ini" in the player's folder
+/// (section Display, key DisplayMode): "fullscreen" or "window", and
+/// "unknown" when nothing is stored yet. The value is compared exactly.
 QString ReadDisplayMode();
 
-/// Stores Value; raises EQzError when the settings file cannot be written.
+/// Stores Value, making the player's folder first when it is missing; raises
+/// EQzError when the folder cannot be made or the settings file afterwards
+/// does not hold Value.
 void WriteDisplayMode(const QString& Value);
 
 /// The name the player last started a game with (section Player, key Name);

@@ -6,7 +6,7 @@
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
 #include "data/DataContainer.h"
-#include "data/Paths.h"
+#include "data/GamePaths.h"
 #include "data/QzBitmap.h"
 #include "game/Game.h"
 #include "game/HighScores.h"
@@ -91,7 +91,7 @@ TMainScreen::TMainScreen(TScreenHost& AHost, QStackedWidget& Pages)
 
 void TMainScreen::LoadSplashImage()
 {
-    SplashImage = LoadPictureFile(DecodeToTemp(ProgramRelativePath(QStringLiteral("../dat/iss.dat"))))
+    SplashImage = LoadPictureFile(DecodeToTemp(GameDataPath(QStringLiteral("iss.dat"))))
                       .convertToFormat(QImage::Format_RGB32);
 }
 

@@ -18,8 +18,9 @@
 #include "controls/QzFonts.h"
 #include "data/Clock.h"
 #include "data/DataContainer.h"
-#include "data/Paths.h"
+#include "data/GamePaths.h"
 #include "data/QzBitmap.h"
+#include "data/QzError.h"
 #include "data/RandomGenerator.h"
 #include "dialogs/OptionsForm.h"
 #include "dialogs/StartUpForm.h"
@@ -29,6 +30,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
@@ -43,7 +45,8 @@ TMainWindow::TMainWindow(TOptions Options)
     : Clock(Options.Clock ? *Options.Clock : SystemClock()),
       Random(Options.Random ? *Options.Random : ProgramRandom()),
       SoundOut(Options.Sound ? std::move(Options.Sound) : std::make_unique<TSoundOutput>()),
-      RunIdleTimer(Options.RunIdleTimer)
+      RunIdleTimer(Options.RunIdleTimer),
+      RunDisplayMode(Options.DisplayMode)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Zindo Puzzle"));
@@ -122,13 +125,18 @@ void TMainWindow::BuildActions()
 
 void TMainWindow::LayWallpapers()
 {
-    WallpaperTile = QPixmap::fromImage(LoadPictureFile(DecodeToTemp(ProgramRelativePath(QStringLiteral("../dat/ibk.dat")))));
+    WallpaperTile = QPixmap::fromImage(LoadPictureFile(DecodeToTemp(GameDataPath(QStringLiteral("ibk.dat")))));
     for (TScreen* screen : Screens)
         new TWallpaper(screen, WallpaperTile);
 }
 
 void TMainWindow::StartUp()
 {
+    // Without its data the game cannot be played; say where it was looked for.
+    if (!QFileInfo(GameDataFolder()).isDir())
+        throw EQzError(QStringLiteral("The game's data was not found. It was looked for in:\n%1")
+                           .arg(GameDataFolderCandidates().join(QLatin1Char('\n'))));
+
     Scene->Messages().setPalette(BlackPalette());
 
     // Windowed, the window is centred on a screen larger than 1024 x 768.
@@ -162,12 +170,12 @@ void TMainWindow::StartUp()
 
     FPendingEffect = 3; // the first idle pass greets the player with this sound
 
-    // Only while no display mode is stored: full screen or window?
-    if (ReadDisplayMode() == QLatin1String("unknown")) {
-        TStartUpForm form(nullptr);
-        if (form.exec() == QDialog::Accepted)
-            WriteDisplayMode(form.FullScreenChosen() ? QStringLiteral("fullscreen") : QStringLiteral("window"));
-    }
+    // The player's folder is made (privately) now; when it cannot keep files
+    // the game still starts, and says so once.
+    QString problem;
+    if (!CheckPlayerFolder(problem))
+        PlayerFilesNotKept(problem, true);
+    AskDisplayModeOnFirstStart();
 
     ApplyDisplayMode();
     Started = true;
@@ -189,9 +197,52 @@ void TMainWindow::StartUp()
     }
 }
 
+void TMainWindow::AskDisplayModeOnFirstStart()
+{
+    // Only while no display mode is stored and none was asked for on the
+    // command line (which leaves the stored choice alone): full screen or window?
+    if (!RunDisplayMode.isEmpty() || ReadDisplayMode() != QLatin1String("unknown"))
+        return;
+    // A choice that cannot be stored is not asked for: the run is windowed.
+    if (!FSettingsKept) {
+        RunDisplayMode = QStringLiteral("window");
+        return;
+    }
+    TStartUpForm form(nullptr);
+    if (form.exec() != QDialog::Accepted)
+        return;
+    try {
+        WriteDisplayMode(form.FullScreenChosen() ? QStringLiteral("fullscreen") : QStringLiteral("window"));
+    } catch (const EQzError& error) {
+        PlayerFilesNotKept(error.Message(), false);
+        RunDisplayMode = QStringLiteral("window");
+    }
+}
+
+void TMainWindow::PlayerFilesNotKept(const QString& Reason, bool AllFiles)
+{
+    FSettingsKept = false;
+    if (AllFiles && FGame)
+        FGame->KeepHighScores = false;
+    if (PlayerFilesWarned)
+        return;
+    PlayerFilesWarned = true;
+    const QString text =
+        AllFiles ? QStringLiteral("Zindo Puzzle cannot keep your settings, saved games and high scores.\n\n%1\n\n"
+                                  "You can play on, but nothing of this run will be kept.")
+                 : QStringLiteral("Zindo Puzzle cannot keep your settings.\n\n%1\n\n"
+                                  "You can play on, but the settings you choose now hold for this run only.");
+    ShowErrorBox(text.arg(Reason));
+}
+
+QString TMainWindow::DisplayMode() const
+{
+    return RunDisplayMode.isEmpty() ? ReadDisplayMode() : RunDisplayMode;
+}
+
 void TMainWindow::ApplyDisplayMode()
 {
-    const QString mode = ReadDisplayMode();
+    const QString mode = DisplayMode();
     if (mode != QLatin1String("window") && mode != QLatin1String("unknown")) {
         int index = FindBestVideoMode(1024, 768, 32);
         if (index == 0)
@@ -301,14 +352,24 @@ QString TMainWindow::ZindoMessageMarkup() const
 void TMainWindow::ShowOptionsDialog()
 {
     TOptionsForm form(this);
-    form.SetFullScreen(ReadDisplayMode() == QLatin1String("fullscreen"));
+    form.SetFullScreen(DisplayMode() == QLatin1String("fullscreen"));
     form.SetBackgroundMusic(FBackgroundMusicOn);
     form.SetSoundEffects(FSoundEffectsOn);
     if (form.exec() != QDialog::Accepted)
         return;
     FBackgroundMusicOn = form.GetBackgroundMusic();
     FSoundEffectsOn = form.GetSoundEffects();
-    WriteDisplayMode(form.GetFullScreen() ? QStringLiteral("fullscreen") : QStringLiteral("window"));
+    // The player's choice holds for the run even when it cannot be stored.
+    const QString mode = form.GetFullScreen() ? QStringLiteral("fullscreen") : QStringLiteral("window");
+    RunDisplayMode = mode;
+    if (FSettingsKept) {
+        try {
+            WriteDisplayMode(mode);
+            RunDisplayMode.clear();
+        } catch (const EQzError& error) {
+            PlayerFilesNotKept(error.Message(), false);
+        }
+    }
     ApplyDisplayMode();
     // The main screen's column follows the new window width at once.
     if (CurrentScreen() == scMain)

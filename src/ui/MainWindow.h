@@ -47,15 +47,20 @@ public:
         TRandomGenerator* Random = nullptr;   ///< null = the program's generator
         std::unique_ptr<TSoundOutput> Sound;  ///< null = silent
         bool RunIdleTimer = true;             ///< tests drive IdlePass by hand
+        QString DisplayMode;                  ///< "window" or "fullscreen" for this run only; empty = the stored choice
     };
 
     TMainWindow();
     explicit TMainWindow(TOptions Options);
     ~TMainWindow() override;
 
-    /// The start-up, in its order: bonus icons, effect sounds, wallpapers,
-    /// main-screen picture, session, the first-start question, display mode,
-    /// main screen; then the idle pass begins.
+    /// The start-up, in its order: the data folder, bonus icons, effect
+    /// sounds, wallpapers, main-screen picture, session, the player's folder,
+    /// the first-start question, display mode, main screen; then the idle
+    /// pass begins. Raises EQzError naming the folders it looked in when the
+    /// game's data folder is missing. A player's folder that cannot keep
+    /// files does not stop the start: the player is told once, and the run
+    /// goes on in a window unless a display mode is stored or was asked for.
     void StartUp();
 
     // TScreenHost.
@@ -95,6 +100,9 @@ public:
     std::uint8_t PendingEffect() const { return FPendingEffect; }
     /// The markup the message panel shows now.
     QString ZindoMessageMarkup() const;
+    /// The display mode of this run: the one the command line or a setting
+    /// that could not be stored chose, else the stored one (ReadDisplayMode).
+    QString DisplayMode() const;
     TSoundOutput& Sound() { return *SoundOut; }
     TMainScreen& MainScreen() { return *FMainScreen; }
     TPlayingScreen& PlayingScreen() { return *FPlayingScreen; }
@@ -111,6 +119,8 @@ private:
     TScreen& Screen(TScreenId Id) const;
     void LayWallpapers();
     void ApplyDisplayMode();
+    void AskDisplayModeOnFirstStart();
+    void PlayerFilesNotKept(const QString& Reason, bool AllFiles);
     void UpdateBackgroundMusic();
     void HandleChange(std::uint8_t Parts);
     void HandleEffect(std::int32_t Code);
@@ -133,6 +143,9 @@ private:
     bool FMusicAllowed = false;           ///< the current screen lets music play
     std::uint8_t FPendingEffect = 3;      ///< effect the next idle pass plays; 0 = none
     bool FHiddenFunctionsEnabled = false; ///< set by Ctrl+Shift+K for the run
+    QString RunDisplayMode;               ///< display mode of this run only; empty = the stored one
+    bool FSettingsKept = true;            ///< config.ini can be written
+    bool PlayerFilesWarned = false;       ///< the player was told that files are not kept
     int WindowedLeft = 5;                 ///< window bounds when windowed
     int WindowedTop = 5;
     int WindowedWidth = 1011;

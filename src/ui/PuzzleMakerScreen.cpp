@@ -9,6 +9,7 @@
 #include "controls/QzGraphicButton.h"
 #include "controls/SimpleComboBox.h"
 #include "data/DataContainer.h"
+#include "data/GamePaths.h"
 #include "data/Paths.h"
 #include "data/QzBitmap.h"
 #include "data/QzError.h"
@@ -17,6 +18,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,7 +31,7 @@ namespace {
 
 constexpr int MakerMaxSide = 600;
 
-/// A theme name must stay one folder below dat/puzz.
+/// A theme name must stay one folder below the theme folders.
 void CheckThemeName(const QString& Theme)
 {
     if (Theme.trimmed().isEmpty())
@@ -132,13 +134,19 @@ void TPuzzleMakerScreen::RefreshPuzzleMaker()
 void TPuzzleMakerScreen::LoadPuzzleMakerSlots(const QString& Theme)
 {
     CheckThemeName(Theme);
-    const QString directory = ThemeDirectory(Theme);
+    // The maker edits the player's own copy of a theme, never the shipped one:
+    // a level the copy lacks starts as the shipped theme's picture of that
+    // level, or else as the placeholder.
+    MakePlayerFolder();
+    const QString directory = OwnThemeDirectory(Theme);
     if (!QDir().mkpath(directory))
         throw EQzError(QStringLiteral("Cannot create the folder \"%1\".").arg(QDir::cleanPath(directory)));
     for (int level = 1; level <= 10; ++level) {
-        const QString file = ThemePictureFile(Theme, level);
-        if (!FileExists(file))
-            EncodeFile(DecodeToTemp(ProgramRelativePath(QStringLiteral("../dat/IBROKEN.dat"))), file);
+        const QString file = OwnThemePictureFile(Theme, level);
+        if (!FileExists(file)) {
+            const QString shipped = ShippedThemePictureFile(Theme, level);
+            EncodeFile(DecodeToTemp(FileExists(shipped) ? shipped : GameDataPath(QStringLiteral("IBROKEN.dat"))), file);
+        }
         LevelSlots[static_cast<std::size_t>(level - 1)]->SetPicture(LoadPictureFile(DecodeToTemp(file)));
     }
 }
@@ -157,13 +165,16 @@ void TPuzzleMakerScreen::ThemeComboBoxSelect()
 
 void TPuzzleMakerScreen::LevelSlotClick(int Level)
 {
-    // An empty line would name files directly in dat/puzz: say so first.
+    // An empty line would name files directly in the theme folder: say so first.
     CheckThemeName(PuzzleMakerThemeName());
     const QString chosen = ChoosePictureFile ? ChoosePictureFile() : QString();
     if (chosen.isEmpty())
         return;
-    const QString target = ThemePictureFile(PuzzleMakerThemeName(), Level);
     const QString jpeg = ConvertPuzzleMakerPicture(chosen);
+    // A theme named but not yet opened here gets the player's copy first.
+    if (!QFileInfo(OwnThemeDirectory(PuzzleMakerThemeName())).isDir())
+        LoadPuzzleMakerSlots(PuzzleMakerThemeName());
+    const QString target = OwnThemePictureFile(PuzzleMakerThemeName(), Level);
     EncodeFile(jpeg, target);
     LoadPuzzleMakerSlots(PuzzleMakerThemeName());
 }

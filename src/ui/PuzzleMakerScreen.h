@@ -23,8 +23,11 @@ QString ConvertPuzzleMakerPicture(const QString& FileName);
 /// The hidden puzzle maker (Ctrl+Shift+M once Ctrl+Shift+K has been pressed):
 /// the player names a theme, new or installed, and gives each of its ten
 /// levels a picture of their own by clicking the level's slot. Every change
-/// is written to the theme's files at once; a level without a picture gets
-/// the placeholder picture as soon as its theme is opened here.
+/// is written to the theme's files at once. The maker writes only the
+/// player's own themes (in the player's folder): opening a shipped theme here
+/// makes the player's copy of it, which then wins over the shipped one; a
+/// level the copy lacks gets the shipped picture of that level, or else the
+/// placeholder picture, as soon as its theme is opened here.
 class TPuzzleMakerScreen : public TScreen {
 public:
     TPuzzleMakerScreen(TScreenHost& AHost, QStackedWidget& Pages);

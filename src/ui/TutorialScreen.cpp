@@ -8,6 +8,7 @@
 #include "controls/QzGraphicButton.h"
 #include "data/AnsiText.h"
 #include "data/DataContainer.h"
+#include "data/GamePaths.h"
 #include "data/Paths.h"
 #include "data/QzBitmap.h"
 
@@ -22,7 +23,7 @@ constexpr int MaxTutorialText = 20001;
 
 QString TutorialFile(const char* Prefix, int Page)
 {
-    return ProgramRelativePath(QStringLiteral("../dat/tutorial/%1%2.DAT").arg(QLatin1String(Prefix)).arg(Page));
+    return GameDataPath(QStringLiteral("tutorial/%1%2.DAT").arg(QLatin1String(Prefix)).arg(Page));
 }
 
 } // namespace

@@ -13,8 +13,8 @@ class TPictureBox;
 class TQzGraphicButton;
 
 /// The tutorial: numbered pages, each a picture with a short formatted text
-/// beneath it, read from "../dat/tutorial/ITUTORIAL<n>.DAT" (picture) and
-/// "TTUTORIAL<n>.DAT" (text). The pages run from 1 to the first missing
+/// beneath it, read from "tutorial/ITUTORIAL<n>.DAT" (picture) and
+/// "TTUTORIAL<n>.DAT" (text) in the game's data folder. The pages run from 1 to the first missing
 /// picture; "Next >" moves on, "End Tutorial" leaves, and there is no way back.
 class TTutorialScreen : public TScreen {
 public:

@@ -3,11 +3,12 @@
 # checks what lands there: exactly the programs, the whole data tree, the
 # desktop entry, the icons at each size, the AppStream metadata and the manual
 # page; the desktop entry and the metadata pass the desktop's own validators.
-#   install_test.sh BUILD_DIR APP_ID
+#   install_test.sh BUILD_DIR APP_ID BINDIR     (BINDIR: "bin", or "games" for Debian)
 set -euo pipefail
 
 BUILD_DIR=$1
 APP_ID=$2
+BINDIR=$3
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 PREFIX="$WORK/prefix"
@@ -19,8 +20,8 @@ cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$WORK/install.log"
 # Exactly the files that belong to the game, and the whole data tree.
 (cd "$BUILD_DIR/dat" && find . -type f | sed 's|^\./|share/zindo-puzzle/dat/|') >"$WORK/expected"
 cat >>"$WORK/expected" <<LIST
-bin/zindo-puzzle
-bin/zindo-dat
+$BINDIR/zindo-puzzle
+$BINDIR/zindo-dat
 share/applications/$APP_ID.desktop
 share/metainfo/$APP_ID.metainfo.xml
 share/man/man6/zindo-puzzle.6
@@ -35,9 +36,9 @@ if ! diff -u "$WORK/expected" "$WORK/installed"; then
 fi
 [ "$(grep -c '^share/zindo-puzzle/dat/puzz/' "$WORK/installed")" -ge 30 ] || fail "the themes are missing"
 for program in zindo-puzzle zindo-dat; do
-  [ -x "$PREFIX/bin/$program" ] || fail "bin/$program is not executable"
+  [ -x "$PREFIX/$BINDIR/$program" ] || fail "$BINDIR/$program is not executable"
 done
-"$PREFIX/bin/zindo-dat" --help >/dev/null || fail "the installed zindo-dat does not run"
+"$PREFIX/$BINDIR/zindo-dat" --help >/dev/null || fail "the installed zindo-dat does not run"
 
 # Each icon has its own size, a clear ground and a drawn middle.
 for size in 48 64 128 256; do

@@ -22,17 +22,7 @@ export QT_QPA_PLATFORM=xcb
 export SDL_AUDIODRIVER=disk
 export SDL_DISKAUDIOFILE="$WORK/sound.raw"
 
-find_window() { # name -> window id (the newest), or nothing
-  xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1
-}
-
-wait_for() { # command... ; retries for 20 s
-  for _ in $(seq 1 100); do
-    if "$@"; then return 0; fi
-    sleep 0.2
-  done
-  return 1
-}
+source "$(dirname "$0")/../support/xwindows.sh"
 
 "$WORK/bin/zindo-puzzle" >"$WORK/game.log" 2>&1 &
 GAME_PID=$!

@@ -19,14 +19,6 @@ using namespace zindo::test;
 
 namespace {
 
-QString StoredDisplayMode(TTestTree& Tree)
-{
-    if (!QFileInfo::exists(Tree.Path(QStringLiteral("var/config.ini"))))
-        return QStringLiteral("<no file>");
-    QSettings settings(Tree.Path(QStringLiteral("var/config.ini")), QSettings::IniFormat);
-    return settings.value(QStringLiteral("Display/DisplayMode"), QStringLiteral("<no key>")).toString();
-}
-
 void PressKeys(QWidget& Window, Qt::Key Key)
 {
     QTest::keyClick(&Window, Key, Qt::ControlModifier | Qt::ShiftModifier);
@@ -37,11 +29,7 @@ void PressKeys(QWidget& Window, Qt::Key Key)
 TEST(FirstStart, OkWithFullScreenStoresFullscreen)
 {
     TWindowFixture fixture(false);
-    WhenModalOpens([](QWidget& Modal) {
-        auto& form = dynamic_cast<TStartUpForm&>(Modal);
-        form.FullScreenRadioButton->setChecked(true);
-        form.QzGraphicButton1Click();
-    });
+    AnswerFirstStartQuestion(true);
     TMainWindow& form = fixture.Create();
     EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("fullscreen"));
     EXPECT_EQ(Find(form, "CinemaScopePanelTop")->height(), 15);
@@ -52,11 +40,7 @@ TEST(FirstStart, OkWithFullScreenStoresFullscreen)
 TEST(FirstStart, OkWithWindowStoresWindow)
 {
     TWindowFixture fixture(false);
-    WhenModalOpens([](QWidget& Modal) {
-        auto& form = dynamic_cast<TStartUpForm&>(Modal);
-        form.Image2Click();
-        form.QzGraphicButton1Click();
-    });
+    AnswerFirstStartQuestion(false);
     TMainWindow& form = fixture.Create();
     EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("window"));
     EXPECT_EQ(Find(form, "CinemaScopePanelTop")->height(), 1);

@@ -36,9 +36,12 @@ protected:
     }
     TPuzzleMakerScreen& Maker() { return Form->PuzzleMakerScreen(); }
     TSimpleComboBox& Themes() { return *Find<TSimpleComboBox>(Maker(), "ThemeComboBox"); }
-    QString LevelFile(const QString& Theme, int Level)
+    /// A level file of the player's own theme (Folder "var") or of the shipped one ("dat").
+    QString LevelFile(const QString& Theme, int Level, const char* Folder = "var")
     {
-        return Fixture.Tree.Path(QStringLiteral("dat/puzz/%1/IP%2").arg(Theme).arg(Level, 2, 10, QLatin1Char('0')) +
+        return Fixture.Tree.Path(QStringLiteral("%1/puzz/%2/IP%3")
+                                     .arg(QLatin1String(Folder), Theme)
+                                     .arg(Level, 2, 10, QLatin1Char('0')) +
                                  QStringLiteral("01.dat"));
     }
     TWindowFixture Fixture;
@@ -72,6 +75,7 @@ TEST_F(PuzzleMaker, EditWithANewNameMakesTheThemeWithPlaceholders)
     Fixture.Click("EditThemeButton");
     for (int level = 1; level <= 10; ++level)
         EXPECT_TRUE(QFileInfo::exists(LevelFile(QStringLiteral("My Holiday"), level))) << level;
+    EXPECT_FALSE(QFileInfo::exists(Fixture.Tree.Path(QStringLiteral("dat/puzz/My Holiday"))));
     EXPECT_EQ(Themes().Items(), (QStringList{QStringLiteral("My Holiday"), QStringLiteral("Testland")}));
     EXPECT_EQ(Maker().PuzzleMakerThemeName(), QStringLiteral("My Holiday"));
     EXPECT_EQ(Maker().SlotPicture(10).size(), QSize(320, 240));
@@ -83,14 +87,29 @@ TEST_F(PuzzleMaker, EditWithANewNameMakesTheThemeWithPlaceholders)
     EXPECT_TRUE(Fixture.Errors.isEmpty()) << Fixture.Errors.join(QLatin1Char('\n')).toStdString();
 }
 
-TEST_F(PuzzleMaker, OpeningAThemeFillsOnlyItsMissingLevels)
+TEST_F(PuzzleMaker, OpeningAShippedThemeMakesThePlayersCopyAndFillsOnlyItsMissingLevels)
 {
-    const QByteArray levelThree = TTestTree::Read(LevelFile(QStringLiteral("Testland"), 3));
-    QFile::remove(LevelFile(QStringLiteral("Testland"), 4));
+    const QString theme = QStringLiteral("Testland");
+    const QByteArray shippedThree = TTestTree::Read(LevelFile(theme, 3, "dat"));
+    QFile::remove(LevelFile(theme, 4, "dat"));
     Themes().SelectText(QStringLiteral("testland"));
     Maker().ThemeComboBoxSelect();
-    EXPECT_TRUE(QFileInfo::exists(LevelFile(QStringLiteral("Testland"), 4)));
-    EXPECT_EQ(TTestTree::Read(LevelFile(QStringLiteral("Testland"), 3)), levelThree);
+
+    // The copy starts with the shipped pictures, the placeholder where there is none.
+    EXPECT_EQ(LoadPictureFile(DecodeToTemp(LevelFile(theme, 3))),
+              LoadPictureFile(DecodeToTemp(LevelFile(theme, 3, "dat"))));
+    EXPECT_EQ(LoadPictureFile(DecodeToTemp(LevelFile(theme, 4))).size(), QSize(320, 240));
+    // The shipped theme is only read.
+    EXPECT_EQ(TTestTree::Read(LevelFile(theme, 3, "dat")), shippedThree);
+    EXPECT_FALSE(QFileInfo::exists(LevelFile(theme, 4, "dat")));
+
+    // Opened again, only the levels the copy lacks are filled.
+    const QByteArray ownThree = TTestTree::Read(LevelFile(theme, 3));
+    QFile::remove(LevelFile(theme, 5));
+    Maker().ThemeComboBoxSelect();
+    EXPECT_TRUE(QFileInfo::exists(LevelFile(theme, 5)));
+    EXPECT_EQ(TTestTree::Read(LevelFile(theme, 3)), ownThree);
+    EXPECT_TRUE(Fixture.Errors.isEmpty()) << Fixture.Errors.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(PuzzleMaker, ChosenPictureBecomesTheLevelAndCancelChangesNothing)
@@ -122,5 +141,6 @@ TEST_F(PuzzleMaker, ThemeNamesThatLeaveTheThemeFolderAreRefused)
     Themes().SetText(QStringLiteral("../escape"));
     Fixture.Click("EditThemeButton");
     EXPECT_FALSE(QFileInfo::exists(Fixture.Tree.Path(QStringLiteral("dat/escape"))));
+    EXPECT_FALSE(QFileInfo::exists(Fixture.Tree.Path(QStringLiteral("var/escape"))));
     EXPECT_EQ(Fixture.Errors.size(), 2);
 }

@@ -3,6 +3,7 @@
 #include "data/Clock.h"
 #include "data/DataContainer.h"
 #include "data/RandomGenerator.h"
+#include "dialogs/StartUpForm.h"
 #include "support/TestTree.h"
 #include "ui/ErrorBox.h"
 #include "ui/MainScreen.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPainter>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -92,6 +94,15 @@ inline void WriteDisplayModeSetting(TTestTree& Tree, const QString& Value)
     settings.setValue(QStringLiteral("Display/DisplayMode"), Value);
 }
 
+/// The display mode stored in the tree's config.ini, "<no file>" or "<no key>".
+inline QString StoredDisplayMode(TTestTree& Tree)
+{
+    if (!QFileInfo::exists(Tree.Path(QStringLiteral("var/config.ini"))))
+        return QStringLiteral("<no file>");
+    QSettings settings(Tree.Path(QStringLiteral("var/config.ini")), QSettings::IniFormat);
+    return settings.value(QStringLiteral("Display/DisplayMode"), QStringLiteral("<no key>")).toString();
+}
+
 /// The control (or action) named Name under Root; a test that asks for a
 /// name that is not there fails with that name.
 template <class T = QWidget>
@@ -119,6 +130,19 @@ inline void WhenModalOpens(std::function<void(QWidget&)> Action)
     timer->start();
 }
 
+/// Answers the next first-start question with full screen or window, and OK.
+inline void AnswerFirstStartQuestion(bool FullScreen)
+{
+    WhenModalOpens([FullScreen](QWidget& Modal) {
+        auto& form = dynamic_cast<TStartUpForm&>(Modal);
+        if (FullScreen)
+            form.FullScreenRadioButton->setChecked(true);
+        else
+            form.Image2Click();
+        form.QzGraphicButton1Click();
+    });
+}
+
 /// The main window on a test installation, with a hand-driven clock and a
 /// seeded generator. Errors that would reach the error box are collected.
 class TWindowFixture {
@@ -143,6 +167,7 @@ public:
         options.Clock = &Clock;
         options.Random = &Random;
         options.RunIdleTimer = false;
+        options.DisplayMode = DisplayMode;
         return options;
     }
 
@@ -174,6 +199,7 @@ public:
     TTestTree Tree;
     TManualClock Clock{50000000}; ///< well past the first feed interval, as a running system is
     TRandomGenerator Random{12345};
+    QString DisplayMode; ///< the display mode the command line asks for; empty = none
     std::unique_ptr<TMainWindow> Window;
     QStringList Errors;
 };
