@@ -12,11 +12,10 @@ namespace zindo {
 
 namespace {
 
-/// Text as an entry field keeps it: at most 40 characters, Windows-1252 (what
-/// it cannot hold reads back as '?').
+/// Text as an entry field keeps it: at most 40 characters.
 QString AsStored(const QString& Text)
 {
-    return FromAnsi(ToAnsi(LimitText(Text, THighScoreEntry::MaxTextLength)));
+    return LimitText(Text, THighScoreEntry::MaxTextLength);
 }
 
 bool SamePair(const THighScoreEntry& Entry, const QString& PlayerName, const QString& Theme)
@@ -59,6 +58,8 @@ QByteArray THighScoreTable::ToBytes() const
 
 void THighScoreTable::RecordScore(const QString& PlayerName, const QString& Theme, std::int32_t Score)
 {
+    CheckAnsiText(PlayerName, QStringLiteral("player name"));
+    CheckAnsiText(Theme, QStringLiteral("theme name"));
     const QString name = AsStored(PlayerName);
     const QString theme = AsStored(Theme);
 

@@ -50,7 +50,9 @@ struct THighScoreTable {
     ///   last entry only if it scores higher, so no better score is ever lost;
     /// - the entries are bubble-sorted by descending score, so among equal
     ///   scores the older entry stays above the new one.
-    /// Texts are cut to 40 characters and stored as Windows-1252 would hold them.
+    /// Texts are cut to 40 characters. A name or theme that Windows-1252
+    /// cannot hold (see IsAnsiText) is refused with EQzError before anything
+    /// changes: stored as '?' it would merge with other players' rows.
     void RecordScore(const QString& PlayerName, const QString& Theme, std::int32_t Score);
 
     /// The number of entries that are not empty.
