@@ -1,10 +1,9 @@
 #include "sound/MixerSession.h"
 
 #include "data/Clock.h"
+#include "data/IniFile.h"
 #include "data/Paths.h"
 #include "sound/SoundMixerError.h"
-
-#include <QSettings>
 
 #include <algorithm>
 #include <cstring>
@@ -345,11 +344,9 @@ void CloseDevice(TMixerSession& S)
     S.DeviceOpen = false;
 }
 
-int ReadInt(QSettings& Ini, const QString& Section, const char* Key, int Default)
+int ReadInt(const TIniFile& Ini, const QString& Section, const char* Key, int Default)
 {
-    bool ok = false;
-    const int v = Ini.value(Section + QLatin1Char('/') + QLatin1String(Key), Default).toInt(&ok);
-    return ok ? v : Default;
+    return Ini.IntValue(Section, QLatin1String(Key), Default);
 }
 
 } // namespace
@@ -402,7 +399,7 @@ TMixerSession* MixerInit(TWaveOutDevice& Device, TClock& Clock, const TMixerConf
     }
     s->OutputFormat = {1, 1, 11025, 11025, 1, 8};
 
-    QSettings ini(ProgramRelativePath(QStringLiteral("MIXER.INI")), QSettings::IniFormat);
+    const TIniFile ini = TIniFile::Read(ProgramRelativePath(QStringLiteral("MIXER.INI")));
     const QString def = QStringLiteral("default");
     const int remix = ReadInt(ini, def, "Remix", 1);
     const int goodWavePos = ReadInt(ini, def, "GoodWavePos", 0);
@@ -425,7 +422,7 @@ TMixerSession* MixerInit(TWaveOutDevice& Device, TClock& Clock, const TMixerConf
              + QStringLiteral("wave output device.  This will not permit audio to play while other ")
              + QStringLiteral("applications are running"));
     }
-    if (ReadInt(ini, QStringLiteral("not compatible"), name.toUtf8().constData(), 0) != 0) {
+    if (ini.IntValue(QStringLiteral("not compatible"), name, 0) != 0) {
         delete s;
         Fail(name + QStringLiteral(" is not compatible with ") + QStringLiteral("the realtime wave mixer"));
     }
