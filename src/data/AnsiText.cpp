@@ -3,7 +3,6 @@
 #include "QzError.h"
 
 #include <QFile>
-#include <QList>
 
 #include <algorithm>
 #include <cstring>
@@ -33,39 +32,49 @@ int AnsiByte(uint Code)
     return found == std::end(High) ? -1 : 0x80 + int(found - std::begin(High));
 }
 
+/// Calls Visit with the byte of every character of Text (-1 when it has
+/// none); a surrogate pair is one character, a lone surrogate has no byte.
+template <typename TVisit>
+void ForEachAnsiByte(const QString& Text, TVisit Visit)
+{
+    const qsizetype n = Text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = Text[i];
+        if (c.isHighSurrogate() && i + 1 < n && Text[i + 1].isLowSurrogate())
+            ++i; // beyond 16 bits: no byte
+        if (c.isSurrogate())
+            Visit(-1);
+        else
+            Visit(AnsiByte(c.unicode()));
+    }
+}
+
 } // namespace
 
 QByteArray ToAnsi(const QString& Text)
 {
     QByteArray result;
     result.reserve(Text.size());
-    const QList<uint> codes = Text.toUcs4();
-    for (uint code : codes) {
-        const int byte = AnsiByte(code);
-        result.append(byte < 0 ? '?' : static_cast<char>(byte));
-    }
+    ForEachAnsiByte(Text, [&](int Byte) { result.append(Byte < 0 ? '?' : static_cast<char>(Byte)); });
     return result;
 }
 
 QString FromAnsi(const QByteArray& Bytes)
 {
-    QString result;
-    result.reserve(Bytes.size());
+    QString result(Bytes.size(), Qt::Uninitialized);
+    QChar* out = result.data();
     for (char c : Bytes) {
         const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x80 && b < 0xA0)
-            result.append(High[b - 0x80] ? QChar(High[b - 0x80]) : QChar(b));
-        else
-            result.append(QChar(b));
+        *out++ = b >= 0x80 && b < 0xA0 && High[b - 0x80] ? QChar(High[b - 0x80]) : QChar(b);
     }
     return result;
 }
 
 bool IsAnsiText(const QString& Text)
 {
-    // toUcs4 turns a lone surrogate into U+FFFD, which has no byte either.
-    const QList<uint> codes = Text.toUcs4();
-    return std::all_of(codes.begin(), codes.end(), [](uint Code) { return Code != 0 && AnsiByte(Code) >= 0; });
+    bool storable = true;
+    ForEachAnsiByte(Text, [&](int Byte) { storable = storable && Byte > 0; });
+    return storable;
 }
 
 void CheckAnsiText(const QString& Text, const QString& What)

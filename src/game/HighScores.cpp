@@ -62,6 +62,9 @@ void THighScoreTable::RecordScore(const QString& PlayerName, const QString& Them
     CheckAnsiText(Theme, QStringLiteral("theme name"));
     const QString name = AsStored(PlayerName);
     const QString theme = AsStored(Theme);
+    // A table read from a damaged file may be out of order; the rules below
+    // need the lowest entry at the bottom.
+    SortByScore();
 
     // One entry per player and theme: a better one already there keeps the
     // table; worse or equal ones make way for the new score.
@@ -74,23 +77,28 @@ void THighScoreTable::RecordScore(const QString& PlayerName, const QString& Them
         else
             entry = THighScoreEntry();
     }
-    if (keep)
-        return;
 
     // The new entry enters at the bottom. A slot freed above closes up first,
     // so that only a full table ever loses an entry, and then only one that
     // scores lower than the new one.
     THighScoreEntry& last = Entries[EntryCount - 1];
-    if (!last.IsEmpty()) {
+    bool enter = !keep;
+    if (enter && !last.IsEmpty()) {
         const auto gap = std::find_if(Entries.begin(), Entries.end(),
                                       [](const THighScoreEntry& Entry) { return Entry.IsEmpty(); });
         if (gap != Entries.end())
             std::rotate(gap, gap + 1, Entries.end());
-        else if (Score <= last.Score)
-            return;
+        else
+            enter = Score > last.Score;
     }
-    Entries[EntryCount - 1] = THighScoreEntry{name, theme, Score};
+    if (enter)
+        last = THighScoreEntry{name, theme, Score};
+    // Also after a kept score: entries of the pair may have been cleared.
+    SortByScore();
+}
 
+void THighScoreTable::SortByScore()
+{
     // Bubble sort by descending score: equal scores keep their order, so a new
     // entry stays below older ones with the same score.
     bool exchanged = true;

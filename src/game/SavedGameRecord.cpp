@@ -27,6 +27,8 @@ std::uint32_t GetU32(const QByteArray& Bytes, int Offset)
 
 QString LimitText(const QString& Text, int MaxCharacters)
 {
+    if (Text.size() <= MaxCharacters)
+        return Text; // never more characters than 16-bit units
     const QList<uint> codes = Text.toUcs4();
     if (codes.size() <= MaxCharacters)
         return Text;

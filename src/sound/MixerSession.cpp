@@ -407,8 +407,8 @@ TMixerSession* MixerInit(TWaveOutDevice& Device, TClock& Clock, const TMixerConf
     const int waveBlockLen = (ReadInt(ini, def, "WaveBlockLen", 0) & 0xFFFF) & ~3;
     const int samplesPerSec = ReadInt(ini, def, "SamplesPerSec", 11);
     s->DeviceId = ReadInt(ini, QStringLiteral("general"), "WaveOutDevice", -1);
-    if (s->DeviceId >= deviceCount)
-        s->DeviceId = -1;
+    if (s->DeviceId >= deviceCount || s->DeviceId < -1)
+        s->DeviceId = -1; // the default device
 
     TWaveOutCaps caps;
     if (Device.GetDevCaps(s->DeviceId, caps))

@@ -153,6 +153,22 @@ TEST(HighScoreFile, ShortAndLongFilesAreReadAsFarAsTheyGo)
     EXPECT_EQ(TTestTree::Read(tree.Path(QStringLiteral("var/hscore.hsc"))).size(), 4386);
 }
 
+TEST(HighScoreTable, TableReadOutOfOrderComesOutSortedAndLosesOnlyTheLowest)
+{
+    THighScoreTable table = FullTable();
+    std::swap(table[0], table[50]); // a damaged file: the best at the bottom
+    THighScoreTable kept = table;
+    kept.RecordScore(QStringLiteral("P0"), QStringLiteral("Sea"), 10); // lower than P0's: kept
+    EXPECT_EQ(kept[0].PlayerName, QStringLiteral("P0"));
+    EXPECT_EQ(kept[50].PlayerName, QStringLiteral("P50"));
+
+    table.RecordScore(QStringLiteral("Late"), QStringLiteral("Sea"), 150);
+    EXPECT_EQ(table[0].PlayerName, QStringLiteral("P0")) << "the best score was not displaced";
+    EXPECT_EQ(table[50].PlayerName, QStringLiteral("Late"));
+    for (int k = 0; k < THighScoreTable::EntryCount; ++k)
+        EXPECT_NE(table[k].PlayerName, QStringLiteral("P50")) << "only the lowest made way";
+}
+
 TEST(HighScoreTable, NamesThatWouldReadBackDifferentlyAreRefused)
 {
     THighScoreTable table;

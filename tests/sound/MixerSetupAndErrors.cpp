@@ -69,6 +69,9 @@ TEST_F(MixerSetup, MixerIniIsReadAsPlayersWriteIt)
     EXPECT_EQ(s.BlockCount, 5u);
     mixer.reset();
 
+    Ini("[general]\nWaveOutDevice=-7\n");
+    EXPECT_EQ(Make()->Session()->DeviceId, -1) << "a device number below -1 means the default too";
+
     Ini("[General]\nWaveOutDevice=3\n[Not Compatible]\nusb/audio \\ card=1\n");
     EXPECT_EQ(MixerErrorOf([&] { Make(); }), "USB/Audio \\ Card is not compatible with the realtime wave mixer");
 }
