@@ -4,46 +4,26 @@
 
 #include "data/Clock.h"
 #include "data/IniFile.h"
-#include "data/Paths.h"
 #include "sound/FakeWaveOutDevice.h"
 #include "sound/MixerSession.h"
 #include "sound/SoundMixerError.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 using namespace zindo;
 using namespace zindo::fuzz;
 
 namespace {
 
-QTemporaryDir* ProgramTree = nullptr;
-
 const char* const DeviceNames[] = {"Fake Wave Out", "default", "USB/Audio \\ Card", "Gen\xC3\xA9ral [1]"};
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    ProgramTree = new QTemporaryDir;
-    QDir(ProgramTree->path()).mkpath(QStringLiteral("bin"));
-    SetProgramDirectory(ProgramTree->path() + QStringLiteral("/bin"));
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size)
 {
     if (Size < 1)
         return 0;
-    const QByteArray text = Bytes(Data + 1, Size - 1);
-    const TIniFile ini = TIniFile::FromBytes(text);
-    (void)ini.IntValue(QStringLiteral("general"), QStringLiteral("WaveOutDevice"), -1);
-
-    QFile file(ProgramRelativePath(QStringLiteral("MIXER.INI")));
-    Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size(),
-            "MIXER.INI written for the run");
-    file.close();
+    // MixerInit reads MIXER.INI through TIniFile::Read, which parses the
+    // file's bytes as here.
+    const TIniFile ini = TIniFile::FromBytes(Bytes(Data + 1, Size - 1));
 
     TFakeWaveOutDevice device;
     device.DeviceCount = 1 + (Data[0] & 3);
@@ -56,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     config.Rate = (Data[0] & 0x80) ? 44 : 22;
     TMixerSession* session = nullptr;
     try {
-        session = MixerInit(device, clock, &config);
+        session = MixerInit(device, clock, &config, ini);
     } catch (const ESoundMixerError&) {
         return 0;
     }

@@ -59,15 +59,20 @@ QByteArray ToAnsi(const QString& Text)
     return result;
 }
 
-QString FromAnsi(const QByteArray& Bytes)
+QString FromAnsi(const char* Bytes, qsizetype Size)
 {
-    QString result(Bytes.size(), Qt::Uninitialized);
+    QString result(Size, Qt::Uninitialized);
     QChar* out = result.data();
-    for (char c : Bytes) {
-        const auto b = static_cast<unsigned char>(c);
+    for (qsizetype k = 0; k < Size; ++k) {
+        const auto b = static_cast<unsigned char>(Bytes[k]);
         *out++ = b >= 0x80 && b < 0xA0 && High[b - 0x80] ? QChar(High[b - 0x80]) : QChar(b);
     }
     return result;
+}
+
+QString FromAnsi(const QByteArray& Bytes)
+{
+    return FromAnsi(Bytes.constData(), Bytes.size());
 }
 
 bool IsAnsiText(const QString& Text)
@@ -88,15 +93,18 @@ void CheckAnsiText(const QString& Text, const QString& What)
 void WriteAnsiField(char* Field, int Size, const QString& Text)
 {
     std::memset(Field, 0, static_cast<std::size_t>(Size));
-    const QByteArray bytes = ToAnsi(Text).left(Size - 1);
-    std::memcpy(Field, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    int written = 0;
+    ForEachAnsiByte(Text, [&](int Byte) {
+        if (written < Size - 1)
+            Field[written++] = Byte < 0 ? '?' : static_cast<char>(Byte);
+    });
 }
 
 QString ReadAnsiField(const char* Field, int Size)
 {
     const auto longest = static_cast<std::size_t>(Size - 1);
     const char* end = static_cast<const char*>(std::memchr(Field, 0, longest));
-    return FromAnsi(QByteArray(Field, end ? end - Field : qsizetype(longest)));
+    return FromAnsi(Field, end ? end - Field : qsizetype(longest));
 }
 
 QString AnsiTextUpToZero(const QByteArray& Bytes)

@@ -15,6 +15,7 @@ QByteArray ToAnsi(const QString& Text);
 
 /// Reads Windows-1252 bytes into a text.
 QString FromAnsi(const QByteArray& Bytes);
+QString FromAnsi(const char* Bytes, qsizetype Size);
 
 /// Whether Text can be stored in the game's files and read back the same:
 /// every character has a Windows-1252 byte, and none is the zero character

@@ -9,11 +9,13 @@
 #include <QUuid>
 
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -126,25 +128,36 @@ void InstallCleanup()
 /// answers false when Base does not take one.
 bool MakeRunFolder(TTempFileList& List, const QString& Base)
 {
-    QByteArray pattern = QFile::encodeName(
-        JoinPath(ExpandFileName(Base), QStringLiteral("%1%2-XXXXXX").arg(QLatin1String(FolderPrefix)).arg(::getpid())));
-    if (!::mkdtemp(pattern.data()))
-        return false;
-    const QString folder = QFile::decodeName(pattern);
-    const QString lockPath = JoinPath(folder, QLatin1String(LockName));
-    const int handle = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (handle < 0) {
-        QDir().rmdir(folder);
-        return false;
+    // Another game starting at this moment may take the new folder for a
+    // stale one between the creation of its lock file and the lock; then the
+    // folder is gone, and a new one is made.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        QByteArray pattern = QFile::encodeName(JoinPath(
+            ExpandFileName(Base), QStringLiteral("%1%2-XXXXXX").arg(QLatin1String(FolderPrefix)).arg(::getpid())));
+        if (!::mkdtemp(pattern.data()))
+            return false;
+        const QString folder = QFile::decodeName(pattern);
+        const QString lockPath = JoinPath(folder, QLatin1String(LockName));
+        const int handle = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (handle < 0) {
+            QDir().rmdir(folder);
+            return false;
+        }
+        TFileLock lock = TFileLock::Adopt(handle);
+        if (!TryLockHandle(handle) && errno == EWOULDBLOCK)
+            continue; // being removed; a file system without locks is used all the same
+        struct stat info {};
+        if (::fstat(handle, &info) == 0 && info.st_nlink == 0)
+            continue;
+        List.FolderLock = std::move(lock);
+        List.Folder = folder;
+        List.FolderBase = Base;
+        List.Folders.append(folder);
+        RememberNative(folder, true);
+        RememberNative(lockPath, false);
+        return true;
     }
-    TryLockHandle(handle); // a new file: nobody else holds it
-    List.FolderLock = TFileLock::Adopt(handle);
-    List.Folder = folder;
-    List.FolderBase = Base;
-    List.Folders.append(folder);
-    RememberNative(folder, true);
-    RememberNative(lockPath, false);
-    return true;
+    return false;
 }
 
 /// Whether Folder (a run folder of some game) belongs to a game that no
