@@ -1,6 +1,8 @@
 # Shared by ./run.sh and ./test.sh: installs the Debian packages that are
 # missing, then configures and builds the game and its data under build/.
-# Sourced, not run: it leaves BUILD_DIR set for the caller.
+# Sourced, not run: it leaves ROOT_DIR and BUILD_DIR set for the caller.
+# With ZINDO_CHECKING_BUILD=1 (./test.sh) it also installs what the sanitizer
+# and fuzzing build needs.
 
 set -euo pipefail
 
@@ -16,6 +18,11 @@ PACKAGES=(
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream
 )
+# ./test.sh also builds with clang's sanitizers and libFuzzer (build-asan/);
+# ./run.sh does without them.
+if [ "${ZINDO_CHECKING_BUILD:-0}" = 1 ]; then
+  PACKAGES+=(clang-14 libclang-rt-14-dev)
+fi
 
 missing=()
 for package in "${PACKAGES[@]}"; do

@@ -1,5 +1,6 @@
 #include "DataContainer.h"
 
+#include "AtomicFile.h"
 #include "BusyCursor.h"
 #include "Paths.h"
 #include "QzError.h"
@@ -7,7 +8,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace zindo {
 
@@ -58,6 +58,21 @@ QByteArray ScrambleBody(const QByteArray& Body)
     for (qsizetype k = 0; k < n; ++k)
         out[k] = in[k] ^ ContainerKey[static_cast<std::size_t>(k & 3)];
     return result;
+}
+
+TContainerContent DecodeContainer(const QByteArray& Data)
+{
+    const QByteArray body = Data.size() > ContainerHeaderSize ? Data.mid(ContainerHeaderSize) : QByteArray();
+    return {NameInHeader(Data), ScrambleBody(body)};
+}
+
+QByteArray EncodeContainer(const QString& FileName, const QByteArray& Plain)
+{
+    QByteArray header(ContainerHeaderSize, '\0');
+    header[0] = static_cast<char>(ContainerMarker);
+    const QByteArray name = QFileInfo(FileName).fileName().toLatin1().left(ContainerHeaderSize - 2);
+    std::copy(name.begin(), name.end(), header.begin() + 1);
+    return header + ScrambleBody(Plain);
 }
 
 QString StoredFileName(const QString& Container)
@@ -116,15 +131,13 @@ QString DecodeToTemp(const QString& Source)
         ForgetDecodedCopy(Source);
     }
 
-    const QByteArray data = ReadWholeFile(Source);
-    const QByteArray body = data.size() > ContainerHeaderSize ? data.mid(ContainerHeaderSize) : QByteArray();
-    result = NewTempFileName(FileExtension(NameInHeader(data)));
+    const TContainerContent content = DecodeContainer(ReadWholeFile(Source));
+    result = NewTempFileName(FileExtension(content.StoredName));
 
     QFile out(result);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw EQzError(QStringLiteral("Cannot create file \"%1\". %2").arg(result, out.errorString()));
-    const QByteArray plain = ScrambleBody(body);
-    if (out.write(plain) != plain.size()) {
+    if (out.write(content.Plain) != content.Plain.size()) {
         const QString reason = out.errorString();
         out.close();
         out.remove();
@@ -142,20 +155,7 @@ void EncodeFile(const QString& Source, const QString& Dest)
     const QString dest = Dest.isEmpty() ? ChangeFileExtension(Source, QStringLiteral(".dat")) : Dest;
     ForgetDecodedCopy(dest);
 
-    const QByteArray plain = ReadWholeFile(Source);
-
-    QByteArray header(ContainerHeaderSize, '\0');
-    header[0] = static_cast<char>(ContainerMarker);
-    const QByteArray name = QFileInfo(Source).fileName().toLatin1().left(ContainerHeaderSize - 2);
-    std::copy(name.begin(), name.end(), header.begin() + 1);
-
-    QSaveFile out(dest);
-    if (!out.open(QIODevice::WriteOnly))
-        throw EQzError(QStringLiteral("Cannot create file \"%1\". %2").arg(dest, out.errorString()));
-    out.write(header);
-    out.write(ScrambleBody(plain));
-    if (!out.commit())
-        throw EQzError(QStringLiteral("Cannot create file \"%1\". %2").arg(dest, out.errorString()));
+    WriteFileAtomically(dest, EncodeContainer(Source, ReadWholeFile(Source)));
 }
 
 } // namespace zindo

@@ -32,13 +32,26 @@ QString DecodeToTemp(const QString& Source);
 
 /// Writes container Dest from the plain file Source (Dest empty: Source with
 /// the extension ".dat"). Forgets any decoded copy of Dest first, so the next
-/// DecodeToTemp reads the new content. Dest is written through a temporary
-/// file beside it and renamed into place, so a failure never leaves a
-/// half-written container.
+/// DecodeToTemp reads the new content. Dest is written with
+/// WriteFileAtomically, so a failure never leaves a half-written container.
 void EncodeFile(const QString& Source, const QString& Dest = QString());
 
 /// The XOR transform of the container body (its own inverse).
 QByteArray ScrambleBody(const QByteArray& Body);
+
+/// What a container holds: the stored name of the plain file and its bytes.
+struct TContainerContent {
+    QString StoredName; ///< up to the first zero byte of the header's name field
+    QByteArray Plain;   ///< the decoded body; empty when the container has none
+};
+
+/// Reads the bytes of a whole container. Any bytes are a container: a short
+/// one has an empty name or body, the marker byte is not checked.
+TContainerContent DecodeContainer(const QByteArray& Data);
+
+/// The bytes of a container holding Plain under the name FileName (its last
+/// path piece, cut to 255 bytes of Latin-1).
+QByteArray EncodeContainer(const QString& FileName, const QByteArray& Plain);
 
 /// The plain-file name stored in a container's header ("" when unreadable).
 QString StoredFileName(const QString& Container);

@@ -3,6 +3,7 @@
 #include "Paths.h"
 #include "QzError.h"
 
+#include <QBuffer>
 #include <QImageReader>
 
 #include <algorithm>
@@ -166,16 +167,45 @@ void TQzBitmap::MergeTransparent(QImage& Dest, int X, int Y) const
     }
 }
 
+bool IsJpegFileName(const QString& FileName)
+{
+    const QString extension = FileExtension(FileName);
+    return extension.compare(QStringLiteral(".jpg"), Qt::CaseInsensitive) == 0 ||
+           extension.compare(QStringLiteral(".jpeg"), Qt::CaseInsensitive) == 0;
+}
+
+namespace {
+
+QImage ReadPicture(QImageReader& Reader, const QString& Name)
+{
+    Reader.setAutoDetectImageFormat(false);
+    Reader.setDecideFormatFromContent(false);
+    QImage image = Reader.read();
+    if (image.isNull())
+        throw EQzError(QStringLiteral("Cannot read picture \"%1\". %2").arg(Name, Reader.errorString()));
+    return image;
+}
+
+QByteArray ReaderFormat(const QString& FileName)
+{
+    return IsJpegFileName(FileName) ? QByteArrayLiteral("jpeg") : QByteArrayLiteral("bmp");
+}
+
+} // namespace
+
 QImage LoadPictureFile(const QString& FileName)
 {
-    const bool jpeg = FileExtension(FileName).compare(QStringLiteral(".jpg"), Qt::CaseInsensitive) == 0;
-    QImageReader reader(FileName, jpeg ? QByteArrayLiteral("jpeg") : QByteArrayLiteral("bmp"));
-    reader.setAutoDetectImageFormat(false);
-    reader.setDecideFormatFromContent(false);
-    QImage image = reader.read();
-    if (image.isNull())
-        throw EQzError(QStringLiteral("Cannot read picture \"%1\". %2").arg(FileName, reader.errorString()));
-    return image;
+    QImageReader reader(FileName, ReaderFormat(FileName));
+    return ReadPicture(reader, FileName);
+}
+
+QImage LoadPictureData(const QByteArray& Bytes, const QString& FileName)
+{
+    QBuffer buffer;
+    buffer.setData(Bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, ReaderFormat(FileName));
+    return ReadPicture(reader, FileName);
 }
 
 TQzBitmap LoadTransparentBitmap(const QString& FileName)

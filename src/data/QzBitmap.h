@@ -92,10 +92,19 @@ public:
     TColor FixedTransparentColor = 0;           ///< the colour of the fixed mode
 };
 
-/// Reads a picture file as the format its extension names: ".jpg" in any
-/// letter case is JPEG, every other extension a device-independent bitmap. The
-/// content is never sniffed. Raises EQzError when the file cannot be read.
+/// Whether a picture named FileName is read as JPEG: its extension is ".jpg"
+/// or ".jpeg" in any letter case.
+bool IsJpegFileName(const QString& FileName);
+
+/// Reads a picture file as the format its extension names: ".jpg" and ".jpeg"
+/// in any letter case are JPEG, every other extension a device-independent
+/// bitmap. The content is never sniffed. Raises EQzError when the file cannot
+/// be read.
 QImage LoadPictureFile(const QString& FileName);
+
+/// The same for a picture already in memory; FileName only decides the format
+/// and names the picture in the error.
+QImage LoadPictureData(const QByteArray& Bytes, const QString& FileName);
 
 /// Loads a sprite: a picture file set to 24 bits, transparent with the colour
 /// of its bottom-left pixel.

@@ -1,8 +1,11 @@
 #include "Game.h"
 
+#include "data/AnsiText.h"
+#include "data/AtomicFile.h"
 #include "data/Clock.h"
 #include "data/DataContainer.h"
 #include "data/GamePaths.h"
+#include "data/FileLock.h"
 #include "data/Paths.h"
 #include "data/QzError.h"
 #include "data/RandomGenerator.h"
@@ -10,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <exception>
@@ -36,24 +38,13 @@ QStringList FolderEntries(const QString& Folder)
     return QDir(Folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
 }
 
-/// A name that stays inside the folder it is joined to: not empty, not "."
-/// or "..", no path separator, no zero character.
-bool IsPlainName(const QString& Name)
+QString HighScoreLockPath()
 {
-    return !Name.isEmpty() && Name != QStringLiteral(".") && Name != QStringLiteral("..") &&
-           !Name.contains(QLatin1Char('/')) && !Name.contains(QChar(0));
+    return HighScorePath() + QStringLiteral(".lock");
 }
 
-/// Writes Bytes as the whole of Path: into a temporary file beside it that
-/// replaces Path only when everything was written.
-void WriteWholeFile(const QString& Path, const QByteArray& Bytes)
-{
-    QSaveFile file(Path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw EQzError(QStringLiteral("Cannot create file \"%1\". %2").arg(Path, file.errorString()));
-    if (file.write(Bytes) != Bytes.size() || !file.commit())
-        throw EQzError(QStringLiteral("Cannot write file \"%1\". %2").arg(Path, file.errorString()));
-}
+/// How long a game waits for another one to finish recording its score.
+constexpr int HighScoreLockTimeoutMs = 10000;
 
 /// Folder in the player's folder, made with the player's folder when missing.
 void MakeFolder(const QString& Folder)
@@ -85,14 +76,18 @@ TGame::~TGame() = default;
 
 void TGame::NewGame(const QString& Theme, const QString& PlayerName)
 {
+    const QString theme = LimitText(Theme, TSavedGameRecord::MaxTextLength);
+    const QString playerName = LimitText(PlayerName, TSavedGameRecord::MaxTextLength);
+    CheckAnsiText(playerName, QStringLiteral("player name"));
+    CheckAnsiText(theme, QStringLiteral("theme name"));
     GameRecord.Version = TSavedGameRecord::CurrentVersion;
     GameRecord.Reserved1 = 1;
     GameRecord.Level = 1;
     GameRecord.Reserved2 = 0;
     GameRecord.LastCompletedLevel = 0;
     GameRecord.Score = 0;
-    GameRecord.PlayerName = LimitText(PlayerName, TSavedGameRecord::MaxTextLength);
-    GameRecord.Theme = LimitText(Theme, TSavedGameRecord::MaxTextLength);
+    GameRecord.PlayerName = playerName;
+    GameRecord.Theme = theme;
 }
 
 void TGame::StartLevel()
@@ -188,7 +183,7 @@ void TGame::HandleStateChange(TPuzzleState State)
         GameRecord.ResultBooked = true;
         if (State == stSolved) {
             GameRecord.LastCompletedLevel = GameRecord.Level;
-            GameRecord.Score += PuzzleObject.Points.TotalPoints();
+            GameRecord.Score = TSavedGameRecord::AddToScore(GameRecord.Score, PuzzleObject.Points.TotalPoints());
             LevelStartScore = GameRecord.Score;
             // The result is booked before the file is touched; a high-score
             // file that cannot be written is reported after the verdict.
@@ -199,7 +194,7 @@ void TGame::HandleStateChange(TPuzzleState State)
                 failure = std::current_exception();
             }
         } else {
-            GameRecord.Score = std::max(0, LevelStartScore - 100);
+            GameRecord.Score = TSavedGameRecord::AddToScore(LevelStartScore, -100);
         }
     }
     if (OnStateChange)
@@ -219,23 +214,43 @@ void TGame::ListSavedGames(QStringList& List, QString& Current) const
 {
     Current = SaveName;
     List.clear();
-    for (const QString& name : FolderEntries(SavedGamesFolder()))
-        List.append(ChangeFileExtension(name, QString()));
+    // Only the files the game itself writes: no folders, and nothing that
+    // merely starts like one (such as a temporary file "slot.PGM.Ab12Cd").
+    const QString extension = QStringLiteral(".PGM");
+    for (const QString& name : QDir(SavedGamesFolder()).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase))
+        if (name.endsWith(extension, Qt::CaseSensitive))
+            List.append(name.chopped(extension.size()));
+}
+
+bool TGame::IsPlainName(const QString& Name)
+{
+    return !Name.isEmpty() && !Name.startsWith(QLatin1Char('.')) && !Name.contains(QLatin1Char('/')) &&
+           !Name.contains(QChar(0));
+}
+
+void TGame::CleanUpInterruptedWrites()
+{
+    RemoveInterruptedWrites(SavedGamesFolder(), QStringLiteral("*.PGM"));
+    RemoveInterruptedWrites(QFileInfo(HighScorePath()).path(), QFileInfo(HighScorePath()).fileName());
 }
 
 QString TGame::SavedGamePath(const QString& Name)
 {
     if (!IsPlainName(Name))
-        throw EQzError(QStringLiteral("\"%1\" is not a valid name for a saved game").arg(Name));
+        throw EQzError(QStringLiteral("\"%1\" is not a valid name for a saved game: a name may not be empty, "
+                                      "start with \".\" or hold \"/\".")
+                           .arg(Name));
     return JoinPath(SavedGamesFolder(), ChangeFileExtension(Name, QStringLiteral(".PGM")));
 }
 
 void TGame::SaveGame(const QString& Name)
 {
     const QString path = SavedGamePath(Name);
+    CheckAnsiText(GameRecord.PlayerName, QStringLiteral("player name"));
+    CheckAnsiText(GameRecord.Theme, QStringLiteral("theme name"));
     MakeFolder(QFileInfo(path).path());
     GameRecord.Version = TSavedGameRecord::CurrentVersion;
-    WriteWholeFile(path, GameRecord.ToBytes());
+    WriteFileAtomically(path, GameRecord.ToBytes());
     SaveName = Name;
 }
 
@@ -248,7 +263,11 @@ TSavedGameRecord TGame::ReadSavedGame(const QString& Name)
     const QByteArray bytes = file.read(TSavedGameRecord::Size);
     if (bytes.size() < TSavedGameRecord::Size && file.error() != QFileDevice::NoError)
         throw EQzError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
-    return TSavedGameRecord::FromBytes(bytes);
+    const TSavedGameRecord record = TSavedGameRecord::FromBytes(bytes);
+    const QString problem = record.Problem();
+    if (!problem.isEmpty())
+        throw EQzError(QStringLiteral("The saved game \"%1\" is damaged: %2.").arg(Name, problem));
+    return record;
 }
 
 std::vector<TSavedGameInfo> TGame::SavedGames() const
@@ -314,10 +333,12 @@ void TGame::ReadHighScores(THighScoreTable& Table)
 void TGame::RecordHighScore(const QString& PlayerName, const QString& Theme, std::int32_t Score)
 {
     MakeFolder(QFileInfo(HighScorePath()).path());
+    // Read, change and write back as one step among all running games.
+    const TFileLock lock(HighScoreLockPath(), HighScoreLockTimeoutMs);
     THighScoreTable table;
     ReadHighScores(table);
     table.RecordScore(PlayerName, Theme, Score);
-    WriteWholeFile(HighScorePath(), table.ToBytes());
+    WriteFileAtomically(HighScorePath(), table.ToBytes());
 }
 
 } // namespace zindo

@@ -53,6 +53,8 @@ public:
 
     /// A new game of Theme for PlayerName at level 1 with score 0 (at most 100
     /// characters of each text are kept). The caller then calls StartLevel.
+    /// A name or theme that the game's files cannot store (see IsAnsiText) is
+    /// refused with EQzError, and the session stays as it was.
     void NewGame(const QString& Theme, const QString& PlayerName);
     /// "Next Level" and "Try Again": moves on when the current level was
     /// solved, then LoadLevel.
@@ -88,8 +90,9 @@ public:
     /// (themes are their sub-directories), each name once, sorted by name
     /// without regard to case.
     void ListThemes(QStringList& List) const;
-    /// The saved games (file names in "saved/" without extension),
-    /// sorted by name without regard to case; Current := SaveName.
+    /// The saved games: the files in "saved/" whose names end in ".PGM"
+    /// exactly, without that extension, sorted by name without regard to case;
+    /// Current := SaveName.
     void ListSavedGames(QStringList& List, QString& Current) const;
     /// The saved games of ListSavedGames, each name once, with what their
     /// files hold: ordered by name without regard to case, the newest first
@@ -97,18 +100,30 @@ public:
     /// listed too, marked unreadable.
     std::vector<TSavedGameInfo> SavedGames() const;
     /// The record of the saved game Name. EQzError when the file is missing,
-    /// unreadable or short, or Name would leave the folder.
+    /// unreadable, short or damaged (see TSavedGameRecord::Problem), or Name
+    /// would leave the folder.
     static TSavedGameRecord ReadSavedGame(const QString& Name);
     /// Saves the session record as "saved/" + Name with the extension
     /// ".PGM" (replacing any extension of Name); SaveName := Name. A name that
-    /// is empty, "." or "..", or holds '/' is refused with EQzError. The file is
-    /// replaced in one step, never left half written.
+    /// IsPlainName refuses, and a record whose player or theme name the
+    /// file cannot hold, are refused with EQzError. The file is replaced in one
+    /// step, never left half written.
     void SaveGame(const QString& Name);
     /// Loads the saved game Name and starts its level (the next one when the
-    /// saved level was solved). When the file is missing, unreadable or short,
-    /// or the level cannot be started, EQzError is raised and the session
-    /// record stays as it was. SaveName is not changed.
+    /// saved level was solved). When the file is missing, unreadable, short or
+    /// damaged (see TSavedGameRecord::Problem), or the level cannot be started,
+    /// EQzError is raised and the session record stays as it was. SaveName is
+    /// not changed.
     void LoadGame(const QString& Name);
+    /// Whether Name can name a saved game or a theme: a file name that stays
+    /// in its folder and is not hidden; not empty, no '/' or zero character,
+    /// not starting with '.' (which also refuses "." and "..").
+    static bool IsPlainName(const QString& Name);
+    /// Removes what writes of the game's files killed half-way left behind
+    /// (the temporary files of saved games and of the high-score table). The
+    /// program calls it once at start-up, before any screen lists or writes
+    /// these files.
+    static void CleanUpInterruptedWrites();
 
     // --- High scores -------------------------------------------------------
 
@@ -116,7 +131,9 @@ public:
     /// file; a short file fills what it holds).
     static void ReadHighScores(THighScoreTable& Table);
     /// Enters Score of PlayerName on Theme into "hscore.hsc" (see
-    /// THighScoreTable::RecordScore), creating the file when missing.
+    /// THighScoreTable::RecordScore), creating the file when missing. Games
+    /// recording at the same time take turns through the lock file
+    /// "hscore.hsc.lock", so no entry is lost.
     static void RecordHighScore(const QString& PlayerName, const QString& Theme, std::int32_t Score);
 
     // --- Access --------------------------------------------------------------

@@ -12,11 +12,10 @@ namespace zindo {
 
 namespace {
 
-/// Text as an entry field keeps it: at most 40 characters, Windows-1252 (what
-/// it cannot hold reads back as '?').
+/// Text as an entry field keeps it: at most 40 characters.
 QString AsStored(const QString& Text)
 {
-    return FromAnsi(ToAnsi(LimitText(Text, THighScoreEntry::MaxTextLength)));
+    return LimitText(Text, THighScoreEntry::MaxTextLength);
 }
 
 bool SamePair(const THighScoreEntry& Entry, const QString& PlayerName, const QString& Theme)
@@ -59,8 +58,13 @@ QByteArray THighScoreTable::ToBytes() const
 
 void THighScoreTable::RecordScore(const QString& PlayerName, const QString& Theme, std::int32_t Score)
 {
+    CheckAnsiText(PlayerName, QStringLiteral("player name"));
+    CheckAnsiText(Theme, QStringLiteral("theme name"));
     const QString name = AsStored(PlayerName);
     const QString theme = AsStored(Theme);
+    // A table read from a damaged file may be out of order; the rules below
+    // need the lowest entry at the bottom.
+    SortByScore();
 
     // One entry per player and theme: a better one already there keeps the
     // table; worse or equal ones make way for the new score.
@@ -73,23 +77,28 @@ void THighScoreTable::RecordScore(const QString& PlayerName, const QString& Them
         else
             entry = THighScoreEntry();
     }
-    if (keep)
-        return;
 
     // The new entry enters at the bottom. A slot freed above closes up first,
     // so that only a full table ever loses an entry, and then only one that
     // scores lower than the new one.
     THighScoreEntry& last = Entries[EntryCount - 1];
-    if (!last.IsEmpty()) {
+    bool enter = !keep;
+    if (enter && !last.IsEmpty()) {
         const auto gap = std::find_if(Entries.begin(), Entries.end(),
                                       [](const THighScoreEntry& Entry) { return Entry.IsEmpty(); });
         if (gap != Entries.end())
             std::rotate(gap, gap + 1, Entries.end());
-        else if (Score <= last.Score)
-            return;
+        else
+            enter = Score > last.Score;
     }
-    Entries[EntryCount - 1] = THighScoreEntry{name, theme, Score};
+    if (enter)
+        last = THighScoreEntry{name, theme, Score};
+    // Also after a kept score: entries of the pair may have been cleared.
+    SortByScore();
+}
 
+void THighScoreTable::SortByScore()
+{
     // Bubble sort by descending score: equal scores keep their order, so a new
     // entry stays below older ones with the same score.
     bool exchanged = true;

@@ -49,12 +49,19 @@ struct THighScoreTable {
     ///   the gap of a removed entry); when every slot is taken it displaces the
     ///   last entry only if it scores higher, so no better score is ever lost;
     /// - the entries are bubble-sorted by descending score, so among equal
-    ///   scores the older entry stays above the new one.
-    /// Texts are cut to 40 characters and stored as Windows-1252 would hold them.
+    ///   scores the older entry stays above the new one; this happens also when
+    ///   the table is kept, so a table read out of order is put in order.
+    /// Texts are cut to 40 characters. A name or theme that Windows-1252
+    /// cannot hold (see IsAnsiText) is refused with EQzError before anything
+    /// changes: stored as '?' it would merge with other players' rows.
     void RecordScore(const QString& PlayerName, const QString& Theme, std::int32_t Score);
 
     /// The number of entries that are not empty.
     int UsedCount() const;
+    /// Orders the entries by descending score, equal scores as they stand.
+    /// RecordScore does it before and after entering a score, so even a table
+    /// read from a file out of order comes out sorted.
+    void SortByScore();
 
     const THighScoreEntry& operator[](int Index) const { return Entries[static_cast<std::size_t>(Index)]; }
     THighScoreEntry& operator[](int Index) { return Entries[static_cast<std::size_t>(Index)]; }

@@ -123,11 +123,11 @@ public:
     // --- Loading (the session) -------------------------------------------
 
     /// Builds the puzzle of Level (1 .. 10) from the decoded picture file
-    /// FileName (".jpg" in any case is JPEG, anything else a bitmap): composes
-    /// the board picture, cuts it, pre-places 20 % of the pieces and leaves the
-    /// puzzle in stLoaded. A piece in hand is given up. When the picture or the
-    /// background texture cannot be read, EQzError is raised and the puzzle is
-    /// left as it was.
+    /// FileName (".jpg" or ".jpeg" in any case is JPEG, anything else a
+    /// bitmap): composes the board picture, cuts it, pre-places 20 % of the
+    /// pieces and leaves the puzzle in stLoaded. A piece in hand is given up.
+    /// When the picture or the background texture cannot be read, EQzError
+    /// is raised and the puzzle is left as it was.
     void LoadPicture(const QString& FileName, std::int32_t ALevel);
 
     /// The board picture of Source at piece size APieceSize: the background

@@ -6,6 +6,9 @@
 #include <QList>
 #include <QtEndian>
 
+#include <algorithm>
+#include <limits>
+
 namespace zindo {
 
 namespace {
@@ -24,6 +27,8 @@ std::uint32_t GetU32(const QByteArray& Bytes, int Offset)
 
 QString LimitText(const QString& Text, int MaxCharacters)
 {
+    if (Text.size() <= MaxCharacters)
+        return Text; // never more characters than 16-bit units
     const QList<uint> codes = Text.toUcs4();
     if (codes.size() <= MaxCharacters)
         return Text;
@@ -54,15 +59,27 @@ TSavedGameRecord TSavedGameRecord::FromBytes(const QByteArray& Bytes)
     record.Reserved1 = GetU32(Bytes, Reserved1Offset);
     record.Level = static_cast<std::int32_t>(GetU32(Bytes, LevelOffset));
     record.Reserved2 = GetU32(Bytes, Reserved2Offset);
-    // A field without a terminator is read to its end; only 100 characters of
-    // it are ever kept.
-    record.Theme = LimitText(ReadAnsiField(Bytes.constData() + ThemeOffset, TextFieldSize), MaxTextLength);
+    record.Theme = ReadAnsiField(Bytes.constData() + ThemeOffset, TextFieldSize);
     record.LastCompletedLevel = static_cast<std::int32_t>(GetU32(Bytes, LastCompletedLevelOffset));
     record.Score = static_cast<std::int32_t>(GetU32(Bytes, ScoreOffset));
-    record.PlayerName =
-        LimitText(ReadAnsiField(Bytes.constData() + PlayerNameOffset, TextFieldSize), MaxTextLength);
+    record.PlayerName = ReadAnsiField(Bytes.constData() + PlayerNameOffset, TextFieldSize);
     record.ResultBooked = Bytes[ResultBookedOffset] != 0;
     return record;
+}
+
+QString TSavedGameRecord::Problem() const
+{
+    if (Level < 1 || Level > 10)
+        return QStringLiteral("its level is %1, not one of 1 to 10").arg(Level);
+    if (Score < 0)
+        return QStringLiteral("its score %1 is negative").arg(Score);
+    return QString();
+}
+
+std::int32_t TSavedGameRecord::AddToScore(std::int32_t Score, std::int64_t Points)
+{
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(std::int64_t(Score) + Points, 0, std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace zindo

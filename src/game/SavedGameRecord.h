@@ -42,11 +42,13 @@ struct TSavedGameRecord {
     static constexpr int ResultBookedOffset = 229;
 
     /// The 232-byte image of the record. Texts are converted to Windows-1252
-    /// (characters it cannot hold become '?') and cut to 100 characters.
+    /// (characters it cannot hold become '?'; TGame refuses such names before
+    /// they get here) and cut to 100 characters.
     QByteArray ToBytes() const;
 
     /// The record read from the first 232 bytes of Bytes. Raises EQzError
-    /// "Stream read error" when fewer bytes are given.
+    /// "Stream read error" when fewer bytes are given. The content is taken as
+    /// it is; Problem tells whether it can be a game at all.
     static TSavedGameRecord FromBytes(const QByteArray& Bytes);
 
     /// The level that continuing this game plays: Level, or the one after
@@ -55,6 +57,15 @@ struct TSavedGameRecord {
     {
         return LastCompletedLevel == Level && Level < INT32_MAX ? Level + 1 : Level;
     }
+
+    /// Why the record cannot be a game, or an empty text when it can: its
+    /// level must be 1 .. 10 and its score not negative. A damaged or crafted
+    /// file is refused with this rather than played with numbers that overflow.
+    QString Problem() const;
+
+    /// Score + Points held within 0 .. the largest 32-bit score, so that no
+    /// run of points ever turns a score negative.
+    static std::int32_t AddToScore(std::int32_t Score, std::int64_t Points);
 
     std::uint32_t Version = 0;           ///< 256 in every saved game; not tested on load
     std::uint32_t Reserved1 = 0;         ///< 1 in a new game; never read

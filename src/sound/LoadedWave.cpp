@@ -13,6 +13,10 @@ namespace zindo {
 
 namespace {
 
+/// Sample rates a wave may have; anything else is no real sound file.
+constexpr std::uint32_t LowestRate = 1000;
+constexpr std::uint32_t HighestRate = 192000;
+
 [[noreturn]] void Fail(const QString& Message)
 {
     throw ESoundMixerError(Message);
@@ -100,7 +104,7 @@ std::vector<std::uint8_t> ConvertRate(const std::vector<std::uint8_t>& In, std::
     const std::size_t frames = In.size() / FrameSize;
     std::vector<std::uint8_t> out;
     if (FromRate < ToRate) {
-        const std::size_t f = ToRate / FromRate;
+        const std::size_t f = std::size_t(ToRate) / FromRate;
         if (frames == 0)
             return out;
         out.resize(frames * f * FrameSize);
@@ -119,7 +123,8 @@ std::vector<std::uint8_t> ConvertRate(const std::vector<std::uint8_t>& In, std::
                 out[o++] = In[(frames - 1) * FrameSize + b];
         return out;
     }
-    const std::size_t g = (FromRate + ToRate / 2) / ToRate;
+    // In 64 bits: a rate near 2^32 must not wrap the sum to a factor of 0.
+    const std::size_t g = static_cast<std::size_t>((std::uint64_t(FromRate) + ToRate / 2) / ToRate);
     const std::size_t result = frames / g;
     if (result == 0)
         return out;
@@ -196,9 +201,32 @@ void CheckDeviceFormat(TMixerSession& Session)
 
 } // namespace
 
+std::uint64_t ConvertedWaveSize(std::uint64_t Bytes, const TWaveFormat& From, const TWaveFormat& To)
+{
+    if (From.BitsPerSample != To.BitsPerSample)
+        Bytes = From.BitsPerSample == 16 ? Bytes / 2 : Bytes * 2;
+    if (From.Channels != To.Channels && From.Channels != 0)
+        Bytes = Bytes / From.Channels * To.Channels;
+    if (From.SamplesPerSec != To.SamplesPerSec && From.SamplesPerSec != 0 && To.SamplesPerSec != 0
+        && To.Channels != 0) {
+        const std::uint64_t frames = Bytes / To.Channels;
+        if (From.SamplesPerSec < To.SamplesPerSec)
+            Bytes = frames * (To.SamplesPerSec / From.SamplesPerSec) * To.Channels;
+        else
+            Bytes = frames / ((std::uint64_t(From.SamplesPerSec) + To.SamplesPerSec / 2) / To.SamplesPerSec)
+                    * To.Channels;
+    }
+    return Bytes;
+}
+
 std::vector<std::uint8_t> ConvertWaveData(std::vector<std::uint8_t> Samples, const TWaveFormat& From,
                                           const TWaveFormat& To)
 {
+    if (From.SamplesPerSec < LowestRate || From.SamplesPerSec > HighestRate)
+        Fail("File format not supported");
+    if (ConvertedWaveSize(Samples.size(), From, To) > MaxConvertedWaveBytes)
+        Fail(QStringLiteral("The wave is too long: it would take more than %1 MB in the mixer's format")
+                 .arg(MaxConvertedWaveBytes >> 20));
     if (From.Channels == To.Channels && From.SamplesPerSec == To.SamplesPerSec
         && From.BitsPerSample == To.BitsPerSample)
         return Samples;
@@ -212,7 +240,7 @@ std::vector<std::uint8_t> ConvertWaveData(std::vector<std::uint8_t> Samples, con
     // Everything below works on the output's 8-bit samples; only mono and
     // stereo files at a real rate can be brought there.
     if (To.BitsPerSample != 8 || (From.Channels != 1 && From.Channels != 2)
-        || (To.Channels != 1 && To.Channels != 2) || From.SamplesPerSec == 0)
+        || (To.Channels != 1 && To.Channels != 2) || To.SamplesPerSec == 0)
         Fail("File format not supported");
     if (From.Channels != To.Channels)
         Samples = ConvertChannels(Samples, From.Channels);

@@ -34,10 +34,19 @@ std::unique_ptr<TLoadedWave> LoadWave(TMixerSession* Session, const QString& Fil
 std::unique_ptr<TLoadedWave> LoadWaveFromMemory(TMixerSession* Session, const QByteArray& Image,
                                                 const QString& Name);
 
+/// The most bytes a converted wave may take: a few seconds of sound take a
+/// few hundred kilobytes, so anything near this is a damaged or crafted file.
+inline constexpr std::uint64_t MaxConvertedWaveBytes = 64u << 20;
+
 /// Converts Samples, laid out as From, into the 8-bit format To (bits, then
 /// channels, then rate). Raises ESoundMixerError "File format not supported"
-/// or "Failed to convert wave format".
+/// (also for a rate outside 1000 .. 192000 Hz), "Failed to convert wave
+/// format", or "The wave is too long ..." when the result would take more than
+/// MaxConvertedWaveBytes; the size is known before anything is converted.
 std::vector<std::uint8_t> ConvertWaveData(std::vector<std::uint8_t> Samples, const TWaveFormat& From,
                                           const TWaveFormat& To);
+
+/// The bytes Bytes of samples laid out as From take after ConvertWaveData into To.
+std::uint64_t ConvertedWaveSize(std::uint64_t Bytes, const TWaveFormat& From, const TWaveFormat& To);
 
 } // namespace zindo

@@ -1,10 +1,11 @@
 #include "sound/MixerSession.h"
 
 #include "data/Clock.h"
-#include "data/Paths.h"
+#include "data/GamePaths.h"
+#include "data/IniFile.h"
 #include "sound/SoundMixerError.h"
 
-#include <QSettings>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cstring>
@@ -345,11 +346,9 @@ void CloseDevice(TMixerSession& S)
     S.DeviceOpen = false;
 }
 
-int ReadInt(QSettings& Ini, const QString& Section, const char* Key, int Default)
+int ReadInt(const TIniFile& Ini, const QString& Section, const char* Key, int Default)
 {
-    bool ok = false;
-    const int v = Ini.value(Section + QLatin1Char('/') + QLatin1String(Key), Default).toInt(&ok);
-    return ok ? v : Default;
+    return Ini.IntValue(Section, QLatin1String(Key), Default);
 }
 
 } // namespace
@@ -378,6 +377,16 @@ void CheckSession(TMixerSession* Session)
 
 TMixerSession* MixerInit(TWaveOutDevice& Device, TClock& Clock, const TMixerConfig* Config)
 {
+    // The first MIXER.INI that exists tunes the mixer; without one the
+    // defaults hold.
+    for (const QString& file : MixerIniFiles())
+        if (QFileInfo::exists(file))
+            return MixerInit(Device, Clock, Config, TIniFile::Read(file));
+    return MixerInit(Device, Clock, Config, TIniFile());
+}
+
+TMixerSession* MixerInit(TWaveOutDevice& Device, TClock& Clock, const TMixerConfig* Config, const TIniFile& Ini)
+{
     if (Current)
         Fail("Session already initialized");
     if (Config && Config->Size != 10)
@@ -402,16 +411,15 @@ TMixerSession* MixerInit(TWaveOutDevice& Device, TClock& Clock, const TMixerConf
     }
     s->OutputFormat = {1, 1, 11025, 11025, 1, 8};
 
-    QSettings ini(ProgramRelativePath(QStringLiteral("MIXER.INI")), QSettings::IniFormat);
     const QString def = QStringLiteral("default");
-    const int remix = ReadInt(ini, def, "Remix", 1);
-    const int goodWavePos = ReadInt(ini, def, "GoodWavePos", 0);
-    const int waveBlocks = ReadInt(ini, def, "WaveBlocks", 3);
-    const int waveBlockLen = (ReadInt(ini, def, "WaveBlockLen", 0) & 0xFFFF) & ~3;
-    const int samplesPerSec = ReadInt(ini, def, "SamplesPerSec", 11);
-    s->DeviceId = ReadInt(ini, QStringLiteral("general"), "WaveOutDevice", -1);
-    if (s->DeviceId >= deviceCount)
-        s->DeviceId = -1;
+    const int remix = ReadInt(Ini, def, "Remix", 1);
+    const int goodWavePos = ReadInt(Ini, def, "GoodWavePos", 0);
+    const int waveBlocks = ReadInt(Ini, def, "WaveBlocks", 3);
+    const int waveBlockLen = (ReadInt(Ini, def, "WaveBlockLen", 0) & 0xFFFF) & ~3;
+    const int samplesPerSec = ReadInt(Ini, def, "SamplesPerSec", 11);
+    s->DeviceId = ReadInt(Ini, QStringLiteral("general"), "WaveOutDevice", -1);
+    if (s->DeviceId >= deviceCount || s->DeviceId < -1)
+        s->DeviceId = -1; // the default device
 
     TWaveOutCaps caps;
     if (Device.GetDevCaps(s->DeviceId, caps))
@@ -425,16 +433,16 @@ TMixerSession* MixerInit(TWaveOutDevice& Device, TClock& Clock, const TMixerConf
              + QStringLiteral("wave output device.  This will not permit audio to play while other ")
              + QStringLiteral("applications are running"));
     }
-    if (ReadInt(ini, QStringLiteral("not compatible"), name.toUtf8().constData(), 0) != 0) {
+    if (Ini.IntValue(QStringLiteral("not compatible"), name, 0) != 0) {
         delete s;
         Fail(name + QStringLiteral(" is not compatible with ") + QStringLiteral("the realtime wave mixer"));
     }
 
-    const int devRemix = ReadInt(ini, name, "Remix", remix);
+    const int devRemix = ReadInt(Ini, name, "Remix", remix);
     s->RemixHandler = devRemix == 2 ? rmShift : rmReset;
-    s->GoodWavePos = ReadInt(ini, name, "GoodWavePos", goodWavePos) == 1;
-    s->BlockCount = static_cast<std::uint32_t>(std::clamp(ReadInt(ini, name, "WaveBlocks", waveBlocks), 2, 6));
-    int rateCode = ReadInt(ini, name, "SamplesPerSec", samplesPerSec);
+    s->GoodWavePos = ReadInt(Ini, name, "GoodWavePos", goodWavePos) == 1;
+    s->BlockCount = static_cast<std::uint32_t>(std::clamp(ReadInt(Ini, name, "WaveBlocks", waveBlocks), 2, 6));
+    int rateCode = ReadInt(Ini, name, "SamplesPerSec", samplesPerSec);
 
     if (Config && (Config->Flags & 1) && Config->Channels > 1 && caps.Channels > 1) {
         s->OutputFormat.Channels = 2;
@@ -446,7 +454,7 @@ TMixerSession* MixerInit(TWaveOutDevice& Device, TClock& Clock, const TMixerConf
     s->OutputFormat.SamplesPerSec = rate;
     s->OutputFormat.AvgBytesPerSec = rate * s->OutputFormat.Channels;
 
-    const int devBlockLen = (ReadInt(ini, name, "WaveBlockLen", 0) & 0xFFFF) & ~3;
+    const int devBlockLen = (ReadInt(Ini, name, "WaveBlockLen", 0) & 0xFFFF) & ~3;
     std::uint32_t blockLength = 0;
     if (devBlockLen != 0)
         blockLength = static_cast<std::uint32_t>(std::clamp(devBlockLen, 512, 4096));

@@ -12,6 +12,7 @@
 namespace zindo {
 
 class TClock;
+class TIniFile;
 
 /// Play flags of a TPlayRequest.
 enum TPlayFlag : std::uint32_t {
@@ -132,6 +133,8 @@ void CheckSession(TMixerSession* Session);
 /// directory. Raises "Session already initialized", "No wave output devices
 /// available" and the device refusals.
 TMixerSession* MixerInit(TWaveOutDevice& Device, TClock& Clock, const TMixerConfig* Config = nullptr);
+/// The same with the settings Ini instead of those of MIXER.INI.
+TMixerSession* MixerInit(TWaveOutDevice& Device, TClock& Clock, const TMixerConfig* Config, const TIniFile& Ini);
 /// Takes (On) or gives back the device; channel queues survive deactivation.
 void MixerActivate(TMixerSession* Session, bool On);
 /// Mode 0: opens channel N; 1: all eight; 2: the first N.

@@ -151,7 +151,9 @@ TEST(LoadPictureFile, ExtensionDecidesTheFormat)
     }
     EXPECT_EQ(LoadPictureFile(tree.Write(QStringLiteral("a.JPG"), jpeg)).size(), QSize(8, 6));
     EXPECT_EQ(LoadPictureFile(tree.Write(QStringLiteral("b.dat"), bmp)).size(), QSize(8, 6));
-    EXPECT_THROW(LoadPictureFile(tree.Write(QStringLiteral("c.jpeg"), jpeg)), EQzError);
+    EXPECT_EQ(LoadPictureFile(tree.Write(QStringLiteral("c.jpeg"), jpeg)).size(), QSize(8, 6));
+    EXPECT_EQ(LoadPictureFile(tree.Write(QStringLiteral("c2.JPEG"), jpeg)).size(), QSize(8, 6));
+    EXPECT_THROW(LoadPictureFile(tree.Write(QStringLiteral("c3.jpeg"), bmp)), EQzError);
     EXPECT_THROW(LoadPictureFile(tree.Write(QStringLiteral("d.jpg"), bmp)), EQzError);
     EXPECT_THROW(LoadPictureFile(tree.Path(QStringLiteral("missing.jpg"))), EQzError);
 

@@ -1,12 +1,20 @@
 #include "data/AnsiText.h"
+#include "data/AtomicFile.h"
 #include "data/Clock.h"
+#include "data/FileLock.h"
+#include "data/IniFile.h"
 #include "data/Paths.h"
+#include "data/QzError.h"
 #include "data/RandomGenerator.h"
 #include "data/VersionInfo.h"
+#include "support/TestTree.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 using namespace zindo;
+using zindo::test::TTestTree;
 
 TEST(JoinPath, PutsExactlyOneSeparator)
 {
@@ -110,6 +118,95 @@ TEST(AnsiText, FixedFieldsAreCutAndZeroTerminated)
     WriteAnsiField(field, 5, QStringLiteral("abcdefg"));
     EXPECT_EQ(QByteArray(field, 5), QByteArray("abcd\0", 5));
     EXPECT_EQ(ReadAnsiField(field, 5), QStringLiteral("abcd"));
+    // A field without a terminator reads as long as a written one can be,
+    // so reading and writing it again agree.
     const char full[3] = {'a', 'b', 'c'};
-    EXPECT_EQ(ReadAnsiField(full, 3), QStringLiteral("abc"));
+    EXPECT_EQ(ReadAnsiField(full, 3), QStringLiteral("ab"));
+    char again[3];
+    WriteAnsiField(again, 3, ReadAnsiField(full, 3));
+    EXPECT_EQ(ReadAnsiField(again, 3), ReadAnsiField(full, 3));
+}
+
+TEST(AnsiText, EveryByteReadIsWrittenBackAsItWas)
+{
+    // All 255 non-zero bytes, the five Windows-1252 leaves undefined among them.
+    QByteArray all;
+    for (int b = 1; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    EXPECT_EQ(ToAnsi(FromAnsi(all)), all);
+    EXPECT_TRUE(IsAnsiText(FromAnsi(all)));
+    EXPECT_EQ(ToAnsi(FromAnsi(QByteArray("A\x81\x8D\x8F\x90\x9D"))), QByteArray("A\x81\x8D\x8F\x90\x9D"));
+}
+
+TEST(AnsiText, TellsWhichNamesCanBeStored)
+{
+    EXPECT_TRUE(IsAnsiText(QStringLiteral("Zo\u00EB \u20AC \u0178 ?")));
+    EXPECT_FALSE(IsAnsiText(QStringLiteral("\u0418\u0432\u0430\u043D"))) << "Cyrillic";
+    EXPECT_FALSE(IsAnsiText(QStringLiteral("a\u0080b"))) << "a control character Windows-1252 puts the euro on";
+    EXPECT_FALSE(IsAnsiText(QString::fromUtf8("smile \xF0\x9F\x98\x80")));
+    EXPECT_FALSE(IsAnsiText(QString(QChar(0xD800))) ) << "a lone surrogate";
+    EXPECT_FALSE(IsAnsiText(QStringLiteral("a") + QChar(0) + QStringLiteral("b"))) << "ends a field early";
+    EXPECT_THROW(CheckAnsiText(QStringLiteral("\u0418\u0432\u0430\u043D"), QStringLiteral("player name")), EQzError);
+    EXPECT_NO_THROW(CheckAnsiText(QStringLiteral("Zo\u00EB"), QStringLiteral("player name")));
+}
+
+TEST(IniFile, ReadsTheWayPlayersWriteIt)
+{
+    const TIniFile ini = TIniFile::FromBytes("\xEF\xBB\xBF; mixer settings\r\n"
+                                             "[ General ]\r\n"
+                                             "waveOUTdevice = 2 ; the second\r\n"
+                                             "Name=\"Sound Blaster\"\r\n"
+                                             "Name=ignored, the first counts\r\n"
+                                             "# a comment=3\r\n"
+                                             "[Dev/ice \\ 1]\n"
+                                             "Big=99999999999\n"
+                                             "Low=-99999999999\n"
+                                             "Word=abc\n"
+                                             "Plus=+7x\n"
+                                             "=no key\n");
+    EXPECT_EQ(ini.IntValue(QStringLiteral("general"), QStringLiteral("WaveOutDevice"), -1), 2);
+    EXPECT_EQ(ini.Value(QStringLiteral("GENERAL"), QStringLiteral("name")), QStringLiteral("Sound Blaster"));
+    EXPECT_FALSE(ini.Contains(QStringLiteral("general"), QStringLiteral("# a comment")));
+    EXPECT_EQ(ini.IntValue(QStringLiteral("dev/ice \\ 1"), QStringLiteral("big"), 0), 2147483647);
+    EXPECT_EQ(ini.IntValue(QStringLiteral("Dev/ice \\ 1"), QStringLiteral("Low"), 0), -2147483647 - 1);
+    EXPECT_EQ(ini.IntValue(QStringLiteral("Dev/ice \\ 1"), QStringLiteral("Word"), 5), 5);
+    EXPECT_EQ(ini.IntValue(QStringLiteral("Dev/ice \\ 1"), QStringLiteral("Plus"), 5), 7);
+    EXPECT_EQ(ini.IntValue(QStringLiteral("general"), QStringLiteral("Missing"), 4), 4);
+    EXPECT_FALSE(ini.Contains(QStringLiteral("Dev/ice \\ 1"), QString()));
+}
+
+TEST(AtomicWrite, ReplacesTheFileWholeAndLeavesNothingBehind)
+{
+    TTestTree tree;
+    const QString path = tree.Write(QStringLiteral("var/table.bin"), QByteArray("old"));
+    WriteFileAtomically(path, QByteArray("new content"));
+    EXPECT_EQ(TTestTree::Read(path), QByteArray("new content"));
+    EXPECT_EQ(QDir(tree.Path(QStringLiteral("var"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("table.bin")});
+
+    // A folder in the way: the write fails, and no temporary file is left.
+    QDir().mkpath(tree.Path(QStringLiteral("var/blocked")));
+    EXPECT_THROW(WriteFileAtomically(tree.Path(QStringLiteral("var/blocked")), QByteArray("x")), EQzError);
+    EXPECT_EQ(QDir(tree.Path(QStringLiteral("var"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("table.bin")});
+}
+
+TEST(AtomicWrite, LeftOversOfKilledWritesGoUnlessStillBeingWritten)
+{
+    TTestTree tree;
+    const QString saved = tree.Path(QStringLiteral("var/saved/"));
+    tree.Write(QStringLiteral("var/saved/slot.PGM"), QByteArray("game"));
+    tree.Write(QStringLiteral("var/saved/slot.PGM.Ab12Cd"), QByteArray("torn"));
+    tree.Write(QStringLiteral("var/saved/other.PGM.zzzzzz"), QByteArray("torn"));
+    tree.Write(QStringLiteral("var/saved/busy.PGM.Qq1234"), QByteArray("being written"));
+    tree.Write(QStringLiteral("var/saved/notes.txt.Ab12Cd"), QByteArray("not ours"));
+    tree.Write(QStringLiteral("var/saved/slot.pgm.Ab12Cd"), QByteArray("not ours either"));
+    tree.Write(QStringLiteral("var/saved/slot.PGM.toolong"), QByteArray("nor this"));
+    const TFileLock writer(saved + QStringLiteral("busy.PGM.Qq1234"), 0);
+
+    EXPECT_EQ(RemoveInterruptedWrites(saved, QStringLiteral("*.PGM")), 2);
+    EXPECT_EQ(QDir(saved).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("busy.PGM.Qq1234"), QStringLiteral("notes.txt.Ab12Cd"),
+                           QStringLiteral("slot.PGM"), QStringLiteral("slot.PGM.toolong"),
+                           QStringLiteral("slot.pgm.Ab12Cd")}));
 }

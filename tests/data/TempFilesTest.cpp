@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <unistd.h>
+
 using namespace zindo;
 using zindo::test::TTestTree;
 
@@ -17,7 +19,11 @@ TEST(NewTempFileName, IsABracedUpperCaseGuidInTheTempDirectory)
     const QString name = NewTempFileName(QStringLiteral(".jpg"));
     const QFileInfo info(name);
     EXPECT_TRUE(info.isAbsolute());
-    EXPECT_EQ(info.path(), QDir::cleanPath(tree.Path(QStringLiteral("tmp"))));
+    // In this run's own folder inside the temporary directory.
+    EXPECT_EQ(info.path(), RunTempFolder());
+    EXPECT_EQ(QFileInfo(info.path()).path(), QDir::cleanPath(tree.Path(QStringLiteral("tmp"))));
+    EXPECT_TRUE(QFileInfo(info.path()).fileName().startsWith(QStringLiteral("zindo-puzzle-%1-").arg(getpid())))
+        << info.path().toStdString();
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\{[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\}\\.jpg$"))
                     .match(info.fileName())
                     .hasMatch())
@@ -38,12 +44,58 @@ TEST_P(TempFilesAfterRun, AreDeleted)
     ASSERT_TRUE(probe.waitForStarted());
     if (QByteArray(GetParam()) == "wait") {
         ASSERT_TRUE(probe.waitForReadyRead(10000));
-        EXPECT_EQ(QDir(dir).entryList(QDir::Files).size(), 3);
+        const QStringList folders = QDir(dir).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        ASSERT_EQ(folders.size(), 1);
+        EXPECT_EQ(QDir(dir + QLatin1Char('/') + folders[0]).entryList(QDir::Files).size(), 3 + 1) << "and its lock";
         probe.terminate(); // SIGTERM, as a desktop session ending would send
     }
     ASSERT_TRUE(probe.waitForFinished(10000));
     EXPECT_TRUE(probe.readAllStandardOutput().startsWith("made"));
-    EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList());
+    // Files and the run's folder are gone.
+    EXPECT_EQ(QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryEnding, TempFilesAfterRun, testing::Values("exit", "signal", "throw", "wait"));
+INSTANTIATE_TEST_SUITE_P(EveryEnding, TempFilesAfterRun, testing::Values("exit", "signal", "throw", "wait", "many"));
+
+TEST(TempFilesOfKilledRuns, AreRemovedAtTheNextStartButThoseOfRunningGamesStay)
+{
+    TTestTree tree;
+    const QString dir = tree.Path(QStringLiteral("tmp"));
+    const auto folders = [&] { return QDir(dir).entryList(QDir::Dirs | QDir::NoDotAndDotDot); };
+
+    // A game killed outright: no clean-up of its own can run.
+    QProcess killed;
+    killed.start(QStringLiteral(TEMP_FILE_PROBE), {QStringLiteral("kill"), dir});
+    ASSERT_TRUE(killed.waitForFinished(10000));
+    EXPECT_EQ(killed.exitStatus(), QProcess::CrashExit);
+    ASSERT_EQ(folders().size(), 1);
+    const QString deadFolder = folders()[0];
+    EXPECT_EQ(QDir(dir + QLatin1Char('/') + deadFolder).entryList(QDir::Files).size(), 3 + 1);
+
+    // A folder without a lock file (half-made, or of another program) stays
+    // while it is young.
+    QDir().mkpath(dir + QStringLiteral("/zindo-puzzle-1-young"));
+
+    // The next game clears away what the killed one left when it makes its
+    // first temporary file.
+    QProcess running;
+    running.start(QStringLiteral(TEMP_FILE_PROBE), {QStringLiteral("wait"), dir});
+    ASSERT_TRUE(running.waitForReadyRead(10000));
+    QStringList now = folders();
+    EXPECT_FALSE(now.contains(deadFolder));
+    EXPECT_TRUE(now.contains(QStringLiteral("zindo-puzzle-1-young")));
+    ASSERT_EQ(now.size(), 2);
+    const QString liveFolder = now[0] == QStringLiteral("zindo-puzzle-1-young") ? now[1] : now[0];
+
+    // A third one leaves the running game's files alone.
+    const QString name = NewTempFileName(QStringLiteral(".tmp"));
+    now = folders();
+    EXPECT_TRUE(now.contains(liveFolder));
+    EXPECT_TRUE(now.contains(QFileInfo(QFileInfo(name).path()).fileName()));
+    EXPECT_EQ(QDir(dir + QLatin1Char('/') + liveFolder).entryList(QDir::Files).size(), 3 + 1);
+    EXPECT_EQ(RemoveStaleTempFolders(), 0) << "nothing else is stale";
+
+    running.terminate();
+    ASSERT_TRUE(running.waitForFinished(10000));
+    EXPECT_FALSE(folders().contains(liveFolder)) << "a game that ends removes its own folder";
+}

@@ -140,23 +140,28 @@ TEST_F(BoardComposition, HintPictureIsPale)
     EXPECT_EQ(Puzzle.HintPicture.pixelColor(594, 30), QColor(255, 255, 255)); // grey 128 + 170
 }
 
-TEST_F(BoardComposition, JpegByExtensionOnly)
+TEST_F(BoardComposition, JpegByExtensionOnlyJpgOrJpeg)
 {
     QImage image = SolidImage(160, 120, PictureColor);
     Puzzle.LoadPicture(DecodeToTemp(Tree.AddLevelPicture(QStringLiteral("T"), 1, 1, image, QStringLiteral(".JPG"))),
                        1);
     EXPECT_EQ(Puzzle.Columns, 5);
 
-    // A JPEG stored under ".jpeg" is read as a bitmap and fails; the puzzle
+    // A bitmap stored under ".jpeg" is read as JPEG and fails; the puzzle
     // keeps the level it had.
-    const QString jpegInBmp = Tree.Path(QStringLiteral("plain/x.jpeg"));
-    ASSERT_TRUE(image.save(jpegInBmp, "JPEG"));
+    const QString bmpInJpeg = Tree.Path(QStringLiteral("plain/x.jpeg"));
+    ASSERT_TRUE(image.save(bmpInJpeg, "BMP"));
     const QString container = Tree.Path(QStringLiteral("dat/puzz/T/IP0302.dat"));
-    EncodeFile(jpegInBmp, container);
+    EncodeFile(bmpInJpeg, container);
     EXPECT_THROW(Puzzle.LoadPicture(DecodeToTemp(container), 3), EQzError);
     EXPECT_EQ(Puzzle.Level, 1);
     EXPECT_EQ(Puzzle.Pieces().size(), 20u);
     EXPECT_EQ(PiecesOnBoard(Puzzle), 4);
+
+    // A JPEG named ".jpeg" is a JPEG like one named ".jpg".
+    Puzzle.LoadPicture(DecodeToTemp(Tree.AddLevelPicture(QStringLiteral("T"), 2, 1, image, QStringLiteral(".jpeg"))),
+                       2);
+    EXPECT_EQ(Puzzle.Level, 2);
 }
 
 TEST(BoardSprites, MissingZindoFrameFailsConstruction)

@@ -59,7 +59,8 @@ public:
     {
         const QString plain = Path(QStringLiteral("plain/%1/%2").arg(++Serial).arg(PlainName));
         QDir().mkpath(QFileInfo(plain).path());
-        const bool jpeg = PlainName.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive);
+        const bool jpeg = PlainName.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive) ||
+                          PlainName.endsWith(QStringLiteral(".jpeg"), Qt::CaseInsensitive);
         EXPECT_TRUE(Image.save(plain, jpeg ? "JPEG" : "BMP", jpeg ? 95 : -1));
         const QString dest = Path(Relative);
         QDir().mkpath(QFileInfo(dest).path());

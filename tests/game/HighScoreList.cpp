@@ -2,6 +2,9 @@
 // descending order, a full table, and the file as far as it goes.
 #include "GameTestTree.h"
 
+#include "data/QzError.h"
+
+#include <QProcess>
 #include <QtEndian>
 
 using namespace zindo;
@@ -148,4 +151,100 @@ TEST(HighScoreFile, ShortAndLongFilesAreReadAsFarAsTheyGo)
     EXPECT_EQ(table.ToBytes(), bytes);
     TGame::RecordHighScore(QStringLiteral("New"), QStringLiteral("Sea"), 10000);
     EXPECT_EQ(TTestTree::Read(tree.Path(QStringLiteral("var/hscore.hsc"))).size(), 4386);
+}
+
+TEST(HighScoreTable, TableReadOutOfOrderComesOutSortedAndLosesOnlyTheLowest)
+{
+    THighScoreTable table = FullTable();
+    std::swap(table[0], table[50]); // a damaged file: the best at the bottom
+    THighScoreTable kept = table;
+    kept.RecordScore(QStringLiteral("P0"), QStringLiteral("Sea"), 10); // lower than P0's: kept
+    EXPECT_EQ(kept[0].PlayerName, QStringLiteral("P0"));
+    EXPECT_EQ(kept[50].PlayerName, QStringLiteral("P50"));
+
+    table.RecordScore(QStringLiteral("Late"), QStringLiteral("Sea"), 150);
+    EXPECT_EQ(table[0].PlayerName, QStringLiteral("P0")) << "the best score was not displaced";
+    EXPECT_EQ(table[50].PlayerName, QStringLiteral("Late"));
+    for (int k = 0; k < THighScoreTable::EntryCount; ++k)
+        EXPECT_NE(table[k].PlayerName, QStringLiteral("P50")) << "only the lowest made way";
+}
+
+TEST(HighScoreTable, NamesThatWouldReadBackDifferentlyAreRefused)
+{
+    THighScoreTable table;
+    table.RecordScore(QStringLiteral("Anna"), QStringLiteral("Sea"), 100);
+    const QByteArray before = table.ToBytes();
+    // Stored as "????" both would share one row, and one score would be lost.
+    EXPECT_THROW(table.RecordScore(QStringLiteral("\u0418\u0432\u0430\u043D"), QStringLiteral("Sea"), 500), EQzError);
+    EXPECT_THROW(table.RecordScore(QStringLiteral("\u041F\u0451\u0442\u0440"), QStringLiteral("Sea"), 400), EQzError);
+    EXPECT_THROW(table.RecordScore(QStringLiteral("Anna"), QStringLiteral("\u65E5\u672C"), 400), EQzError);
+    EXPECT_EQ(table.ToBytes(), before);
+}
+
+TEST(HighScoreTable, RowsOfOtherPlayersAreWrittenBackByteForByte)
+{
+    // A row with bytes Windows-1252 leaves undefined next to one that differs
+    // only where the first has them: rewriting must rename neither.
+    QByteArray bytes(THighScoreTable::Size, '\0');
+    bytes.replace(0, 7, QByteArray("Ren\x81\x8D\x9D\0", 7));
+    bytes.replace(41, 4, QByteArray("Sea\0", 4));
+    qToLittleEndian<std::int32_t>(900, bytes.data() + 82);
+    bytes.replace(86, 7, QByteArray("Ren???\0", 7));
+    bytes.replace(86 + 41, 4, QByteArray("Sea\0", 4));
+    qToLittleEndian<std::int32_t>(800, bytes.data() + 86 + 82);
+    THighScoreTable table = THighScoreTable::FromBytes(bytes);
+    table.RecordScore(QStringLiteral("Other"), QStringLiteral("Sea"), 10);
+    const QByteArray after = table.ToBytes();
+    EXPECT_EQ(after.left(2 * 86), bytes.left(2 * 86));
+    table.RecordScore(QStringLiteral("Ren???"), QStringLiteral("Sea"), 850);
+    EXPECT_EQ(table.UsedCount(), 3);
+    EXPECT_EQ(table[1].PlayerName, QStringLiteral("Ren???"));
+    EXPECT_EQ(table[1].Score, 850);
+}
+
+TEST(HighScoreTable, FieldWithoutTerminatorIsTheSamePlayerAsBefore)
+{
+    // A name field filled to its last byte: read, compared and written as the
+    // same 40 characters, so the player's next score replaces the row.
+    QByteArray bytes(THighScoreTable::Size, '\0');
+    bytes.replace(0, 41, QByteArray(41, 'n'));
+    bytes.replace(41, 41, QByteArray(41, 't'));
+    qToLittleEndian<std::int32_t>(100, bytes.data() + 82);
+    THighScoreTable table = THighScoreTable::FromBytes(bytes);
+    table.RecordScore(QString(45, QLatin1Char('n')), QString(41, QLatin1Char('t')), 200);
+    EXPECT_EQ(table.UsedCount(), 1);
+    EXPECT_EQ(table[0].Score, 200);
+    EXPECT_EQ(THighScoreTable::FromBytes(table.ToBytes()).UsedCount(), 1);
+}
+
+TEST(HighScoreFile, TwoGamesRecordingAtOnceLoseNothing)
+{
+    TTestTree tree;
+    constexpr int perGame = 25; // 50 rows fit the 51 slots: none may go
+    QProcess games[2];
+    const char* prefixes[2] = {"A", "B"};
+    for (int k = 0; k < 2; ++k) {
+        games[k].start(QStringLiteral(GAME_FILE_WRITER),
+                       {QStringLiteral("record"), tree.Path(QStringLiteral("bin")), tree.Path(QStringLiteral("tmp")),
+                        QLatin1String(prefixes[k]), QString::number(perGame)});
+        ASSERT_TRUE(games[k].waitForReadyRead(10000));
+    }
+    for (QProcess& game : games)
+        game.write("go\n");
+    for (QProcess& game : games)
+        ASSERT_TRUE(game.waitForBytesWritten(10000)); // both go at once
+    for (QProcess& game : games) {
+        ASSERT_TRUE(game.waitForFinished(60000));
+        EXPECT_EQ(game.exitCode(), 0) << game.readAllStandardError().toStdString();
+    }
+    THighScoreTable table;
+    TGame::ReadHighScores(table);
+    EXPECT_EQ(table.UsedCount(), 2 * perGame);
+    for (const char* prefix : prefixes)
+        for (int k = 0; k < perGame; ++k) {
+            const QString name = QLatin1String(prefix) + QString::number(k);
+            EXPECT_TRUE(std::any_of(table.Entries.begin(), table.Entries.end(),
+                                    [&](const THighScoreEntry& Entry) { return Entry.PlayerName == name; }))
+                << name.toStdString() << " was lost";
+        }
 }

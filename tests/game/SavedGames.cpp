@@ -2,9 +2,17 @@
 // continuing at the right level, and bad files or names that change nothing.
 #include "GameTestTree.h"
 
+#include "GameFileWriter.h"
+
 #include "data/QzError.h"
 
+#include <QProcess>
+#include <QThread>
 #include <QtEndian>
+
+#include <csignal>
+#include <limits>
+#include <random>
 
 using namespace zindo;
 using namespace zindo::test;
@@ -189,12 +197,148 @@ TEST_F(SavedGames, GameAfterTheLastLevelCannotBeLoaded)
 
 TEST_F(SavedGames, NamesThatLeaveTheFolderAreRefused)
 {
+    // Names starting with a dot would make hidden files (".mine" and ".other"
+    // both as ".PGM"), listed nowhere and overwriting each other.
     for (const QString& name : {QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral("../evil"),
-                                QStringLiteral("a/b"), QStringLiteral("/tmp/x")}) {
+                                QStringLiteral("a/b"), QStringLiteral("/tmp/x"), QStringLiteral(".mine"),
+                                QStringLiteral(".PGM"), QStringLiteral("..x")}) {
         EXPECT_THROW(Game->SaveGame(name), EQzError) << name.toStdString();
         EXPECT_THROW(Game->LoadGame(name), EQzError) << name.toStdString();
     }
     EXPECT_FALSE(FileExists(Tree.Path(QStringLiteral("var/saved"))));
     EXPECT_FALSE(FileExists(Tree.Path(QStringLiteral("var/evil.PGM"))));
     EXPECT_TRUE(Game->SaveName.isEmpty());
+}
+
+TEST_F(SavedGames, DamagedRecordsAreRefusedAndChangeNothing)
+{
+    Play(*Game, Clock, 1000);
+    const QByteArray before = Game->Record().ToBytes();
+    const auto damaged = [&](std::int32_t Level, std::int32_t Score) {
+        TSavedGameRecord record = SavedGameVariant(0);
+        record.Level = Level;
+        record.LastCompletedLevel = 0;
+        record.Theme = QStringLiteral("Sea");
+        record.Score = Score;
+        Tree.Write(QStringLiteral("var/saved/bad.PGM"), record.ToBytes());
+    };
+    for (const auto& [level, score] : std::initializer_list<std::pair<std::int32_t, std::int32_t>>{
+             {0, 100}, {11, 100}, {-1, 100}, {std::numeric_limits<std::int32_t>::max(), 100}, {1, -1},
+             {2, std::numeric_limits<std::int32_t>::min()}}) {
+        damaged(level, score);
+        ExpectError([&] { Game->LoadGame(QStringLiteral("bad")); }, QStringLiteral("\"bad\" is damaged"));
+        EXPECT_EQ(Game->Record().ToBytes(), before) << level << " " << score;
+        EXPECT_EQ(Puzzle().State, stPlaying);
+    }
+}
+
+TEST_F(SavedGames, ScoreNearTheLimitStopsThereInsteadOfTurningNegative)
+{
+    TSavedGameRecord record = SavedGameVariant(0);
+    record.Level = 1;
+    record.LastCompletedLevel = 0;
+    record.Theme = QStringLiteral("Sea");
+    record.PlayerName = QStringLiteral("Max");
+    record.Score = std::numeric_limits<std::int32_t>::max() - 50;
+    Tree.Write(QStringLiteral("var/saved/rich.PGM"), record.ToBytes());
+    Game->LoadGame(QStringLiteral("rich"));
+    SolveByHand(*Game, Clock);
+    ASSERT_EQ(Puzzle().State, stSolved);
+    EXPECT_EQ(Game->GetScore(), std::numeric_limits<std::int32_t>::max());
+    THighScoreTable table;
+    TGame::ReadHighScores(table);
+    EXPECT_EQ(table[0].PlayerName, QStringLiteral("Max"));
+    EXPECT_EQ(table[0].Score, std::numeric_limits<std::int32_t>::max());
+}
+
+TEST_F(SavedGames, NamesTheFileCannotHoldAreRefusedNotStoredAsQuestionMarks)
+{
+    const QByteArray before = Game->Record().ToBytes();
+    const QString cyrillic = QStringLiteral("\u0418\u0432\u0430\u043D");
+    ExpectError([&] { Game->NewGame(QStringLiteral("Sea"), cyrillic); }, QStringLiteral("player name"));
+    ExpectError([&] { Game->NewGame(cyrillic, QStringLiteral("Finn")); }, QStringLiteral("theme name"));
+    EXPECT_EQ(Game->Record().ToBytes(), before);
+
+    Game->Record().PlayerName = cyrillic;
+    EXPECT_THROW(Game->SaveGame(QStringLiteral("never")), EQzError);
+    EXPECT_FALSE(FileExists(SavedPath(QStringLiteral("never.PGM"))));
+}
+
+TEST_F(SavedGames, LoadingAndSavingAgainKeepsEveryByteOfTheNames)
+{
+    // Bytes Windows-1252 leaves undefined, and a name field without a terminator.
+    QByteArray bytes = SavedGameVariant(0).ToBytes();
+    bytes.replace(TSavedGameRecord::PlayerNameOffset, 6, QByteArray("Ren\x81\x9D\0", 6));
+    bytes.replace(TSavedGameRecord::ThemeOffset, 4, QByteArray("Sea\0", 4));
+    Tree.Write(QStringLiteral("var/saved/odd.PGM"), bytes);
+    Game->LoadGame(QStringLiteral("odd"));
+    Game->SaveGame(QStringLiteral("odd"));
+    EXPECT_EQ(TTestTree::Read(SavedPath(QStringLiteral("odd.PGM"))).mid(TSavedGameRecord::PlayerNameOffset, 6),
+              QByteArray("Ren\x81\x9D\0", 6));
+
+    const TSavedGameRecord full = TSavedGameRecord::FromBytes(
+        QByteArray(TSavedGameRecord::Size, 'x'));
+    EXPECT_EQ(full.PlayerName.size(), TSavedGameRecord::MaxTextLength);
+    EXPECT_EQ(TSavedGameRecord::FromBytes(full.ToBytes()).PlayerName, full.PlayerName);
+}
+
+TEST_F(SavedGames, OnlyFilesEndingInPgmAreListed)
+{
+    Game->SaveGame(QStringLiteral("slot"));
+    Tree.Write(QStringLiteral("var/saved/slot.PGM.Ab12Cd"), QByteArray(232, '\0')); // a killed save
+    Tree.Write(QStringLiteral("var/saved/lower.pgm"), QByteArray(232, '\0'));
+    Tree.Write(QStringLiteral("var/saved/notes.txt"), QByteArray("x"));
+    QDir().mkpath(SavedPath(QStringLiteral("folder.PGM")));
+    QStringList list;
+    QString current;
+    Game->ListSavedGames(list, current);
+    EXPECT_EQ(list, QStringList{QStringLiteral("slot")});
+
+    TGame::CleanUpInterruptedWrites();
+    EXPECT_FALSE(FileExists(SavedPath(QStringLiteral("slot.PGM.Ab12Cd"))));
+    EXPECT_TRUE(FileExists(SavedPath(QStringLiteral("lower.pgm"))));
+    EXPECT_TRUE(FileExists(SavedPath(QStringLiteral("slot.PGM"))));
+}
+
+TEST_F(SavedGames, WritersKilledAtAnyMomentLeaveOldOrNewFilesAndNoPhantomGame)
+{
+    const QByteArray variants[2] = {SavedGameVariant(0).ToBytes(), SavedGameVariant(1).ToBytes()};
+    const QString slot = SavedPath(QStringLiteral("slot.PGM"));
+    const QString scores = Tree.Path(QStringLiteral("var/hscore.hsc"));
+    std::mt19937 random(20240611); // the same moments in every run
+    for (int round = 0; round < 200; ++round) {
+        QProcess writer;
+        writer.start(QStringLiteral(GAME_FILE_WRITER),
+                     {QStringLiteral("save-loop"), Tree.Path(QStringLiteral("bin")), Tree.Path(QStringLiteral("tmp"))});
+        ASSERT_TRUE(writer.waitForReadyRead(10000)) << writer.readAllStandardError().toStdString();
+        QThread::usleep(random() % 15000);
+        ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
+        ASSERT_TRUE(writer.waitForFinished(10000));
+        ASSERT_EQ(writer.exitStatus(), QProcess::CrashExit) << writer.readAllStandardError().toStdString();
+
+        if (FileExists(slot)) {
+            const QByteArray game = TTestTree::Read(slot);
+            EXPECT_TRUE(game == variants[0] || game == variants[1]) << "torn saved game in round " << round;
+        }
+        if (FileExists(scores)) {
+            const QByteArray bytes = TTestTree::Read(scores);
+            ASSERT_EQ(bytes.size(), THighScoreTable::Size) << "torn high-score table in round " << round;
+            const THighScoreTable table = THighScoreTable::FromBytes(bytes);
+            EXPECT_EQ(table.UsedCount(), 1);
+            EXPECT_EQ(table[0].PlayerName, QStringLiteral("Writer"));
+            EXPECT_GT(table[0].Score, 0);
+        }
+        QStringList list;
+        QString current;
+        Game->ListSavedGames(list, current);
+        EXPECT_TRUE(list.isEmpty() || list == QStringList{QStringLiteral("slot")}) << list.join(u',').toStdString();
+    }
+    const auto leftOvers = QDir(SavedPath(QString())).entryList(QDir::Files).size() +
+                           QDir(Tree.Path(QStringLiteral("var"))).entryList(QDir::Files).size();
+    // What the killed writes left goes at the next start.
+    TGame::CleanUpInterruptedWrites();
+    EXPECT_EQ(QDir(SavedPath(QString())).entryList(QDir::Files), QStringList{QStringLiteral("slot.PGM")});
+    EXPECT_EQ(QDir(Tree.Path(QStringLiteral("var"))).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("hscore.hsc"), QStringLiteral("hscore.hsc.lock")}));
+    std::printf("[          ] %d files before the clean-up\n", int(leftOvers));
 }

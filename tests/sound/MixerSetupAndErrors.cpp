@@ -47,6 +47,35 @@ TEST_F(MixerSetup, DeviceSectionOverridesDefaultSection)
     EXPECT_EQ(s.DeviceId, -1); // only one device
 }
 
+TEST_F(MixerSetup, MixerIniIsReadAsPlayersWriteIt)
+{
+    // A [general] section, names in any letter case, a device name holding
+    // characters that are special elsewhere.
+    Device.DeviceCount = 4;
+    Device.ProductName = QStringLiteral("USB/Audio \\ Card");
+    Ini("; written by hand\r\n"
+        "[general]\r\n"
+        "waveoutdevice = 2\r\n"
+        "[DEFAULT]\r\n"
+        "samplespersec=22\r\n"
+        "[usb/audio \\ card]\r\n"
+        "REMIX=2\r\n"
+        "WaveBlocks=5 ; five blocks\r\n");
+    auto mixer = Make();
+    const TMixerSession& s = *mixer->Session();
+    EXPECT_EQ(s.DeviceId, 2);
+    EXPECT_EQ(s.OutputFormat.SamplesPerSec, 22050u);
+    EXPECT_EQ(s.RemixHandler, rmShift);
+    EXPECT_EQ(s.BlockCount, 5u);
+    mixer.reset();
+
+    Ini("[general]\nWaveOutDevice=-7\n");
+    EXPECT_EQ(Make()->Session()->DeviceId, -1) << "a device number below -1 means the default too";
+
+    Ini("[General]\nWaveOutDevice=3\n[Not Compatible]\nusb/audio \\ card=1\n");
+    EXPECT_EQ(MixerErrorOf([&] { Make(); }), "USB/Audio \\ Card is not compatible with the realtime wave mixer");
+}
+
 TEST_F(MixerSetup, BlockLengthIsRoundedAndKeptWithinTheBlock)
 {
     Ini("[default]\nWaveBlockLen=1003\nWaveBlocks=7\n");

@@ -104,6 +104,23 @@ TEST_F(WaveConversion, UnusableChannelCountsAndRatesAreRefused)
     EXPECT_EQ(ErrorOf(WaveImage(Pattern(16, 1), 4, 11025, 8)), "File format not supported");
     EXPECT_EQ(ErrorOf(WaveImage(Pattern(16, 1), 0, 11025, 8)), "File format not supported");
     EXPECT_EQ(ErrorOf(WaveImage(Pattern(16, 1), 1, 0, 8)), "File format not supported");
+    // Rates no sound has: near 2^32 (whose averaging factor wrapped to 0 and
+    // divided by it), and outside 1000 .. 192000 Hz.
+    for (std::uint32_t rate : {0xFFFFFFFFu, 0xFFFFD4E0u, 0x80000000u, 192001u, 999u, 1u})
+        EXPECT_EQ(ErrorOf(WaveImage(Pattern(64, 1), 1, rate, 8)), "File format not supported") << rate;
+    EXPECT_EQ(Data(*Load(WaveImage(Pattern(400, 1), 1, 192000, 8))).size(), 400u / 17);
+    EXPECT_EQ(Data(*Load(WaveImage(Pattern(40, 1), 1, 1000, 8))).size(), 40u * 11);
+}
+
+TEST_F(WaveConversion, WaveGrowingBeyond64MegabytesIsRefused)
+{
+    // 1000 Hz upsampled 44 times to 44100 Hz: a 1.6 MB file would take 70 MB.
+    Mixer.reset();
+    Tree.Write(QStringLiteral("bin/MIXER.INI"), QByteArray("[default]\nSamplesPerSec=44\n"));
+    Mixer = std::make_unique<TSoundMixer>(Device, Clock);
+    const QString error = ErrorOf(WaveImage(Pattern(1600000, 3), 1, 1000, 8));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("The wave is too long"))) << error.toStdString();
+    EXPECT_EQ(Data(*Load(WaveImage(Pattern(1000, 3), 1, 1000, 8))).size(), 44000u);
 }
 
 TEST_F(WaveConversion, TooFewFramesLeaveNothingToPlay)
