@@ -65,6 +65,10 @@ void TSaveForm::SetGameName(const QString& Name)
 
 void TSaveForm::SaveOKButtonClick()
 {
+    if (OnSave && !OnSave(GetGameName())) {
+        SaveGameComboBox->Edit->setFocus();
+        return;
+    }
     accept();
 }
 

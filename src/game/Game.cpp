@@ -31,13 +31,6 @@ QString SavedGamesFolder()
     return PlayerPath(QStringLiteral("saved/"));
 }
 
-/// The names in Folder (files and directories, no hidden ones), sorted by
-/// name without regard to case.
-QStringList FolderEntries(const QString& Folder)
-{
-    return QDir(Folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-}
-
 QString HighScoreLockPath()
 {
     return HighScorePath() + QStringLiteral(".lock");

@@ -98,7 +98,27 @@ void TMainScreen::LoadSplashImage()
 void TMainScreen::Enter()
 {
     Host.AllowMusic();
+    ReadHighScores();
     Arrange();
+}
+
+void TMainScreen::ReadHighScores()
+{
+    // The scores change only while a level is played, so they are read when
+    // the screen comes back, not at every repaint.
+    HighScores = THighScoreTable();
+    if (!Host.Game())
+        return;
+    try {
+        Host.Session().ReadHighScores(HighScores);
+    } catch (const std::exception& error) {
+        HighScores = THighScoreTable();
+        if (!HighScoreErrorShown) {
+            HighScoreErrorShown = true;
+            Host.SetZindoMessage(QStringLiteral("The high scores cannot be read. %1").arg(QString::fromUtf8(error.what())),
+                                 3, true);
+        }
+    }
 }
 
 void TMainScreen::PlaceMenuColumn()
@@ -135,8 +155,6 @@ void TMainScreen::PaintSplashAndScores(QPainter& Painter)
 
     const int left = FMenuColumnLeft;
     const int top = SplashView->height() - 160;
-    THighScoreTable table;
-    Host.Session().ReadHighScores(table);
 
     // The box: the picture beneath it, darkened, with the best scores on top.
     QImage box(250, 150, QImage::Format_BGR888);
@@ -161,7 +179,7 @@ void TMainScreen::PaintSplashAndScores(QPainter& Painter)
     text.drawLine(0, y, 250, y);
     y += 5;
     text.setFont(QzArialFont(15));
-    for (const THighScoreEntry* entry : VisibleHighScores(table, h)) {
+    for (const THighScoreEntry* entry : VisibleHighScores(HighScores, h)) {
         text.drawText(QRect(5, y, 40, h), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
                       QString::number(entry->Score));
         text.drawText(QRect(50, y, 200, h), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,

@@ -2,6 +2,8 @@
 
 #include "Screen.h"
 
+#include "game/HighScores.h"
+
 #include <QImage>
 
 #include <vector>
@@ -11,8 +13,6 @@ class QPainter;
 
 namespace zindo {
 
-struct THighScoreEntry;
-struct THighScoreTable;
 class TPaintBox;
 class TQzGraphicButton;
 
@@ -23,7 +23,7 @@ std::vector<const THighScoreEntry*> VisibleHighScores(const THighScoreTable& Tab
 /// The main screen: the game's picture, the orange title, the column of menu
 /// buttons ("Tutorial", "Start Game", "Load Game", "Options", "About Zindo
 /// Puzzle...", "Exit") and, beneath the buttons, a darkened box with the best
-/// scores, read afresh from the high-score file at every repaint.
+/// scores, read from the high-score file each time the screen is shown.
 class TMainScreen : public TScreen {
 public:
     TMainScreen(TScreenHost& AHost, QStackedWidget& Pages);
@@ -40,7 +40,7 @@ public:
     /// the buttons stand 100 pixels further right.
     int MenuColumnLeft() const { return FMenuColumnLeft; }
 
-    /// Wants the background music and arranges the screen.
+    /// Wants the background music, reads the high scores and arranges the screen.
     void Enter() override;
 
 protected:
@@ -48,10 +48,16 @@ protected:
 
 private:
     void PaintSplashAndScores(QPainter& Painter);
+    /// Reads the high-score table for the box; a table that cannot be read
+    /// leaves the box without rows, and the first such failure of the run is
+    /// told in the message panel.
+    void ReadHighScores();
 
     static constexpr int MenuColumnWidth = 150; ///< width of the menu buttons
     int FMenuColumnLeft = 751;                  ///< see MenuColumnLeft
     QImage SplashImage;                         ///< the game's picture, decoded once
+    THighScoreTable HighScores;                 ///< what the box shows
+    bool HighScoreErrorShown = false;           ///< the player was told the table cannot be read
 
     TPaintBox* SplashView = nullptr; ///< the picture and the high-score box
     QLabel* TitleLabel = nullptr;    ///< "Zindo Puzzle"

@@ -175,6 +175,9 @@ void TMainWindow::StartUp()
     QString problem;
     if (!CheckPlayerFolder(problem))
         PlayerFilesNotKept(problem, true);
+    // Writes that a crash or a kill cut short left their temporary files;
+    // they go before any screen lists saved games or reads the scores.
+    TGame::CleanUpInterruptedWrites();
     AskDisplayModeOnFirstStart();
 
     ApplyDisplayMode();

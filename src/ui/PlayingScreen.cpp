@@ -378,8 +378,9 @@ void TPlayingScreen::ShowSaveDialog()
     Host.Session().ListSavedGames(names, current);
     form.SetGameNames(names);
     form.SetGameName(current);
-    if (form.exec() == QDialog::Accepted)
-        Host.Session().SaveGame(form.GetGameName());
+    // A save that fails says why and leaves the dialog open with the name.
+    form.OnSave = [this](const QString& Name) { return RunGuarded([&] { Host.Session().SaveGame(Name); }); };
+    form.exec();
 }
 
 void TPlayingScreen::ShowInGameMenu()
@@ -400,8 +401,12 @@ void TPlayingScreen::ShowInGameMenu()
     if (chosen) {
         switch (form.Choice) {
         case acSaveAndExit:
+            // The game is saved as it is, before the 100 points that leaving
+            // costs. The level is left once it is saved, or when the player
+            // cancels; while saving fails, the dialog stays open over the
+            // paused level and nothing is lost.
+            ShowSaveDialog();
             game.Abort();
-            RunGuarded([this] { ShowSaveDialog(); });
             leave = true;
             break;
         case acExit:

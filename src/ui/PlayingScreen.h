@@ -93,6 +93,8 @@ private:
     void NextPieceButtonClick();
     void PauseButtonClick();
     void EndOfLevelButtonClick();
+    /// The "Save" dialog over the screen: saves the game under the name typed;
+    /// a save that fails shows its error and keeps the dialog open.
     void ShowSaveDialog();
     void UpdateEndOfLevelButtons();
 

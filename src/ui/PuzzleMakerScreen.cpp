@@ -8,6 +8,7 @@
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
 #include "controls/SimpleComboBox.h"
+#include "data/AnsiText.h"
 #include "data/DataContainer.h"
 #include "data/GamePaths.h"
 #include "data/Paths.h"
@@ -36,9 +37,10 @@ void CheckThemeName(const QString& Theme)
 {
     if (Theme.trimmed().isEmpty())
         throw EQzError(QStringLiteral("Please select or enter the name of a theme first."));
-    if (Theme == QLatin1String(".") || Theme == QLatin1String("..") || Theme.contains(QLatin1Char('/')) ||
-        Theme.contains(QLatin1Char('\\')))
-        throw EQzError(QStringLiteral("A theme name may not be \".\" or \"..\" nor contain \"/\" or \"\\\"."));
+    if (!TGame::IsPlainName(Theme) || Theme.contains(QLatin1Char('\\')))
+        throw EQzError(QStringLiteral("A theme name may not start with \".\" nor contain \"/\" or \"\\\"."));
+    // Saved games and high scores store the theme's name; it must read back the same.
+    CheckAnsiText(Theme, QStringLiteral("theme name"));
 }
 
 } // namespace
@@ -50,9 +52,9 @@ QString ConvertPuzzleMakerPicture(const QString& FileName)
         const double ratio = double(picture.width()) / double(picture.height());
         QSize size;
         if (picture.width() > picture.height())
-            size = QSize(MakerMaxSide, static_cast<int>(std::nearbyint(MakerMaxSide / ratio)));
+            size = QSize(MakerMaxSide, static_cast<int>(std::max(1.0, std::nearbyint(MakerMaxSide / ratio))));
         else
-            size = QSize(static_cast<int>(std::nearbyint(MakerMaxSide * ratio)), MakerMaxSide);
+            size = QSize(static_cast<int>(std::max(1.0, std::nearbyint(MakerMaxSide * ratio))), MakerMaxSide);
         picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     const QString result = NewTempFileName(QStringLiteral(".jpg"));
@@ -95,7 +97,7 @@ TPuzzleMakerScreen::TPuzzleMakerScreen(TScreenHost& AHost, QStackedWidget& Pages
     OnClicked(BackButton, [this] { Host.ShowScreen(scMain); });
 
     ChoosePictureFile = [this] {
-        return QFileDialog::getOpenFileName(window(), QString(), QString(), QStringLiteral("Pictures (*.jpg *.bmp)"));
+        return QFileDialog::getOpenFileName(window(), QString(), QString(), QStringLiteral("Pictures (*.jpg *.jpeg *.bmp)"));
     };
 }
 

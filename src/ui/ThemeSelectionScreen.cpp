@@ -8,6 +8,7 @@
 
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
+#include "data/AnsiText.h"
 #include "data/DataContainer.h"
 #include "data/Paths.h"
 #include "data/QzBitmap.h"
@@ -115,6 +116,12 @@ void TThemeSelectionScreen::GoButtonClick()
     if (name.trimmed().isEmpty()) {
         PlayerNameEdit->setFocus();
         throw EQzError(QStringLiteral("Please type your name for the Highscore List first."));
+    }
+    // The high-score list and saved games keep Western European letters only;
+    // a name they would store as '?' is refused here, where it is typed.
+    if (!IsAnsiText(name)) {
+        PlayerNameEdit->setFocus();
+        CheckAnsiText(name, QStringLiteral("player name"));
     }
     ShowMessageBox(QStringLiteral("Get Ready"), 2, mbOKBit, 0);
     const QList<QListWidgetItem*> selected = ThemeList->selectedItems();

@@ -12,7 +12,6 @@
 #include "data/Paths.h"
 #include "data/QzBitmap.h"
 
-#include <QFile>
 #include <QLabel>
 
 namespace zindo {
@@ -71,14 +70,7 @@ QString TTutorialScreen::LoadTutorialText(int Page) const
     const QString file = TutorialFile("TTUTORIAL", Page);
     if (!FileExists(file))
         return QString();
-    QFile copy(DecodeToTemp(file));
-    if (!copy.open(QIODevice::ReadOnly))
-        return QString();
-    QByteArray text = copy.read(MaxTutorialText);
-    const qsizetype zero = text.indexOf('\0');
-    if (zero >= 0)
-        text.truncate(zero);
-    return FromAnsi(text);
+    return ReadAnsiTextFile(DecodeToTemp(file), MaxTutorialText);
 }
 
 void TTutorialScreen::ShowFirstTutorialPage()

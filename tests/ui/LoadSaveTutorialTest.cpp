@@ -178,6 +178,33 @@ TEST(SaveAndLoad, SaveAndExitSavesBeforeTheDeductionAndReturnsEitherWay)
     EXPECT_FALSE(QFileInfo::exists(fixture.Tree.Path(QStringLiteral("var/saved"))));
 }
 
+TEST(SaveAndLoad, SaveAndExitThatCannotWriteKeepsTheDialogOverThePausedLevel)
+{
+    TWindowFixture fixture;
+    TMainWindow& form = fixture.Create();
+    form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Tess"));
+    form.StartLevelScreen();
+    fixture.Run(100);
+    fixture.Tree.Write(QStringLiteral("var/saved"), "a file where the folder should be");
+    bool stayed = false;
+    WhenModalOpens([&](QWidget& Modal) {
+        dynamic_cast<TActionForm&>(Modal).SaveButtonClick();
+        WhenModalOpens([&](QWidget& Save) {
+            auto& dialog = dynamic_cast<TSaveForm&>(Save);
+            dialog.SetGameName(QStringLiteral("keep me"));
+            dialog.SaveOKButtonClick();
+            stayed = dialog.isVisible() && dialog.GetGameName() == QStringLiteral("keep me") &&
+                     form.Session().GetState() == stPaused && form.CurrentScreen() == scPlaying;
+            dialog.SaveCancelButtonClick();
+        });
+    });
+    fixture.Click("MenuButton");
+    EXPECT_TRUE(stayed);
+    ASSERT_EQ(fixture.Errors.size(), 1);
+    EXPECT_TRUE(fixture.Errors.first().contains(QStringLiteral("saved"))) << fixture.Errors.first().toStdString();
+    EXPECT_EQ(form.CurrentScreen(), scMain); // cancelling leaves, as before
+}
+
 TEST(Tutorial, PagesFollowEachOtherUntilTheFirstGap)
 {
     TWindowFixture fixture;

@@ -71,6 +71,22 @@ TEST(StartUp, ShowsTheMainScreenWithMenuColumnAndIcons)
     EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
 }
 
+TEST(StartUp, UnreadableHighScoresLeaveTheBoxEmptyAndAreToldOnce)
+{
+    TWindowFixture fixture;
+    QDir().mkpath(fixture.Tree.Path(QStringLiteral("var/hscore.hsc"))); // a folder cannot be read as the table
+    TMainWindow& form = fixture.Create();
+    EXPECT_TRUE(form.ZindoMessageMarkup().contains(QStringLiteral("The high scores cannot be read")))
+        << form.ZindoMessageMarkup().toStdString();
+    // Repainting does not read the table again, and coming back does not say it twice.
+    Find(form, "SplashView")->grab();
+    fixture.Click("AboutButton");
+    fixture.Click("AboutBackButton");
+    EXPECT_EQ(form.CurrentScreen(), scMain);
+    EXPECT_EQ(form.ZindoMessageMarkup(), QString());
+    EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST(StartUp, MissingWallpaperIsAnErrorWithTheFileName)
 {
     TWindowFixture fixture;
@@ -149,6 +165,15 @@ TEST(ThemeSelection, TwentyCharactersAreAcceptedAndTwentyOneRefused)
     EXPECT_EQ(fixture.Errors.first(), QStringLiteral("Player Name may not be longer than 20 characters"));
     EXPECT_EQ(form.CurrentScreen(), scThemeSelection);
 
+    // A name the high-score file would store as '?' is refused where it is
+    // typed, before the game starts.
+    name->setText(QStringLiteral("Иван"));
+    fixture.Click("GoButton");
+    ASSERT_EQ(fixture.Errors.size(), 2);
+    EXPECT_TRUE(fixture.Errors.last().contains(QStringLiteral("Western European"))) << fixture.Errors.last().toStdString();
+    EXPECT_EQ(form.CurrentScreen(), scThemeSelection);
+    fixture.Errors.clear();
+
     name->setText(QString(20, QLatin1Char('y')));
     QString boxText;
     WhenModalOpens([&boxText](QWidget& Modal) {
@@ -158,7 +183,7 @@ TEST(ThemeSelection, TwentyCharactersAreAcceptedAndTwentyOneRefused)
     });
     fixture.Click("GoButton");
     EXPECT_EQ(boxText, QStringLiteral("Get Ready"));
-    EXPECT_EQ(fixture.Errors.size(), 1);
+    EXPECT_EQ(fixture.Errors.size(), 0);
     EXPECT_EQ(form.CurrentScreen(), scPlaying);
     EXPECT_EQ(form.Session().Record().Level, 1);
     EXPECT_EQ(form.Session().GetState(), stPlaying);

@@ -65,6 +65,9 @@ TEST(ConvertPuzzleMakerPicture, ScalesTheLongerSideTo600AndKeepsSmallerPictures)
     }
     EXPECT_EQ(LoadPictureFile(ConvertPuzzleMakerPicture(WritePlain(tree, QStringLiteral("b.bmp"), QSize(700, 350)))).size(),
               QSize(600, 300));
+    // A side that would round to nothing keeps one pixel.
+    EXPECT_EQ(LoadPictureFile(ConvertPuzzleMakerPicture(WritePlain(tree, QStringLiteral("line.jpeg"), QSize(2000, 1)))).size(),
+              QSize(600, 1));
 }
 
 TEST_F(PuzzleMaker, EditWithANewNameMakesTheThemeWithPlaceholders)
@@ -143,4 +146,11 @@ TEST_F(PuzzleMaker, ThemeNamesThatLeaveTheThemeFolderAreRefused)
     EXPECT_FALSE(QFileInfo::exists(Fixture.Tree.Path(QStringLiteral("dat/escape"))));
     EXPECT_FALSE(QFileInfo::exists(Fixture.Tree.Path(QStringLiteral("var/escape"))));
     EXPECT_EQ(Fixture.Errors.size(), 2);
+    // Hidden themes, and names that saved games could not store, are refused too.
+    for (const QString& name : {QStringLiteral(".hidden"), QStringLiteral("Тема")}) {
+        Themes().SetText(name);
+        Fixture.Click("EditThemeButton");
+        EXPECT_FALSE(QFileInfo::exists(Fixture.Tree.Path(QStringLiteral("var/puzz/") + name))) << name.toStdString();
+    }
+    EXPECT_EQ(Fixture.Errors.size(), 4);
 }
