@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 namespace zindo {
@@ -11,5 +12,25 @@ QString ReadDisplayMode();
 
 /// Stores Value; raises EQzError when the settings file cannot be written.
 void WriteDisplayMode(const QString& Value);
+
+/// The window as the player last left it (keys WindowWidth, WindowHeight in
+/// the desktop's logical pixels, and WindowMaximized, in the same section).
+struct TWindowSizeSetting {
+    QSize Size;             ///< empty when nothing usable is stored
+    bool Maximized = false; ///< the window was maximised
+};
+
+/// The stored window size; a size that is missing, not a number, or not
+/// within 1 .. 100000 pixels in each direction reads as empty.
+TWindowSizeSetting ReadWindowSize();
+
+/// Stores the window's size; raises EQzError when the settings file cannot
+/// be written.
+void WriteWindowSize(const TWindowSizeSetting& Value);
+
+/// Whether full screen may switch the display to a 1024 x 768 mode (key
+/// ChangeResolution, on unless it reads 0, false, no or off). Off, full
+/// screen keeps the desktop's resolution and scales the game to fill it.
+bool ReadChangeResolution();
 
 } // namespace zindo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DevicePicture.h"
 #include "Screen.h"
 
 #include <QImage>
@@ -47,11 +48,15 @@ protected:
     void resizeEvent(QResizeEvent* Event) override;
 
 private:
-    void PaintSplashAndScores(QPainter& Painter);
+    void PaintSplashAndScores(QPainter& Painter, const QRegion& Exposed);
 
     static constexpr int MenuColumnWidth = 150; ///< width of the menu buttons
     int FMenuColumnLeft = 751;                  ///< see MenuColumnLeft
     QImage SplashImage;                         ///< the game's picture, decoded once
+    TDevicePicture SplashPicture;               ///< the same at the screen's resolution
+    QImage ScoreGround;                         ///< the picture beneath the high-score box, darkened
+    QPoint ScoreGroundAt;                       ///< where the box is, which ScoreGround was made for
+    TDevicePicture ScoreGroundPicture;          ///< ScoreGround at the screen's resolution
 
     TPaintBox* SplashView = nullptr; ///< the picture and the high-score box
     QLabel* TitleLabel = nullptr;    ///< "Zindo Puzzle"

@@ -10,6 +10,7 @@
 #include "PlayingScreen.h"
 #include "PuzzleMakerScreen.h"
 #include "Scene.h"
+#include "SceneView.h"
 #include "ScreenParts.h"
 #include "ThemeSelectionScreen.h"
 #include "TutorialScreen.h"
@@ -28,12 +29,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <QWindowStateChangeEvent>
+
+#include <algorithm>
 
 namespace zindo {
 
@@ -54,13 +59,14 @@ TMainWindow::TMainWindow(TOptions Options)
     setPalette(palette);
     setFont(QzArialFont(16));
     resize(SceneDesignWidth, SceneDesignHeight);
+    setMinimumSize(MinimumWidth, MinimumHeight);
 
-    // Everything the player sees lies on the scene, which fills the window.
+    // Everything the player sees lies on the scene, laid out at its design
+    // size; the view fills the window and shows the scene scaled to it.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     Scene = new TScene(this);
-    layout->addWidget(Scene);
     QStackedWidget& pages = Scene->Pages();
     FMainScreen = new TMainScreen(*this, pages);
     FPlayingScreen = new TPlayingScreen(*this, pages, Random);
@@ -71,6 +77,13 @@ TMainWindow::TMainWindow(TOptions Options)
     FAboutScreen = new TAboutScreen(*this, pages);
     Screens = {FMainScreen,  FPlayingScreen,      FTutorialScreen, FThemeSelectionScreen,
                FLoadScreen, FPuzzleMakerScreen, FAboutScreen};
+    View = new TSceneView(*Scene, this);
+    layout->addWidget(View);
+    // While a dialog is open in the scene, the window's keys are the dialog's.
+    View->OnModalChanged = [this](bool Open) {
+        for (QAction* action : actions())
+            action->setEnabled(!Open);
+    };
     BuildActions();
 
     SoundOut->ShowMessage = [this](const QString& Message) { SetZindoMessage(Message, 3, false); };
@@ -80,6 +93,8 @@ TMainWindow::TMainWindow(TOptions Options)
 TMainWindow::~TMainWindow()
 {
     qApp->removeEventFilter(this);
+    // The view goes first, and with it the scene and the dialogs embedded in it.
+    delete View;
     // The display returns to its stored mode when the window goes.
     RestoreVideoMode();
 }
@@ -131,19 +146,28 @@ void TMainWindow::StartUp()
 {
     Scene->Messages().setPalette(BlackPalette());
 
-    // Windowed, the window is centred on a screen larger than 1024 x 768.
+    // Windowed, the window opens at the size the player left it (no larger
+    // than the screen's room, for a size kept from a larger screen), else at
+    // the design size in the desktop's logical pixels (so a desktop scaled by
+    // 2 gets twice as many device pixels); it is centred on a screen larger
+    // than 1024 x 768.
+    const TWindowSizeSetting stored = ReadWindowSize();
+    QSize size(SceneDesignWidth, SceneDesignHeight);
+    WindowedMaximized = stored.Maximized;
+    WindowedLeft = 5;
+    WindowedTop = 5;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize size = screen->size();
-        if (size.width() > 1024 && size.height() > 768) {
-            WindowedLeft = size.width() / 2 - SceneDesignWidth / 2;
-            WindowedTop = size.height() / 2 - SceneDesignHeight / 2;
-        } else {
-            WindowedLeft = 5;
-            WindowedTop = 5;
+        const QRect room = screen->availableGeometry();
+        if (!stored.Size.isEmpty())
+            size = stored.Size.boundedTo(room.size()).expandedTo(minimumSize());
+        const QSize screenSize = screen->size();
+        if (screenSize.width() > 1024 && screenSize.height() > 768) {
+            WindowedLeft = room.left() + std::max(0, (room.width() - size.width()) / 2);
+            WindowedTop = room.top() + std::max(0, (room.height() - size.height()) / 2);
         }
     }
-    WindowedWidth = SceneDesignWidth;
-    WindowedHeight = SceneDesignHeight;
+    WindowedWidth = size.width();
+    WindowedHeight = size.height();
     FBackgroundMusicOn = true;
     FSoundEffectsOn = true;
 
@@ -192,41 +216,89 @@ void TMainWindow::StartUp()
 void TMainWindow::ApplyDisplayMode()
 {
     const QString mode = ReadDisplayMode();
+    const bool shown = isVisible() || Started;
     if (mode != QLatin1String("window") && mode != QLatin1String("unknown")) {
-        int index = FindBestVideoMode(1024, 768, 32);
-        if (index == 0)
-            index = FindBestVideoMode(1024, 768, 24);
-        QRect screenArea;
-        if (index != 0 && SetVideoMode(index)) {
+        // Where the display can switch to 1024 x 768 (and the player lets
+        // it), the scene fills that mode; elsewhere the screen keeps its
+        // resolution and the scene is scaled to fill it.
+        int index = 0;
+        if (ReadChangeResolution()) {
+            index = FindBestVideoMode(1024, 768, 32);
+            if (index == 0)
+                index = FindBestVideoMode(1024, 768, 24);
+            // The desktop's own size is no switch at all (a display that
+            // offers no other mode, say): full screen then scales.
+            const TVideoMode& desktop = VideoModes()[0];
+            const TVideoMode& best = VideoModes()[static_cast<std::size_t>(index)];
+            if (index != 0 && best.Width == desktop.Width && best.Height == desktop.Height)
+                index = 0;
+        }
+        QRect screenArea(0, 0, FullScreenDesignWidth, FullScreenDesignHeight);
+        const bool switched = index != 0 && SetVideoMode(index);
+        if (switched) {
             // The toolkit learns the new screen size only later: fill the mode now.
             const TVideoMode& mode = VideoModes()[static_cast<std::size_t>(index)];
             screenArea = QRect(0, 0, mode.Width, mode.Height);
-        } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        } else if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
             screenArea = screen->geometry();
         }
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-        Scene->SetBarHeight(15);
-        if (!screenArea.isEmpty())
+        if (!FullScreenShown && isVisible())
+            WindowedMaximized = isMaximized();
+        FullScreenShown = true;
+        SetFrame(Qt::Window | Qt::FramelessWindowHint);
+        Scene->SetFullScreenDesign(true);
+        // A window manager keeps the framed window's place for the way back
+        // from full screen; after a switch of the display mode the window is
+        // told the new screen's size at once.
+        if (switched || !shown)
             setGeometry(screenArea);
-        if (isVisible() || Started)
+        const Qt::WindowState state = switched ? Qt::WindowMaximized : Qt::WindowFullScreen;
+        if (!shown)
+            setWindowState(state); // shown so by the program's start
+        else if (switched)
             showMaximized();
+        else
+            showFullScreen();
     } else {
         RestoreVideoMode();
-        setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-        setWindowState(Qt::WindowNoState);
-        setFixedSize(WindowedWidth, WindowedHeight);
-        move(WindowedLeft, WindowedTop);
-        Scene->SetBarHeight(1);
-        if (isVisible() || Started)
+        FullScreenShown = false;
+        SetFrame(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                 Qt::WindowCloseButtonHint);
+        Scene->SetFullScreenDesign(false);
+        // Back from the desktop's own full screen, the window manager puts
+        // the window where it was; after a switch of the display mode the
+        // window is placed anew.
+        const bool placedByWindowManager = shown && isFullScreen();
+        if (shown)
             showNormal();
+        else
+            setWindowState(Qt::WindowNoState);
+        if (!placedByWindowManager) {
+            move(WindowedLeft, WindowedTop);
+            resize(WindowedWidth, WindowedHeight);
+        }
+        if (WindowedMaximized) {
+            if (shown)
+                showMaximized();
+            else
+                setWindowState(Qt::WindowMaximized);
+        }
     }
     layout()->activate();
-    Scene->layout()->activate();
     FPlayingScreen->Arrange();
     FMainScreen->PlaceMenuColumn();
+}
+
+void TMainWindow::SetFrame(Qt::WindowFlags Flags)
+{
+    // A window already on the screen gets its new frame in place: hidden and
+    // shown again it would lose the keyboard, which pauses a running level.
+    if (windowHandle() && isVisible()) {
+        overrideWindowFlags(Flags);
+        windowHandle()->setFlags(Flags);
+    } else {
+        setWindowFlags(Flags);
+    }
 }
 
 TScreen& TMainWindow::Screen(TScreenId Id) const
@@ -384,6 +456,44 @@ void TMainWindow::showEvent(QShowEvent* Event)
     FPlayingScreen->Arrange();
 }
 
+void TMainWindow::resizeEvent(QResizeEvent* Event)
+{
+    QWidget::resizeEvent(Event);
+    RememberWindowedBounds();
+}
+
+void TMainWindow::moveEvent(QMoveEvent* Event)
+{
+    QWidget::moveEvent(Event);
+    RememberWindowedBounds();
+}
+
+void TMainWindow::RememberWindowedBounds()
+{
+    // Only a framed window in its normal state tells the size to come back to.
+    if (FullScreenShown || !Started || !isVisible() || (windowState() & ~Qt::WindowActive) != Qt::WindowNoState)
+        return;
+    WindowedLeft = x();
+    WindowedTop = y();
+    WindowedWidth = width();
+    WindowedHeight = height();
+}
+
+void TMainWindow::closeEvent(QCloseEvent* Event)
+{
+    QWidget::closeEvent(Event);
+    if (!Started)
+        return;
+    if (!FullScreenShown)
+        WindowedMaximized = isMaximized();
+    // The size is a convenience: a settings file that cannot be written
+    // costs only the size at the next start, so closing says nothing of it.
+    try {
+        WriteWindowSize({QSize(WindowedWidth, WindowedHeight), WindowedMaximized});
+    } catch (const std::exception&) {
+    }
+}
+
 void TMainWindow::changeEvent(QEvent* Event)
 {
     QWidget::changeEvent(Event);
@@ -423,7 +533,7 @@ bool TMainWindow::eventFilter(QObject* Watched, QEvent* Event)
     // as a passing line below the standing message.
     if (Event->type() == QEvent::Enter || Event->type() == QEvent::Leave) {
         auto* widget = qobject_cast<QWidget*>(Watched);
-        if (widget && widget->window() == this && !widget->toolTip().isEmpty())
+        if (widget && (widget->window() == this || widget->window() == Scene) && !widget->toolTip().isEmpty())
             SetZindoMessage(Event->type() == QEvent::Enter ? widget->toolTip() : QString(), 3, false);
     }
     return QWidget::eventFilter(Watched, Event);

@@ -24,6 +24,7 @@ class TPlayingScreen;
 class TPuzzleMakerScreen;
 class TRandomGenerator;
 class TScene;
+class TSceneView;
 class TScreen;
 class TThemeSelectionScreen;
 class TTutorialScreen;
@@ -100,10 +101,20 @@ public:
     TPlayingScreen& PlayingScreen() { return *FPlayingScreen; }
     TTutorialScreen& TutorialScreen() { return *FTutorialScreen; }
     TPuzzleMakerScreen& PuzzleMakerScreen() { return *FPuzzleMakerScreen; }
+    /// The view that shows the scene scaled to the window.
+    TSceneView& SceneView() { return *View; }
+
+    /// The smallest window the player can make: a third of the design size,
+    /// where the scene is still recognisable.
+    static constexpr int MinimumWidth = 337;
+    static constexpr int MinimumHeight = 231;
 
 protected:
     void changeEvent(QEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+    void moveEvent(QMoveEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
@@ -111,6 +122,8 @@ private:
     TScreen& Screen(TScreenId Id) const;
     void LayWallpapers();
     void ApplyDisplayMode();
+    void SetFrame(Qt::WindowFlags Flags);
+    void RememberWindowedBounds();
     void UpdateBackgroundMusic();
     void HandleChange(std::uint8_t Parts);
     void HandleEffect(std::int32_t Code);
@@ -130,13 +143,16 @@ private:
     bool FMusicAllowed = false;           ///< the current screen lets music play
     std::uint8_t FPendingEffect = 3;      ///< effect the next idle pass plays; 0 = none
     bool FHiddenFunctionsEnabled = false; ///< set by Ctrl+Shift+K for the run
-    int WindowedLeft = 5;                 ///< window bounds when windowed
+    int WindowedLeft = 5;                 ///< window bounds when windowed, frame included
     int WindowedTop = 5;
-    int WindowedWidth = 1011;
+    int WindowedWidth = 1011;             ///< the window's own size when windowed
     int WindowedHeight = 694;
+    bool WindowedMaximized = false;       ///< the framed window is maximised
+    bool FullScreenShown = false;         ///< full screen now, not framed
     QPixmap WallpaperTile;                ///< picture tiled behind every page
 
-    TScene* Scene = nullptr; ///< everything the player sees: bars, pages, message panel
+    TScene* Scene = nullptr;    ///< everything the player sees: bars, pages, message panel
+    TSceneView* View = nullptr; ///< shows the scene scaled to the window
 
     // The screens, each a page of the scene's page stack, in the order of TScreenId.
     TMainScreen* FMainScreen = nullptr;

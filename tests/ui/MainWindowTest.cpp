@@ -132,7 +132,7 @@ TEST(Shortcuts, EscapeOffThePlayingScreenDoesNothing)
     TMainWindow& form = fixture.Create();
     form.ShowScreen(scAbout);
     fixture.Trigger("MenuAction"); // would open the modal menu and block here if it acted
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(OpenModal(), nullptr);
     EXPECT_EQ(form.CurrentScreen(), scAbout);
 }
 
@@ -145,7 +145,7 @@ TEST(ThemeSelection, ListsThemesAndShowsPreviewsOfTheFirst)
     auto* themes = Find<QListWidget>(form, "ThemeList");
     ASSERT_EQ(themes->count(), 1);
     EXPECT_EQ(themes->currentItem()->text(), QStringLiteral("Testland"));
-    EXPECT_EQ(QApplication::focusWidget(), Find(form, "PlayerNameEdit"));
+    EXPECT_EQ(FocusedControl(), Find(form, "PlayerNameEdit"));
     EXPECT_FALSE(form.MusicAllowed());
     QWidget* seventh = form.findChild<QWidget*>(QStringLiteral("ThemePreview07Image"));
     ASSERT_NE(seventh, nullptr);
@@ -238,7 +238,7 @@ TEST(MainScreen, ExitClosesTheWindowWithoutAQuestion)
     TMainWindow& form = fixture.Create();
     fixture.Click("ExitButton");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(OpenModal(), nullptr);
 }
 
 TEST(WindowEvents, MinimisingPausesThePlayingScreenAndRestoringResumes)
