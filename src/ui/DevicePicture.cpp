@@ -20,8 +20,11 @@ void DrawInBands(QPainter& Painter, const QPoint& At, const QImage& Picture, con
 
 void TDevicePicture::Draw(QPainter& Painter, const QRect& Target, const QImage& Picture, const QRegion& Exposed)
 {
+    // Through a rotating painter, and at the device's own resolution where
+    // the picture must be fitted, the painter draws it as it is.
     const QTransform device = Painter.deviceTransform();
-    if (Picture.isNull() || device.type() > QTransform::TxScale) {
+    if (Picture.isNull() || device.type() > QTransform::TxScale ||
+        (device.type() <= QTransform::TxTranslate && Target.size() != Picture.size())) {
         Painter.drawImage(Target, Picture);
         return;
     }

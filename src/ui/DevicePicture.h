@@ -31,9 +31,12 @@ void DrawInBands(QPainter& Painter, const QPoint& At, const QImage& Picture, con
 class TDevicePicture {
 public:
     /// Draws Picture filling Target (in the painter's units) at the device's
-    /// own resolution; through a rotating painter it is simply drawn. With
-    /// Exposed, only the parts of it that lie there, one rectangle at a time,
-    /// which costs what those parts cost.
+    /// own resolution. Through a painter that does not scale (a scene shown
+    /// at its design size) a picture of the target's size is copied as it is
+    /// and one of another size is drawn by the painter, as it always was;
+    /// through a rotating painter it is simply drawn. With Exposed, only the
+    /// parts of it that lie there, one rectangle at a time, which costs what
+    /// those parts cost.
     void Draw(QPainter& Painter, const QRect& Target, const QImage& Picture, const QRegion& Exposed = QRegion());
 
 private:

@@ -38,8 +38,6 @@
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 
-#include <algorithm>
-
 namespace zindo {
 
 TMainWindow::TMainWindow() : TMainWindow(TOptions()) {}
@@ -162,8 +160,8 @@ void TMainWindow::StartUp()
             size = stored.Size.boundedTo(room.size()).expandedTo(minimumSize());
         const QSize screenSize = screen->size();
         if (screenSize.width() > 1024 && screenSize.height() > 768) {
-            WindowedLeft = room.left() + std::max(0, (room.width() - size.width()) / 2);
-            WindowedTop = room.top() + std::max(0, (room.height() - size.height()) / 2);
+            WindowedLeft = screenSize.width() / 2 - size.width() / 2;
+            WindowedTop = screenSize.height() / 2 - size.height() / 2;
         }
     }
     WindowedWidth = size.width();

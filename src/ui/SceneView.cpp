@@ -198,6 +198,12 @@ void TSceneView::FitScene()
     const QSizeF room = viewport()->size();
     if (design.isEmpty() || room.isEmpty())
         return;
+    // The stand-in takes the scene's size at once: it learns a size set
+    // while the scene was hidden only later, and it draws nothing beyond its
+    // own size.
+    Root->setMinimumSize(design);
+    Root->setMaximumSize(design);
+    Root->resize(design);
     FScale = std::min(room.width() / design.width(), room.height() / design.height());
     // The bars take what is left, half on each side; the scene starts on a
     // whole pixel so that a scale of 1 copies it pixel for pixel.
@@ -220,6 +226,7 @@ void TSceneView::showEvent(QShowEvent* Event)
     QGraphicsView::showEvent(Event);
     if (Scene.isHidden())
         Scene.show();
+    FitScene();
 }
 
 void TSceneView::drawBackground(QPainter* Painter, const QRectF& Exposed)
@@ -355,6 +362,8 @@ bool TSceneView::eventFilter(QObject* Watched, QEvent* Event)
         break;
     case QEvent::Show:
         if (QGraphicsProxyWidget* proxy = window->graphicsProxyWidget()) {
+            // A caption set after the window was embedded reaches the frame too.
+            proxy->setWindowTitle(window->windowTitle());
             proxy->setPanelModality(window->isModal() ? QGraphicsItem::SceneModal : QGraphicsItem::NonModal);
             NoteModal(*window, window->isModal());
         }

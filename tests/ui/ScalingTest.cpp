@@ -5,6 +5,7 @@
 
 #include "UiFixture.h"
 
+#include "dialogs/PointsCongratulationForm.h"
 #include "dialogs/QzMessageBoxForm.h"
 #include "display/FullScreenSupport.h"
 #include "game/Game.h"
@@ -69,6 +70,7 @@ void ExpectCentredInTheScene(QWidget& Dialog)
     const QPointF middle = proxy->mapRectToScene(proxy->windowFrameRect()).center();
     EXPECT_NEAR(middle.x(), SceneDesignWidth / 2.0, 1.0);
     EXPECT_NEAR(middle.y(), SceneDesignHeight / 2.0, 1.0);
+    EXPECT_EQ(proxy->windowTitle(), Dialog.windowTitle()); // the caption on its frame
 }
 
 class ScaledScene : public testing::TestWithParam<double> {};
@@ -138,14 +140,21 @@ TEST(SceneDialogs, OpenCentredInTheSceneAndHoldItUntilClosed)
     ClickCentre(form, "StartGameButton");
     EXPECT_EQ(form.CurrentScreen(), scThemeSelection);
 
-    // The game's one message box comes back centred each time.
-    for (int showing = 0; showing < 2; ++showing) {
+    // The game's one message box comes back centred each time; a dialog
+    // opened from a screen is centred too, with the caption it got last.
+    auto acceptCentred = [] {
         WhenModalOpens([](QWidget& Modal) {
             ExpectCentredInTheScene(Modal);
             static_cast<QDialog&>(Modal).accept();
         });
+    };
+    for (int showing = 0; showing < 2; ++showing) {
+        acceptCentred();
         ShowMessageBox(QStringLiteral("Get Ready"), 0, mbOKBit, 0);
     }
+    TPointsCongratulationForm points(Find(form, "PlayingScreen"));
+    acceptCentred();
+    points.exec();
 }
 
 TEST(DisplaySwitch, KeepsARunningLevelRunningAndAPausedOnePaused)
@@ -223,6 +232,32 @@ TEST(TinyWindow, IsRefusedByTheWindowAndStillDrawsAndAnswersWhenForced)
     EXPECT_EQ(form.CurrentScreen(), scThemeSelection);
 }
 
+TEST(DesktopScale, TheWindowOpensAtTheDesignSizeInTheDesktopsPixelsAndDrawsWithAllOfThem)
+{
+    // Run once more with QT_SCALE_FACTOR=2, where a desktop pixel is two
+    // device pixels across.
+    TWindowFixture fixture;
+    TMainWindow& form = fixture.Create();
+    const qreal ratio = form.devicePixelRatio();
+    EXPECT_EQ(form.size(), QSize(SceneDesignWidth, SceneDesignHeight));
+    EXPECT_DOUBLE_EQ(form.SceneView().Scale(), 1.0);
+    const QImage shot = form.grab().toImage();
+    ASSERT_EQ(shot.size(), QSize(SceneDesignWidth, SceneDesignHeight) * ratio);
+    if (ratio < 2)
+        return;
+    // The captions are drawn at the device's resolution: within "Start
+    // Game" the orange letters meet the dark face from one device pixel to
+    // the next, where a picture drawn at the design size and blown up would
+    // spread each edge over two.
+    const QWidget* button = Find(form, "StartGameButton");
+    const QRect caption(button->mapTo(&form, QPoint(20, 8)) * ratio, (button->size() - QSize(40, 16)) * ratio);
+    int steep = 0;
+    for (int y = caption.top(); y <= caption.bottom(); ++y)
+        for (int x = caption.left(); x < caption.right(); ++x)
+            steep += std::abs(qRed(shot.pixel(x, y)) - qRed(shot.pixel(x + 1, y))) > 150;
+    EXPECT_GT(steep, 40);
+}
+
 namespace {
 
 /// A display that offers the listed modes and records its switches.
@@ -272,7 +307,10 @@ std::vector<TVideoMode> FullScreenSwitches(std::vector<TVideoMode> Modes, const 
         }
         TMainWindow& form = fixture.Create();
         EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
-        EXPECT_EQ(Find(form, "Scene")->size(), QSize(FullScreenDesignWidth, FullScreenDesignHeight));
+        const QWidget* scene = Find(form, "Scene");
+        EXPECT_EQ(scene->size(), QSize(FullScreenDesignWidth, FullScreenDesignHeight));
+        // The whole of it is shown, not the window's design it started from.
+        EXPECT_EQ(scene->graphicsProxyWidget()->size(), QSizeF(FullScreenDesignWidth, FullScreenDesignHeight));
     }
     InstallDisplayPlatform(nullptr);
     EnumerateVideoModes();
