@@ -67,6 +67,21 @@ void BM_IdlePassPaintingEverything(benchmark::State& state)
 }
 BENCHMARK(BM_IdlePassPaintingEverything)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
+// The three views painted whole, as after they were uncovered: what a pass
+// costs at most, at each scale.
+void BM_WholeViewsRepainted(benchmark::State& state)
+{
+    TLevelTen level(static_cast<int>(state.range(0)));
+    TPlayingScreen& screen = level.Form->PlayingScreen();
+    const char* const names[] = {"BoardView", "PotView", "CleanupBonusView", "JokerBonusView", "CheckBonusView"};
+    for (auto _ : state) {
+        for (const char* name : names)
+            Find(screen, name)->update();
+        TSceneView::PaintNow(screen);
+    }
+}
+BENCHMARK(BM_WholeViewsRepainted)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
 // Baseline: the idle pass when nothing is due (no step, no paint).
 void BM_IdlePassNothingDue(benchmark::State& state)
 {
