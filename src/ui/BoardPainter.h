@@ -40,10 +40,10 @@ struct TBoardViewLayout {
         QImage Picture; ///< drawn with its transparency
         QPoint At;      ///< its top-left corner on the board
     };
-    QSize Size;                 ///< the view's size
-    QImage Board;               ///< the board's picture; empty = no board, all black
-    bool Paused = false;        ///< black with "PAUSED"
-    std::vector<TLayer> Layers; ///< bottom first
+    QSize Size;                       ///< the view's size
+    QImage Board;                     ///< the board's picture; empty = no board, all black
+    bool Paused = false;              ///< black with "PAUSED"
+    std::vector<TLayer> Layers;       ///< bottom first
     std::vector<TSparkleRay> Sparkle; ///< rays added on top of the layers; none = no sparkle
     /// Where the layers and the sparkle lie, within the board, one rectangle each.
     std::vector<QRect> LayerRects() const;
@@ -65,8 +65,8 @@ void PaintBoardView(QPainter& Painter, const TBoardViewLayout& Layout, TDevicePi
 /// once; empty without a board.
 QImage ComposeBoardView(TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random);
 
-/// Where the paused board view writes "PAUSED" (white Arial, 32 points) on a
-/// board of BoardSize: centred on it. The in-game menu, shown over a paused
+/// Where the paused board view writes "PAUSED" (white Arial, 32 points on a
+/// 96-dpi picture) on a board of BoardSize: centred on it. The in-game menu, shown over a paused
 /// board, covers it when centred on the board.
 QRect PausedTextRect(QSize BoardSize);
 
@@ -74,11 +74,11 @@ QRect PausedTextRect(QSize BoardSize);
 /// trembling of the pieces is drawn by chance); equal layouts look the same.
 struct TPotLayout {
     struct TEntry {
-        QImage Piece;  ///< the piece's picture; empty = outline only
-        QRect Box;     ///< where the piece and its white outline go
+        QImage Piece;          ///< the piece's picture; empty = outline only
+        QRect Box;             ///< where the piece and its white outline go
         std::uint8_t Kind = 0; ///< the entry's kind (TPieceKind)
-        QImage Icon;   ///< the kind's icon, transparent where it is not; empty = none
-        QPoint IconAt; ///< the icon's top-left corner, at the pot's left edge
+        QImage Icon;           ///< the kind's icon, transparent where it is not; empty = none
+        QPoint IconAt;         ///< the icon's top-left corner, at the pot's left edge
         bool operator==(const TEntry& Other) const;
     };
     QSize Size;                  ///< the view's size

@@ -31,7 +31,8 @@ class TTutorialScreen;
 
 /// The game's one window, "Zindo Puzzle". It holds the scene the player sees
 /// (a black bar, the page stack with one page per screen, the message panel
-/// and another black bar), the keyboard shortcuts, the display mode, the
+/// and another black bar), shown scaled to the window by its view, the
+/// keyboard shortcuts, the display mode and the window's size, the
 /// permission for background music and the idle pass that drives the game.
 /// It owns the game session for the whole run, subscribes to its three
 /// events and hands what concerns a level on to the playing screen.
