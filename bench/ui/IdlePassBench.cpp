@@ -1,11 +1,13 @@
 // One idle pass of the playing screen that paints board, pot and bonus boxes
-// at level 10 with the zindo, the broom and a sparkle running.
+// at level 10 with the zindo, the broom and a sparkle running, in a window of
+// the design size (scale 1) and of twice the design size (scale 2).
 //   build/bench/ui/zindo_idle_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 #include "../../tests/ui/UiFixture.h"
 
 #include "game/Game.h"
 #include "ui/BoardPainter.h"
+#include "ui/SceneView.h"
 
 #include <cstdio>
 
@@ -23,9 +25,11 @@ struct TLevelTen {
     TWindowFixture Fixture;
     TMainWindow* Form = nullptr;
 
-    TLevelTen()
+    explicit TLevelTen(int Scale = 1)
     {
         Form = &Fixture.Create();
+        Form->resize(Form->size() * Scale);
+        QApplication::processEvents();
         TGame& game = Form->Session();
         game.NewGame(QStringLiteral("Testland"), QStringLiteral("Bench"));
         game.Record().Level = 10;
@@ -48,17 +52,35 @@ struct TLevelTen {
 
 void BM_IdlePassPaintingEverything(benchmark::State& state)
 {
-    TLevelTen level;
+    TLevelTen level(static_cast<int>(state.range(0)));
+    state.counters["scale"] = level.Form->SceneView().Scale();
     for (auto _ : state) {
         level.Fixture.Clock.Advance(50); // one game step per pass
         level.Form->PlayingScreen().RequestRepaint(RepaintAll);
         level.Form->IdlePass();
         state.PauseTiming();
         level.KeepAnimating();
+        // What the event loop does between two passes.
+        QCoreApplication::processEvents();
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_IdlePassPaintingEverything)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_IdlePassPaintingEverything)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The three views painted whole, as after they were uncovered: what a pass
+// costs at most, at each scale.
+void BM_WholeViewsRepainted(benchmark::State& state)
+{
+    TLevelTen level(static_cast<int>(state.range(0)));
+    TPlayingScreen& screen = level.Form->PlayingScreen();
+    const char* const names[] = {"BoardView", "PotView", "CleanupBonusView", "JokerBonusView", "CheckBonusView"};
+    for (auto _ : state) {
+        for (const char* name : names)
+            Find(screen, name)->update();
+        TSceneView::PaintNow(screen);
+    }
+}
+BENCHMARK(BM_WholeViewsRepainted)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // Baseline: the idle pass when nothing is due (no step, no paint).
 void BM_IdlePassNothingDue(benchmark::State& state)

@@ -117,6 +117,26 @@ void TQzBitmap::GreyOut()
         }
 }
 
+QImage TQzBitmap::TransparentImage() const
+{
+    if (Image.isNull())
+        return QImage();
+    const TColor color = TransparentColor();
+    if (!FTransparentImage.isNull() && FTransparentSource == Image.cacheKey() && FTransparentColor == color)
+        return FTransparentImage;
+    const QRgb transparent = ToQRgb(color) & 0xFFFFFF;
+    QImage result = Image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < result.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < result.width(); ++x)
+            row[x] = (row[x] & 0xFFFFFF) == transparent ? 0 : (row[x] | 0xFF000000);
+    }
+    FTransparentImage = result;
+    FTransparentSource = Image.cacheKey();
+    FTransparentColor = color;
+    return result;
+}
+
 void TQzBitmap::MergeTransparent(QImage& Dest, int X, int Y) const
 {
     if (Image.isNull() || Dest.isNull())

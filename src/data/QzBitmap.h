@@ -85,11 +85,24 @@ public:
     /// out its transparent colour; clipped to Dest, negative positions allowed.
     void MergeTransparent(QImage& Dest, int X, int Y) const;
     void MergeTransparent(TQzBitmap& Dest, int X, int Y) const { MergeTransparent(Dest.Image, X, Y); }
+    /// The picture as a painter draws it with its transparent colour left
+    /// out: premultiplied ARGB, the pixels of the transparent colour fully
+    /// transparent, every other pixel opaque. Drawn unscaled it leaves the
+    /// pixels MergeTransparent leaves; drawn scaled, its edges blend into
+    /// what lies beneath instead of into the transparent colour. Made once
+    /// and kept until the picture or its transparent colour changes, so the
+    /// same picture comes back each time (sprites drawn at every step).
+    QImage TransparentImage() const;
 
     QImage Image;                               ///< the pixels
     bool Transparent = false;                   ///< drawn with its transparent colour left out
     TTransparentMode TransparentMode = tmAuto;  ///< where TransparentColor comes from
     TColor FixedTransparentColor = 0;           ///< the colour of the fixed mode
+
+private:
+    mutable QImage FTransparentImage;     ///< see TransparentImage
+    mutable qint64 FTransparentSource = 0; ///< cache key of the picture it was made from
+    mutable TColor FTransparentColor = 0; ///< the transparent colour it was made with
 };
 
 /// Whether a picture named FileName is read as JPEG: its extension is ".jpg"

@@ -1,5 +1,7 @@
 #include "BoardPainter.h"
 
+#include "DevicePicture.h"
+
 #include "data/QzBitmapCache.h"
 #include "data/RandomGenerator.h"
 #include "game/PuzzleClass.h"
@@ -25,8 +27,10 @@ QString PausedText()
 
 QFont PausedFont()
 {
+    // 32 points on a 96-dpi picture, in pixels, so that the word has the same
+    // size on the screen, whatever its resolution, as where it is measured.
     QFont font(QStringLiteral("Arial"));
-    font.setPointSize(32);
+    font.setPixelSize(43);
     return font;
 }
 
@@ -34,8 +38,7 @@ QFont PausedFont()
 
 QRect PausedTextRect(QSize BoardSize)
 {
-    // Measured for a 24-bit image (the board view's device), whose resolution
-    // turns the point size into pixels.
+    // Measured on a 24-bit picture of the board.
     const QImage device(1, 1, QImage::Format_BGR888);
     const QFontMetrics metrics(PausedFont(), &device);
     const int width = metrics.horizontalAdvance(PausedText());
@@ -44,66 +47,170 @@ QRect PausedTextRect(QSize BoardSize)
     return QRect(x, y, width + 2, metrics.height());
 }
 
-QImage ComposeBoardView(TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random)
+namespace {
+
+/// Rays are shorter than this.
+constexpr int SparkleReach = 70;
+
+/// The square the sparkle's rays lie in.
+QRect SparkleRect(const TSparkleRay& Ray)
 {
-    QImage work = Puzzle.GetBoardBitmap().copy();
-    if (work.isNull())
-        return work;
-    if (work.format() != QImage::Format_BGR888)
-        work = work.convertToFormat(QImage::Format_BGR888);
+    return QRect(Ray.X - SparkleReach, Ray.Y - SparkleReach, 2 * SparkleReach + 1, 2 * SparkleReach + 1);
+}
 
-    if (Puzzle.State == stPaused) {
-        work.fill(Qt::black);
-        QPainter painter(&work);
-        painter.setFont(PausedFont());
-        painter.setPen(Qt::white);
-        painter.drawText(PausedTextRect(work.size()), Qt::AlignLeft | Qt::AlignTop, PausedText());
-        return work;
+/// Adds the rays onto what Painter has painted within Visible, at the
+/// device's resolution: thin lines as sharp as the device can draw them,
+/// however the view is scaled.
+void PaintSparkle(QPainter& Painter, const std::vector<TSparkleRay>& Rays, const QRegion& Visible)
+{
+    const QTransform device = Painter.deviceTransform();
+    const bool scalable = device.type() <= QTransform::TxScale;
+    auto toDevice = [&](const QRectF& Rect) { return scalable ? device.mapRect(Rect) : Rect; };
+    const QRect square = SparkleRect(Rays.front());
+    const QRectF place = toDevice(QRectF(square));
+    const QPoint origin(static_cast<int>(std::floor(place.left())), static_cast<int>(std::floor(place.top())));
+    QImage rays(static_cast<int>(std::ceil(place.right())) - origin.x(),
+                static_cast<int>(std::ceil(place.bottom())) - origin.y(), QImage::Format_RGB32);
+    rays.fill(Qt::black);
+    const double scale = scalable ? device.m11() : 1.0;
+    for (const TSparkleRay& ray : Rays) {
+        const QPointF start = scalable ? device.map(QPointF(ray.X, ray.Y)) : QPointF(ray.X, ray.Y);
+        DrawSparkleRay(rays, ray, start.x() - origin.x(), start.y() - origin.y(), scale);
     }
+    Painter.save();
+    if (scalable)
+        Painter.setWorldTransform(device.inverted() * Painter.worldTransform());
+    Painter.setCompositionMode(QPainter::CompositionMode_Plus);
+    for (const QRect& part : Visible) {
+        const QRect shown = toDevice(QRectF(part & square)).toAlignedRect() & QRect(origin, rays.size());
+        if (!shown.isEmpty())
+            DrawInBands(Painter, shown.topLeft(), rays, shown.translated(-origin));
+    }
+    Painter.restore();
+}
 
-    QPainter painter(&work);
+} // namespace
+
+std::vector<QRect> TBoardViewLayout::LayerRects() const
+{
+    std::vector<QRect> rects;
+    for (const TLayer& layer : Layers)
+        if (const QRect rect = QRect(layer.At, layer.Picture.size()) & Board.rect(); !rect.isEmpty())
+            rects.push_back(rect);
+    if (!Sparkle.empty())
+        if (const QRect rect = SparkleRect(Sparkle.front()) & Board.rect(); !rect.isEmpty())
+            rects.push_back(rect);
+    return rects;
+}
+
+TBoardViewLayout LayOutBoardView(TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random)
+{
+    TBoardViewLayout layout;
+    layout.Size = BoxSize;
+    layout.Board = Puzzle.GetBoardBitmap();
+    if (layout.Board.isNull())
+        return layout;
+    if (Puzzle.State == stPaused) {
+        layout.Paused = true;
+        return layout;
+    }
     for (const TRemovingPiece& piece : Puzzle.FallingPieces)
-        painter.drawImage(piece.X, piece.Y, piece.Picture);
+        layout.Layers.push_back({piece.Picture, QPoint(piece.X, piece.Y)});
 
     // The piece follows the pointer only while it is over the board; a
     // pointer on the box's edge or beyond the board's pixels is outside.
-    const QRect board = QRect(QPoint(0, 0), BoxSize) & work.rect();
-    if (Puzzle.HeldPiece && board.contains(Pointer)) {
+    if (Puzzle.HeldPiece && (QRect(QPoint(0, 0), BoxSize) & layout.Board.rect()).contains(Pointer)) {
         const QImage& held = Puzzle.HeldPiece->Bitmap;
-        painter.drawImage(Pointer.x() - held.width() / 2, Pointer.y() - held.height() / 2, held);
+        layout.Layers.push_back({held, Pointer - QPoint(held.width() / 2, held.height() / 2)});
     }
-    painter.end();
-
-    if (Puzzle.BroomActive) {
-        const QPoint at = Puzzle.BroomPosition();
-        Puzzle.BroomPicture.MergeTransparent(work, at.x(), at.y());
-    }
+    if (Puzzle.BroomActive)
+        layout.Layers.push_back({Puzzle.BroomPicture.TransparentImage(), Puzzle.BroomPosition()});
     if (Puzzle.ZindoRunning) {
         const TQzBitmap& frame = Puzzle.ZindoFrameBitmap();
         const QPoint at = Puzzle.ZindoPosition();
-        frame.MergeTransparent(work, at.x(), at.y());
+        layout.Layers.push_back({frame.TransparentImage(), at});
     }
     if (Puzzle.SparkleActive()) {
         const QPoint at = Puzzle.SparklePosition();
-        DrawSparkle(work, at.x(), at.y(), Random);
+        const std::array<TSparkleRay, 7> rays = SparkleRays(at.x(), at.y(), Random);
+        layout.Sparkle.assign(rays.begin(), rays.end());
     }
+    return layout;
+}
+
+void PaintBoardView(QPainter& Painter, const TBoardViewLayout& Layout, TDevicePicture* Board,
+                    TDevicePictureSet* Sprites, const QRegion& Exposed)
+{
+    if (Layout.Board.isNull()) {
+        Painter.fillRect(QRect(QPoint(0, 0), Layout.Size), Qt::black);
+        return;
+    }
+    const QRect area = Layout.Board.rect();
+    if (Layout.Paused) {
+        Painter.fillRect(area, Qt::black);
+        Painter.setFont(PausedFont());
+        Painter.setPen(Qt::white);
+        Painter.drawText(PausedTextRect(area.size()), Qt::AlignLeft | Qt::AlignTop, PausedText());
+        return;
+    }
+    if (Board)
+        Board->Draw(Painter, area, Layout.Board, Exposed);
+    else
+        Painter.drawImage(0, 0, Layout.Board);
+    // The layers stay within the board: each is drawn only where it is seen.
+    const QRegion visible = Exposed.isEmpty() ? QRegion(area) : Exposed & area;
+    for (const TBoardViewLayout::TLayer& layer : Layout.Layers) {
+        const QRect place(layer.At, layer.Picture.size());
+        if (!visible.intersects(place)) {
+            if (Sprites)
+                Sprites->Keep(layer.Picture);
+        } else if (Sprites) {
+            Sprites->Draw(Painter, place, layer.Picture, visible);
+        } else {
+            for (const QRect& part : visible & place)
+                Painter.drawImage(part.topLeft(), layer.Picture, part.translated(-place.topLeft()));
+        }
+    }
+    if (!Layout.Sparkle.empty() && visible.intersects(SparkleRect(Layout.Sparkle.front())))
+        PaintSparkle(Painter, Layout.Sparkle, visible);
+    if (Sprites)
+        Sprites->ForgetUnused();
+}
+
+QImage ComposeBoardView(TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random)
+{
+    const TBoardViewLayout layout = LayOutBoardView(Puzzle, BoxSize, Pointer, Random);
+    if (layout.Board.isNull())
+        return QImage();
+    QImage work(layout.Board.size(), QImage::Format_BGR888);
+    QPainter painter(&work);
+    PaintBoardView(painter, layout);
     return work;
 }
 
-QImage ComposePotView(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerator& Random)
+bool TPotLayout::TEntry::operator==(const TEntry& Other) const
 {
-    QImage work(BoxSize, QImage::Format_RGB32);
-    work.fill(Qt::black);
+    return Piece.cacheKey() == Other.Piece.cacheKey() && Box == Other.Box && Kind == Other.Kind &&
+           IconAt == Other.IconAt;
+}
+
+bool TPotLayout::operator==(const TPotLayout& Other) const
+{
+    return Size == Other.Size && Blank == Other.Blank && Entries == Other.Entries && LineY == Other.LineY;
+}
+
+TPotLayout LayOutPot(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerator& Random)
+{
+    TPotLayout layout;
+    layout.Size = BoxSize;
     if (Puzzle.State == stPaused || BoxSize.isEmpty())
-        return work;
+        return layout;
+    layout.Blank = false;
 
     const TPot& pot = Puzzle.Pot;
     const int width = BoxSize.width();
     const int height = BoxSize.height();
     const int size = pot.PieceSize;
-    QPainter painter(&work);
-    painter.setPen(Qt::white);
-    painter.setBrush(Qt::NoBrush);
     for (const TPieceInPot& entry : pot.Items()) {
         int left = 28;
         if (width - 1 < size + 28)
@@ -116,23 +223,56 @@ QImage ComposePotView(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerato
             bottom += dy;
             left += dx;
         }
-        const int top = bottom - size;
+        TPotLayout::TEntry placed;
         if (entry.Piece)
-            painter.drawImage(left, top, entry.Piece->Bitmap);
-        painter.drawRect(left, top, size - 1, size - 1);
+            placed.Piece = entry.Piece->Bitmap;
+        placed.Box = QRect(left, bottom - size, size, size);
+        placed.Kind = entry.Kind;
         if (entry.Kind != pkPlain && entry.Kind < std::size(KindIcons)) {
             if (const TQzBitmap* icon = BitmapCache().GetBitmap(QLatin1String(KindIcons[entry.Kind]))) {
-                painter.end();
-                icon->MergeTransparent(work, 0, height - entry.RoundedPosition() - 30);
-                painter.begin(&work);
-                painter.setPen(Qt::white);
-                painter.setBrush(Qt::NoBrush);
+                placed.Icon = icon->TransparentImage();
+                placed.IconAt = QPoint(0, height - entry.RoundedPosition() - 30);
             }
         }
+        layout.Entries.push_back(std::move(placed));
     }
-    painter.setPen(QColor(255, 0, 0));
-    const int line = height - pot.EntryPosition();
-    painter.drawLine(0, line, width - 1, line);
+    layout.LineY = height - pot.EntryPosition();
+    return layout;
+}
+
+void PaintPotView(QPainter& Painter, const TPotLayout& Layout, TDevicePictureSet* Pieces)
+{
+    Painter.fillRect(QRect(QPoint(0, 0), Layout.Size), Qt::black);
+    if (Layout.Blank)
+        return;
+    Painter.setPen(Qt::white);
+    Painter.setBrush(Qt::NoBrush);
+    for (const TPotLayout::TEntry& entry : Layout.Entries) {
+        if (!entry.Piece.isNull()) {
+            if (Pieces)
+                Pieces->Draw(Painter, QRect(entry.Box.topLeft(), entry.Piece.size()), entry.Piece);
+            else
+                Painter.drawImage(entry.Box.topLeft(), entry.Piece);
+        }
+        Painter.drawRect(entry.Box.adjusted(0, 0, -1, -1));
+        if (!entry.Icon.isNull())
+            Painter.drawImage(entry.IconAt, entry.Icon);
+    }
+    Painter.setPen(QColor(255, 0, 0));
+    Painter.drawLine(0, Layout.LineY, Layout.Size.width() - 1, Layout.LineY);
+    if (Pieces)
+        Pieces->ForgetUnused();
+}
+
+QImage ComposePotView(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerator& Random)
+{
+    QImage work(BoxSize, QImage::Format_RGB32);
+    work.fill(Qt::black);
+    const TPotLayout layout = LayOutPot(Puzzle, BoxSize, Random);
+    if (!layout.Blank) {
+        QPainter painter(&work);
+        PaintPotView(painter, layout);
+    }
     return work;
 }
 
@@ -152,29 +292,34 @@ QImage ComposeBonusBox(QSize BoxSize, const QString& IconName, std::int32_t Coun
     return work;
 }
 
-void DrawSparkle(QImage& Bitmap, std::int32_t X, std::int32_t Y, TRandomGenerator& Random)
+std::array<TSparkleRay, 7> SparkleRays(std::int32_t X, std::int32_t Y, TRandomGenerator& Random)
 {
+    std::array<TSparkleRay, 7> rays;
     std::int32_t angle = 0;
-    for (int i = 0; i < 7; ++i) {
+    for (TSparkleRay& ray : rays) {
         angle += 20 + static_cast<std::int32_t>(Random.Random(360));
-        const auto length = 30 + static_cast<std::int32_t>(Random.Random(40));
-        DrawSparkleRay(Bitmap, X, Y, length, angle, Random);
+        ray.X = X;
+        ray.Y = Y;
+        ray.Length = 30 + static_cast<std::int32_t>(Random.Random(40));
+        ray.Angle = angle;
+        ray.Mask = Random.Random(65535) & 7;
+        if (ray.Mask == 0)
+            ray.Mask = 7;
     }
+    return rays;
 }
 
-void DrawSparkleRay(QImage& Bitmap, std::int32_t X, std::int32_t Y, std::int32_t Length, std::int32_t Angle,
-                    TRandomGenerator& Random)
+void DrawSparkleRay(QImage& Bitmap, const TSparkleRay& Ray, double StartX, double StartY, double Scale)
 {
-    if (Bitmap.format() != QImage::Format_BGR888 || Length <= 0)
+    const int length = static_cast<int>(std::nearbyint(Ray.Length * Scale));
+    const bool wide = Bitmap.format() == QImage::Format_RGB32;
+    if ((Bitmap.format() != QImage::Format_BGR888 && !wide) || length <= 0)
         return;
-    std::uint32_t mask = Random.Random(65535) & 7;
-    if (mask == 0)
-        mask = 7;
-    double blue = (mask & 1) ? 255.0 : 0.0;
-    double green = (mask & 2) ? 255.0 : 0.0;
-    double red = (mask & 4) ? 255.0 : 0.0;
-    const double step = 255.0 / Length;
-    const double a = Angle * M_PI / 200.0;
+    double blue = (Ray.Mask & 1) ? 255.0 : 0.0;
+    double green = (Ray.Mask & 2) ? 255.0 : 0.0;
+    double red = (Ray.Mask & 4) ? 255.0 : 0.0;
+    const double step = 255.0 / length;
+    const double a = Ray.Angle * M_PI / 200.0;
     const double c = std::cos(a);
     const double s = std::sin(a);
     int rowIndex = -1;
@@ -182,23 +327,47 @@ void DrawSparkleRay(QImage& Bitmap, std::int32_t X, std::int32_t Y, std::int32_t
     auto add = [](std::uint8_t& Byte, double Intensity) {
         Byte = static_cast<std::uint8_t>(std::min(255, Byte + static_cast<int>(std::nearbyint(Intensity))));
     };
-    for (int i = 1; i < Length; ++i) {
-        const int x = static_cast<int>(std::nearbyint(c * i + X));
-        const int y = static_cast<int>(std::nearbyint(s * i + Y));
+    for (int i = 1; i < length; ++i) {
+        const int x = static_cast<int>(std::nearbyint(c * i + StartX));
+        const int y = static_cast<int>(std::nearbyint(s * i + StartY));
         if (x >= 0 && x < Bitmap.width() && y >= 0 && y < Bitmap.height()) {
             if (y != rowIndex) { // fetch a row only when the ray moves to another one
                 rowIndex = y;
                 row = Bitmap.scanLine(y);
             }
-            std::uint8_t* pixel = row + x * 3;
-            add(pixel[0], blue);
-            add(pixel[1], green);
-            add(pixel[2], red);
+            if (wide) {
+                QRgb& pixel = reinterpret_cast<QRgb*>(row)[x];
+                std::uint8_t b = qBlue(pixel), g = qGreen(pixel), r = qRed(pixel);
+                add(b, blue);
+                add(g, green);
+                add(r, red);
+                pixel = qRgb(r, g, b);
+            } else {
+                std::uint8_t* pixel = row + x * 3;
+                add(pixel[0], blue);
+                add(pixel[1], green);
+                add(pixel[2], red);
+            }
         }
         blue = std::max(blue - step, 0.0);
         green = std::max(green - step, 0.0);
         red = std::max(red - step, 0.0);
     }
+}
+
+void DrawSparkle(QImage& Bitmap, std::int32_t X, std::int32_t Y, TRandomGenerator& Random)
+{
+    for (const TSparkleRay& ray : SparkleRays(X, Y, Random))
+        DrawSparkleRay(Bitmap, ray, ray.X, ray.Y, 1.0);
+}
+
+void DrawSparkleRay(QImage& Bitmap, std::int32_t X, std::int32_t Y, std::int32_t Length, std::int32_t Angle,
+                    TRandomGenerator& Random)
+{
+    TSparkleRay ray{X, Y, Length, Angle, Random.Random(65535) & 7};
+    if (ray.Mask == 0)
+        ray.Mask = 7;
+    DrawSparkleRay(Bitmap, ray, X, Y, 1.0);
 }
 
 } // namespace zindo

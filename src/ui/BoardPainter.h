@@ -3,32 +3,101 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 #include <QString>
 
+#include <array>
 #include <cstdint>
+#include <vector>
+
+class QPainter;
 
 namespace zindo {
 
+class TDevicePicture;
+class TDevicePictureSet;
 class TPuzzleClass;
 class TRandomGenerator;
 
-/// The board view as the player sees it: the rendered board with the falling
-/// pieces, the piece in hand centred on Pointer (only while Pointer lies on the
-/// board: within both BoxSize and the board's pixels), the broom, the zindo and
-/// the sparkle on top; a black "PAUSED" screen while the level is paused.
-/// Reading the zindo's position ends its run once it has left the picture, as
-/// painting is what looks at it.
+/// One ray of a sparkle: from (X, Y), Length pixels long at Angle grads
+/// (400 to the circle), in one of seven colours (Mask: blue 1, green 2, red 4).
+struct TSparkleRay {
+    std::int32_t X = 0;
+    std::int32_t Y = 0;
+    std::int32_t Length = 0;
+    std::int32_t Angle = 0;
+    std::uint32_t Mask = 7;
+};
+
+/// What the board view shows, decided once for a picture of the board (the
+/// sparkle's rays are drawn by chance): the board's picture, and on top of it
+/// the falling pieces, the piece in hand (only while Pointer lies on the
+/// board: within both the box and the board's pixels), the broom, the zindo
+/// and the sparkle; a black "PAUSED" screen while the level is paused.
+struct TBoardViewLayout {
+    struct TLayer {
+        QImage Picture; ///< drawn with its transparency
+        QPoint At;      ///< its top-left corner on the board
+    };
+    QSize Size;                       ///< the view's size
+    QImage Board;                     ///< the board's picture; empty = no board, all black
+    bool Paused = false;              ///< black with "PAUSED"
+    std::vector<TLayer> Layers;       ///< bottom first
+    std::vector<TSparkleRay> Sparkle; ///< rays added on top of the layers; none = no sparkle
+    /// Where the layers and the sparkle lie, within the board, one rectangle each.
+    std::vector<QRect> LayerRects() const;
+};
+
+/// The board view's layout. Reading the zindo's position ends its run once
+/// it has left the picture, as showing it is what looks at it.
+TBoardViewLayout LayOutBoardView(TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random);
+
+/// Paints the board view from its layout through Painter, in the board's own
+/// pixels. Board and Sprites, when given, keep the board's picture and the
+/// pictures over it at the painter's device resolution, so that a scaled view
+/// scales them only when they change; Exposed, when given, is the part of the
+/// view that needs painting.
+void PaintBoardView(QPainter& Painter, const TBoardViewLayout& Layout, TDevicePicture* Board = nullptr,
+                    TDevicePictureSet* Sprites = nullptr, const QRegion& Exposed = QRegion());
+
+/// The board view as a 24-bit picture of the board's size: a layout drawn at
+/// once; empty without a board.
 QImage ComposeBoardView(TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random);
 
-/// Where the paused board view writes "PAUSED" (white Arial, 32 points) on a
-/// board of BoardSize: centred on it. The in-game menu, shown over a paused
+/// Where the paused board view writes "PAUSED" (white Arial, 32 points on a
+/// 96-dpi picture) on a board of BoardSize: centred on it. The in-game menu, shown over a paused
 /// board, covers it when centred on the board.
 QRect PausedTextRect(QSize BoardSize);
 
-/// The pot view: black, each entry's piece with a white outline (trembling
+/// Where the pot view draws what, decided once for a picture of the pot (the
+/// trembling of the pieces is drawn by chance); equal layouts look the same.
+struct TPotLayout {
+    struct TEntry {
+        QImage Piece;          ///< the piece's picture; empty = outline only
+        QRect Box;             ///< where the piece and its white outline go
+        std::uint8_t Kind = 0; ///< the entry's kind (TPieceKind)
+        QImage Icon;           ///< the kind's icon, transparent where it is not; empty = none
+        QPoint IconAt;         ///< the icon's top-left corner, at the pot's left edge
+        bool operator==(const TEntry& Other) const;
+    };
+    QSize Size;                  ///< the view's size
+    bool Blank = true;           ///< only black: paused, or no room
+    std::vector<TEntry> Entries; ///< from the oldest entry up
+    int LineY = 0;               ///< the red line where entries come in
+    bool operator==(const TPotLayout& Other) const;
+};
+
+/// The pot view's layout: each entry's piece with a white outline (trembling
 /// while time runs out), the kind icons at the left edge and the red entry
-/// line. Only black while the level is paused.
+/// line; blank while the level is paused.
+TPotLayout LayOutPot(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerator& Random);
+
+/// Paints the pot view from its layout through Painter, on black. Pieces,
+/// when given, keeps the pieces' pictures at the painter's device resolution.
+void PaintPotView(QPainter& Painter, const TPotLayout& Layout, TDevicePictureSet* Pieces = nullptr);
+
+/// The pot view as a picture: a layout drawn at once.
 QImage ComposePotView(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerator& Random);
 
 /// A bonus box: |Count| icons from the bitmap cache, 2 pixels apart, the
@@ -38,12 +107,21 @@ QImage ComposePotView(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerato
 /// puzzle asks for their repaint when the level ends).
 QImage ComposeBonusBox(QSize BoxSize, const QString& IconName, std::int32_t Count);
 
-/// A burst of seven fading rays of random length, angle and colour, added
-/// onto the 24-bit bitmap around (X, Y). New values at every call, so it flickers.
+/// A burst of seven rays of random length, angle and colour around (X, Y).
+/// New values at every call, so it flickers.
+std::array<TSparkleRay, 7> SparkleRays(std::int32_t X, std::int32_t Y, TRandomGenerator& Random);
+
+/// Adds a ray onto the 24- or 32-bit Bitmap, fading to nothing, clipped to the
+/// bitmap: it starts at (StartX, StartY) and is Scale times as long as the
+/// ray, with its fade spread over that length (a ray drawn at the device's
+/// resolution, Scale device pixels to a board pixel).
+void DrawSparkleRay(QImage& Bitmap, const TSparkleRay& Ray, double StartX, double StartY, double Scale);
+
+/// The seven rays of SparkleRays, added onto the 24-bit Bitmap.
 void DrawSparkle(QImage& Bitmap, std::int32_t X, std::int32_t Y, TRandomGenerator& Random);
 
-/// One ray from (X, Y), Length pixels long at Angle grads (400 to the circle),
-/// in one of seven colours, fading to nothing; clipped to the bitmap.
+/// One ray from (X, Y), Length pixels long at Angle grads, in one of seven
+/// colours drawn by chance, fading to nothing; clipped to the bitmap.
 void DrawSparkleRay(QImage& Bitmap, std::int32_t X, std::int32_t Y, std::int32_t Length, std::int32_t Angle,
                     TRandomGenerator& Random);
 

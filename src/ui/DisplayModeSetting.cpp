@@ -12,8 +12,8 @@ namespace zindo {
 
 namespace {
 
-/// The settings file in the player's folder: the display mode and the last
-/// player's name.
+/// The settings file in the player's folder: the display mode, the window's
+/// size and the last player's name.
 QString ConfigFile()
 {
     return PlayerPath(QStringLiteral("config.ini"));
@@ -55,6 +55,14 @@ void WriteSetting(const QString& Key, const QString& Value)
                            .arg(QDir::cleanPath(ConfigFile())));
 }
 
+/// A stored length in pixels; 0 when it is not a usable one.
+int ReadLength(const QString& Key)
+{
+    bool ok = false;
+    const int length = ReadSetting(Key, QString()).trimmed().toInt(&ok);
+    return ok && length >= 1 && length <= 100000 ? length : 0;
+}
+
 } // namespace
 
 QString ReadDisplayMode()
@@ -75,6 +83,34 @@ QString ReadPlayerName()
 void WritePlayerName(const QString& Name)
 {
     WriteSetting(QStringLiteral("Player/Name"), Name);
+}
+
+TWindowSizeSetting ReadWindowSize()
+{
+    TWindowSizeSetting setting;
+    const int width = ReadLength(QStringLiteral("Display/WindowWidth"));
+    const int height = ReadLength(QStringLiteral("Display/WindowHeight"));
+    if (width > 0 && height > 0)
+        setting.Size = QSize(width, height);
+    setting.Maximized =
+        ReadSetting(QStringLiteral("Display/WindowMaximized"), QString()).trimmed() == QLatin1String("1");
+    return setting;
+}
+
+void WriteWindowSize(const TWindowSizeSetting& Value)
+{
+    WriteSetting(QStringLiteral("Display/WindowWidth"), QString::number(Value.Size.width()));
+    WriteSetting(QStringLiteral("Display/WindowHeight"), QString::number(Value.Size.height()));
+    WriteSetting(QStringLiteral("Display/WindowMaximized"),
+                 Value.Maximized ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool ReadChangeResolution()
+{
+    const QString value =
+        ReadSetting(QStringLiteral("Display/ChangeResolution"), QStringLiteral("1")).trimmed().toLower();
+    return value != QLatin1String("0") && value != QLatin1String("false") && value != QLatin1String("no") &&
+           value != QLatin1String("off");
 }
 
 } // namespace zindo

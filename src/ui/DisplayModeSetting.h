@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 namespace zindo {
@@ -24,5 +25,25 @@ QString ReadPlayerName();
 /// Stores Name as the last player's name; raises EQzError when the settings
 /// file cannot be written.
 void WritePlayerName(const QString& Name);
+
+/// The window as the player last left it (keys WindowWidth, WindowHeight in
+/// the desktop's logical pixels, and WindowMaximized, in the same section).
+struct TWindowSizeSetting {
+    QSize Size;             ///< empty when nothing usable is stored
+    bool Maximized = false; ///< the window was maximised
+};
+
+/// The stored window size; a size that is missing, not a number, or not
+/// within 1 .. 100000 pixels in each direction reads as empty.
+TWindowSizeSetting ReadWindowSize();
+
+/// Stores the window's size; raises EQzError when the settings file cannot
+/// be written.
+void WriteWindowSize(const TWindowSizeSetting& Value);
+
+/// Whether full screen may switch the display to a 1024 x 768 mode (key
+/// ChangeResolution, on unless it reads 0, false, no or off). Off, full
+/// screen keeps the desktop's resolution and scales the game to fill it.
+bool ReadChangeResolution();
 
 } // namespace zindo

@@ -60,7 +60,9 @@ TMainScreen::TMainScreen(TScreenHost& AHost, QStackedWidget& Pages)
 {
     SplashView = new TPaintBox(this);
     SplashView->setObjectName(QStringLiteral("SplashView"));
-    SplashView->OnPaint = [this](TPaintBox&, QPainter& Painter) { PaintSplashAndScores(Painter); };
+    SplashView->OnPaint = [this](TPaintBox& Box, QPainter& Painter) {
+        PaintSplashAndScores(Painter, Box.PaintedRegion());
+    };
 
     TitleLabel = new TShadowLabel(QStringLiteral("Zindo Puzzle"), this);
     TitleLabel->setObjectName(QStringLiteral("TitleLabel"));
@@ -146,48 +148,55 @@ void TMainScreen::Arrange()
     SplashView->update();
 }
 
-void TMainScreen::PaintSplashAndScores(QPainter& Painter)
+void TMainScreen::PaintSplashAndScores(QPainter& Painter, const QRegion& Exposed)
 {
     if (!SplashImage.isNull())
-        Painter.drawImage(0, 0, SplashImage);
+        SplashPicture.Draw(Painter, SplashImage.rect(), SplashImage, Exposed);
     if (!Host.Game())
         return;
 
     const int left = FMenuColumnLeft;
     const int top = SplashView->height() - 160;
 
-    // The box: the picture beneath it, darkened, with the best scores on top.
-    QImage box(250, 150, QImage::Format_BGR888);
-    box.fill(Qt::black);
-    {
-        QPainter under(&box);
-        under.drawImage(-left, -top, SplashImage);
+    // The box: the picture beneath it, darkened (made again only when the
+    // box moves), with the best scores written on top at the screen's own
+    // resolution.
+    if (ScoreGround.isNull() || ScoreGroundAt != QPoint(left, top)) {
+        ScoreGround = QImage(250, 150, QImage::Format_BGR888);
+        ScoreGround.fill(Qt::black);
+        {
+            QPainter under(&ScoreGround);
+            under.drawImage(-left, -top, SplashImage);
+        }
+        for (int y = 0; y < ScoreGround.height(); ++y) {
+            std::uint8_t* row = ScoreGround.scanLine(y);
+            for (int x = 0; x < ScoreGround.width() * 3; ++x)
+                row[x] = static_cast<std::uint8_t>(std::max(int(row[x]) - 180, 0));
+        }
+        ScoreGroundAt = QPoint(left, top);
     }
-    for (int y = 0; y < box.height(); ++y) {
-        std::uint8_t* row = box.scanLine(y);
-        for (int x = 0; x < box.width() * 3; ++x)
-            row[x] = static_cast<std::uint8_t>(std::max(int(row[x]) - 180, 0));
-    }
+    ScoreGroundPicture.Draw(Painter, QRect(ScoreGroundAt, ScoreGround.size()), ScoreGround, Exposed);
 
-    QPainter text(&box);
-    text.setFont(QzArialFont(16, true));
-    const int h = text.fontMetrics().height();
-    text.setPen(QColor(255, 0, 0));
-    text.drawText(QRect(5, 5, 245, h), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("HIGHSCORE"));
+    Painter.save();
+    Painter.translate(left, top);
+    Painter.setClipRect(ScoreGround.rect(), Qt::IntersectClip);
+    Painter.setFont(QzArialFont(16, true));
+    const int h = Painter.fontMetrics().height();
+    Painter.setPen(QColor(255, 0, 0));
+    Painter.drawText(QRect(5, 5, 245, h), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("HIGHSCORE"));
     int y = 5 + h;
-    text.setPen(Qt::white);
-    text.drawLine(0, y, 250, y);
+    Painter.setPen(Qt::white);
+    Painter.drawLine(0, y, 250, y);
     y += 5;
-    text.setFont(QzArialFont(15));
+    Painter.setFont(QzArialFont(15));
     for (const THighScoreEntry* entry : VisibleHighScores(HighScores, h)) {
-        text.drawText(QRect(5, y, 40, h), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-                      QString::number(entry->Score));
-        text.drawText(QRect(50, y, 200, h), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                      entry->PlayerName + QStringLiteral(" (") + entry->Theme + QStringLiteral(")"));
+        Painter.drawText(QRect(5, y, 40, h), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
+                         QString::number(entry->Score));
+        Painter.drawText(QRect(50, y, 200, h), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         entry->PlayerName + QStringLiteral(" (") + entry->Theme + QStringLiteral(")"));
         y += h;
     }
-    text.end();
-    Painter.drawImage(left, top, box);
+    Painter.restore();
 }
 
 } // namespace zindo

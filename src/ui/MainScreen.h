@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DevicePicture.h"
 #include "Screen.h"
 
 #include "game/HighScores.h"
@@ -47,7 +48,7 @@ protected:
     void resizeEvent(QResizeEvent* Event) override;
 
 private:
-    void PaintSplashAndScores(QPainter& Painter);
+    void PaintSplashAndScores(QPainter& Painter, const QRegion& Exposed);
     /// Reads the high-score table for the box; a table that cannot be read
     /// leaves the box without rows, and the first such failure of the run is
     /// told in the message panel.
@@ -58,6 +59,10 @@ private:
     QImage SplashImage;                         ///< the game's picture, decoded once
     THighScoreTable HighScores;                 ///< what the box shows
     bool HighScoreErrorShown = false;           ///< the player was told the table cannot be read
+    TDevicePicture SplashPicture;               ///< the same at the screen's resolution
+    QImage ScoreGround;                         ///< the picture beneath the high-score box, darkened
+    QPoint ScoreGroundAt;                       ///< where the box is, which ScoreGround was made for
+    TDevicePicture ScoreGroundPicture;          ///< ScoreGround at the screen's resolution
 
     TPaintBox* SplashView = nullptr; ///< the picture and the high-score box
     QLabel* TitleLabel = nullptr;    ///< "Zindo Puzzle"

@@ -10,6 +10,7 @@
 #include "PlayingScreen.h"
 #include "PuzzleMakerScreen.h"
 #include "Scene.h"
+#include "SceneView.h"
 #include "ScreenParts.h"
 #include "ThemeSelectionScreen.h"
 #include "TutorialScreen.h"
@@ -29,12 +30,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFileInfo>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <QWindowStateChangeEvent>
 
 namespace zindo {
@@ -57,13 +60,14 @@ TMainWindow::TMainWindow(TOptions Options)
     setPalette(palette);
     setFont(QzArialFont(16));
     resize(SceneDesignWidth, SceneDesignHeight);
+    setMinimumSize(MinimumWidth, MinimumHeight);
 
-    // Everything the player sees lies on the scene, which fills the window.
+    // Everything the player sees lies on the scene, laid out at its design
+    // size; the view fills the window and shows the scene scaled to it.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     Scene = new TScene(this);
-    layout->addWidget(Scene);
     QStackedWidget& pages = Scene->Pages();
     FMainScreen = new TMainScreen(*this, pages);
     FPlayingScreen = new TPlayingScreen(*this, pages, Random);
@@ -74,6 +78,13 @@ TMainWindow::TMainWindow(TOptions Options)
     FAboutScreen = new TAboutScreen(*this, pages);
     Screens = {FMainScreen,  FPlayingScreen,      FTutorialScreen, FThemeSelectionScreen,
                FLoadScreen, FPuzzleMakerScreen, FAboutScreen};
+    View = new TSceneView(*Scene, this);
+    layout->addWidget(View);
+    // While a dialog is open in the scene, the window's keys are the dialog's.
+    View->OnModalChanged = [this](bool Open) {
+        for (QAction* action : actions())
+            action->setEnabled(!Open);
+    };
     BuildActions();
 
     SoundOut->ShowMessage = [this](const QString& Message) { SetZindoMessage(Message, 3, false); };
@@ -83,6 +94,8 @@ TMainWindow::TMainWindow(TOptions Options)
 TMainWindow::~TMainWindow()
 {
     qApp->removeEventFilter(this);
+    // The view goes first, and with it the scene and the dialogs embedded in it.
+    delete View;
     // The display returns to its stored mode when the window goes.
     RestoreVideoMode();
 }
@@ -139,19 +152,28 @@ void TMainWindow::StartUp()
 
     Scene->Messages().setPalette(BlackPalette());
 
-    // Windowed, the window is centred on a screen larger than 1024 x 768.
+    // Windowed, the window opens at the size the player left it (no larger
+    // than the screen's room, for a size kept from a larger screen), else at
+    // the design size in the desktop's logical pixels (so a desktop scaled by
+    // 2 gets twice as many device pixels); it is centred on a screen larger
+    // than 1024 x 768.
+    const TWindowSizeSetting stored = ReadWindowSize();
+    QSize size(SceneDesignWidth, SceneDesignHeight);
+    WindowedMaximized = stored.Maximized;
+    WindowedLeft = 5;
+    WindowedTop = 5;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize size = screen->size();
-        if (size.width() > 1024 && size.height() > 768) {
-            WindowedLeft = size.width() / 2 - SceneDesignWidth / 2;
-            WindowedTop = size.height() / 2 - SceneDesignHeight / 2;
-        } else {
-            WindowedLeft = 5;
-            WindowedTop = 5;
+        const QRect room = screen->availableGeometry();
+        if (!stored.Size.isEmpty())
+            size = stored.Size.boundedTo(room.size()).expandedTo(minimumSize());
+        const QSize screenSize = screen->size();
+        if (screenSize.width() > 1024 && screenSize.height() > 768) {
+            WindowedLeft = screenSize.width() / 2 - size.width() / 2;
+            WindowedTop = screenSize.height() / 2 - size.height() / 2;
         }
     }
-    WindowedWidth = SceneDesignWidth;
-    WindowedHeight = SceneDesignHeight;
+    WindowedWidth = size.width();
+    WindowedHeight = size.height();
     FBackgroundMusicOn = true;
     FSoundEffectsOn = true;
 
@@ -246,41 +268,89 @@ QString TMainWindow::DisplayMode() const
 void TMainWindow::ApplyDisplayMode()
 {
     const QString mode = DisplayMode();
+    const bool shown = isVisible() || Started;
     if (mode != QLatin1String("window") && mode != QLatin1String("unknown")) {
-        int index = FindBestVideoMode(1024, 768, 32);
-        if (index == 0)
-            index = FindBestVideoMode(1024, 768, 24);
-        QRect screenArea;
-        if (index != 0 && SetVideoMode(index)) {
+        // Where the display can switch to 1024 x 768 (and the player lets
+        // it), the scene fills that mode; elsewhere the screen keeps its
+        // resolution and the scene is scaled to fill it.
+        int index = 0;
+        if (ReadChangeResolution()) {
+            index = FindBestVideoMode(1024, 768, 32);
+            if (index == 0)
+                index = FindBestVideoMode(1024, 768, 24);
+            // The desktop's own size is no switch at all (a display that
+            // offers no other mode, say): full screen then scales.
+            const TVideoMode& desktop = VideoModes()[0];
+            const TVideoMode& best = VideoModes()[static_cast<std::size_t>(index)];
+            if (index != 0 && best.Width == desktop.Width && best.Height == desktop.Height)
+                index = 0;
+        }
+        QRect screenArea(0, 0, FullScreenDesignWidth, FullScreenDesignHeight);
+        const bool switched = index != 0 && SetVideoMode(index);
+        if (switched) {
             // The toolkit learns the new screen size only later: fill the mode now.
             const TVideoMode& mode = VideoModes()[static_cast<std::size_t>(index)];
             screenArea = QRect(0, 0, mode.Width, mode.Height);
-        } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        } else if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
             screenArea = screen->geometry();
         }
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-        Scene->SetBarHeight(15);
-        if (!screenArea.isEmpty())
+        if (!FullScreenShown && isVisible())
+            WindowedMaximized = isMaximized();
+        FullScreenShown = true;
+        SetFrame(Qt::Window | Qt::FramelessWindowHint);
+        Scene->SetFullScreenDesign(true);
+        // A window manager keeps the framed window's place for the way back
+        // from full screen; after a switch of the display mode the window is
+        // told the new screen's size at once.
+        if (switched || !shown)
             setGeometry(screenArea);
-        if (isVisible() || Started)
+        const Qt::WindowState state = switched ? Qt::WindowMaximized : Qt::WindowFullScreen;
+        if (!shown)
+            setWindowState(state); // shown so by the program's start
+        else if (switched)
             showMaximized();
+        else
+            showFullScreen();
     } else {
         RestoreVideoMode();
-        setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-        setWindowState(Qt::WindowNoState);
-        setFixedSize(WindowedWidth, WindowedHeight);
-        move(WindowedLeft, WindowedTop);
-        Scene->SetBarHeight(1);
-        if (isVisible() || Started)
+        FullScreenShown = false;
+        SetFrame(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                 Qt::WindowCloseButtonHint);
+        Scene->SetFullScreenDesign(false);
+        // Back from the desktop's own full screen, the window manager puts
+        // the window where it was; after a switch of the display mode the
+        // window is placed anew.
+        const bool placedByWindowManager = shown && isFullScreen();
+        if (shown)
             showNormal();
+        else
+            setWindowState(Qt::WindowNoState);
+        if (!placedByWindowManager) {
+            move(WindowedLeft, WindowedTop);
+            resize(WindowedWidth, WindowedHeight);
+        }
+        if (WindowedMaximized) {
+            if (shown)
+                showMaximized();
+            else
+                setWindowState(Qt::WindowMaximized);
+        }
     }
     layout()->activate();
-    Scene->layout()->activate();
     FPlayingScreen->Arrange();
     FMainScreen->PlaceMenuColumn();
+}
+
+void TMainWindow::SetFrame(Qt::WindowFlags Flags)
+{
+    // A window already on the screen gets its new frame in place: hidden and
+    // shown again it would lose the keyboard, which pauses a running level.
+    if (windowHandle() && isVisible()) {
+        overrideWindowFlags(Flags);
+        windowHandle()->setFlags(Flags);
+    } else {
+        setWindowFlags(Flags);
+    }
 }
 
 TScreen& TMainWindow::Screen(TScreenId Id) const
@@ -448,6 +518,44 @@ void TMainWindow::showEvent(QShowEvent* Event)
     FPlayingScreen->Arrange();
 }
 
+void TMainWindow::resizeEvent(QResizeEvent* Event)
+{
+    QWidget::resizeEvent(Event);
+    RememberWindowedBounds();
+}
+
+void TMainWindow::moveEvent(QMoveEvent* Event)
+{
+    QWidget::moveEvent(Event);
+    RememberWindowedBounds();
+}
+
+void TMainWindow::RememberWindowedBounds()
+{
+    // Only a framed window in its normal state tells the size to come back to.
+    if (FullScreenShown || !Started || !isVisible() || (windowState() & ~Qt::WindowActive) != Qt::WindowNoState)
+        return;
+    WindowedLeft = x();
+    WindowedTop = y();
+    WindowedWidth = width();
+    WindowedHeight = height();
+}
+
+void TMainWindow::closeEvent(QCloseEvent* Event)
+{
+    QWidget::closeEvent(Event);
+    if (!Started)
+        return;
+    if (!FullScreenShown)
+        WindowedMaximized = isMaximized();
+    // The size is a convenience: a settings file that cannot be written
+    // costs only the size at the next start, so closing says nothing of it.
+    try {
+        WriteWindowSize({QSize(WindowedWidth, WindowedHeight), WindowedMaximized});
+    } catch (const std::exception&) {
+    }
+}
+
 void TMainWindow::changeEvent(QEvent* Event)
 {
     QWidget::changeEvent(Event);
@@ -496,11 +604,11 @@ bool TMainWindow::eventFilter(QObject* Watched, QEvent* Event)
 
 bool TMainWindow::ShowsHintsOf(const QWidget& Control) const
 {
-    // The control lies on this window or on a dialog owned by it, directly
-    // or through another dialog.
+    // The control lies on this window's scene or on a dialog owned by it,
+    // directly or through another dialog.
     for (const QWidget* window = Control.window(); window;
          window = window->parentWidget() ? window->parentWidget()->window() : nullptr) {
-        if (window == this)
+        if (window == this || window == Scene)
             return true;
     }
     return false;

@@ -24,13 +24,15 @@ class TPlayingScreen;
 class TPuzzleMakerScreen;
 class TRandomGenerator;
 class TScene;
+class TSceneView;
 class TScreen;
 class TThemeSelectionScreen;
 class TTutorialScreen;
 
 /// The game's one window, "Zindo Puzzle". It holds the scene the player sees
 /// (a black bar, the page stack with one page per screen, the message panel
-/// and another black bar), the keyboard shortcuts, the display mode, the
+/// and another black bar), shown scaled to the window by its view, the
+/// keyboard shortcuts, the display mode and the window's size, the
 /// permission for background music and the idle pass that drives the game.
 /// It owns the game session for the whole run, subscribes to its three
 /// events and hands what concerns a level on to the playing screen.
@@ -108,10 +110,20 @@ public:
     TPlayingScreen& PlayingScreen() { return *FPlayingScreen; }
     TTutorialScreen& TutorialScreen() { return *FTutorialScreen; }
     TPuzzleMakerScreen& PuzzleMakerScreen() { return *FPuzzleMakerScreen; }
+    /// The view that shows the scene scaled to the window.
+    TSceneView& SceneView() { return *View; }
+
+    /// The smallest window the player can make: a third of the design size,
+    /// where the scene is still recognisable.
+    static constexpr int MinimumWidth = 337;
+    static constexpr int MinimumHeight = 231;
 
 protected:
     void changeEvent(QEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+    void moveEvent(QMoveEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
@@ -121,6 +133,8 @@ private:
     void ApplyDisplayMode();
     void AskDisplayModeOnFirstStart();
     void PlayerFilesNotKept(const QString& Reason, bool AllFiles);
+    void SetFrame(Qt::WindowFlags Flags);
+    void RememberWindowedBounds();
     void UpdateBackgroundMusic();
     void HandleChange(std::uint8_t Parts);
     void HandleEffect(std::int32_t Code);
@@ -146,13 +160,16 @@ private:
     QString RunDisplayMode;               ///< display mode of this run only; empty = the stored one
     bool FSettingsKept = true;            ///< config.ini can be written
     bool PlayerFilesWarned = false;       ///< the player was told that files are not kept
-    int WindowedLeft = 5;                 ///< window bounds when windowed
+    int WindowedLeft = 5;                 ///< window bounds when windowed, frame included
     int WindowedTop = 5;
-    int WindowedWidth = 1011;
+    int WindowedWidth = 1011;             ///< the window's own size when windowed
     int WindowedHeight = 694;
+    bool WindowedMaximized = false;       ///< the framed window is maximised
+    bool FullScreenShown = false;         ///< full screen now, not framed
     QPixmap WallpaperTile;                ///< picture tiled behind every page
 
-    TScene* Scene = nullptr; ///< everything the player sees: bars, pages, message panel
+    TScene* Scene = nullptr;    ///< everything the player sees: bars, pages, message panel
+    TSceneView* View = nullptr; ///< shows the scene scaled to the window
 
     // The screens, each a page of the scene's page stack, in the order of TScreenId.
     TMainScreen* FMainScreen = nullptr;

@@ -3,6 +3,7 @@
 #include "ErrorBox.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace zindo {
@@ -12,11 +13,12 @@ TPaintBox::TPaintBox(QWidget* Parent) : QWidget(Parent)
     setMouseTracking(true);
 }
 
-void TPaintBox::paintEvent(QPaintEvent*)
+void TPaintBox::paintEvent(QPaintEvent* Event)
 {
     if (!OnPaint)
         return;
     QPainter painter(this);
+    FPaintedRegion = Event->region();
     RunGuarded([&] { OnPaint(*this, painter); });
 }
 

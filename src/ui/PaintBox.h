@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRegion>
 #include <QWidget>
 
 #include <functional>
@@ -22,6 +23,9 @@ public:
     std::function<void(TPaintBox& Sender)> OnMouseLeave; ///< pointer left the box
     std::function<void(TPaintBox& Sender)> OnClick; ///< left button pressed and released inside
 
+    /// While OnPaint runs: the part of the box that needs painting.
+    const QRegion& PaintedRegion() const { return FPaintedRegion; }
+
 protected:
     void paintEvent(QPaintEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
@@ -30,7 +34,8 @@ protected:
     void leaveEvent(QEvent* Event) override;
 
 private:
-    bool Pressed = false; ///< the left button went down inside the box
+    bool Pressed = false;   ///< the left button went down inside the box
+    QRegion FPaintedRegion; ///< see PaintedRegion
 };
 
 } // namespace zindo

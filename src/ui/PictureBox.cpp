@@ -1,6 +1,7 @@
 #include "PictureBox.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace zindo {
@@ -13,7 +14,7 @@ void TPictureBox::SetPicture(const QImage& APicture)
     update();
 }
 
-void TPictureBox::paintEvent(QPaintEvent*)
+void TPictureBox::paintEvent(QPaintEvent* Event)
 {
     if (FPicture.isNull())
         return;
@@ -23,7 +24,7 @@ void TPictureBox::paintEvent(QPaintEvent*)
         size.scale(this->size(), Qt::KeepAspectRatio);
     const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, FPicture);
+    Shown.Draw(painter, target, FPicture, Event->region());
 }
 
 void TPictureBox::mousePressEvent(QMouseEvent* Event)

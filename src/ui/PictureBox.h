@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DevicePicture.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -25,6 +27,7 @@ protected:
 
 private:
     QImage FPicture;           ///< what is shown; empty = nothing
+    TDevicePicture Shown;      ///< the same, scaled to the screen's pixels
     bool Proportional = true;  ///< scale to fit keeping proportions
     bool Pressed = false;      ///< the left button went down on the picture
 };

@@ -5,6 +5,7 @@
 #include "PaintBox.h"
 #include "PictureBox.h"
 #include "PlayingPanels.h"
+#include "SceneView.h"
 #include "ScreenParts.h"
 
 #include "controls/QzGraphicButton.h"
@@ -20,6 +21,27 @@
 #include <QPainter>
 
 namespace zindo {
+
+namespace {
+
+/// Rectangles that overlap or nearly touch joined into one, until none do.
+std::vector<QRect> MergeNeighbours(std::vector<QRect> Rects)
+{
+    constexpr int near = 8;
+    for (bool joined = true; joined;) {
+        joined = false;
+        for (std::size_t i = 0; i < Rects.size() && !joined; ++i)
+            for (std::size_t j = i + 1; j < Rects.size() && !joined; ++j)
+                if (Rects[i].adjusted(-near, -near, near, near).intersects(Rects[j])) {
+                    Rects[i] |= Rects[j];
+                    Rects.erase(Rects.begin() + static_cast<std::ptrdiff_t>(j));
+                    joined = true;
+                }
+    }
+    return Rects;
+}
+
+} // namespace
 
 TPlayingScreen::TPlayingScreen(TScreenHost& AHost, QStackedWidget& Pages, TRandomGenerator& ARandom)
     : TScreen(AHost, scPlaying, Pages, QStringLiteral("PlayingScreen")), Random(ARandom)
@@ -42,7 +64,7 @@ void TPlayingScreen::BuildViews()
 
     BoardPanel = FramedPanel(this, QStringLiteral("BoardPanel"), QRect(258, 0, 600, 605));
     BoardView = PaintBoxIn(BoardPanel, QStringLiteral("BoardView"), QStringLiteral("Place your puzzle-pieces here"));
-    BoardView->OnPaint = [this](TPaintBox&, QPainter& Painter) { PaintBoardView(Painter); };
+    BoardView->OnPaint = [this](TPaintBox& Box, QPainter& Painter) { PaintBoardView(Painter, Box.PaintedRegion()); };
     BoardView->OnMouseDown = [this](TPaintBox&, QMouseEvent& Event) { BoardViewMouseDown(Event); };
     // The piece in the hand follows the pointer at the next idle pass, and
     // leaves the board with it.
@@ -84,6 +106,7 @@ void TPlayingScreen::BuildViews()
             const std::int32_t count = Host.Game() ? Host.Session().Puzzle().BonusCount(slot) : 0;
             Painter.drawImage(0, 0, ComposeBonusBox(Box.size(), icon, count));
         };
+        ShownBonuses.push_back({bonus.Box, slot});
         bonus.Box->OnClick = [this, slot, duration](TPaintBox&) {
             if (Host.Game())
                 Host.Session().Puzzle().UseBonus(slot, duration);
@@ -190,25 +213,53 @@ void TPlayingScreen::FlushPendingRepaints()
 
 void TPlayingScreen::FlushRepaints(std::uint8_t Mask)
 {
-    // Every view due is marked, then the window is painted at once: the views
-    // are composed now, in this pass, and copied to the screen together.
-    if (Mask & RepaintBoard)
-        BoardView->update();
+    // The views due are composed now, in this pass, and each is copied to
+    // the screen at once: one after the other, since a scaled scene repaints
+    // the whole area spanning the parts it is given together.
+    if (Mask & RepaintBoard) {
+        // While the board's picture stays, only what moves over it changes:
+        // the places the layers leave and the places they take, painted one
+        // group of neighbouring places at a time.
+        TBoardViewLayout layout = LayOutBoardView(Host.Session().Puzzle(), BoardView->size(), BoardPointer(), Random);
+        std::vector<QRect> changed{BoardView->rect()};
+        if (layout.Board.cacheKey() == BoardLayout.Board.cacheKey() && layout.Paused == BoardLayout.Paused &&
+            layout.Size == BoardLayout.Size) {
+            changed = layout.LayerRects();
+            const std::vector<QRect> left = BoardLayout.LayerRects();
+            changed.insert(changed.end(), left.begin(), left.end());
+            changed = MergeNeighbours(std::move(changed));
+        }
+        BoardLayout = std::move(layout);
+        for (const QRect& part : changed) {
+            BoardView->update(part);
+            TSceneView::PaintNow(*this);
+        }
+    }
     if (Mask & RepaintPot) {
         // The pot asks for a repaint at every game step; a view that looks
-        // the same as the one on screen is not copied out again.
-        QImage view = ComposePotView(Host.Session().Puzzle(), PotView->size(), Random);
-        if (view != ComposedPot) {
-            ComposedPot = std::move(view);
+        // the same as the one on screen is not painted again.
+        TPotLayout layout = LayOutPot(Host.Session().Puzzle(), PotView->size(), Random);
+        if (!(layout == PotLayout)) {
+            PotLayout = std::move(layout);
             PotView->update();
+            TSceneView::PaintNow(*this);
         }
     }
     if (Mask & RepaintBonus) {
-        CleanupBonusView->update();
-        JokerBonusView->update();
-        CheckBonusView->update();
+        // A box whose count stays looks the same.
+        TPuzzleClass& puzzle = Host.Session().Puzzle();
+        bool changed = false;
+        for (TShownBonus& bonus : ShownBonuses) {
+            const std::int32_t count = puzzle.BonusCount(bonus.Slot);
+            if (count != bonus.Count) {
+                bonus.Count = count;
+                bonus.Box->update();
+                changed = true;
+            }
+        }
+        if (changed)
+            TSceneView::PaintNow(*this);
     }
-    QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
     UpdatePlayControls();
 }
 
@@ -217,14 +268,15 @@ QPoint TPlayingScreen::BoardPointer() const
     return BoardView->mapFromGlobal(QCursor::pos());
 }
 
-void TPlayingScreen::PaintBoardView(QPainter& Painter)
+void TPlayingScreen::PaintBoardView(QPainter& Painter, const QRegion& Exposed)
 {
-    const QImage view =
-        Host.Game() ? ComposeBoardView(Host.Session().Puzzle(), BoardView->size(), BoardPointer(), Random) : QImage();
-    if (view.isNull())
+    if (!Host.Game()) {
         Painter.fillRect(BoardView->rect(), Qt::black);
-    else
-        Painter.drawImage(0, 0, view.convertToFormat(QImage::Format_RGB32)); // the screen's own format: a plain copy
+        return;
+    }
+    if (BoardLayout.Size != BoardView->size())
+        BoardLayout = LayOutBoardView(Host.Session().Puzzle(), BoardView->size(), BoardPointer(), Random);
+    zindo::PaintBoardView(Painter, BoardLayout, &BoardPicture, &BoardSprites, Exposed);
 }
 
 void TPlayingScreen::PaintPotView(QPainter& Painter)
@@ -233,9 +285,9 @@ void TPlayingScreen::PaintPotView(QPainter& Painter)
         Painter.fillRect(PotView->rect(), Qt::black);
         return;
     }
-    if (ComposedPot.size() != PotView->size())
-        ComposedPot = ComposePotView(Host.Session().Puzzle(), PotView->size(), Random);
-    Painter.drawImage(0, 0, ComposedPot);
+    if (PotLayout.Size != PotView->size())
+        PotLayout = LayOutPot(Host.Session().Puzzle(), PotView->size(), Random);
+    zindo::PaintPotView(Painter, PotLayout, &PotPieces);
 }
 
 void TPlayingScreen::PaintModeIcon(QPainter& Painter)
@@ -330,7 +382,8 @@ void TPlayingScreen::PotViewMouseDown(QMouseEvent& Event)
     TPuzzleClass& puzzle = Host.Session().Puzzle();
     if (puzzle.HeldPiece)
         return;
-    const int index = puzzle.Pot.HitTest(PotView->height() - static_cast<int>(Event.position().y()));
+    // The nearest design pixel: a scaled window delivers fractions.
+    const int index = puzzle.Pot.HitTest(PotView->height() - qRound(Event.position().y()));
     if (index < 0) {
         QApplication::beep();
         return;

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "BoardPainter.h"
+#include "DevicePicture.h"
 #include "Screen.h"
 
 #include <QImage>
 
 #include <cstdint>
+#include <limits>
+#include <vector>
 
 class QLabel;
 class QMouseEvent;
@@ -12,6 +16,7 @@ class QPainter;
 
 namespace zindo {
 
+enum TBonusKind : std::uint8_t;
 class TPaintBox;
 class TPictureBox;
 class TQzGraphicButton;
@@ -85,7 +90,7 @@ private:
     void BuildButtons();
     void FlushRepaints(std::uint8_t Mask);
     QPoint BoardPointer() const;
-    void PaintBoardView(QPainter& Painter);
+    void PaintBoardView(QPainter& Painter, const QRegion& Exposed);
     void PaintPotView(QPainter& Painter);
     void PaintModeIcon(QPainter& Painter);
     void PotViewMouseDown(QMouseEvent& Event);
@@ -102,7 +107,18 @@ private:
     std::uint8_t PendingRepaint = 0;      ///< views to paint at the next idle pass
     bool CongratulationShown = false;     ///< the points dialog was shown for this level
     std::uint8_t FModeIcon = 0;           ///< see ModeIcon
-    QImage ComposedPot;                   ///< the pot as last composed for the screen
+    /// A bonus box and the count it shows.
+    struct TShownBonus {
+        TPaintBox* Box;
+        TBonusKind Slot;
+        std::int32_t Count = std::numeric_limits<std::int32_t>::min(); ///< none shown yet
+    };
+    std::vector<TShownBonus> ShownBonuses; ///< brooms, magic, checks
+    TBoardViewLayout BoardLayout;             ///< the board as last laid out for the screen
+    TPotLayout PotLayout;                 ///< the pot as last laid out for the screen
+    TDevicePictureSet PotPieces;          ///< the pot's pieces at the screen's resolution
+    TDevicePicture BoardPicture;          ///< the board's picture at the screen's resolution
+    TDevicePictureSet BoardSprites;       ///< pieces and sprites over the board, at the same
 
     QWidget* PreviewPanel = nullptr;         ///< frame of the reference picture
     TPictureBox* PreviewImage = nullptr;     ///< the finished picture; hidden while paused

@@ -2,6 +2,7 @@
 
 #include "ErrorBox.h"
 #include "PictureBox.h"
+#include "SceneView.h"
 #include "ScreenParts.h"
 #include "ThemeFiles.h"
 
@@ -97,7 +98,9 @@ TPuzzleMakerScreen::TPuzzleMakerScreen(TScreenHost& AHost, QStackedWidget& Pages
     OnClicked(BackButton, [this] { Host.ShowScreen(scMain); });
 
     ChoosePictureFile = [this] {
-        return QFileDialog::getOpenFileName(window(), QString(), QString(), QStringLiteral("Pictures (*.jpg *.jpeg *.bmp)"));
+        // The platform's dialog opens beside the scene, as a window of its own.
+        return QFileDialog::getOpenFileName(TSceneView::HostWindow(*this), QString(), QString(),
+                                            QStringLiteral("Pictures (*.jpg *.jpeg *.bmp)"));
     };
 }
 

@@ -1,6 +1,7 @@
 #include "Scene.h"
 
 #include "MessagePanel.h"
+#include "Screen.h"
 #include "ScreenParts.h"
 
 #include <QStackedWidget>
@@ -21,9 +22,11 @@ QWidget* BlackPanel(QWidget* Parent, const QString& Name)
 
 } // namespace
 
-TScene::TScene(QWidget* Parent) : QWidget(Parent)
+TScene::TScene(QWidget* Parent) : QWidget(Parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Scene"));
+    setAttribute(Qt::WA_WindowPropagation);
+    setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -40,6 +43,15 @@ TScene::TScene(QWidget* Parent) : QWidget(Parent)
     layout->addWidget(PageStack, 1);
     layout->addWidget(MessagePanel);
     layout->addWidget(CinemaScopePanelBottom);
+    SetFullScreenDesign(false);
+}
+
+void TScene::SetFullScreenDesign(bool FullScreen)
+{
+    SetBarHeight(FullScreen ? 15 : 1);
+    setFixedSize(FullScreen ? QSize(FullScreenDesignWidth, FullScreenDesignHeight)
+                            : QSize(SceneDesignWidth, SceneDesignHeight));
+    layout()->activate();
 }
 
 void TScene::SetBarHeight(int Height)

@@ -8,12 +8,16 @@
 namespace zindo {
 
 /// The design size of everything the player sees in a window: the two black
-/// bars, the page stack and the message panel (full screen it is 1024 x 768).
+/// bars, the page stack and the message panel. Screens are laid out in these
+/// units; the view scales the whole to the window or screen.
 inline constexpr int SceneDesignWidth = 1011;
 inline constexpr int SceneDesignHeight = 694;
 /// A page's height at that size: the scene less two 1-pixel bars and the
 /// 39-pixel message panel.
 inline constexpr int PageDesignHeight = SceneDesignHeight - 41;
+/// The design size of the scene full screen, with 15-pixel bars.
+inline constexpr int FullScreenDesignWidth = 1024;
+inline constexpr int FullScreenDesignHeight = 768;
 
 /// One screen of the main window: a page of its page stack. The screen owns
 /// its controls and reaches the window, the other screens and the game

@@ -18,10 +18,18 @@ TWallpaper::TWallpaper(QWidget* Page, const QPixmap& ATile) : QWidget(Page), Til
 void TWallpaper::paintEvent(QPaintEvent* Event)
 {
     QPainter painter(this);
-    if (Tile.isNull())
+    if (Tile.isNull()) {
         painter.fillRect(Event->rect(), QColor(50, 50, 50));
-    else
-        painter.drawTiledPixmap(rect(), Tile);
+        return;
+    }
+    // Tiled once at the design size and kept at the screen's resolution:
+    // what shows between the controls is then a copy of those parts alone.
+    if (Tiled.size() != size()) {
+        Tiled = QImage(size(), QImage::Format_RGB32);
+        QPainter tiler(&Tiled);
+        tiler.drawTiledPixmap(Tiled.rect(), Tile);
+    }
+    Shown.Draw(painter, rect(), Tiled, Event->region());
 }
 
 bool TWallpaper::eventFilter(QObject* Watched, QEvent* Event)

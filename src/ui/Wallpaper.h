@@ -1,5 +1,8 @@
 #pragma once
 
+#include "DevicePicture.h"
+
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
@@ -16,7 +19,9 @@ protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
-    QPixmap Tile; ///< the picture repeated over the page
+    QPixmap Tile;          ///< the picture repeated over the page
+    QImage Tiled;          ///< the page covered with it, made when the size changes
+    TDevicePicture Shown;  ///< the same at the screen's resolution
 };
 
 } // namespace zindo

@@ -132,7 +132,7 @@ TEST(Shortcuts, EscapeOffThePlayingScreenDoesNothing)
     TMainWindow& form = fixture.Create();
     form.ShowScreen(scAbout);
     fixture.Trigger("MenuAction"); // would open the modal menu and block here if it acted
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(OpenModal(), nullptr);
     EXPECT_EQ(form.CurrentScreen(), scAbout);
 }
 
@@ -145,7 +145,7 @@ TEST(ThemeSelection, ListsThemesAndShowsPreviewsOfTheFirst)
     auto* themes = Find<QListWidget>(form, "ThemeList");
     ASSERT_EQ(themes->count(), 1);
     EXPECT_EQ(themes->currentItem()->text(), QStringLiteral("Testland"));
-    EXPECT_EQ(QApplication::focusWidget(), Find(form, "PlayerNameEdit"));
+    EXPECT_EQ(FocusedControl(), Find(form, "PlayerNameEdit"));
     EXPECT_FALSE(form.MusicAllowed());
     QWidget* seventh = form.findChild<QWidget*>(QStringLiteral("ThemePreview07Image"));
     ASSERT_NE(seventh, nullptr);
@@ -234,10 +234,12 @@ TEST(ErrorBox, ErrorsShowInTheGamesOwnBoxOnceEach)
         // Every further box that opens is noted and answered.
         QTimer others;
         QObject::connect(&others, &QTimer::timeout, [&] {
-            auto* other = qobject_cast<TQzMessageBoxForm*>(QApplication::activeModalWidget());
-            if (other && other != &box) {
-                shown << other->MessageText();
-                other->OKActionExecute();
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                auto* other = qobject_cast<TQzMessageBoxForm*>(window);
+                if (other && other != &box && other->isVisible()) {
+                    shown << other->MessageText();
+                    other->OKActionExecute();
+                }
             }
         });
         others.start(5);
@@ -252,7 +254,7 @@ TEST(ErrorBox, ErrorsShowInTheGamesOwnBoxOnceEach)
     EXPECT_EQ(shown, (QStringList{QStringLiteral("Zindo Puzzle: Player Name may not be longer than 20 characters"),
                                   QStringLiteral("Cannot write file"),
                                   QStringLiteral("Player Name may not be longer than 20 characters")}));
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(OpenModal(), nullptr);
     EXPECT_EQ(form.CurrentScreen(), scThemeSelection);
 }
 
@@ -314,7 +316,7 @@ TEST(MainScreen, ExitClosesTheWindowWithoutAQuestion)
     TMainWindow& form = fixture.Create();
     fixture.Click("ExitButton");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(OpenModal(), nullptr);
 }
 
 TEST(WindowEvents, MinimisingPausesThePlayingScreenAndRestoringResumes)

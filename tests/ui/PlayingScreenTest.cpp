@@ -418,7 +418,7 @@ TEST_F(PlayingScreen, SolvedLevelShowsPointsOnceAndOffersTheNextLevel)
     EXPECT_EQ(Puzzle().CellPiece(0, 0), lying);
     EXPECT_EQ(Puzzle().HeldPiece, nullptr);
     EXPECT_EQ(Form->Session().GetScore(), score);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(OpenModal(), nullptr);
 
     Button("EndOfLevelButton")->click();
     EXPECT_EQ(Form->Session().Record().Level, 2);

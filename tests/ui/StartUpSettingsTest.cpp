@@ -26,7 +26,7 @@ public:
     TModalAnswerer()
     {
         QObject::connect(&Timer, &QTimer::timeout, [this] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<QDialog*>(OpenModal());
             if (!dialog)
                 return;
             if (dynamic_cast<TStartUpForm*>(dialog))

@@ -15,6 +15,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QPainter>
 #include <QRadioButton>
 #include <QSettings>
@@ -114,14 +117,40 @@ T* Find(const QObject& Root, const char* Name)
     return found;
 }
 
+/// The modal dialog open now, null when there is none: a window of its own
+/// (the active modal widget) or a dialog embedded in the main window's scene,
+/// which the toolkit does not count as one.
+inline QWidget* OpenModal()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    QWidget* found = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->graphicsProxyWidget() && window->isVisible() && window->isModal())
+            found = window;
+    return found;
+}
+
+/// The control with the keyboard focus: the application's focus widget, or,
+/// when that is the view showing the scene, the control focused in the scene.
+inline QWidget* FocusedControl()
+{
+    QWidget* focus = QApplication::focusWidget();
+    auto* view = qobject_cast<QGraphicsView*>(focus);
+    if (!view || !view->scene())
+        return focus;
+    auto* proxy = qgraphicsitem_cast<QGraphicsProxyWidget*>(view->scene()->focusItem());
+    return proxy && proxy->widget() ? proxy->widget()->focusWidget() : nullptr;
+}
+
 /// Answers the next modal dialog that opens with Action (called with the
-/// dialog once it is the active modal widget).
+/// dialog once it is open).
 inline void WhenModalOpens(std::function<void(QWidget&)> Action)
 {
     auto* timer = new QTimer;
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, Action] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+        if (QWidget* modal = OpenModal()) {
             timer->stop();
             timer->deleteLater();
             Action(*modal);

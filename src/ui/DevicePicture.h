@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QRegion>
+
+#include <map>
+
+class QPainter;
+
+namespace zindo {
+
+/// Draws the Part of Picture with its top-left corner at At, in bands of
+/// rows: the toolkit hands a taller picture to helper threads, whose hand-off
+/// costs more than it saves on the parts of a view drawn at each game step.
+/// Each band is a picture of its own over the same pixels, so that it takes
+/// the toolkit's plain copy or blend.
+void DrawInBands(QPainter& Painter, const QPoint& At, const QImage& Picture, const QRect& Part);
+
+/// Draws the Part of Picture with its top-left corner at At, in bands of
+/// rows: the toolkit hands a taller picture to helper threads, whose hand-off
+/// costs more than it saves on the parts of a view drawn at each game step.
+/// Each band is a picture of its own over the same pixels, so that it takes
+/// the toolkit's plain copy or blend.
+void DrawInBands(QPainter& Painter, const QPoint& At, const QImage& Picture, const QRect& Part);
+
+/// A picture that a view draws again and again through a painter that may
+/// scale it (the scene shown larger or smaller than designed): it is scaled
+/// smoothly to the device's pixels once and copied from then on, until the
+/// picture or the scale changes. Belongs to the view that draws it.
+class TDevicePicture {
+public:
+    /// Draws Picture filling Target (in the painter's units) at the device's
+    /// own resolution. Through a painter that does not scale (a scene shown
+    /// at its design size) a picture of the target's size is copied as it is
+    /// and one of another size is drawn by the painter, as it always was;
+    /// through a rotating painter it is simply drawn. With Exposed, only the
+    /// parts of it that lie there, one rectangle at a time, which costs what
+    /// those parts cost.
+    void Draw(QPainter& Painter, const QRect& Target, const QImage& Picture, const QRegion& Exposed = QRegion());
+
+private:
+    qint64 SourceKey = 0; ///< cache key of the picture that Scaled shows
+    QImage Scaled;        ///< the picture at the device's resolution
+};
+
+/// Several pictures drawn through a painter that may scale them (the pieces
+/// in the pot, the sprites over the board), each kept at the device's
+/// resolution while it is in use: a picture not drawn for a while (the
+/// zindo's frames take turns) is forgotten.
+class TDevicePictureSet {
+public:
+    /// Draws Picture filling Target, as TDevicePicture does.
+    void Draw(QPainter& Painter, const QRect& Target, const QImage& Picture, const QRegion& Exposed = QRegion());
+    /// Keeps Picture, which is not drawn this time (it lies outside what is
+    /// painted).
+    void Keep(const QImage& Picture);
+    /// Ends one painting: forgets the pictures neither drawn nor kept during
+    /// the last ForgetAfter paintings.
+    void ForgetUnused();
+
+    static constexpr int ForgetAfter = 100; ///< paintings a picture is kept unused
+
+private:
+    struct TEntry {
+        TDevicePicture Picture; ///< the picture at the device's resolution
+        int LastUsed = 0;       ///< the painting it was last used in
+    };
+    std::map<qint64, TEntry> Pictures; ///< by the pictures' cache keys
+    int Painting = 0;                  ///< paintings so far
+};
+
+} // namespace zindo
