@@ -25,4 +25,9 @@ QString ReadPlayerName();
 /// file cannot be written.
 void WritePlayerName(const QString& Name);
 
+/// The language the player chose for the game ([General] Language, for
+/// example "de"); empty when none is stored, and then the desktop's holds.
+/// The game only reads it: the player writes it by hand.
+QString ReadLanguageSetting();
+
 } // namespace zindo

@@ -29,10 +29,10 @@ TLoadScreen::TLoadScreen(TScreenHost& AHost, QStackedWidget& Pages)
     SavedGamesList = new QTreeWidget(this);
     SavedGamesList->setObjectName(QStringLiteral("SavedGamesList"));
     SavedGamesList->setGeometry(292, 118, 620, 231);
-    SavedGamesList->setToolTip(QStringLiteral("Select a file"));
+    SavedGamesList->setToolTip(tr("Select a file"));
     SavedGamesList->setColumnCount(ColumnCount);
-    SavedGamesList->setHeaderLabels({QStringLiteral("Saved game"), QStringLiteral("Theme"), QStringLiteral("Level"),
-                                     QStringLiteral("Score"), QStringLiteral("Saved")});
+    SavedGamesList->setHeaderLabels({tr("Saved game"), tr("Theme"), tr("Level"),
+                                     tr("Score"), tr("Saved")});
     SavedGamesList->setRootIsDecorated(false);
     SavedGamesList->setUniformRowHeights(true);
     SavedGamesList->setAllColumnsShowFocus(true);
@@ -53,10 +53,10 @@ TLoadScreen::TLoadScreen(TScreenHost& AHost, QStackedWidget& Pages)
     connect(SavedGamesList, &QTreeWidget::itemDoubleClicked, this,
             [this] { RunGuarded([this] { LoadOKButtonClick(); }); });
 
-    LoadOKButton = NewButton(this, QStringLiteral("LoadOKButton"), QStringLiteral("OK"), QRect(292, 358, 111, 33),
-                             QStringLiteral("Click \"OK\" to continue to saved game"));
-    LoadCancelButton = NewButton(this, QStringLiteral("LoadCancelButton"), QStringLiteral("Cancel"),
-                                 QRect(408, 358, 111, 33), QStringLiteral("Back to the main screen"));
+    LoadOKButton = NewButton(this, QStringLiteral("LoadOKButton"), tr("OK"), QRect(292, 358, 111, 33),
+                             tr("Click \"OK\" to continue to saved game"));
+    LoadCancelButton = NewButton(this, QStringLiteral("LoadCancelButton"), tr("Cancel"),
+                                 QRect(408, 358, 111, 33), tr("Back to the main screen"));
     OnClicked(LoadOKButton, [this] { LoadOKButtonClick(); });
     OnClicked(LoadCancelButton, [this] { Host.ShowScreen(scMain); });
 }
@@ -86,7 +86,7 @@ void TLoadScreen::FillSavedGamesList()
             item->setText(clScore, QString::number(saved.Record.Score));
             item->setText(clSaved, SavedAtText(saved.SavedAt));
         } else {
-            item->setText(clTheme, QStringLiteral("cannot be read"));
+            item->setText(clTheme, tr("cannot be read"));
             item->setForeground(clTheme, QColor(160, 160, 160));
         }
         for (const int column : {clLevel, clScore})
