@@ -797,8 +797,8 @@ so, wie es sein soll</translation>
 Level, lives, score and
 the piece in your hand</source>
         <translation>Dein Spiel
-Level, Leben, Punkte und
-das Teil in deiner Hand</translation>
+Level, Leben, Punkte
+und das Teil in der Hand</translation>
     </message>
     <message>
         <location line="+33"/>
@@ -844,9 +844,10 @@ When no new piece fits
 in for 10 seconds, you are
 too slow: the level is lost.</source>
         <translation>Schacht voll?
-Passt 10 Sekunden lang kein
-neues Teil hinein, bist du zu
-langsam: Das Level ist verloren.</translation>
+Passt 10 Sekunden lang
+kein neues Teil hinein, bist
+du zu langsam: Das Level
+ist verloren.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -901,7 +902,7 @@ wenn die Zeit knapp wird.</translation>
     <message>
         <location line="+0"/>
         <source>The zindo&apos;s piece: win a bonus - or lose one! See the next page.</source>
-        <translation>Das Teil des Zindo: Gewinne einen Bonus – oder verlier einen! Mehr auf der nächsten Seite.</translation>
+        <translation>Das Zindo-Teil: Gewinne einen Bonus – oder verlier einen! Siehe nächste Seite.</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -1087,9 +1088,9 @@ left through the menu:
 100 points off, try again.</source>
         <translation>Nicht gelöst?
 Falsches Bild, zu langsam,
-keine Leben mehr oder das
-Level übers Menü verlassen:
-100 Punkte Abzug, noch einmal.</translation>
+keine Leben mehr oder übers
+Menü verlassen: 100 Punkte
+Abzug, noch einmal.</translation>
     </message>
 </context>
 <context>

@@ -834,8 +834,9 @@ de la ligne rouge.</translation>
 Click a placed piece to lift it again;
 then the pieces come faster.</source>
         <translation>Mal placée&#xa0;?
-Cliquez une pièce posée pour la reprendre&#xa0;;
-les pièces arrivent alors plus vite.</translation>
+Cliquez une pièce posée pour la
+reprendre&#xa0;; les pièces arrivent
+alors plus vite.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -846,7 +847,8 @@ too slow: the level is lost.</source>
         <translation>Puits plein&#xa0;?
 Si aucune pièce ne peut y
 entrer pendant 10&#xa0;secondes,
-c&apos;est trop lent&#xa0;: niveau perdu.</translation>
+c&apos;est trop lent et le
+niveau est perdu.</translation>
     </message>
     <message>
         <location line="+2"/>

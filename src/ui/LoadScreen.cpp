@@ -3,11 +3,15 @@
 #include "ErrorBox.h"
 #include "ScreenParts.h"
 
+#include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
 #include "game/Game.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace zindo {
 
@@ -44,9 +48,14 @@ TLoadScreen::TLoadScreen(TScreenHost& AHost, QStackedWidget& Pages)
     header->setStretchLastSection(false);
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setSectionResizeMode(clName, QHeaderView::Stretch);
+    // A heading longer than its column (in another language) widens the
+    // column; the name column gives up the room.
     const int widths[ColumnCount] = {0, 150, 56, 80, 150};
-    for (int column = clTheme; column < ColumnCount; ++column)
-        header->resizeSection(column, widths[column]);
+    const QFontMetrics heading(QzArialFont(16, true));
+    for (int column = clTheme; column < ColumnCount; ++column) {
+        const int needed = heading.horizontalAdvance(SavedGamesList->headerItem()->text(column)) + 12;
+        header->resizeSection(column, std::max(widths[column], needed));
+    }
     for (const int column : {clLevel, clScore})
         SavedGamesList->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     StyleListBox(*SavedGamesList);

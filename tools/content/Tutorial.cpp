@@ -4,6 +4,7 @@
 #include "Sprites.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -27,6 +28,16 @@ const QColor Orange(255, 187, 0);
 struct TPageText {
     Q_DECLARE_TR_FUNCTIONS(Tutorial)
 };
+
+/// The art font of PixelSize, smaller where Text would not fit Width at that
+/// size (a translation may run longer than the English the row was made for).
+QFont FittingFont(const QString& Text, int PixelSize, bool Bold, double Width)
+{
+    QFont font = ArtFont(PixelSize, Bold);
+    while (PixelSize > 10 && QFontMetricsF(font).horizontalAdvance(Text) > Width)
+        font = ArtFont(--PixelSize, Bold);
+    return font;
+}
 
 QString GameText(const char* Context, const char* Text, int Count = -1)
 {
@@ -494,13 +505,13 @@ QImage PageSpecialPieces(const TPhotoSource& Photos)
         painter.restore();
         painter.drawImage(QPointF(box.left() + 12.0, top + 12.0), BonusIconArt(rows[i].Icon, 60));
         painter.setPen(Orange);
-        painter.setFont(ArtFont(22, true));
-        painter.drawText(QRectF(box.left() + 90.0, top + 10.0, 680.0, 30.0), Qt::AlignLeft | Qt::AlignVCenter,
-                         TPageText::tr(rows[i].Title));
+        const QString title = TPageText::tr(rows[i].Title);
+        painter.setFont(FittingFont(title, 22, true, 680.0));
+        painter.drawText(QRectF(box.left() + 90.0, top + 10.0, 680.0, 30.0), Qt::AlignLeft | Qt::AlignVCenter, title);
         painter.setPen(QColor(255, 255, 255));
-        painter.setFont(ArtFont(18, false));
-        painter.drawText(QRectF(box.left() + 90.0, top + 42.0, 690.0, 30.0), Qt::AlignLeft | Qt::AlignVCenter,
-                         TPageText::tr(rows[i].Text));
+        const QString text = TPageText::tr(rows[i].Text);
+        painter.setFont(FittingFont(text, 18, false, 690.0));
+        painter.drawText(QRectF(box.left() + 90.0, top + 42.0, 690.0, 30.0), Qt::AlignLeft | Qt::AlignVCenter, text);
     }
     return page;
 }
