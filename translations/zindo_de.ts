@@ -186,7 +186,7 @@
 <context>
     <name>LoadScreen</name>
     <message>
-        <location filename="../src/ui/LoadScreen.cpp" line="+32"/>
+        <location filename="../src/ui/LoadScreen.cpp" line="+36"/>
         <source>Select a file</source>
         <translation>Wähle einen Spielstand</translation>
     </message>
@@ -216,7 +216,7 @@
         <translation>Gespeichert</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+26"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -369,7 +369,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
     <message>
         <location line="+23"/>
-        <location filename="../tools/content/Tutorial.cpp" line="+154"/>
+        <location filename="../tools/content/Tutorial.cpp" line="+165"/>
         <source>Level</source>
         <translation>Level</translation>
     </message>

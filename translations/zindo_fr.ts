@@ -186,7 +186,7 @@
 <context>
     <name>LoadScreen</name>
     <message>
-        <location filename="../src/ui/LoadScreen.cpp" line="+32"/>
+        <location filename="../src/ui/LoadScreen.cpp" line="+36"/>
         <source>Select a file</source>
         <translation>Choisissez une partie</translation>
     </message>
@@ -216,7 +216,7 @@
         <translation>Enregistrée</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+26"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -369,7 +369,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     </message>
     <message>
         <location line="+23"/>
-        <location filename="../tools/content/Tutorial.cpp" line="+154"/>
+        <location filename="../tools/content/Tutorial.cpp" line="+165"/>
         <source>Level</source>
         <translation>Niveau</translation>
     </message>
@@ -1281,7 +1281,7 @@ quitté par le menu&#xa0;:
     <message>
         <location filename="../src/dialogs/StartUpForm.cpp" line="+20"/>
         <source>You can play Zindo Puzzle either in a window or as full-screen game. Please select the display mode you prefer</source>
-        <translation>Vous pouvez jouer à Zindo Puzzle dans une fenêtre ou en plein écran. Choisissez le mode d&apos;affichage que vous préférez</translation>
+        <translation>Zindo Puzzle se joue dans une fenêtre ou en plein écran. Choisissez le mode d&apos;affichage que vous préférez</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1296,7 +1296,7 @@ quitté par le menu&#xa0;:
     <message>
         <location line="+16"/>
         <source>Note: You can always change the setting in the options</source>
-        <translation>Remarque&#xa0;: ce réglage se change à tout moment dans les options</translation>
+        <translation>Remarque&#xa0;: vous pourrez le changer dans les options</translation>
     </message>
     <message>
         <location line="+4"/>

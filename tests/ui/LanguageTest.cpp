@@ -326,6 +326,11 @@ TEST(Language, LongerCaptionsFitTheirButtonsBoxesAndTheVerdictLine)
         for (const QLabel* label : points.findChildren<QLabel*>())
             EXPECT_LE(Overflow(label->font(), label->text(), label->width()), 0) << label->text().toStdString();
 
+        // The first-start question's note, on one line.
+        TStartUpForm startUp(&form);
+        const auto* note = Find<QLabel>(startUp, "Label2");
+        EXPECT_LE(Overflow(note->font(), note->text(), note->width()), 0) << note->text().toStdString();
+
         // The in-game menu in both states of its switches.
         TActionForm menu(&form);
         for (const bool on : {true, false}) {
