@@ -42,7 +42,7 @@
         <translation>Der %1 „%2“ enthält Zeichen, die die Dateien des Spiels nicht speichern können. Bitte verwende nur westeuropäische Buchstaben.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="+75"/>
+        <location filename="../src/game/Game.cpp" line="+76"/>
         <location line="+168"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
         <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+125"/>
@@ -53,7 +53,7 @@
         <location line="-167"/>
         <location line="+168"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+45"/>
+        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+46"/>
         <source>theme name</source>
         <translation>Themenname</translation>
     </message>
@@ -70,15 +70,15 @@
     <name>Files</name>
     <message>
         <location filename="../src/data/AtomicFile.cpp" line="+46"/>
-        <location line="+12"/>
-        <location filename="../src/data/DataContainer.cpp" line="+140"/>
-        <location line="+5"/>
+        <location line="+13"/>
+        <location filename="../src/data/DataContainer.cpp" line="+141"/>
+        <location line="+6"/>
         <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+21"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>No free temporary name.</source>
         <translation>Kein freier Name für eine temporäre Datei.</translation>
     </message>
@@ -88,15 +88,15 @@
         <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
     </message>
     <message>
-        <location filename="../src/data/DataContainer.cpp" line="-105"/>
+        <location filename="../src/data/DataContainer.cpp" line="-107"/>
         <location filename="../src/game/Game.cpp" line="+12"/>
-        <location line="+65"/>
+        <location line="+67"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
     </message>
     <message>
         <location filename="../src/data/FileLock.cpp" line="+44"/>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Cannot lock file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht gesperrt werden. %2</translation>
     </message>
@@ -111,7 +111,7 @@
         <translation>Der Ordner „%1“ kann nicht angelegt werden. %2</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>Cannot write in folder &quot;%1&quot;. %2</source>
         <translation>In den Ordner „%1“ kann nicht geschrieben werden. %2</translation>
     </message>
@@ -122,12 +122,12 @@
         <translation>Das Bild „%1“ kann nicht gelesen werden. %2</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="-273"/>
+        <location filename="../src/game/Game.cpp" line="-276"/>
         <source>Cannot create folder &quot;%1&quot;</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location line="+211"/>
+        <location line="+213"/>
         <source>Cannot read file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht gelesen werden. %2</translation>
     </message>
@@ -137,7 +137,7 @@
         <translation>Die Datei „%1“ kann nicht angelegt werden. Die Einstellungen wurden nicht gespeichert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+81"/>
+        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+82"/>
         <source>Cannot create the folder &quot;%1&quot;.</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
     </message>
@@ -145,7 +145,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../src/game/Game.cpp" line="-144"/>
+        <location filename="../src/game/Game.cpp" line="-145"/>
         <source>Internal error: no picture found for level</source>
         <translation>Interner Fehler: Für das Level wurde kein Bild gefunden</translation>
     </message>
@@ -155,7 +155,7 @@
         <translation>„%1“ ist kein gültiger Name für einen Spielstand: Ein Name darf nicht leer sein, nicht mit „.“ beginnen und kein „/“ enthalten.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>The saved game &quot;%1&quot; is damaged: %2.</source>
         <translation>Der Spielstand „%1“ ist beschädigt: %2.</translation>
     </message>
@@ -304,7 +304,7 @@
 %1</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+98"/>
         <source>Zindo Puzzle cannot keep your settings, saved games and high scores.
 
 %1
@@ -317,7 +317,7 @@ You can play on, but nothing of this run will be kept.</source>
 Du kannst weiterspielen, aber von diesem Spiel bleibt nichts erhalten.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Zindo Puzzle cannot keep your settings.
 
 %1
@@ -478,7 +478,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>PuzzleMakerScreen</name>
     <message>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="-107"/>
+        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="-108"/>
         <source>Please select or enter the name of a theme first.</source>
         <translation>Bitte wähle zuerst ein Thema aus oder gib seinen Namen ein.</translation>
     </message>
@@ -488,7 +488,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Ein Themenname darf nicht mit „.“ beginnen und weder „/“ noch „\“ enthalten.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Theme</source>
         <translation>Thema</translation>
     </message>

@@ -42,7 +42,7 @@
         <translation>Le %1 «&#xa0;%2&#xa0;» contient des caractères que les fichiers du jeu ne peuvent pas enregistrer. N&apos;utilisez que des lettres d&apos;Europe occidentale.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="+75"/>
+        <location filename="../src/game/Game.cpp" line="+76"/>
         <location line="+168"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
         <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+125"/>
@@ -53,7 +53,7 @@
         <location line="-167"/>
         <location line="+168"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+45"/>
+        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+46"/>
         <source>theme name</source>
         <translation>nom du thème</translation>
     </message>
@@ -70,15 +70,15 @@
     <name>Files</name>
     <message>
         <location filename="../src/data/AtomicFile.cpp" line="+46"/>
-        <location line="+12"/>
-        <location filename="../src/data/DataContainer.cpp" line="+140"/>
-        <location line="+5"/>
+        <location line="+13"/>
+        <location filename="../src/data/DataContainer.cpp" line="+141"/>
+        <location line="+6"/>
         <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+21"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>No free temporary name.</source>
         <translation>Aucun nom de fichier temporaire libre.</translation>
     </message>
@@ -88,15 +88,15 @@
         <translation>Impossible d&apos;écrire le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
-        <location filename="../src/data/DataContainer.cpp" line="-105"/>
+        <location filename="../src/data/DataContainer.cpp" line="-107"/>
         <location filename="../src/game/Game.cpp" line="+12"/>
-        <location line="+65"/>
+        <location line="+67"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <location filename="../src/data/FileLock.cpp" line="+44"/>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Cannot lock file &quot;%1&quot;. %2</source>
         <translation>Impossible de verrouiller le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
@@ -111,7 +111,7 @@
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>Cannot write in folder &quot;%1&quot;. %2</source>
         <translation>Impossible d&apos;écrire dans le dossier «&#xa0;%1&#xa0;». %2</translation>
     </message>
@@ -122,12 +122,12 @@
         <translation>Impossible de lire l&apos;image «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="-273"/>
+        <location filename="../src/game/Game.cpp" line="-276"/>
         <source>Cannot create folder &quot;%1&quot;</source>
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+211"/>
+        <location line="+213"/>
         <source>Cannot read file &quot;%1&quot;. %2</source>
         <translation>Impossible de lire le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
@@ -137,7 +137,7 @@
         <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». Les réglages n&apos;ont pas pu être enregistrés.</translation>
     </message>
     <message>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+81"/>
+        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+82"/>
         <source>Cannot create the folder &quot;%1&quot;.</source>
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;».</translation>
     </message>
@@ -145,7 +145,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../src/game/Game.cpp" line="-144"/>
+        <location filename="../src/game/Game.cpp" line="-145"/>
         <source>Internal error: no picture found for level</source>
         <translation>Erreur interne&#xa0;: aucune image trouvée pour le niveau</translation>
     </message>
@@ -155,7 +155,7 @@
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom valide pour une partie enregistrée&#xa0;: un nom ne peut pas être vide, commencer par «&#xa0;.&#xa0;» ni contenir «&#xa0;/&#xa0;».</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>The saved game &quot;%1&quot; is damaged: %2.</source>
         <translation>La partie enregistrée «&#xa0;%1&#xa0;» est endommagée&#xa0;: %2.</translation>
     </message>
@@ -304,7 +304,7 @@
 %1</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+98"/>
         <source>Zindo Puzzle cannot keep your settings, saved games and high scores.
 
 %1
@@ -317,7 +317,7 @@ You can play on, but nothing of this run will be kept.</source>
 Vous pouvez continuer à jouer, mais rien de cette session ne sera conservé.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Zindo Puzzle cannot keep your settings.
 
 %1
@@ -478,7 +478,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>PuzzleMakerScreen</name>
     <message>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="-107"/>
+        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="-108"/>
         <source>Please select or enter the name of a theme first.</source>
         <translation>Veuillez d&apos;abord choisir un thème ou saisir son nom.</translation>
     </message>
@@ -488,7 +488,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Un nom de thème ne peut ni commencer par «&#xa0;.&#xa0;» ni contenir «&#xa0;/&#xa0;» ou «&#xa0;\&#xa0;».</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>Theme</source>
         <translation>Thème</translation>
     </message>

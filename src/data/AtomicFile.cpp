@@ -43,7 +43,8 @@ TFileLock CreateLockedTempFile(const QString& Path, QString& TempPath)
         if (handle < 0) {
             if (errno == EEXIST)
                 continue;
-            throw EQzError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(Path, qt_error_string(errno)));
+            throw EQzError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2")
+                               .arg(Path, qt_error_string(errno)));
         }
         TFileLock lock = TFileLock::Adopt(handle);
         // Another game starting up may have taken the new file for a left-over
@@ -55,7 +56,8 @@ TFileLock CreateLockedTempFile(const QString& Path, QString& TempPath)
         if (::fstat(handle, &info) == 0 && info.st_nlink > 0)
             return lock;
     }
-    throw EQzError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(Path, QCoreApplication::translate("Files", "No free temporary name.")));
+    throw EQzError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2")
+                       .arg(Path, QCoreApplication::translate("Files", "No free temporary name.")));
 }
 
 bool WriteAll(int Handle, const QByteArray& Bytes)
@@ -91,7 +93,8 @@ void WriteFileAtomically(const QString& Path, const QByteArray& Bytes)
     }
     if (!done) {
         ::unlink(nativeTemp.constData());
-        throw EQzError(QCoreApplication::translate("Files", "Cannot write file \"%1\". %2").arg(Path, qt_error_string(error)));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot write file \"%1\". %2")
+                           .arg(Path, qt_error_string(error)));
     }
 }
 

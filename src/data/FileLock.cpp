@@ -41,7 +41,8 @@ TFileLock::TFileLock(const QString& Path, int TimeoutMs)
 {
     const int handle = OpenForLocking(Path, O_RDWR | O_CREAT);
     if (handle < 0)
-        throw EQzError(QCoreApplication::translate("Files", "Cannot lock file \"%1\". %2").arg(Path, qt_error_string(errno)));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot lock file \"%1\". %2")
+                           .arg(Path, qt_error_string(errno)));
     const QDeadlineTimer deadline(TimeoutMs);
     int pause = 1;
     while (!TryLockHandle(handle)) {

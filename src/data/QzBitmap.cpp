@@ -183,7 +183,8 @@ QImage ReadPicture(QImageReader& Reader, const QString& Name)
     Reader.setDecideFormatFromContent(false);
     QImage image = Reader.read();
     if (image.isNull())
-        throw EQzError(QCoreApplication::translate("Files", "Cannot read picture \"%1\". %2").arg(Name, Reader.errorString()));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot read picture \"%1\". %2")
+                           .arg(Name, Reader.errorString()));
     return image;
 }
 

@@ -45,7 +45,8 @@ void MakeFolder(const QString& Folder)
 {
     MakePlayerFolder();
     if (!QDir().mkpath(Folder))
-        throw EQzError(QCoreApplication::translate("Files", "Cannot create folder \"%1\"").arg(QDir::cleanPath(Folder)));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot create folder \"%1\"")
+                           .arg(QDir::cleanPath(Folder)));
 }
 
 } // namespace
@@ -253,10 +254,12 @@ TSavedGameRecord TGame::ReadSavedGame(const QString& Name)
     const QString path = SavedGamePath(Name);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw EQzError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(path, file.errorString()));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2")
+                           .arg(path, file.errorString()));
     const QByteArray bytes = file.read(TSavedGameRecord::Size);
     if (bytes.size() < TSavedGameRecord::Size && file.error() != QFileDevice::NoError)
-        throw EQzError(QCoreApplication::translate("Files", "Cannot read file \"%1\". %2").arg(path, file.errorString()));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot read file \"%1\". %2")
+                           .arg(path, file.errorString()));
     const TSavedGameRecord record = TSavedGameRecord::FromBytes(bytes);
     const QString problem = record.Problem();
     if (!problem.isEmpty())
@@ -318,7 +321,8 @@ void TGame::ReadHighScores(THighScoreTable& Table)
     if (FileExists(path)) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            throw EQzError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2").arg(path, file.errorString()));
+            throw EQzError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2")
+                               .arg(path, file.errorString()));
         bytes = file.read(THighScoreTable::Size);
     }
     Table = THighScoreTable::FromBytes(bytes);

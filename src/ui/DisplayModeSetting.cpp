@@ -52,7 +52,8 @@ void WriteSetting(const QString& Key, const QString& Value)
     // the first error it met, so a line it could not read in the old file
     // would hide whether the new one was written, or fail a write that worked.
     if (ReadSettingFromDisk(Key) != Value)
-        throw EQzError(QCoreApplication::translate("Files", "Cannot create file \"%1\". The settings could not be written.")
+        throw EQzError(QCoreApplication::translate("Files",
+                                                   "Cannot create file \"%1\". The settings could not be written.")
                            .arg(QDir::cleanPath(ConfigFile())));
 }
 

@@ -37,10 +37,11 @@ constexpr int MakerMaxSide = 600;
 void CheckThemeName(const QString& Theme)
 {
     if (Theme.trimmed().isEmpty())
-        throw EQzError(QCoreApplication::translate("PuzzleMakerScreen", "Please select or enter the name of a theme first."));
+        throw EQzError(
+            QCoreApplication::translate("PuzzleMakerScreen", "Please select or enter the name of a theme first."));
     if (!TGame::IsPlainName(Theme) || Theme.contains(QLatin1Char('\\')))
-        throw EQzError(QCoreApplication::translate("PuzzleMakerScreen",
-                                                   "A theme name may not start with \".\" nor contain \"/\" or \"\\\"."));
+        throw EQzError(QCoreApplication::translate(
+            "PuzzleMakerScreen", "A theme name may not start with \".\" nor contain \"/\" or \"\\\"."));
     // Saved games and high scores store the theme's name; it must read back the same.
     CheckAnsiText(Theme, QCoreApplication::translate("AnsiText", "theme name"));
 }
@@ -63,7 +64,8 @@ QString ConvertPuzzleMakerPicture(const QString& FileName)
     QImageWriter writer(result, QByteArrayLiteral("jpeg"));
     writer.setQuality(50);
     if (!writer.write(picture.convertToFormat(QImage::Format_RGB32)))
-        throw EQzError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(result, writer.errorString()));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2")
+                           .arg(result, writer.errorString()));
     return result;
 }
 
@@ -144,7 +146,8 @@ void TPuzzleMakerScreen::LoadPuzzleMakerSlots(const QString& Theme)
     MakePlayerFolder();
     const QString directory = OwnThemeDirectory(Theme);
     if (!QDir().mkpath(directory))
-        throw EQzError(QCoreApplication::translate("Files", "Cannot create the folder \"%1\".").arg(QDir::cleanPath(directory)));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot create the folder \"%1\".")
+                           .arg(QDir::cleanPath(directory)));
     for (int level = 1; level <= 10; ++level) {
         const QString file = OwnThemePictureFile(Theme, level);
         if (!FileExists(file)) {
