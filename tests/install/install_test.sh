@@ -25,6 +25,7 @@ $BINDIR/zindo-dat
 share/applications/$APP_ID.desktop
 share/metainfo/$APP_ID.metainfo.xml
 share/man/man6/zindo-puzzle.6
+share/man/man1/zindo-dat.1
 LIST
 for size in 48 64 128 256; do
   echo "share/icons/hicolor/${size}x${size}/apps/$APP_ID.png" >>"$WORK/expected"
@@ -73,10 +74,12 @@ grep -q "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$metainf
   fail "the metadata launches another desktop entry"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 
-# The manual page renders without complaint.
+# The manual pages render without complaint.
 if command -v man >/dev/null; then
-  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$PREFIX/share/man/man6/zindo-puzzle.6" 2>&1 >/dev/null)
-  [ -z "$warnings" ] || fail "the manual page: $warnings"
+  for page in man6/zindo-puzzle.6 man1/zindo-dat.1; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$PREFIX/share/man/$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "the manual page $page: $warnings"
+  done
 fi
 
 if [ "$failures" -ne 0 ]; then
