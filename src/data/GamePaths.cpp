@@ -84,7 +84,7 @@ QString PlayerFolder()
         return AsFolder(overridden);
     if (IsPortableLayout())
         return AsFolder(ProgramRelativePath(QStringLiteral("../var")));
-    // The base directory specification ignores a relative XDG_DATA_HOME.
+    // XDG base directory rules: a relative XDG_DATA_HOME is ignored.
     QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
     if (dataHome.isEmpty() || QDir::isRelativePath(dataHome))
         dataHome = QDir::homePath() + QStringLiteral("/.local/share");
