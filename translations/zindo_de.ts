@@ -45,7 +45,7 @@
         <location filename="../src/game/Game.cpp" line="+76"/>
         <location line="+168"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+125"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+129"/>
         <source>player name</source>
         <translation>Spielername</translation>
     </message>
@@ -53,7 +53,7 @@
         <location line="-167"/>
         <location line="+168"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+46"/>
+        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+47"/>
         <source>theme name</source>
         <translation>Themenname</translation>
     </message>
@@ -116,7 +116,7 @@
         <translation>In den Ordner „%1“ kann nicht geschrieben werden. %2</translation>
     </message>
     <message>
-        <location filename="../src/data/QzBitmap.cpp" line="+186"/>
+        <location filename="../src/data/QzBitmap.cpp" line="+206"/>
         <location filename="../src/game/PuzzleClass.cpp" line="+47"/>
         <source>Cannot read picture &quot;%1&quot;. %2</source>
         <translation>Das Bild „%1“ kann nicht gelesen werden. %2</translation>
@@ -137,7 +137,7 @@
         <translation>Die Datei „%1“ kann nicht angelegt werden. Die Einstellungen wurden nicht gespeichert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+82"/>
+        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+84"/>
         <source>Cannot create the folder &quot;%1&quot;.</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
     </message>
@@ -244,7 +244,7 @@
 <context>
     <name>MainScreen</name>
     <message>
-        <location filename="../src/ui/MainScreen.cpp" line="+74"/>
+        <location filename="../src/ui/MainScreen.cpp" line="+76"/>
         <source>Tutorial</source>
         <translation>Anleitung</translation>
     </message>
@@ -289,7 +289,7 @@
         <translation>Die Bestenliste kann nicht gelesen werden. %1</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+66"/>
         <source>HIGHSCORE</source>
         <translation>BESTENLISTE</translation>
     </message>
@@ -297,14 +297,14 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="+138"/>
+        <location filename="../src/ui/MainWindow.cpp" line="+151"/>
         <source>The game&apos;s data was not found. It was looked for in:
 %1</source>
         <translation>Die Daten des Spiels wurden nicht gefunden. Gesucht wurde in:
 %1</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+107"/>
         <source>Zindo Puzzle cannot keep your settings, saved games and high scores.
 
 %1
@@ -333,12 +333,12 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>PlayingScreen</name>
     <message>
-        <location filename="../src/ui/BoardPainter.cpp" line="+24"/>
+        <location filename="../src/ui/BoardPainter.cpp" line="+26"/>
         <source>PAUSED</source>
         <translation>PAUSE</translation>
     </message>
     <message>
-        <location filename="../src/ui/PlayingScreen.cpp" line="+41"/>
+        <location filename="../src/ui/PlayingScreen.cpp" line="+63"/>
         <source>That&apos;s how the finished puzzle should look</source>
         <translation>So soll das fertige Puzzle aussehen</translation>
     </message>
@@ -368,7 +368,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Prüf, ob dein Puzzle stimmt</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <location filename="../tools/content/Tutorial.cpp" line="+165"/>
         <source>Level</source>
         <translation>Level</translation>
@@ -399,13 +399,13 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
     <message>
         <location line="+1"/>
-        <location line="+192"/>
+        <location line="+221"/>
         <location filename="../tools/content/Tutorial.cpp" line="+2"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-220"/>
         <location filename="../src/ui/PlayingScreenVerdict.cpp" line="+75"/>
         <location filename="../tools/content/Tutorial.cpp" line="+383"/>
         <source>Next Level</source>
@@ -434,7 +434,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Nächstes Teil</translation>
     </message>
     <message>
-        <location line="+187"/>
+        <location line="+216"/>
         <source>Continue Playing</source>
         <translation>Weiterspielen</translation>
     </message>
@@ -478,7 +478,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>PuzzleMakerScreen</name>
     <message>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="-108"/>
+        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="-110"/>
         <source>Please select or enter the name of a theme first.</source>
         <translation>Bitte wähle zuerst ein Thema aus oder gib seinen Namen ein.</translation>
     </message>
@@ -518,7 +518,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Zum Hauptmenü</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Pictures (*.jpg *.jpeg *.bmp)</source>
         <translation>Bilder (*.jpg *.jpeg *.bmp)</translation>
     </message>
@@ -716,7 +716,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>ThemeSelectionScreen</name>
     <message>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-97"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-101"/>
         <source>Your name for the Highscore List:</source>
         <translation>Dein Name für die Bestenliste:</translation>
     </message>
@@ -737,7 +737,12 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Klick auf „Los!“, um das Puzzle zu starten</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+3"/>
+        <source>Back to Main Screen</source>
+        <translation>Zum Hauptmenü</translation>
+    </message>
+    <message>
+        <location line="+64"/>
         <source>Player Name may not be longer than 20 characters</source>
         <translation>Der Spielername darf höchstens 20 Zeichen lang sein</translation>
     </message>

@@ -51,6 +51,10 @@ TThemeSelectionScreen::TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget&
     GoButton = NewButton(this, QStringLiteral("GoButton"), tr("Go"), QRect(14, 378, 110, 33),
                          tr("Click \"Go\" to start the puzzle"));
     OnClicked(GoButton, [this] { GoButtonClick(); });
+    // A player who came here by mistake goes back without starting a game.
+    BackButton = NewButton(this, QStringLiteral("ThemeSelectionBackButton"), tr("Back to Main Screen"),
+                           QRect(131, 378, 174, 33));
+    OnClicked(BackButton, [this] { Host.ShowScreen(scMain); });
 }
 
 void TThemeSelectionScreen::Open()

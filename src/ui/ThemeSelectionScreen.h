@@ -16,8 +16,9 @@ class TQzGraphicButton;
 
 /// The theme selection: the player types a name for the high-score list,
 /// picks one of the installed themes, sees the first picture of each of its
-/// ten levels and starts a new game with "Go". A game needs a name; the name
-/// a game was started with is kept for the next run.
+/// ten levels and starts a new game with "Go", or goes back to the main
+/// screen. A game needs a name; the name a game was started with is kept for
+/// the next run.
 class TThemeSelectionScreen : public TScreen {
     Q_DECLARE_TR_FUNCTIONS(ThemeSelectionScreen)
 
@@ -46,6 +47,7 @@ private:
     QListWidget* ThemeList = nullptr;          ///< the installed themes
     std::array<TPictureBox*, 10> Previews{};   ///< level 1 to 10 of the selected theme
     TQzGraphicButton* GoButton = nullptr;      ///< "Go": starts the new game
+    TQzGraphicButton* BackButton = nullptr;    ///< back to the main screen, no game started
 };
 
 } // namespace zindo

@@ -203,6 +203,12 @@ TEST(ThemeSelection, GoAsksForANameAndTheNameIsOfferedAgainNextRun)
     }
     EXPECT_EQ(fixture.Errors, QStringList(2, QStringLiteral("Please type your name for the Highscore List first.")));
     EXPECT_EQ(first.Session().GetState(), stLoaded);
+    // The way back starts nothing; the screen opens again as it was left.
+    fixture.Click("ThemeSelectionBackButton");
+    EXPECT_EQ(first.CurrentScreen(), scMain);
+    EXPECT_EQ(first.Session().GetState(), stLoaded);
+    fixture.Click("StartGameButton");
+    EXPECT_EQ(first.CurrentScreen(), scThemeSelection);
 
     name->setText(QStringLiteral("Tess"));
     WhenModalOpens([](QWidget& Modal) { dynamic_cast<TQzMessageBoxForm&>(Modal).OKActionExecute(); });
