@@ -13,7 +13,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
   libsdl2-dev libxrandr-dev libjpeg62-turbo-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libxdamage-dev
   fonts-liberation
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream
