@@ -12,8 +12,20 @@
 #include <QApplication>
 #include <QIcon>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 int main(int argc, char** argv)
 {
+#ifdef __GLIBC__
+    // Pictures are large and come and go with screens and levels. With a
+    // fixed threshold each one has pages of its own that go back to the
+    // system when it is freed; the allocator's moving threshold would put
+    // later ones on the heap after the first large one is freed, where the
+    // freed space stays with the process and grows level after level.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     zindo::TCommandLine commandLine;
     if (commandLine.ReadEarly(argc, argv) == zindo::TCommandLine::cvExit)
         return commandLine.ExitCode;

@@ -138,9 +138,10 @@ void TMainWindow::BuildActions()
 
 void TMainWindow::LayWallpapers()
 {
-    WallpaperTile = QPixmap::fromImage(LoadPictureFile(DecodeToTemp(GameDataPath(QStringLiteral("ibk.dat")))));
+    const auto picture = std::make_shared<TWallpaperPicture>(
+        QPixmap::fromImage(LoadPictureFile(DecodeToTemp(GameDataPath(QStringLiteral("ibk.dat"))))));
     for (TScreen* screen : Screens)
-        new TWallpaper(screen, WallpaperTile);
+        new TWallpaper(screen, picture);
 }
 
 void TMainWindow::StartUp()
@@ -362,6 +363,9 @@ void TMainWindow::ShowScreen(TScreenId Id)
 {
     ClearZindoMessage();
     TScreen& screen = Screen(Id);
+    for (TScreen* left : Screens)
+        if (left != &screen && left == Scene->Pages().currentWidget())
+            left->Leave();
     Scene->Pages().setCurrentWidget(&screen);
     screen.FirstControl()->setFocus();
     screen.Enter();

@@ -4,7 +4,6 @@
 
 #include "sound/SoundOutput.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -166,7 +165,6 @@ private:
     int WindowedHeight = 694;
     bool WindowedMaximized = false;       ///< the framed window is maximised
     bool FullScreenShown = false;         ///< full screen now, not framed
-    QPixmap WallpaperTile;                ///< picture tiled behind every page
 
     TScene* Scene = nullptr;    ///< everything the player sees: bars, pages, message panel
     TSceneView* View = nullptr; ///< shows the scene scaled to the window

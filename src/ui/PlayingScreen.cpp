@@ -368,7 +368,7 @@ void TPlayingScreen::StartLevelScreen()
     Host.ClearZindoMessage();
     Host.ForbidMusic();
     Host.Session().StartLevel();
-    PreviewImage->SetPicture(Host.Session().Puzzle().Picture.copy());
+    PreviewImage->SetPicture(Host.Session().Puzzle().Picture);
     PreviewImage->show();
     Host.ShowScreen(scPlaying);
     LayoutBoardPanel();

@@ -4,6 +4,7 @@
 #include "dialogs/QzMessageBoxForm.h"
 #include "dialogs/StartUpForm.h"
 #include "game/Game.h"
+#include "ui/PictureBox.h"
 
 #include <gtest/gtest.h>
 
@@ -147,9 +148,18 @@ TEST(ThemeSelection, ListsThemesAndShowsPreviewsOfTheFirst)
     EXPECT_EQ(themes->currentItem()->text(), QStringLiteral("Testland"));
     EXPECT_EQ(FocusedControl(), Find(form, "PlayerNameEdit"));
     EXPECT_FALSE(form.MusicAllowed());
-    QWidget* seventh = form.findChild<QWidget*>(QStringLiteral("ThemePreview07Image"));
-    ASSERT_NE(seventh, nullptr);
+    auto* seventh = Find<TPictureBox>(form, "ThemePreview07Image");
     EXPECT_EQ(seventh->geometry(), QRect(418, 256, 100, 100));
+    EXPECT_EQ(seventh->Picture().size(), QSize(400, 300));
+
+    // The ten pictures are let go while the game runs and shown again on coming back.
+    Find<QLineEdit>(form, "PlayerNameEdit")->setText(QStringLiteral("Tess"));
+    WhenModalOpens([](QWidget& Modal) { dynamic_cast<TQzMessageBoxForm&>(Modal).OKActionExecute(); });
+    fixture.Click("GoButton");
+    ASSERT_EQ(form.CurrentScreen(), scPlaying);
+    EXPECT_TRUE(seventh->Picture().isNull());
+    form.OpenScreen(scThemeSelection);
+    EXPECT_EQ(seventh->Picture().size(), QSize(400, 300));
 }
 
 TEST(ThemeSelection, TwentyCharactersAreAcceptedAndTwentyOneRefused)
