@@ -249,6 +249,11 @@ void TPuzzleClass::Update()
         ReportState(State);
 }
 
+bool TPuzzleClass::UpdateIdle() const
+{
+    return State != stPlaying && State == LastReportedState && !(IsEndState(State) && Pot.Count() > 0);
+}
+
 void TPuzzleClass::Step()
 {
     const std::uint32_t now = Clock.TickCount();

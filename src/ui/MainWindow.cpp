@@ -28,6 +28,7 @@
 #include "display/FullScreenSupport.h"
 #include "game/Game.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -218,6 +219,12 @@ void TMainWindow::StartUp()
             IdleTimer->start(static_cast<int>(IdleStepMs));
             RunGuarded([this] { IdlePass(); });
             ScheduleIdlePass();
+        });
+        // Whatever the player's input started (a level, a resumed game) is
+        // seen before the event loop waits again, also in a dialog's loop.
+        connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+            if (!IdleTimer->isActive())
+                ScheduleIdlePass();
         });
         IdleTimer->start(0);
     }
@@ -478,6 +485,14 @@ void TMainWindow::ScheduleIdlePass()
     // Waking every millisecond would cost a few per cent of a core for nothing.
     if (!IdleTimer)
         return;
+    // Outside a running level nothing moves with time: the pass sleeps until
+    // what the player did or the game's news (WakeIdlePass) gives it work;
+    // the event loop asks again each time before it waits (StartUp).
+    const bool pending = FPlayingScreen->RepaintPending() || FPendingEffect != 0;
+    if (!pending && (!FGame || FGame->Puzzle().UpdateIdle())) {
+        IdleTimer->stop();
+        return;
+    }
     std::uint32_t wait = IdleStepMs;
     if (FGame && FGame->Puzzle().State == stPlaying) {
         const std::uint32_t since = TickDiff(Clock.TickCount(), FGame->Puzzle().LastStepTime);
@@ -490,7 +505,8 @@ void TMainWindow::ScheduleIdlePass()
 
 void TMainWindow::WakeIdlePass()
 {
-    if (IdleTimer && IdleTimer->remainingTime() > 0)
+    // Stopped (-1) or waiting for a later step: now.
+    if (IdleTimer && IdleTimer->remainingTime() != 0)
         IdleTimer->start(0);
 }
 
