@@ -22,6 +22,7 @@ struct TGameOptions {
         Parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         Parser.addOption(Window);
         Parser.addOption(FullScreen);
+        Parser.addOption(Language);
     }
 
     QCommandLineParser Parser;
@@ -31,6 +32,10 @@ struct TGameOptions {
                               QStringLiteral("Play in a window this time; the stored choice stays as it is.")};
     QCommandLineOption FullScreen{
         QStringLiteral("fullscreen"), QStringLiteral("Play on the full screen this time; the stored choice stays as it is.")};
+    QCommandLineOption Language{QStringLiteral("lang"),
+                                QStringLiteral("Speak the language <code> (en, de, fr) this time, whatever the "
+                                               "settings and the desktop ask for."),
+                                QStringLiteral("code")};
 };
 
 QString VersionLine()
@@ -99,6 +104,7 @@ TCommandLine::TVerdict TCommandLine::Read(const QStringList& Arguments)
         DisplayMode = QStringLiteral("window");
     else if (options.Parser.isSet(options.FullScreen))
         DisplayMode = QStringLiteral("fullscreen");
+    Language = options.Parser.value(options.Language);
     return cvPlay;
 }
 

@@ -11,6 +11,8 @@ namespace zindo {
 ///   -v, --version    "Zindo Puzzle 1.10 (Build 0.58)" on stdout, exit code 0
 ///   --window         this run in a window       } the stored choice
 ///   --fullscreen     this run on the full screen } is left as it is
+///   --lang CODE      this run in the language CODE ("de", "fr", "en"),
+///                    whatever the settings and the desktop ask for
 /// Anything else (an unknown option, an argument, both display options) puts
 /// the reason and the usage on stderr; the program then ends with exit code 2.
 ///
@@ -28,12 +30,13 @@ public:
     /// judging the rest.
     TVerdict ReadEarly(int argc, char** argv);
     /// The arguments left by QApplication (the first is the program): cvPlay
-    /// with DisplayMode set when they are understood, else cvExit with the
+    /// with DisplayMode and Language set when they are understood, else cvExit with the
     /// usage on stderr and ExitCode 2.
     TVerdict Read(const QStringList& Arguments);
 
     int ExitCode = 0;     ///< the program's exit code with cvExit
     QString DisplayMode;  ///< "window", "fullscreen", or empty for the stored choice
+    QString Language;     ///< the language asked for with --lang, empty when none
 };
 
 } // namespace zindo

@@ -7,11 +7,13 @@
 #include "display/X11DisplayPlatform.h"
 #include "sound/GameSounds.h"
 #include "ui/ErrorBox.h"
+#include "ui/Language.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -42,6 +44,11 @@ int main(int argc, char** argv)
     // The desktop (and Wayland) match the window to its menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZINDO_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    // The game speaks the language asked for with --lang, else the one in
+    // the settings, else the desktop's; English when it has no translation.
+    if (!zindo::InstallStartLanguage(commandLine.Language))
+        std::fprintf(stderr, "zindo-puzzle: there is no translation for \"%s\"; the game speaks English.\n",
+                     qPrintable(commandLine.Language));
 
     // The mode table is built once, before the window exists, from the X
     // server's modes (no modes at all on Wayland or offscreen).
@@ -56,7 +63,8 @@ int main(int argc, char** argv)
         window.StartUp();
     } catch (const std::exception& error) {
         // Without its data the game cannot be played: say why and stop.
-        zindo::ShowErrorBox(QStringLiteral("Zindo Puzzle cannot start.\n\n%1").arg(QString::fromUtf8(error.what())));
+        zindo::ShowErrorBox(QCoreApplication::translate("main", "Zindo Puzzle cannot start.\n\n%1")
+                                .arg(QString::fromUtf8(error.what())));
         return 1;
     }
     window.show();

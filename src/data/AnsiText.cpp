@@ -2,6 +2,7 @@
 
 #include "QzError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -85,8 +86,9 @@ bool IsAnsiText(const QString& Text)
 void CheckAnsiText(const QString& Text, const QString& What)
 {
     if (!IsAnsiText(Text))
-        throw EQzError(QStringLiteral("The %1 \"%2\" holds characters that the game's files cannot store. "
-                                      "Please use Western European letters only.")
+        throw EQzError(QCoreApplication::translate("AnsiText",
+                                                   "The %1 \"%2\" holds characters that the game's files cannot "
+                                                   "store. Please use Western European letters only.")
                            .arg(What, Text));
 }
 

@@ -3,6 +3,7 @@
 #include "FileLock.h"
 #include "QzError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -42,7 +43,8 @@ TFileLock CreateLockedTempFile(const QString& Path, QString& TempPath)
         if (handle < 0) {
             if (errno == EEXIST)
                 continue;
-            throw EQzError(QStringLiteral("Cannot create file \"%1\". %2").arg(Path, qt_error_string(errno)));
+            throw EQzError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2")
+                               .arg(Path, qt_error_string(errno)));
         }
         TFileLock lock = TFileLock::Adopt(handle);
         // Another game starting up may have taken the new file for a left-over
@@ -54,7 +56,8 @@ TFileLock CreateLockedTempFile(const QString& Path, QString& TempPath)
         if (::fstat(handle, &info) == 0 && info.st_nlink > 0)
             return lock;
     }
-    throw EQzError(QStringLiteral("Cannot create file \"%1\". %2").arg(Path, QStringLiteral("No free temporary name.")));
+    throw EQzError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2")
+                       .arg(Path, QCoreApplication::translate("Files", "No free temporary name.")));
 }
 
 bool WriteAll(int Handle, const QByteArray& Bytes)
@@ -90,7 +93,8 @@ void WriteFileAtomically(const QString& Path, const QByteArray& Bytes)
     }
     if (!done) {
         ::unlink(nativeTemp.constData());
-        throw EQzError(QStringLiteral("Cannot write file \"%1\". %2").arg(Path, qt_error_string(error)));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot write file \"%1\". %2")
+                           .arg(Path, qt_error_string(error)));
     }
 }
 

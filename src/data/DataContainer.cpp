@@ -6,6 +6,7 @@
 #include "QzError.h"
 #include "TempFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -36,7 +37,8 @@ QByteArray ReadWholeFile(const QString& Path)
 {
     QFile file(Path);
     if (!file.open(QIODevice::ReadOnly))
-        throw EQzError(QStringLiteral("Cannot open file \"%1\". %2").arg(Path, file.errorString()));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2")
+                           .arg(Path, file.errorString()));
     return file.readAll();
 }
 
@@ -136,12 +138,13 @@ QString DecodeToTemp(const QString& Source)
 
     QFile out(result);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw EQzError(QStringLiteral("Cannot create file \"%1\". %2").arg(result, out.errorString()));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2")
+                           .arg(result, out.errorString()));
     if (out.write(content.Plain) != content.Plain.size()) {
         const QString reason = out.errorString();
         out.close();
         out.remove();
-        throw EQzError(QStringLiteral("Cannot create file \"%1\". %2").arg(result, reason));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2").arg(result, reason));
     }
     out.close();
 

@@ -2,6 +2,7 @@
 
 #include "QzError.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QThread>
@@ -40,16 +41,17 @@ TFileLock::TFileLock(const QString& Path, int TimeoutMs)
 {
     const int handle = OpenForLocking(Path, O_RDWR | O_CREAT);
     if (handle < 0)
-        throw EQzError(QStringLiteral("Cannot lock file \"%1\". %2").arg(Path, qt_error_string(errno)));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot lock file \"%1\". %2")
+                           .arg(Path, qt_error_string(errno)));
     const QDeadlineTimer deadline(TimeoutMs);
     int pause = 1;
     while (!TryLockHandle(handle)) {
         if (errno != EWOULDBLOCK || deadline.hasExpired()) {
             const int error = errno;
             ::close(handle);
-            throw EQzError(QStringLiteral("Cannot lock file \"%1\". %2")
+            throw EQzError(QCoreApplication::translate("Files", "Cannot lock file \"%1\". %2")
                                .arg(Path, error == EWOULDBLOCK
-                                              ? QStringLiteral("Another program keeps it locked.")
+                                              ? QCoreApplication::translate("Files", "Another program keeps it locked.")
                                               : qt_error_string(error)));
         }
         QThread::msleep(static_cast<unsigned long>(pause));

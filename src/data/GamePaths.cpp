@@ -3,6 +3,7 @@
 #include "Paths.h"
 #include "QzError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -101,7 +102,8 @@ void MakePlayerFolder()
     if (QFileInfo(folder).isDir())
         return;
     const auto fail = [&folder](const std::string& Reason) {
-        throw EQzError(QStringLiteral("Cannot create folder \"%1\". %2").arg(folder, QString::fromStdString(Reason)));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot create folder \"%1\". %2")
+                           .arg(folder, QString::fromStdString(Reason)));
     };
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(QFileInfo(folder).path().toStdString()), error);
@@ -125,7 +127,8 @@ bool CheckPlayerFolder(QString& Reason)
     }
     QTemporaryFile probe(PlayerPath(QStringLiteral(".write-probe-XXXXXX")));
     if (!probe.open() || probe.write("probe", 5) != 5 || !probe.flush()) {
-        Reason = QStringLiteral("Cannot write in folder \"%1\". %2").arg(Bare(PlayerFolder()), probe.errorString());
+        Reason = QCoreApplication::translate("Files", "Cannot write in folder \"%1\". %2")
+                .arg(Bare(PlayerFolder()), probe.errorString());
         return false;
     }
     return true;
@@ -137,6 +140,11 @@ QStringList MixerIniFiles()
     if (IsPortableLayout())
         files.append(AsFolder(ProgramDirectory()) + QStringLiteral("MIXER.INI"));
     return files;
+}
+
+QString TranslationsFolder()
+{
+    return GameDataPath(QStringLiteral("translations/"));
 }
 
 QString ShippedThemesFolder()

@@ -58,6 +58,10 @@ bool CheckPlayerFolder(QString& Reason);
 /// one beside the program. The first of them that exists is the one to read.
 QStringList MixerIniFiles();
 
+/// The compiled translations of the game's texts, "translations/" in the
+/// data folder: zindo_<language>.qm for each language besides English.
+QString TranslationsFolder();
+
 /// The themes that come with the game: "puzz/" in the data folder.
 QString ShippedThemesFolder();
 

@@ -3,6 +3,7 @@
 #include "Paths.h"
 #include "QzError.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QImageReader>
 
@@ -202,7 +203,8 @@ QImage ReadPicture(QImageReader& Reader, const QString& Name)
     Reader.setDecideFormatFromContent(false);
     QImage image = Reader.read();
     if (image.isNull())
-        throw EQzError(QStringLiteral("Cannot read picture \"%1\". %2").arg(Name, Reader.errorString()));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot read picture \"%1\". %2")
+                           .arg(Name, Reader.errorString()));
     return image;
 }
 

@@ -20,9 +20,9 @@ TAbstractQzDialogForm::TAbstractQzDialogForm(QWidget* Parent)
     ApplyQzDialogLook(*this);
     setWindowTitle(QStringLiteral("Zindo Puzzle"));
 
-    OKButton = new TQzGraphicButton(QStringLiteral("OK"), this);
+    OKButton = new TQzGraphicButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    CancelButton = new TQzGraphicButton(QStringLiteral("Cancel"), this);
+    CancelButton = new TQzGraphicButton(tr("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
 
     SetOuterSize(401, 344);

@@ -30,10 +30,10 @@ TActionForm::TActionForm(QWidget* Parent)
     setWindowTitle(QStringLiteral("Zindo Puzzle"));
     setFixedSize(428, 196);
 
-    SaveButton = MakeMenuButton(this, QStringLiteral("SaveButton"), QStringLiteral("Save and Exit"), 18);
-    SaveButton->setToolTip(QStringLiteral("Click to save the game"));
-    ExitButton = MakeMenuButton(this, QStringLiteral("ExitButton"), QStringLiteral("Exit"), 50);
-    ContinueButton = MakeMenuButton(this, QStringLiteral("ContinueButton"), QStringLiteral("Continue"), 82);
+    SaveButton = MakeMenuButton(this, QStringLiteral("SaveButton"), tr("Save and Exit"), 18);
+    SaveButton->setToolTip(tr("Click to save the game"));
+    ExitButton = MakeMenuButton(this, QStringLiteral("ExitButton"), tr("Exit"), 50);
+    ContinueButton = MakeMenuButton(this, QStringLiteral("ContinueButton"), tr("Continue"), 82);
     ToggleBackgroundMusicButton =
         MakeMenuButton(this, QStringLiteral("ToggleBackgroundMusicButton"), QString(), 130);
     ToggleSoundEffectsButton = MakeMenuButton(this, QStringLiteral("ToggleSoundEffectsButton"), QString(), 162);
@@ -50,14 +50,14 @@ TActionForm::TActionForm(QWidget* Parent)
 
 void TActionForm::ShowMusicState(bool On)
 {
-    ToggleBackgroundMusicButton->setText(On ? QStringLiteral("Turn off Background Music")
-                                            : QStringLiteral("Turn Background Music On"));
+    ToggleBackgroundMusicButton->setText(On ? tr("Turn off Background Music")
+                                            : tr("Turn Background Music On"));
 }
 
 void TActionForm::ShowEffectsState(bool On)
 {
-    ToggleSoundEffectsButton->setText(On ? QStringLiteral("Turn Sound Effects Off")
-                                         : QStringLiteral("Turn Sound Effects On"));
+    ToggleSoundEffectsButton->setText(On ? tr("Turn Sound Effects Off")
+                                         : tr("Turn Sound Effects On"));
 }
 
 void TActionForm::CentreOver(const QWidget& Area)

@@ -31,22 +31,22 @@ QGroupBox* MakeGroup(QWidget* Form, const QString& Name, const QString& Caption,
 TOptionsForm::TOptionsForm(QWidget* Parent)
     : TAbstractQzDialogForm(Parent)
 {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     SetOuterSize(401, 344);
     OKButton->move(242, 12);
     CancelButton->move(242, 48);
 
-    BkSoundGroupBox = MakeGroup(this, QStringLiteral("BkSoundGroupBox"), QStringLiteral("Background Sound"), 6,
-                                BkSoundOnRadioButton, QStringLiteral("BkSoundOnRadioButton"), QStringLiteral("On"),
-                                BkSoundOffRadioButton, QStringLiteral("BkSoundOffRadioButton"), QStringLiteral("Off"));
-    SoundEffectsGroupBox = MakeGroup(this, QStringLiteral("SoundEffectsGroupBox"), QStringLiteral("Sound Effects"), 108,
+    BkSoundGroupBox = MakeGroup(this, QStringLiteral("BkSoundGroupBox"), tr("Background Sound"), 6,
+                                BkSoundOnRadioButton, QStringLiteral("BkSoundOnRadioButton"), tr("On"),
+                                BkSoundOffRadioButton, QStringLiteral("BkSoundOffRadioButton"), tr("Off"));
+    SoundEffectsGroupBox = MakeGroup(this, QStringLiteral("SoundEffectsGroupBox"), tr("Sound Effects"), 108,
                                      SoundEffectsOnRadioButton, QStringLiteral("SoundEffectsOnRadioButton"),
-                                     QStringLiteral("On"), SoundEffectsOffRadioButton,
-                                     QStringLiteral("SoundEffectsOffRadioButton"), QStringLiteral("Off"));
-    DisplayGroupBox = MakeGroup(this, QStringLiteral("DisplayGroupBox"), QStringLiteral("Display"), 210,
+                                     tr("On"), SoundEffectsOffRadioButton,
+                                     QStringLiteral("SoundEffectsOffRadioButton"), tr("Off"));
+    DisplayGroupBox = MakeGroup(this, QStringLiteral("DisplayGroupBox"), tr("Display"), 210,
                                 OptionsDisplayFullScreen, QStringLiteral("OptionsDisplayFullScreen"),
-                                QStringLiteral("Full Screen"), OptionsDisplayWindow,
-                                QStringLiteral("OptionsDisplayWindow"), QStringLiteral("Window"));
+                                tr("Full Screen"), OptionsDisplayWindow,
+                                QStringLiteral("OptionsDisplayWindow"), tr("Window"));
 }
 
 void TOptionsForm::SetBackgroundMusic(bool On)

@@ -40,14 +40,14 @@ QLabel* MakeRightLabel(QWidget* Form, const QString& Name, const QString& Captio
 TPointsCongratulationForm::TPointsCongratulationForm(QWidget* Parent)
     : TAbstractQzDialogForm(Parent)
 {
-    setWindowTitle(QStringLiteral("Congratulations"));
+    setWindowTitle(tr("Congratulations"));
     SetOuterSize(303, 294);
     OKButton->move(74, 210);
     CancelButton->hide();
 
-    Label3 = MakeRightLabel(this, QStringLiteral("Label3"), QStringLiteral("Points"), 14);
-    const QString placeholders[5] = {QStringLiteral("Placed Correctly"), QStringLiteral("Speed Bonus"),
-                                     QStringLiteral("Special Points"), QStringLiteral("Wrong Position"),
+    Label3 = MakeRightLabel(this, QStringLiteral("Label3"), tr("Points"), 14);
+    const QString placeholders[5] = {tr("Placed Correctly"), tr("Speed Bonus"),
+                                     tr("Special Points"), tr("Wrong Position"),
                                      QString()};
     for (int row = 0; row < 5; ++row) {
         PointsDescriptionLabels[row] = MakeLeftLabel(
@@ -55,7 +55,7 @@ TPointsCongratulationForm::TPointsCongratulationForm(QWidget* Parent)
         PointsLabels[row] =
             MakeRightLabel(this, QStringLiteral("Points%1Label").arg(row), QStringLiteral("00000"), RowTops[row]);
     }
-    Label2 = MakeLeftLabel(this, QStringLiteral("Label2"), QStringLiteral("Total"), TotalTop);
+    Label2 = MakeLeftLabel(this, QStringLiteral("Label2"), tr("Total"), TotalTop);
     TotalPointsLabel = MakeRightLabel(this, QStringLiteral("TotalPointsLabel"), QStringLiteral("00000"), TotalTop);
 }
 

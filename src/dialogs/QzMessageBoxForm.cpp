@@ -89,21 +89,21 @@ TQzMessageBoxForm::TQzMessageBoxForm(QWidget* Parent)
     MessageTextStaticText->setMargin(0);
     MessageTextStaticText->setIndent(0);
 
-    OKButton = new TQzTransparentButton(QStringLiteral("OK"), this);
+    OKButton = new TQzTransparentButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(MessageLeft, 10 + MessageMinHeight + ButtonGap, 111, ButtonHeight);
-    CancelButton = new TQzTransparentButton(QStringLiteral("Cancel"), this);
+    CancelButton = new TQzTransparentButton(tr("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     CancelButton->setGeometry(246, 10 + MessageMinHeight + ButtonGap, 111, ButtonHeight);
 
     // The actions belong to the form, not to the buttons, so their keys work
     // while a button is hidden.
-    OKAction = new QAction(QStringLiteral("OK"), this);
+    OKAction = new QAction(tr("OK"), this);
     OKAction->setObjectName(QStringLiteral("OKAction"));
     OKAction->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     OKAction->setShortcutContext(Qt::WindowShortcut);
     addAction(OKAction);
-    CancelAction = new QAction(QStringLiteral("Cancel"), this);
+    CancelAction = new QAction(tr("Cancel"), this);
     CancelAction->setObjectName(QStringLiteral("CancelAction"));
     CancelAction->setShortcut(QKeySequence(Qt::Key_Escape));
     CancelAction->setShortcutContext(Qt::WindowShortcut);

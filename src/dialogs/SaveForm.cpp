@@ -12,7 +12,7 @@ namespace zindo {
 TSaveForm::TSaveForm(QWidget* Parent) : QDialog(Parent)
 {
     setObjectName(QStringLiteral("SaveForm"));
-    setWindowTitle(QStringLiteral("Save"));
+    setWindowTitle(tr("Save"));
     ApplyQzDialogLook(*this);
     UseFixedDialogFrame(*this);
     // The prompt sits above the name and the list; everything below it moves
@@ -20,7 +20,7 @@ TSaveForm::TSaveForm(QWidget* Parent) : QDialog(Parent)
     constexpr int promptHeight = 24;
     setFixedSize(421, 272 + promptHeight);
 
-    PromptLabel = new QLabel(QStringLiteral("Save the game as:"), this);
+    PromptLabel = new QLabel(tr("Save the game as:"), this);
     PromptLabel->setObjectName(QStringLiteral("PromptLabel"));
     PromptLabel->setGeometry(18, 12, 267, 20);
 
@@ -30,10 +30,10 @@ TSaveForm::TSaveForm(QWidget* Parent) : QDialog(Parent)
     SaveGameComboBox->OnAccept = [this] { SaveOKButtonClick(); };
     PromptLabel->setBuddy(SaveGameComboBox->Edit);
 
-    SaveOKButton = new TQzTransparentButton(QStringLiteral("OK"), this);
+    SaveOKButton = new TQzTransparentButton(tr("OK"), this);
     SaveOKButton->setObjectName(QStringLiteral("SaveOKButton"));
     SaveOKButton->setGeometry(298, 14 + promptHeight, 111, 33);
-    SaveCancelButton = new TQzTransparentButton(QStringLiteral("Cancel"), this);
+    SaveCancelButton = new TQzTransparentButton(tr("Cancel"), this);
     SaveCancelButton->setObjectName(QStringLiteral("SaveCancelButton"));
     SaveCancelButton->setGeometry(298, 54 + promptHeight, 111, 33);
     connect(SaveOKButton, &QAbstractButton::clicked, this, [this] { SaveOKButtonClick(); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QStringList>
 
@@ -18,6 +19,8 @@ class TSimpleComboBox;
 /// either saves under GetGameName() when the dialog answers OK or lets OnSave
 /// do it while the dialog is still open. Closing it by its frame answers Cancel.
 class TSaveForm : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(SaveForm)
+
 public:
     explicit TSaveForm(QWidget* Parent = nullptr);
 

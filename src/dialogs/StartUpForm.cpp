@@ -17,20 +17,20 @@ TStartUpForm::TStartUpForm(QWidget* Parent)
     setWindowTitle(QStringLiteral("Zindo Puzzle"));
     setFixedSize(411, 320);
 
-    Label1 = new QLabel(QStringLiteral("You can play Zindo Puzzle either in a window or as full-screen game. "
-                                       "Please select the display mode you prefer"),
+    Label1 = new QLabel(tr("You can play Zindo Puzzle either in a window or as full-screen game. "
+                           "Please select the display mode you prefer"),
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setGeometry(16, 16, 359, 60);
 
-    FullScreenRadioButton = new QRadioButton(QStringLiteral("Full Screen"), this);
+    FullScreenRadioButton = new QRadioButton(tr("Full Screen"), this);
     FullScreenRadioButton->setObjectName(QStringLiteral("FullScreenRadioButton"));
     FullScreenRadioButton->setGeometry(15, 80, 150, 20);
     FullScreenRadioButton->setChecked(true);
 
-    WindowRadioButton = new QRadioButton(QStringLiteral("Window"), this);
+    WindowRadioButton = new QRadioButton(tr("Window"), this);
     WindowRadioButton->setObjectName(QStringLiteral("WindowRadioButton"));
     WindowRadioButton->setGeometry(249, 80, 150, 20);
 
@@ -46,11 +46,11 @@ TStartUpForm::TStartUpForm(QWidget* Parent)
     Image2->LoadPicture(QStringLiteral(":/images/startup_window.png"));
     Image2->OnClick = [this] { Image2Click(); };
 
-    Label2 = new QLabel(QStringLiteral("Note: You can always change the setting in the options"), this);
+    Label2 = new QLabel(tr("Note: You can always change the setting in the options"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(16, 240, 395, 20);
 
-    QzGraphicButton1 = new TQzGraphicButton(QStringLiteral("OK"), this);
+    QzGraphicButton1 = new TQzGraphicButton(tr("OK"), this);
     QzGraphicButton1->setObjectName(QStringLiteral("QzGraphicButton1"));
     QzGraphicButton1->setGeometry(129, 280, 153, 33);
     connect(QzGraphicButton1, &QAbstractButton::clicked, this, [this] { QzGraphicButton1Click(); });

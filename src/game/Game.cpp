@@ -10,6 +10,7 @@
 #include "data/QzError.h"
 #include "data/RandomGenerator.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,7 +45,8 @@ void MakeFolder(const QString& Folder)
 {
     MakePlayerFolder();
     if (!QDir().mkpath(Folder))
-        throw EQzError(QStringLiteral("Cannot create folder \"%1\"").arg(QDir::cleanPath(Folder)));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot create folder \"%1\"")
+                           .arg(QDir::cleanPath(Folder)));
 }
 
 } // namespace
@@ -71,8 +73,8 @@ void TGame::NewGame(const QString& Theme, const QString& PlayerName)
 {
     const QString theme = LimitText(Theme, TSavedGameRecord::MaxTextLength);
     const QString playerName = LimitText(PlayerName, TSavedGameRecord::MaxTextLength);
-    CheckAnsiText(playerName, QStringLiteral("player name"));
-    CheckAnsiText(theme, QStringLiteral("theme name"));
+    CheckAnsiText(playerName, QCoreApplication::translate("AnsiText", "player name"));
+    CheckAnsiText(theme, QCoreApplication::translate("AnsiText", "theme name"));
     GameRecord.Version = TSavedGameRecord::CurrentVersion;
     GameRecord.Reserved1 = 1;
     GameRecord.Level = 1;
@@ -111,7 +113,7 @@ void TGame::LoadLevel()
     Generator.SetSeed(static_cast<std::uint32_t>(Clock.PerformanceCounter()));
     const QString file = FindLevelPicture();
     if (file.isEmpty())
-        throw EQzError(QStringLiteral("Internal error: no picture found for level"));
+        throw EQzError(QCoreApplication::translate("Game", "Internal error: no picture found for level"));
     PuzzleObject.LoadPicture(DecodeToTemp(file), GameRecord.Level);
     // Only a level that really loaded is a new level to book: after a failed
     // load the old result must not be booked a second time.
@@ -230,8 +232,8 @@ void TGame::CleanUpInterruptedWrites()
 QString TGame::SavedGamePath(const QString& Name)
 {
     if (!IsPlainName(Name))
-        throw EQzError(QStringLiteral("\"%1\" is not a valid name for a saved game: a name may not be empty, "
-                                      "start with \".\" or hold \"/\".")
+        throw EQzError(QCoreApplication::translate("Game", "\"%1\" is not a valid name for a saved game: a name "
+                                                           "may not be empty, start with \".\" or hold \"/\".")
                            .arg(Name));
     return JoinPath(SavedGamesFolder(), ChangeFileExtension(Name, QStringLiteral(".PGM")));
 }
@@ -239,8 +241,8 @@ QString TGame::SavedGamePath(const QString& Name)
 void TGame::SaveGame(const QString& Name)
 {
     const QString path = SavedGamePath(Name);
-    CheckAnsiText(GameRecord.PlayerName, QStringLiteral("player name"));
-    CheckAnsiText(GameRecord.Theme, QStringLiteral("theme name"));
+    CheckAnsiText(GameRecord.PlayerName, QCoreApplication::translate("AnsiText", "player name"));
+    CheckAnsiText(GameRecord.Theme, QCoreApplication::translate("AnsiText", "theme name"));
     MakeFolder(QFileInfo(path).path());
     GameRecord.Version = TSavedGameRecord::CurrentVersion;
     WriteFileAtomically(path, GameRecord.ToBytes());
@@ -252,14 +254,16 @@ TSavedGameRecord TGame::ReadSavedGame(const QString& Name)
     const QString path = SavedGamePath(Name);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw EQzError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2")
+                           .arg(path, file.errorString()));
     const QByteArray bytes = file.read(TSavedGameRecord::Size);
     if (bytes.size() < TSavedGameRecord::Size && file.error() != QFileDevice::NoError)
-        throw EQzError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot read file \"%1\". %2")
+                           .arg(path, file.errorString()));
     const TSavedGameRecord record = TSavedGameRecord::FromBytes(bytes);
     const QString problem = record.Problem();
     if (!problem.isEmpty())
-        throw EQzError(QStringLiteral("The saved game \"%1\" is damaged: %2.").arg(Name, problem));
+        throw EQzError(QCoreApplication::translate("Game", "The saved game \"%1\" is damaged: %2.").arg(Name, problem));
     return record;
 }
 
@@ -317,7 +321,8 @@ void TGame::ReadHighScores(THighScoreTable& Table)
     if (FileExists(path)) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            throw EQzError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+            throw EQzError(QCoreApplication::translate("Files", "Cannot open file \"%1\". %2")
+                               .arg(path, file.errorString()));
         bytes = file.read(THighScoreTable::Size);
     }
     Table = THighScoreTable::FromBytes(bytes);

@@ -3,6 +3,7 @@
 #include "data/AnsiText.h"
 #include "game/SavedGameRecord.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <algorithm>
@@ -58,8 +59,8 @@ QByteArray THighScoreTable::ToBytes() const
 
 void THighScoreTable::RecordScore(const QString& PlayerName, const QString& Theme, std::int32_t Score)
 {
-    CheckAnsiText(PlayerName, QStringLiteral("player name"));
-    CheckAnsiText(Theme, QStringLiteral("theme name"));
+    CheckAnsiText(PlayerName, QCoreApplication::translate("AnsiText", "player name"));
+    CheckAnsiText(Theme, QCoreApplication::translate("AnsiText", "theme name"));
     const QString name = AsStored(PlayerName);
     const QString theme = AsStored(Theme);
     // A table read from a damaged file may be out of order; the rules below

@@ -6,6 +6,7 @@
 #include "data/QzError.h"
 #include "data/RandomGenerator.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QPainter>
 
@@ -43,7 +44,8 @@ QImage LoadBackgroundTexture()
     reader.setDecideFormatFromContent(false);
     QImage image = reader.read();
     if (image.isNull())
-        throw EQzError(QStringLiteral("Cannot read picture \"%1\". %2").arg(path, reader.errorString()));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot read picture \"%1\". %2")
+                           .arg(path, reader.errorString()));
     return image;
 }
 

@@ -1,19 +1,18 @@
 #include "PuzzlePointsCounter.h"
 
+#include <QCoreApplication>
+
 namespace zindo {
 
 namespace {
 
-/// Count and the noun, singular for one: "1 piece", "2 pieces", "0 pieces".
-QString Counted(std::int32_t Count, const QString& Singular, const QString& Plural)
+/// A count in words. English picks its singular or plural source text by
+/// itself, so the game reads right with no translation loaded; a translation
+/// gives each of the two all the plural forms of its language, and Qt picks
+/// the form by that language's rule (French says "0 pièce", German "0 Teile").
+QString Counted(std::int32_t Count, const char* One, const char* Many)
 {
-    return QString::number(Count) + QLatin1Char(' ') + (Count == 1 ? Singular : Plural);
-}
-
-/// "1 piece set <How>", "2 pieces set <How>", ...
-QString PiecesSetText(std::int32_t Count, const QString& How)
-{
-    return Counted(Count, QStringLiteral("piece"), QStringLiteral("pieces")) + QStringLiteral(" set ") + How;
+    return QCoreApplication::translate("PuzzlePointsCounter", Count == 1 ? One : Many, nullptr, Count);
 }
 
 } // namespace
@@ -43,27 +42,30 @@ std::int32_t TPuzzlePointsCounter::TotalPoints() const
 
 QString TPuzzlePointsCounter::BaseText() const
 {
-    return QStringLiteral("Level successfully completed");
+    return QCoreApplication::translate("PuzzlePointsCounter", "Level successfully completed");
 }
 
 QString TPuzzlePointsCounter::RiskText() const
 {
-    return Counted(RisksWon, QStringLiteral("Zindo risk"), QStringLiteral("Zindo risks")) + QStringLiteral(" taken");
+    return Counted(RisksWon, QT_TRANSLATE_N_NOOP("PuzzlePointsCounter", "%n Zindo risk taken"),
+                   QT_TRANSLATE_N_NOOP("PuzzlePointsCounter", "%n Zindo risks taken"));
 }
 
 QString TPuzzlePointsCounter::CorrectText() const
 {
-    return PiecesSetText(Correct, QStringLiteral("correctly"));
+    return Counted(Correct, QT_TRANSLATE_N_NOOP("PuzzlePointsCounter", "%n piece set correctly"),
+                   QT_TRANSLATE_N_NOOP("PuzzlePointsCounter", "%n pieces set correctly"));
 }
 
 QString TPuzzlePointsCounter::SpeedText() const
 {
-    return SpeedAllowance != 0 ? QStringLiteral("Speed Bonus") : QString();
+    return SpeedAllowance != 0 ? QCoreApplication::translate("PuzzlePointsCounter", "Speed Bonus") : QString();
 }
 
 QString TPuzzlePointsCounter::WrongText() const
 {
-    return PiecesSetText(Wrong, QStringLiteral("incorrectly"));
+    return Counted(Wrong, QT_TRANSLATE_N_NOOP("PuzzlePointsCounter", "%n piece set incorrectly"),
+                   QT_TRANSLATE_N_NOOP("PuzzlePointsCounter", "%n pieces set incorrectly"));
 }
 
 } // namespace zindo

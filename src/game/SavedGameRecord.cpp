@@ -3,6 +3,7 @@
 #include "data/AnsiText.h"
 #include "data/QzError.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QtEndian>
 
@@ -53,7 +54,7 @@ QByteArray TSavedGameRecord::ToBytes() const
 TSavedGameRecord TSavedGameRecord::FromBytes(const QByteArray& Bytes)
 {
     if (Bytes.size() < Size)
-        throw EQzError(QStringLiteral("Stream read error"));
+        throw EQzError(QCoreApplication::translate("Game", "Stream read error"));
     TSavedGameRecord record;
     record.Version = GetU32(Bytes, VersionOffset);
     record.Reserved1 = GetU32(Bytes, Reserved1Offset);
@@ -70,9 +71,9 @@ TSavedGameRecord TSavedGameRecord::FromBytes(const QByteArray& Bytes)
 QString TSavedGameRecord::Problem() const
 {
     if (Level < 1 || Level > 10)
-        return QStringLiteral("its level is %1, not one of 1 to 10").arg(Level);
+        return QCoreApplication::translate("Game", "its level is %1, not one of 1 to 10").arg(Level);
     if (Score < 0)
-        return QStringLiteral("its score %1 is negative").arg(Score);
+        return QCoreApplication::translate("Game", "its score %1 is negative").arg(Score);
     return QString();
 }
 

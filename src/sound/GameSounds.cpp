@@ -6,6 +6,8 @@
 #include "sound/SdlWaveOutDevice.h"
 #include "sound/SoundMixerError.h"
 
+#include <QCoreApplication>
+
 namespace zindo {
 
 namespace {
@@ -50,7 +52,7 @@ TGameSounds::~TGameSounds()
 void TGameSounds::Report(const QString& Message)
 {
     if (ShowMessage)
-        ShowMessage(QStringLiteral("Sound error: ") + Message);
+        ShowMessage(QCoreApplication::translate("GameSounds", "Sound error: %1").arg(Message));
 }
 
 void TGameSounds::LoadEffectSounds()

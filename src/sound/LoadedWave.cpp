@@ -3,6 +3,7 @@
 #include "sound/MixerSession.h"
 #include "sound/SoundMixerError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -22,9 +23,12 @@ constexpr std::uint32_t HighestRate = 192000;
     throw ESoundMixerError(Message);
 }
 
+/// Raises Message in the player's language where it has a translation (the
+/// texts a player can meet are marked with QT_TRANSLATE_NOOP; the others tell
+/// of faults in the program and stay as they are).
 [[noreturn]] void Fail(const char* Message)
 {
-    throw ESoundMixerError(QString::fromUtf8(Message));
+    throw ESoundMixerError(QCoreApplication::translate("SoundMixer", Message));
 }
 
 std::uint32_t ReadU32(const char* P)
@@ -145,14 +149,14 @@ std::unique_ptr<TLoadedWave> ReadWaveImage(TMixerSession& Session, const QByteAr
 {
     if (Image.size() < 12 || std::memcmp(Image.constData(), "RIFF", 4) != 0
         || std::memcmp(Image.constData() + 8, "WAVE", 4) != 0)
-        Fail("This is not a WAVE file");
+        Fail(QT_TRANSLATE_NOOP("SoundMixer", "This is not a WAVE file"));
     const qsizetype riffEnd = std::min<qsizetype>(Image.size(), 8 + qsizetype(ReadU32(Image.constData() + 4)));
 
     TChunk fmt;
     if (!FindChunk(Image, 12, riffEnd, "fmt ", fmt))
-        Fail("WAVE file is corrupted");
+        Fail(QT_TRANSLATE_NOOP("SoundMixer", "WAVE file is corrupted"));
     if (fmt.Size < 16 || fmt.Body + 16 > Image.size())
-        Fail("Failed to read format chunk");
+        Fail(QT_TRANSLATE_NOOP("SoundMixer", "Failed to read format chunk"));
     auto wave = std::make_unique<TLoadedWave>();
     const char* f = Image.constData() + fmt.Body;
     wave->Format.FormatTag = ReadU16(f);
@@ -162,16 +166,16 @@ std::unique_ptr<TLoadedWave> ReadWaveImage(TMixerSession& Session, const QByteAr
     wave->Format.BlockAlign = ReadU16(f + 12);
     wave->Format.BitsPerSample = ReadU16(f + 14);
     if (wave->Format.FormatTag != 1 && wave->Format.FormatTag != 2)
-        Fail("The file is not a PCM file");
+        Fail(QT_TRANSLATE_NOOP("SoundMixer", "The file is not a PCM file"));
 
     const qsizetype afterFmt = fmt.Body + qsizetype(fmt.Size) + qsizetype(fmt.Size & 1);
     TChunk data;
     if (!FindChunk(Image, afterFmt, riffEnd, "data", data))
-        Fail("WAVE file has no data chunk");
+        Fail(QT_TRANSLATE_NOOP("SoundMixer", "WAVE file has no data chunk"));
     if (data.Size == 0)
-        Fail("The data chunk has no data");
+        Fail(QT_TRANSLATE_NOOP("SoundMixer", "The data chunk has no data"));
     if (data.Body + qsizetype(data.Size) > Image.size())
-        Fail("Failed to read data chunk");
+        Fail(QT_TRANSLATE_NOOP("SoundMixer", "Failed to read data chunk"));
     std::vector<std::uint8_t> samples(reinterpret_cast<const std::uint8_t*>(Image.constData() + data.Body),
                                       reinterpret_cast<const std::uint8_t*>(Image.constData() + data.Body)
                                           + data.Size);
@@ -188,15 +192,15 @@ std::unique_ptr<TLoadedWave> ReadWave(TMixerSession& Session, const QByteArray& 
     try {
         return ReadWaveImage(Session, Image, Name);
     } catch (const std::bad_alloc&) {
-        Fail("Unable to allocate memory for waveform data.  Try making more memory available by closing other "
-             "applications.");
+        Fail(QT_TRANSLATE_NOOP("SoundMixer", "Unable to allocate memory for waveform data.  Try making more "
+                                             "memory available by closing other applications."));
     }
 }
 
 void CheckDeviceFormat(TMixerSession& Session)
 {
     if (!Session.Device->SupportsFormat(Session.DeviceId, Session.OutputFormat))
-        Fail(QString::fromUtf8("The waveform device can´t play this format"));
+        Fail(QT_TRANSLATE_NOOP("SoundMixer", "The waveform device can´t play this format"));
 }
 
 } // namespace
@@ -223,9 +227,10 @@ std::vector<std::uint8_t> ConvertWaveData(std::vector<std::uint8_t> Samples, con
                                           const TWaveFormat& To)
 {
     if (From.SamplesPerSec < LowestRate || From.SamplesPerSec > HighestRate)
-        Fail("File format not supported");
+        Fail(QT_TRANSLATE_NOOP("SoundMixer", "File format not supported"));
     if (ConvertedWaveSize(Samples.size(), From, To) > MaxConvertedWaveBytes)
-        Fail(QStringLiteral("The wave is too long: it would take more than %1 MB in the mixer's format")
+        Fail(QCoreApplication::translate("SoundMixer",
+                                         "The wave is too long: it would take more than %1 MB in the mixer's format")
                  .arg(MaxConvertedWaveBytes >> 20));
     if (From.Channels == To.Channels && From.SamplesPerSec == To.SamplesPerSec
         && From.BitsPerSample == To.BitsPerSample)
@@ -234,20 +239,20 @@ std::vector<std::uint8_t> ConvertWaveData(std::vector<std::uint8_t> Samples, con
         const bool fromOk = From.BitsPerSample == 8 || From.BitsPerSample == 16;
         const bool toOk = To.BitsPerSample == 8 || To.BitsPerSample == 16;
         if (!fromOk || !toOk)
-            Fail("File format not supported");
+            Fail(QT_TRANSLATE_NOOP("SoundMixer", "File format not supported"));
         Samples = ConvertBits(Samples, From.BitsPerSample, To.BitsPerSample);
     }
     // Everything below works on the output's 8-bit samples; only mono and
     // stereo files at a real rate can be brought there.
     if (To.BitsPerSample != 8 || (From.Channels != 1 && From.Channels != 2)
         || (To.Channels != 1 && To.Channels != 2) || To.SamplesPerSec == 0)
-        Fail("File format not supported");
+        Fail(QT_TRANSLATE_NOOP("SoundMixer", "File format not supported"));
     if (From.Channels != To.Channels)
         Samples = ConvertChannels(Samples, From.Channels);
     if (From.SamplesPerSec != To.SamplesPerSec)
         Samples = ConvertRate(Samples, To.Channels, From.SamplesPerSec, To.SamplesPerSec);
     if (Samples.empty())
-        Fail("Failed to convert wave format");
+        Fail(QT_TRANSLATE_NOOP("SoundMixer", "Failed to convert wave format"));
     return Samples;
 }
 
@@ -257,7 +262,7 @@ std::unique_ptr<TLoadedWave> LoadWave(TMixerSession* Session, const QString& Fil
     CheckDeviceFormat(*Session);
     QFile file(FileName);
     if (!file.open(QIODevice::ReadOnly))
-        Fail(QStringLiteral("Failed to open wave file ") + FileName);
+        Fail(QCoreApplication::translate("SoundMixer", "Failed to open wave file %1").arg(FileName));
     const QByteArray image = file.readAll();
     return ReadWave(*Session, image, FileName);
 }

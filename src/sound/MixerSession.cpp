@@ -5,6 +5,7 @@
 #include "data/IniFile.h"
 #include "sound/SoundMixerError.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -19,17 +20,21 @@ TQueuedPlay ClosedMark;
 TMixerSession* Current = nullptr;
 TMixerSession* Owner = nullptr;
 
-const char* const OutOfMemory =
-    "Unable to allocate memory for waveform data.  Try making more memory available by closing other applications.";
+const char* const OutOfMemory = QT_TRANSLATE_NOOP("SoundMixer", "Unable to allocate memory for waveform data.  Try "
+                                                                "making more memory available by closing other "
+                                                                "applications.");
 
 [[noreturn]] void Fail(const QString& Message)
 {
     throw ESoundMixerError(Message);
 }
 
+/// Raises Message in the player's language where it has a translation (the
+/// texts a player can meet are marked with QT_TRANSLATE_NOOP; the others tell
+/// of faults in the program and stay as they are).
 [[noreturn]] void Fail(const char* Message)
 {
-    throw ESoundMixerError(QString::fromUtf8(Message));
+    throw ESoundMixerError(QCoreApplication::translate("SoundMixer", Message));
 }
 
 bool IsOpen(const TMixerSession& S, int Channel)
@@ -118,7 +123,7 @@ void WriteBlock(TMixerSession& S, TOutputBlock* B)
     if (S.Device->Write(B->Data.data(), S.BlockLength) != 0) {
         RemoveFromDeviceQueue(S, B);
         ReturnBlock(B);
-        Fail("Failed to write block to device");
+        Fail(QT_TRANSLATE_NOOP("SoundMixer", "Failed to write block to device"));
     }
     B->DeviceEnd = S.Device->WrittenPosition();
 }
@@ -393,7 +398,7 @@ TMixerSession* MixerInit(TWaveOutDevice& Device, TClock& Clock, const TMixerConf
         Config = nullptr;
     const int deviceCount = Device.NumDevs();
     if (deviceCount <= 0)
-        Fail("No wave output devices available");
+        Fail(QT_TRANSLATE_NOOP("SoundMixer", "No wave output devices available"));
 
     auto* s = new (std::nothrow) TMixerSession();
     if (!s)
@@ -429,13 +434,14 @@ TMixerSession* MixerInit(TWaveOutDevice& Device, TClock& Clock, const TMixerConf
     const QString name = s->SectionName;
     if (caps.Synchronous) {
         delete s;
-        Fail(name + QStringLiteral(" is a syncronous (blocking) ")
-             + QStringLiteral("wave output device.  This will not permit audio to play while other ")
-             + QStringLiteral("applications are running"));
+        Fail(QCoreApplication::translate("SoundMixer", "%1 is a syncronous (blocking) wave output device.  This "
+                                                       "will not permit audio to play while other applications "
+                                                       "are running")
+                 .arg(name));
     }
     if (Ini.IntValue(QStringLiteral("not compatible"), name, 0) != 0) {
         delete s;
-        Fail(name + QStringLiteral(" is not compatible with ") + QStringLiteral("the realtime wave mixer"));
+        Fail(QCoreApplication::translate("SoundMixer", "%1 is not compatible with the realtime wave mixer").arg(name));
     }
 
     const int devRemix = ReadInt(Ini, name, "Remix", remix);
@@ -480,13 +486,13 @@ void MixerActivate(TMixerSession* Session, bool On)
         if (Owner) {
             if (Owner == Session)
                 return;
-            Fail("Resource is already allocated to a process");
+            Fail(QT_TRANSLATE_NOOP("SoundMixer", "Resource is already allocated to a process"));
         }
         Owner = Session;
         if (!s.DeviceOpen) {
             const int error = s.Device->Open(s.DeviceId, s.OutputFormat);
             if (error != 0)
-                Fail(QStringLiteral("Failed to open waveform output device #") + QString::number(error));
+                Fail(QCoreApplication::translate("SoundMixer", "Failed to open waveform output device #%1").arg(error));
             s.DeviceOpen = true;
             for (TOutputBlock& b : s.Blocks)
                 ReturnBlock(&b);
@@ -575,7 +581,7 @@ void MixerPlay(TPlayRequest* Request)
 
     TQueuedPlay* entry = s.FreeList;
     if (!entry)
-        Fail("Not enough memory");
+        Fail(QT_TRANSLATE_NOOP("SoundMixer", "Not enough memory"));
     s.FreeList = entry->Next;
     entry->Next = nullptr;
     entry->Request = *Request;

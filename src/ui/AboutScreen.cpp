@@ -34,18 +34,18 @@ TAboutScreen::TAboutScreen(TScreenHost& AHost, QStackedWidget& Pages)
     };
     // The maker's line is a link label like the credits; it gets its address
     // once the game has a web site of its own, and reads as plain text till then.
-    auto* maker = new TQzLinkLabel(QStringLiteral("Made by the Zindo Puzzle team"), this);
+    auto* maker = new TQzLinkLabel(tr("Made by the Zindo Puzzle team"), this);
     maker->setObjectName(QStringLiteral("AboutMakerLabel"));
     maker->setFont(QzArialFont(16));
     maker->setGeometry(40, 100, 900, 22);
-    NewLabel(this, QStringLiteral("AboutPhotosLabel"), QStringLiteral("Photos:"), 40, 150, true);
+    NewLabel(this, QStringLiteral("AboutPhotosLabel"), tr("Photos:"), 40, 150, true);
     int top = 176;
     int index = 1;
     for (const TPhotoCredit& credit : PhotoCredits()) {
-        linkLabel(QStringLiteral("AboutPhotoLink%1").arg(index++), credit.Text, credit.Url, top);
+        linkLabel(QStringLiteral("AboutPhotoLink%1").arg(index++), tr(credit.Text), credit.Url, top);
         top += 26;
     }
-    AboutBackButton = NewButton(this, QStringLiteral("AboutBackButton"), QStringLiteral("Back to Main Screen"),
+    AboutBackButton = NewButton(this, QStringLiteral("AboutBackButton"), tr("Back to Main Screen"),
                                 QRect(40, 300, 185, 33));
     OnClicked(AboutBackButton, [this] { Host.ShowScreen(scMain); });
 }

@@ -2,6 +2,8 @@
 
 #include "Screen.h"
 
+#include <QCoreApplication>
+
 class QLabel;
 
 namespace zindo {
@@ -11,6 +13,8 @@ class TQzGraphicButton;
 /// The About screen: the product name, the version, the maker and the
 /// credits of the theme photographs, each credit a link to its source.
 class TAboutScreen : public TScreen {
+    Q_DECLARE_TR_FUNCTIONS(AboutScreen)
+
 public:
     TAboutScreen(TScreenHost& AHost, QStackedWidget& Pages);
 

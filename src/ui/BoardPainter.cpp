@@ -6,6 +6,7 @@
 #include "data/RandomGenerator.h"
 #include "game/PuzzleClass.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -22,7 +23,7 @@ const char* const KindIcons[] = {nullptr, "BMP_BONUS_AUTODROP", "BMP_BONUS_CHANG
 
 QString PausedText()
 {
-    return QStringLiteral("PAUSED");
+    return QCoreApplication::translate("PlayingScreen", "PAUSED");
 }
 
 QFont PausedFont()

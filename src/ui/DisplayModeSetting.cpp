@@ -3,6 +3,7 @@
 #include "data/GamePaths.h"
 #include "data/QzError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -51,7 +52,8 @@ void WriteSetting(const QString& Key, const QString& Value)
     // the first error it met, so a line it could not read in the old file
     // would hide whether the new one was written, or fail a write that worked.
     if (ReadSettingFromDisk(Key) != Value)
-        throw EQzError(QStringLiteral("Cannot create file \"%1\". The settings could not be written.")
+        throw EQzError(QCoreApplication::translate("Files",
+                                                   "Cannot create file \"%1\". The settings could not be written.")
                            .arg(QDir::cleanPath(ConfigFile())));
 }
 
@@ -64,6 +66,14 @@ int ReadLength(const QString& Key)
 }
 
 } // namespace
+
+QString ReadLanguageSetting()
+{
+    // QSettings keeps the keys of an INI file's [General] section at its top
+    // level: "Language" is the line "Language=de" under [General]
+    // ("General/Language" would be a section of its own, [%General]).
+    return ReadSetting(QStringLiteral("Language"), QString());
+}
 
 QString ReadDisplayMode()
 {

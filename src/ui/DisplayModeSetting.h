@@ -46,4 +46,9 @@ void WriteWindowSize(const TWindowSizeSetting& Value);
 /// screen keeps the desktop's resolution and scales the game to fill it.
 bool ReadChangeResolution();
 
+/// The language the player chose for the game ([General] Language, for
+/// example "de"); empty when none is stored, and then the desktop's holds.
+/// The game only reads it: the player writes it by hand.
+QString ReadLanguageSetting();
+
 } // namespace zindo

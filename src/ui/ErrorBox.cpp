@@ -2,6 +2,7 @@
 
 #include "dialogs/QzMessageBoxForm.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace zindo {
@@ -54,7 +55,7 @@ bool RunGuarded(const std::function<void()>& Action)
     } catch (const std::exception& error) {
         ShowErrorBox(QString::fromUtf8(error.what()));
     } catch (...) {
-        ShowErrorBox(QStringLiteral("Unknown error"));
+        ShowErrorBox(QCoreApplication::translate("ErrorBox", "Unknown error"));
     }
     return false;
 }

@@ -3,11 +3,15 @@
 #include "ErrorBox.h"
 #include "ScreenParts.h"
 
+#include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
 #include "game/Game.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace zindo {
 
@@ -29,10 +33,10 @@ TLoadScreen::TLoadScreen(TScreenHost& AHost, QStackedWidget& Pages)
     SavedGamesList = new QTreeWidget(this);
     SavedGamesList->setObjectName(QStringLiteral("SavedGamesList"));
     SavedGamesList->setGeometry(292, 118, 620, 231);
-    SavedGamesList->setToolTip(QStringLiteral("Select a file"));
+    SavedGamesList->setToolTip(tr("Select a file"));
     SavedGamesList->setColumnCount(ColumnCount);
-    SavedGamesList->setHeaderLabels({QStringLiteral("Saved game"), QStringLiteral("Theme"), QStringLiteral("Level"),
-                                     QStringLiteral("Score"), QStringLiteral("Saved")});
+    SavedGamesList->setHeaderLabels({tr("Saved game"), tr("Theme"), tr("Level"),
+                                     tr("Score"), tr("Saved")});
     SavedGamesList->setRootIsDecorated(false);
     SavedGamesList->setUniformRowHeights(true);
     SavedGamesList->setAllColumnsShowFocus(true);
@@ -44,19 +48,24 @@ TLoadScreen::TLoadScreen(TScreenHost& AHost, QStackedWidget& Pages)
     header->setStretchLastSection(false);
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setSectionResizeMode(clName, QHeaderView::Stretch);
+    // A heading longer than its column (in another language) widens the
+    // column; the name column gives up the room.
     const int widths[ColumnCount] = {0, 150, 56, 80, 150};
-    for (int column = clTheme; column < ColumnCount; ++column)
-        header->resizeSection(column, widths[column]);
+    const QFontMetrics heading(QzArialFont(16, true));
+    for (int column = clTheme; column < ColumnCount; ++column) {
+        const int needed = heading.horizontalAdvance(SavedGamesList->headerItem()->text(column)) + 12;
+        header->resizeSection(column, std::max(widths[column], needed));
+    }
     for (const int column : {clLevel, clScore})
         SavedGamesList->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     StyleListBox(*SavedGamesList);
     connect(SavedGamesList, &QTreeWidget::itemDoubleClicked, this,
             [this] { RunGuarded([this] { LoadOKButtonClick(); }); });
 
-    LoadOKButton = NewButton(this, QStringLiteral("LoadOKButton"), QStringLiteral("OK"), QRect(292, 358, 111, 33),
-                             QStringLiteral("Click \"OK\" to continue to saved game"));
-    LoadCancelButton = NewButton(this, QStringLiteral("LoadCancelButton"), QStringLiteral("Cancel"),
-                                 QRect(408, 358, 111, 33), QStringLiteral("Back to the main screen"));
+    LoadOKButton = NewButton(this, QStringLiteral("LoadOKButton"), tr("OK"), QRect(292, 358, 111, 33),
+                             tr("Click \"OK\" to continue to saved game"));
+    LoadCancelButton = NewButton(this, QStringLiteral("LoadCancelButton"), tr("Cancel"),
+                                 QRect(408, 358, 111, 33), tr("Back to the main screen"));
     OnClicked(LoadOKButton, [this] { LoadOKButtonClick(); });
     OnClicked(LoadCancelButton, [this] { Host.ShowScreen(scMain); });
 }
@@ -86,7 +95,7 @@ void TLoadScreen::FillSavedGamesList()
             item->setText(clScore, QString::number(saved.Record.Score));
             item->setText(clSaved, SavedAtText(saved.SavedAt));
         } else {
-            item->setText(clTheme, QStringLiteral("cannot be read"));
+            item->setText(clTheme, tr("cannot be read"));
             item->setForeground(clTheme, QColor(160, 160, 160));
         }
         for (const int column : {clLevel, clScore})

@@ -2,6 +2,8 @@
 
 #include "Screen.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 
 class QTreeWidget;
@@ -15,6 +17,8 @@ class TQzGraphicButton;
 /// first among names that differ only in case); the last one saved in this
 /// run is selected. "OK" continues the selected game on the playing screen.
 class TLoadScreen : public TScreen {
+    Q_DECLARE_TR_FUNCTIONS(LoadScreen)
+
 public:
     TLoadScreen(TScreenHost& AHost, QStackedWidget& Pages);
 

@@ -73,14 +73,14 @@ TMainScreen::TMainScreen(TScreenHost& AHost, QStackedWidget& Pages)
     TitleLabel->move(14, 26);
 
     // Placed in the menu column by Arrange.
-    TutorialButton = NewButton(this, QStringLiteral("TutorialButton"), QStringLiteral("Tutorial"), QRect());
-    StartGameButton = NewButton(this, QStringLiteral("StartGameButton"), QStringLiteral("Start Game"), QRect(),
-                                QStringLiteral("Start puzzle"));
-    LoadGameButton = NewButton(this, QStringLiteral("LoadGameButton"), QStringLiteral("Load Game"), QRect(),
-                               QStringLiteral("Load and continue saved game"));
-    OptionsButton = NewButton(this, QStringLiteral("OptionsButton"), QStringLiteral("Options"), QRect());
-    AboutButton = NewButton(this, QStringLiteral("AboutButton"), QStringLiteral("About Zindo Puzzle..."), QRect());
-    ExitButton = NewButton(this, QStringLiteral("ExitButton"), QStringLiteral("Exit"), QRect());
+    TutorialButton = NewButton(this, QStringLiteral("TutorialButton"), tr("Tutorial"), QRect());
+    StartGameButton = NewButton(this, QStringLiteral("StartGameButton"), tr("Start Game"), QRect(),
+                                tr("Start puzzle"));
+    LoadGameButton = NewButton(this, QStringLiteral("LoadGameButton"), tr("Load Game"), QRect(),
+                               tr("Load and continue saved game"));
+    OptionsButton = NewButton(this, QStringLiteral("OptionsButton"), tr("Options"), QRect());
+    AboutButton = NewButton(this, QStringLiteral("AboutButton"), tr("About Zindo Puzzle..."), QRect());
+    ExitButton = NewButton(this, QStringLiteral("ExitButton"), tr("Exit"), QRect());
 
     OnClicked(TutorialButton, [this] { Host.OpenScreen(scTutorial); });
     OnClicked(StartGameButton, [this] { Host.OpenScreen(scThemeSelection); });
@@ -117,7 +117,7 @@ void TMainScreen::ReadHighScores()
         HighScores = THighScoreTable();
         if (!HighScoreErrorShown) {
             HighScoreErrorShown = true;
-            Host.SetZindoMessage(QStringLiteral("The high scores cannot be read. %1").arg(QString::fromUtf8(error.what())),
+            Host.SetZindoMessage(tr("The high scores cannot be read. %1").arg(QString::fromUtf8(error.what())),
                                  3, true);
         }
     }
@@ -183,7 +183,7 @@ void TMainScreen::PaintSplashAndScores(QPainter& Painter, const QRegion& Exposed
     Painter.setFont(QzArialFont(16, true));
     const int h = Painter.fontMetrics().height();
     Painter.setPen(QColor(255, 0, 0));
-    Painter.drawText(QRect(5, 5, 245, h), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("HIGHSCORE"));
+    Painter.drawText(QRect(5, 5, 245, h), Qt::AlignLeft | Qt::AlignTop, tr("HIGHSCORE"));
     int y = 5 + h;
     Painter.setPen(Qt::white);
     Painter.drawLine(0, y, 250, y);

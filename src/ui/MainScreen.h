@@ -5,6 +5,7 @@
 
 #include "game/HighScores.h"
 
+#include <QCoreApplication>
 #include <QImage>
 
 #include <vector>
@@ -26,6 +27,8 @@ std::vector<const THighScoreEntry*> VisibleHighScores(const THighScoreTable& Tab
 /// Puzzle...", "Exit") and, beneath the buttons, a darkened box with the best
 /// scores, read from the high-score file each time the screen is shown.
 class TMainScreen : public TScreen {
+    Q_DECLARE_TR_FUNCTIONS(MainScreen)
+
 public:
     TMainScreen(TScreenHost& AHost, QStackedWidget& Pages);
 

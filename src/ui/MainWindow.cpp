@@ -29,6 +29,7 @@
 #include "game/Game.h"
 
 #include <QAbstractEventDispatcher>
+#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -149,7 +150,8 @@ void TMainWindow::StartUp()
 {
     // Without its data the game cannot be played; say where it was looked for.
     if (!QFileInfo(GameDataFolder()).isDir())
-        throw EQzError(QStringLiteral("The game's data was not found. It was looked for in:\n%1")
+        throw EQzError(QCoreApplication::translate("MainWindow",
+                                                   "The game's data was not found. It was looked for in:\n%1")
                            .arg(GameDataFolderCandidates().join(QLatin1Char('\n'))));
 
     Scene->Messages().setPalette(BlackPalette());
@@ -261,10 +263,13 @@ void TMainWindow::PlayerFilesNotKept(const QString& Reason, bool AllFiles)
         return;
     PlayerFilesWarned = true;
     const QString text =
-        AllFiles ? QStringLiteral("Zindo Puzzle cannot keep your settings, saved games and high scores.\n\n%1\n\n"
-                                  "You can play on, but nothing of this run will be kept.")
-                 : QStringLiteral("Zindo Puzzle cannot keep your settings.\n\n%1\n\n"
-                                  "You can play on, but the settings you choose now hold for this run only.");
+        AllFiles ? QCoreApplication::translate("MainWindow",
+                                               "Zindo Puzzle cannot keep your settings, saved games and high "
+                                               "scores.\n\n%1\n\nYou can play on, but nothing of this run will "
+                                               "be kept.")
+                 : QCoreApplication::translate("MainWindow", "Zindo Puzzle cannot keep your settings.\n\n%1\n\n"
+                                                             "You can play on, but the settings you choose now "
+                                                             "hold for this run only.");
     ShowErrorBox(text.arg(Reason));
 }
 

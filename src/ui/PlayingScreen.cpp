@@ -60,10 +60,10 @@ void TPlayingScreen::BuildViews()
     QPalette black;
     black.setColor(QPalette::Window, Qt::black);
     PreviewImage->setPalette(black);
-    PreviewImage->setToolTip(QStringLiteral("That's how the finished puzzle should look"));
+    PreviewImage->setToolTip(tr("That's how the finished puzzle should look"));
 
     BoardPanel = FramedPanel(this, QStringLiteral("BoardPanel"), QRect(258, 0, 600, 605));
-    BoardView = PaintBoxIn(BoardPanel, QStringLiteral("BoardView"), QStringLiteral("Place your puzzle-pieces here"));
+    BoardView = PaintBoxIn(BoardPanel, QStringLiteral("BoardView"), tr("Place your puzzle-pieces here"));
     BoardView->OnPaint = [this](TPaintBox& Box, QPainter& Painter) { PaintBoardView(Painter, Box.PaintedRegion()); };
     BoardView->OnMouseDown = [this](TPaintBox&, QMouseEvent& Event) { BoardViewMouseDown(Event); };
     // The piece in the hand follows the pointer at the next idle pass, and
@@ -78,18 +78,18 @@ void TPlayingScreen::BuildViews()
     BoardView->OnMouseLeave = [followPointer](TPaintBox&) { followPointer(); };
 
     PotPanel = FramedPanel(this, QStringLiteral("PotPanel"), QRect(864, 0, 131, 495));
-    PotView = PaintBoxIn(PotPanel, QStringLiteral("PotView"), QStringLiteral("Click to take a piece"));
+    PotView = PaintBoxIn(PotPanel, QStringLiteral("PotView"), tr("Click to take a piece"));
     PotView->OnPaint = [this](TPaintBox& Box, QPainter& Painter) { PaintPotView(Painter, Box.PaintedRegion()); };
     PotView->OnMouseDown = [this](TPaintBox&, QMouseEvent& Event) { PotViewMouseDown(Event); };
 
     CleanupBonusPanel = FramedPanel(this, QStringLiteral("CleanupBonusPanel"), QRect(864, 500, 131, 32));
     CleanupBonusView = PaintBoxIn(CleanupBonusPanel, QStringLiteral("CleanupBonusView"),
-                                  QStringLiteral("Click on a broom to remove all wrong pieces"));
+                                  tr("Click on a broom to remove all wrong pieces"));
     JokerBonusPanel = FramedPanel(this, QStringLiteral("JokerBonusPanel"), QRect(864, 536, 132, 32));
-    JokerBonusView = PaintBoxIn(JokerBonusPanel, QStringLiteral("JokerBonusView"), QStringLiteral("Use Magic"));
+    JokerBonusView = PaintBoxIn(JokerBonusPanel, QStringLiteral("JokerBonusView"), tr("Use Magic"));
     CheckBonusPanel = FramedPanel(this, QStringLiteral("CheckBonusPanel"), QRect(864, 572, 131, 32));
     CheckBonusView = PaintBoxIn(CheckBonusPanel, QStringLiteral("CheckBonusView"),
-                                QStringLiteral("Check if your puzzle is correct"));
+                                tr("Check if your puzzle is correct"));
     struct TBonusBox {
         TPaintBox* Box;
         const char* Icon;
@@ -113,13 +113,13 @@ void TPlayingScreen::BuildViews()
         };
     }
 
-    LevelLabel = ReadOut(this, QStringLiteral("LevelCaption"), QStringLiteral("Level"), QStringLiteral("LevelBox"),
+    LevelLabel = ReadOut(this, QStringLiteral("LevelCaption"), tr("Level"), QStringLiteral("LevelBox"),
                          QStringLiteral("LevelLabel"), QRect(3, 338, 94, 57));
-    LivesLabel = ReadOut(this, QStringLiteral("LivesCaption"), QStringLiteral("Lives"), QStringLiteral("LivesBox"),
+    LivesLabel = ReadOut(this, QStringLiteral("LivesCaption"), tr("Lives"), QStringLiteral("LivesBox"),
                          QStringLiteral("LivesLabel"), QRect(100, 338, 96, 57));
-    ScoreLabel = ReadOut(this, QStringLiteral("ScoreCaption"), QStringLiteral("Score"), QStringLiteral("ScoreBox"),
+    ScoreLabel = ReadOut(this, QStringLiteral("ScoreCaption"), tr("Score"), QStringLiteral("ScoreBox"),
                          QStringLiteral("ScoreLabel"), QRect(3, 401, 94, 57));
-    ReadOutBox(this, QStringLiteral("ModeCaption"), QStringLiteral("Mode"), QStringLiteral("ModeBox"),
+    ReadOutBox(this, QStringLiteral("ModeCaption"), tr("Mode"), QStringLiteral("ModeBox"),
                QRect(100, 401, 96, 57));
     ModeIconView = new TPaintBox(this);
     ModeIconView->setObjectName(QStringLiteral("ModeIconView"));
@@ -129,13 +129,13 @@ void TPlayingScreen::BuildViews()
 
 void TPlayingScreen::BuildButtons()
 {
-    MenuButton = NewButton(this, QStringLiteral("MenuButton"), QStringLiteral("Menu"), QRect(2, 608, 87, 25));
-    PauseButton = NewButton(this, QStringLiteral("PauseButton"), QStringLiteral("Pause"), QRect(90, 608, 135, 25));
-    EndOfLevelButton = NewButton(this, QStringLiteral("EndOfLevelButton"), QStringLiteral("Next Level"),
-                                 QRect(418, 608, 216, 25), QStringLiteral("Click in order to start the puzzle"));
-    SaveButton = NewButton(this, QStringLiteral("SaveButton"), QStringLiteral("Save..."), QRect(636, 608, 216, 25),
-                           QStringLiteral("Click to save the game"));
-    NextPieceButton = NewButton(this, QStringLiteral("NextPieceButton"), QStringLiteral("Next"),
+    MenuButton = NewButton(this, QStringLiteral("MenuButton"), tr("Menu"), QRect(2, 608, 87, 25));
+    PauseButton = NewButton(this, QStringLiteral("PauseButton"), tr("Pause"), QRect(90, 608, 135, 25));
+    EndOfLevelButton = NewButton(this, QStringLiteral("EndOfLevelButton"), tr("Next Level"),
+                                 QRect(418, 608, 216, 25), tr("Click in order to start the puzzle"));
+    SaveButton = NewButton(this, QStringLiteral("SaveButton"), tr("Save..."), QRect(636, 608, 216, 25),
+                           tr("Click to save the game"));
+    NextPieceButton = NewButton(this, QStringLiteral("NextPieceButton"), tr("Next"),
                                 QRect(864, 608, 135, 25));
 
     OnClicked(MenuButton, [this] { ShowInGameMenu(); });
@@ -352,7 +352,7 @@ void TPlayingScreen::UpdatePlayControls()
 
     const TPuzzleState state = puzzle.State;
     PauseButton->setVisible(state == stPlaying || state == stPaused);
-    PauseButton->setText(state == stPaused ? QStringLiteral("Continue Playing") : QStringLiteral("Pause"));
+    PauseButton->setText(state == stPaused ? tr("Continue Playing") : tr("Pause"));
     NextPieceButton->setVisible(state == stPlaying && !puzzle.Finished && !puzzle.HeldPiece && puzzle.Pot.HasRoom());
     UpdateEndOfLevelButtons();
 }

@@ -4,6 +4,7 @@
 #include "DevicePicture.h"
 #include "Screen.h"
 
+#include <QCoreApplication>
 #include <QImage>
 
 #include <cstdint>
@@ -32,6 +33,8 @@ class TRandomGenerator;
 /// state notifications, and shows the verdict with the points dialog at the
 /// end of a level (PlayingScreenVerdict.cpp).
 class TPlayingScreen : public TScreen {
+    Q_DECLARE_TR_FUNCTIONS(PlayingScreen)
+
 public:
     /// Random: the program's generator, which the views draw their flicker from.
     TPlayingScreen(TScreenHost& AHost, QStackedWidget& Pages, TRandomGenerator& ARandom);

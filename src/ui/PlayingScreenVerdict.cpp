@@ -24,19 +24,17 @@ void TPlayingScreen::HandleStateChange(std::uint8_t State)
             form.FillPointsForm(game.Puzzle().Points);
             form.exec();
         }
-        verdict = game.ThemeFinished() ? QStringLiteral("Congratulations! You've finished all puzzles of this theme!")
-                                       : QStringLiteral("Perfect - you are ready for the next level");
+        verdict = game.ThemeFinished() ? tr("Congratulations! You've finished all puzzles of this theme!")
+                                       : tr("Perfect - you are ready for the next level");
         break;
     case stWrong:
-        verdict = QStringLiteral("No - you are not ready for the next level yet. Try again in this level");
+        verdict = tr("No - you are not ready for the next level yet. Try again in this level");
         break;
     case stTooSlow:
-        verdict = QStringLiteral(
-            "You are too slow - you are not ready for the next level yet. Try again in this level!");
+        verdict = tr("You are too slow - you are not ready for the next level yet. Try again in this level!");
         break;
     case stNoLives:
-        verdict = QStringLiteral(
-            "You took too much risk - you are not ready for the next level yet. Try again in this level");
+        verdict = tr("You took too much risk - you are not ready for the next level yet. Try again in this level");
         break;
     default:
         break;
@@ -58,7 +56,7 @@ void TPlayingScreen::UpdateEndOfLevelButtons()
 {
     TGame& game = Host.Session();
     if (game.ThemeFinished()) {
-        EndOfLevelButton->setText(QStringLiteral("Back to Main Screen"));
+        EndOfLevelButton->setText(tr("Back to Main Screen"));
         EndOfLevelButton->setVisible(true);
         SaveButton->setVisible(false);
         return;
@@ -69,12 +67,12 @@ void TPlayingScreen::UpdateEndOfLevelButtons()
         SaveButton->setVisible(false);
         break;
     case 0:
-        EndOfLevelButton->setText(QStringLiteral("Try Again"));
+        EndOfLevelButton->setText(tr("Try Again"));
         EndOfLevelButton->setVisible(true);
         SaveButton->setVisible(true);
         break;
     default:
-        EndOfLevelButton->setText(QStringLiteral("Next Level"));
+        EndOfLevelButton->setText(tr("Next Level"));
         EndOfLevelButton->setVisible(true);
         SaveButton->setVisible(true);
         break;

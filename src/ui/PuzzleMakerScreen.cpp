@@ -18,6 +18,7 @@
 #include "data/TempFiles.h"
 #include "game/Game.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -37,11 +38,13 @@ constexpr int MakerMaxSide = 600;
 void CheckThemeName(const QString& Theme)
 {
     if (Theme.trimmed().isEmpty())
-        throw EQzError(QStringLiteral("Please select or enter the name of a theme first."));
+        throw EQzError(
+            QCoreApplication::translate("PuzzleMakerScreen", "Please select or enter the name of a theme first."));
     if (!TGame::IsPlainName(Theme) || Theme.contains(QLatin1Char('\\')))
-        throw EQzError(QStringLiteral("A theme name may not start with \".\" nor contain \"/\" or \"\\\"."));
+        throw EQzError(QCoreApplication::translate(
+            "PuzzleMakerScreen", "A theme name may not start with \".\" nor contain \"/\" or \"\\\"."));
     // Saved games and high scores store the theme's name; it must read back the same.
-    CheckAnsiText(Theme, QStringLiteral("theme name"));
+    CheckAnsiText(Theme, QCoreApplication::translate("AnsiText", "theme name"));
 }
 
 } // namespace
@@ -62,26 +65,27 @@ QString ConvertPuzzleMakerPicture(const QString& FileName)
     QImageWriter writer(result, QByteArrayLiteral("jpeg"));
     writer.setQuality(50);
     if (!writer.write(picture.convertToFormat(QImage::Format_RGB32)))
-        throw EQzError(QStringLiteral("Cannot create file \"%1\". %2").arg(result, writer.errorString()));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2")
+                           .arg(result, writer.errorString()));
     return result;
 }
 
 TPuzzleMakerScreen::TPuzzleMakerScreen(TScreenHost& AHost, QStackedWidget& Pages)
     : TScreen(AHost, scPuzzleMaker, Pages, QStringLiteral("PuzzleMakerScreen"))
 {
-    NewLabel(this, QStringLiteral("PuzzleMakerThemeCaption"), QStringLiteral("Theme"), 10, 6);
+    NewLabel(this, QStringLiteral("PuzzleMakerThemeCaption"), tr("Theme"), 10, 6);
     ThemeComboBox = new TSimpleComboBox(this);
     ThemeComboBox->setObjectName(QStringLiteral("ThemeComboBox"));
     ThemeComboBox->setGeometry(8, 28, 187, 455);
-    ThemeComboBox->setToolTip(QStringLiteral("Select or enter a name of the theme and press \"Edit\""));
+    ThemeComboBox->setToolTip(tr("Select or enter a name of the theme and press \"Edit\""));
     ThemeComboBox->OnSelect = [this] { RunGuarded([this] { ThemeComboBoxSelect(); }); };
     ThemeComboBox->OnAccept = [this] { RunGuarded([this] { EditThemeButtonClick(); }); };
 
-    EditThemeButton = NewButton(this, QStringLiteral("EditThemeButton"), QStringLiteral("Edit"), QRect(200, 28, 95, 25),
-                                QStringLiteral("Edit the pictures of the theme"));
+    EditThemeButton = NewButton(this, QStringLiteral("EditThemeButton"), tr("Edit"), QRect(200, 28, 95, 25),
+                                tr("Edit the pictures of the theme"));
     OnClicked(EditThemeButton, [this] { EditThemeButtonClick(); });
 
-    NewLabel(this, QStringLiteral("PuzzleMakerHint"), QStringLiteral("Click on the element in order to change the picture"),
+    NewLabel(this, QStringLiteral("PuzzleMakerHint"), tr("Click on the element in order to change the picture"),
              236, 130);
     const int lefts[] = {236, 342, 448, 554, 660};
     for (int level = 1; level <= 10; ++level) {
@@ -93,14 +97,14 @@ TPuzzleMakerScreen::TPuzzleMakerScreen(TScreenHost& AHost, QStackedWidget& Pages
         LevelSlots[static_cast<std::size_t>(level - 1)] = slot;
     }
 
-    BackButton = NewButton(this, QStringLiteral("PuzzleMakerBackButton"), QStringLiteral("Back to Main Screen"),
+    BackButton = NewButton(this, QStringLiteral("PuzzleMakerBackButton"), tr("Back to Main Screen"),
                            QRect(8, 502, 185, 25));
     OnClicked(BackButton, [this] { Host.ShowScreen(scMain); });
 
     ChoosePictureFile = [this] {
         // The platform's dialog opens beside the scene, as a window of its own.
         return QFileDialog::getOpenFileName(TSceneView::HostWindow(*this), QString(), QString(),
-                                            QStringLiteral("Pictures (*.jpg *.jpeg *.bmp)"));
+                                            tr("Pictures (*.jpg *.jpeg *.bmp)"));
     };
 }
 
@@ -145,7 +149,8 @@ void TPuzzleMakerScreen::LoadPuzzleMakerSlots(const QString& Theme)
     MakePlayerFolder();
     const QString directory = OwnThemeDirectory(Theme);
     if (!QDir().mkpath(directory))
-        throw EQzError(QStringLiteral("Cannot create the folder \"%1\".").arg(QDir::cleanPath(directory)));
+        throw EQzError(QCoreApplication::translate("Files", "Cannot create the folder \"%1\".")
+                           .arg(QDir::cleanPath(directory)));
     for (int level = 1; level <= 10; ++level) {
         const QString file = OwnThemePictureFile(Theme, level);
         if (!FileExists(file)) {

@@ -2,6 +2,7 @@
 
 #include "Screen.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -29,6 +30,8 @@ QString ConvertPuzzleMakerPicture(const QString& FileName);
 /// level the copy lacks gets the shipped picture of that level, or else the
 /// placeholder picture, as soon as its theme is opened here.
 class TPuzzleMakerScreen : public TScreen {
+    Q_DECLARE_TR_FUNCTIONS(PuzzleMakerScreen)
+
 public:
     TPuzzleMakerScreen(TScreenHost& AHost, QStackedWidget& Pages);
 

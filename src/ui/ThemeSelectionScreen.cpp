@@ -16,6 +16,7 @@
 #include "dialogs/QzMessageBoxForm.h"
 #include "game/Game.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -24,17 +25,17 @@ namespace zindo {
 TThemeSelectionScreen::TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget& Pages)
     : TScreen(AHost, scThemeSelection, Pages, QStringLiteral("ThemeSelectionScreen"))
 {
-    NewLabel(this, QStringLiteral("PlayerNameCaption"), QStringLiteral("Your name for the Highscore List:"), 14, 74);
+    NewLabel(this, QStringLiteral("PlayerNameCaption"), tr("Your name for the Highscore List:"), 14, 74);
     PlayerNameEdit = new QLineEdit(this);
     PlayerNameEdit->setObjectName(QStringLiteral("PlayerNameEdit"));
     PlayerNameEdit->setFont(QzArialFont(16));
     PlayerNameEdit->setGeometry(14, 94, 291, 24);
-    NewLabel(this, QStringLiteral("ThemeCaption"), QStringLiteral("Select a theme"), 14, 128);
+    NewLabel(this, QStringLiteral("ThemeCaption"), tr("Select a theme"), 14, 128);
 
     ThemeList = new QListWidget(this);
     ThemeList->setObjectName(QStringLiteral("ThemeList"));
     ThemeList->setGeometry(14, 150, 291, 221);
-    ThemeList->setToolTip(QStringLiteral("Select a theme"));
+    ThemeList->setToolTip(tr("Select a theme"));
     StyleListBox(*ThemeList);
     connect(ThemeList, &QListWidget::itemSelectionChanged, this, [this] { RunGuarded([this] { ThemeListClick(); }); });
 
@@ -47,8 +48,8 @@ TThemeSelectionScreen::TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget&
         Previews[static_cast<std::size_t>(n - 1)] = preview;
     }
 
-    GoButton = NewButton(this, QStringLiteral("GoButton"), QStringLiteral("Go"), QRect(14, 378, 110, 33),
-                         QStringLiteral("Click \"Go\" to start the puzzle"));
+    GoButton = NewButton(this, QStringLiteral("GoButton"), tr("Go"), QRect(14, 378, 110, 33),
+                         tr("Click \"Go\" to start the puzzle"));
     OnClicked(GoButton, [this] { GoButtonClick(); });
 }
 
@@ -117,22 +118,22 @@ void TThemeSelectionScreen::GoButtonClick()
 {
     const QString name = PlayerNameEdit->text();
     if (name.size() > 20)
-        throw EQzError(QStringLiteral("Player Name may not be longer than 20 characters"));
+        throw EQzError(tr("Player Name may not be longer than 20 characters"));
     // A game without a name would enter the high-score list without one.
     if (name.trimmed().isEmpty()) {
         PlayerNameEdit->setFocus();
-        throw EQzError(QStringLiteral("Please type your name for the Highscore List first."));
+        throw EQzError(tr("Please type your name for the Highscore List first."));
     }
     // The high-score list and saved games keep Western European letters only;
     // a name they would store as '?' is refused here, where it is typed.
     if (!IsAnsiText(name)) {
         PlayerNameEdit->setFocus();
-        CheckAnsiText(name, QStringLiteral("player name"));
+        CheckAnsiText(name, QCoreApplication::translate("AnsiText", "player name"));
     }
-    ShowMessageBox(QStringLiteral("Get Ready"), 2, mbOKBit, 0);
+    ShowMessageBox(tr("Get Ready"), 2, mbOKBit, 0);
     const QList<QListWidgetItem*> selected = ThemeList->selectedItems();
     if (selected.isEmpty())
-        throw EQzError(QStringLiteral("Please select a theme first."));
+        throw EQzError(tr("Please select a theme first."));
     Host.Session().NewGame(selected.first()->text(), name);
     Host.StartLevelScreen();
     // Forgetting the name is no reason to keep the player from playing.

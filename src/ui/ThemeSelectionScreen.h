@@ -2,6 +2,8 @@
 
 #include "Screen.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 class QLineEdit;
@@ -17,6 +19,8 @@ class TQzGraphicButton;
 /// ten levels and starts a new game with "Go". A game needs a name; the name
 /// a game was started with is kept for the next run.
 class TThemeSelectionScreen : public TScreen {
+    Q_DECLARE_TR_FUNCTIONS(ThemeSelectionScreen)
+
 public:
     TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget& Pages);
 

@@ -1,5 +1,6 @@
 #include "TutorialScreen.h"
 
+#include "Language.h"
 #include "Markup.h"
 #include "PictureBox.h"
 #include "ScreenParts.h"
@@ -20,9 +21,18 @@ namespace {
 
 constexpr int MaxTutorialText = 20001;
 
+/// The page's file in the language the game speaks ("tutorial/de/..."), or
+/// the English one when that language has none.
 QString TutorialFile(const char* Prefix, int Page)
 {
-    return GameDataPath(QStringLiteral("tutorial/%1%2.DAT").arg(QLatin1String(Prefix)).arg(Page));
+    const QString name = QStringLiteral("%1%2.DAT").arg(QLatin1String(Prefix)).arg(Page);
+    const QString language = CurrentLanguage();
+    if (language != QLatin1String("en")) {
+        const QString translated = GameDataPath(QStringLiteral("tutorial/%1/%2").arg(language, name));
+        if (FileExists(translated))
+            return translated;
+    }
+    return GameDataPath(QStringLiteral("tutorial/") + name);
 }
 
 } // namespace
@@ -42,9 +52,9 @@ TTutorialScreen::TTutorialScreen(TScreenHost& AHost, QStackedWidget& Pages)
     TutorialPageText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     TutorialPageText->setContentsMargins(8, 4, 8, 0);
 
-    NextTutorialPageButton = NewButton(this, QStringLiteral("NextTutorialPageButton"), QStringLiteral("Next >"),
+    NextTutorialPageButton = NewButton(this, QStringLiteral("NextTutorialPageButton"), tr("Next >"),
                                        QRect(4, 600, 163, 25));
-    EndTutorialButton = NewButton(this, QStringLiteral("EndTutorialButton"), QStringLiteral("End Tutorial"),
+    EndTutorialButton = NewButton(this, QStringLiteral("EndTutorialButton"), tr("End Tutorial"),
                                   QRect(172, 600, 163, 25));
     OnClicked(NextTutorialPageButton, [this] { ShowNextTutorialPage(); });
     OnClicked(EndTutorialButton, [this] { Host.ShowScreen(scMain); });

@@ -2,6 +2,7 @@
 
 #include "Screen.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -14,9 +15,12 @@ class TQzGraphicButton;
 
 /// The tutorial: numbered pages, each a picture with a short formatted text
 /// beneath it, read from "tutorial/ITUTORIAL<n>.DAT" (picture) and
-/// "TTUTORIAL<n>.DAT" (text) in the game's data folder. The pages run from 1 to the first missing
+/// "TTUTORIAL<n>.DAT" (text) in the game's data folder; in another language than English from
+/// "tutorial/<language>/" where that language has the file. The pages run from 1 to the first missing
 /// picture; "Next >" moves on, "End Tutorial" leaves, and there is no way back.
 class TTutorialScreen : public TScreen {
+    Q_DECLARE_TR_FUNCTIONS(TutorialScreen)
+
 public:
     TTutorialScreen(TScreenHost& AHost, QStackedWidget& Pages);
 

@@ -26,7 +26,10 @@ TRun RunBuilder(const QString& Assets, const QString& Dat)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(QStringLiteral(ZINDO_CONTENT_BUILDER), {QStringLiteral("--assets"), Assets, QStringLiteral("--dat"), Dat});
+    // The tutorial of each language is drawn with the build's translations.
+    process.start(QStringLiteral(ZINDO_CONTENT_BUILDER), {QStringLiteral("--assets"), Assets, QStringLiteral("--dat"), Dat,
+                                                          QStringLiteral("--translations"),
+                                                          QStringLiteral(ZINDO_TRANSLATIONS_DIR)});
     process.waitForFinished(300000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAll())};

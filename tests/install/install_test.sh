@@ -60,6 +60,13 @@ awk -v d="$blur" 'BEGIN { exit !(d > 0.02) }' || fail "the 256 icon looks like a
 desktop="$PREFIX/share/applications/$APP_ID.desktop"
 grep -qx "Icon=$APP_ID" "$desktop" || fail "the desktop entry names another icon"
 grep -qx "Exec=zindo-puzzle" "$desktop" || fail "the desktop entry starts another program"
+for language in de fr; do
+  grep -q "^Comment\[$language\]=" "$desktop" || fail "the desktop entry has no $language comment"
+  grep -q "<summary xml:lang=\"$language\">" "$PREFIX/share/metainfo/$APP_ID.metainfo.xml" ||
+    fail "the metadata has no $language summary"
+  [ -f "$PREFIX/share/zindo-puzzle/dat/translations/zindo_$language.qm" ] || fail "the $language translation is not installed"
+  [ -f "$PREFIX/share/zindo-puzzle/dat/tutorial/$language/TTUTORIAL1.DAT" ] || fail "the $language tutorial is not installed"
+done
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
 metainfo="$PREFIX/share/metainfo/$APP_ID.metainfo.xml"
 grep -q "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$metainfo" ||

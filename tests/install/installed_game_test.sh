@@ -7,6 +7,9 @@
 # the read-only bits, so the files themselves are compared).
 #   installed_game_test.sh BUILD_DIR BINDIR     (BINDIR: "bin", or "games" for Debian)
 set -euo pipefail
+# The game speaks the desktop's language; these checks expect its English.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 
 BUILD_DIR=$(cd "$1" && pwd)
 BINDIR=$2

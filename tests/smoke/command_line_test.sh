@@ -4,6 +4,9 @@
 # argument or both display options put the usage on stderr and exit 2.
 #   command_line_test.sh PROGRAM "EXPECTED VERSION LINE"
 set -uo pipefail
+# The game speaks the desktop's language; these checks expect its English.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 
 PROGRAM=$1
 VERSION_LINE=$2
@@ -30,7 +33,7 @@ for option in --version -v; do
 done
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb \
   timeout 20 "$PROGRAM" --help >"$WORK/out" 2>"$WORK/err" || fail "--help exited with $?"
-for word in Usage: --window --fullscreen --version; do
+for word in Usage: --window --fullscreen --lang --version; do
   grep -q -- "$word" "$WORK/out" || fail "--help does not mention $word"
 done
 
@@ -44,6 +47,8 @@ run 2 saved-game.PGM
 grep -q "saved-game.PGM" "$WORK/err" || fail "an argument is not named on stderr"
 run 2 --window --fullscreen
 grep -q "Usage:" "$WORK/err" || fail "--window --fullscreen: no usage on stderr"
+run 2 --lang
+grep -q "after '--lang'" "$WORK/err" || fail "--lang without a language: no reason on stderr"
 [ ! -e "$WORK/player" ] || fail "a refused command line made the player's folder"
 
 if [ "$failures" -ne 0 ]; then

@@ -4,6 +4,9 @@
 # main window, takes a screenshot and closes the game.
 #   smoke_test.sh BUILD_DIR
 set -euo pipefail
+# The game speaks the desktop's language; these checks expect its English.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 
 BUILD_DIR=$(cd "$1" && pwd)
 WORK=$(mktemp -d)

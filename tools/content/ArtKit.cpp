@@ -189,9 +189,38 @@ void DrawArrow(QPainter& Painter, QPointF From, QPointF To, double HeadSize)
     Painter.fillPath(head, Painter.pen().color());
 }
 
+namespace {
+
+/// The lines of a callout as drawn: the text's own lines, each broken between
+/// words where it is wider than the box (a translation may run longer than
+/// the English the box was sized for). The first line is bold when Title.
+QStringList CalloutLines(const QString& Text, double Width, int PixelSize, bool Title)
+{
+    const double room = Width - 20.0;
+    QStringList lines;
+    const QStringList given = Text.split(QLatin1Char('\n'));
+    for (int i = 0; i < given.size(); ++i) {
+        const QFontMetricsF metrics(ArtFont(PixelSize, Title && i == 0));
+        QString line;
+        for (const QString& word : given[i].split(QLatin1Char(' '))) {
+            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > room) {
+                lines.append(line);
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        lines.append(line);
+    }
+    return lines;
+}
+
+} // namespace
+
 QRectF CalloutBox(QPointF TopLeft, double Width, const QString& Text, int PixelSize)
 {
-    const int lines = int(Text.count(QLatin1Char('\n'))) + 1;
+    const int lines = int(CalloutLines(Text, Width, PixelSize, true).size());
     const double line = QFontMetricsF(ArtFont(PixelSize, false)).height() + 1.0;
     return QRectF(TopLeft, QSizeF(Width, lines * line + 12.0));
 }
@@ -204,7 +233,7 @@ QRectF DrawCallout(QPainter& Painter, const QRectF& Box, const QString& Text, in
     Painter.setBrush(QColor(0, 0, 0, 215));
     Painter.drawRoundedRect(Box, 7, 7);
     const QRectF inner = Box.adjusted(10, 6, -10, -6);
-    const QStringList lines = Text.split(QLatin1Char('\n'));
+    const QStringList lines = CalloutLines(Text, Box.width(), PixelSize, Title);
     double y = inner.top();
     for (int i = 0; i < lines.size(); ++i) {
         const bool heading = Title && i == 0;

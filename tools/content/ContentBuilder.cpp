@@ -7,6 +7,7 @@
 #include "Tutorial.h"
 #include "WaveFile.h"
 
+#include "data/AnsiText.h"
 #include "data/DataContainer.h"
 #include "data/QzError.h"
 
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
+#include <QTranslator>
 
 #include <map>
 
@@ -42,6 +44,8 @@ TContentBuilder::TContentBuilder(const QString& AssetsDir, const QString& DatDir
 
 QString TContentBuilder::AssetPath(const QString& Relative) const
 {
+    if (QDir::isAbsolutePath(Relative))
+        return Relative;
     return Assets + QLatin1Char('/') + Relative;
 }
 
@@ -145,6 +149,38 @@ void AddPicture(TContentBuilder& Builder, const QString& Target, const QString& 
     });
 }
 
+/// Speaks the language of a compiled translation while it lives: the
+/// tutorial's pictures are drawn in that language.
+class TScopedTranslation {
+public:
+    explicit TScopedTranslation(const QString& QmFile)
+    {
+        if (!Translator.load(QmFile) || !QCoreApplication::installTranslator(&Translator))
+            throw EQzError(QStringLiteral("Cannot read the translation \"%1\"").arg(QmFile));
+    }
+    ~TScopedTranslation() { QCoreApplication::removeTranslator(&Translator); }
+    TScopedTranslation(const TScopedTranslation&) = delete;
+    TScopedTranslation& operator=(const TScopedTranslation&) = delete;
+
+private:
+    QTranslator Translator;
+};
+
+/// A text asset written in UTF-8, stored in the game's Windows-1252; a
+/// character that encoding lacks fails the build rather than turning into '?'.
+void AddAnsiText(TContentBuilder& Builder, const QString& Target, const QString& Asset)
+{
+    Builder.AddGenerated(Target, QFileInfo(Asset).fileName(), {Asset}, [&Builder, Asset](const QString& Plain) {
+        QFile file(Builder.AssetPath(Asset));
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QString text = QString::fromUtf8(file.readAll());
+        if (!IsAnsiText(text))
+            throw EQzError(QStringLiteral("\"%1\" holds characters that Windows-1252 cannot store").arg(Asset));
+        return WriteBytes(Plain, ToAnsi(text));
+    });
+}
+
 void AddSound(TContentBuilder& Builder, const QString& Target, const QString& Stored, std::function<TSound()> Make)
 {
     Builder.AddGenerated(Target, Stored, {}, [Make](const QString& Plain) { return WriteBytes(Plain, EncodeWave(Make())); });
@@ -177,7 +213,12 @@ void AddThemes(TContentBuilder& Builder)
 
 } // namespace
 
-void AddGameContent(TContentBuilder& Builder)
+QStringList TutorialLanguages(const TContentBuilder& Builder)
+{
+    return QDir(Builder.AssetPath(QStringLiteral("tutorial"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+void AddGameContent(TContentBuilder& Builder, const QString& TranslationsDir)
 {
     // Sprites and pictures of the board (read by the puzzle).
     AddPicture(Builder, QStringLiteral("IBROOM.dat"), QStringLiteral("IBROOM.bmp"), {},
@@ -219,6 +260,19 @@ void AddGameContent(TContentBuilder& Builder)
                    tutorialPhotos, [page](const TPhotoSource& Photos) { return MakeTutorialPicture(page, Photos); }, 88);
         Builder.AddCopy(QStringLiteral("tutorial/TTUTORIAL%1.DAT").arg(page),
                         QStringLiteral("tutorial/TTUTORIAL%1.txt").arg(page));
+    }
+    for (const QString& language : TutorialLanguages(Builder)) {
+        const QString translation = QDir(TranslationsDir).absoluteFilePath(QStringLiteral("zindo_%1.qm").arg(language));
+        for (int page = 1; page <= TutorialPageCount; ++page) {
+            AddPicture(Builder, QStringLiteral("tutorial/%1/ITUTORIAL%2.DAT").arg(language).arg(page),
+                       QStringLiteral("ITUTORIAL%1.jpg").arg(page), tutorialPhotos + QStringList{translation},
+                       [page, translation](const TPhotoSource& Photos) {
+                           const TScopedTranslation speaking(translation);
+                           return MakeTutorialPicture(page, Photos);
+                       }, 88);
+            AddAnsiText(Builder, QStringLiteral("tutorial/%1/TTUTORIAL%2.DAT").arg(language).arg(page),
+                        QStringLiteral("tutorial/%1/TTUTORIAL%2.txt").arg(language).arg(page));
+        }
     }
 }
 

@@ -27,7 +27,8 @@ public:
     /// An output made by a drawing or a synthesiser. Target is the container's
     /// path below the data tree ("snd/mbk2.dat"), StoredName the name of the
     /// plain file in its header, whose extension tells the game how to read
-    /// it; Inputs are asset paths relative to the assets folder.
+    /// it; Inputs are asset paths relative to the assets folder, or absolute
+    /// paths of inputs made elsewhere in the build (compiled translations).
     void AddGenerated(const QString& Target, const QString& StoredName, const QStringList& Inputs, TMake Make);
 
     /// An output that holds an asset file unchanged under its own name.
@@ -45,7 +46,7 @@ public:
     /// The outputs' paths below the data tree, in the order they were added.
     QStringList Targets() const;
 
-    /// The absolute path of an asset.
+    /// The absolute path of an asset (an absolute path stays as it is).
     QString AssetPath(const QString& Relative) const;
 
 private:
@@ -66,8 +67,17 @@ private:
 };
 
 /// Adds every file of the game's data tree to Builder: sprites, pictures,
-/// the themes found in assets/photos, sounds and the tutorial.
-void AddGameContent(TContentBuilder& Builder);
+/// the themes found in assets/photos, sounds and the tutorial. The English
+/// tutorial is tutorial/ITUTORIALn.DAT and TTUTORIALn.DAT; every language
+/// with a folder in assets/tutorial ("de") gets its own in tutorial/<code>/,
+/// its texts from that folder (UTF-8, stored in the game's Windows-1252) and
+/// its pictures drawn with the compiled translation
+/// TranslationsDir/zindo_<code>.qm.
+void AddGameContent(TContentBuilder& Builder, const QString& TranslationsDir);
+
+/// The languages with a tutorial of their own: the folders of
+/// assets/tutorial, sorted.
+QStringList TutorialLanguages(const TContentBuilder& Builder);
 
 /// Writes the program's own bitmap resources (bonus icons, emblem, window
 /// icon, start-up pictures) into Directory, as committed in src/resources.

@@ -1,8 +1,10 @@
 // zindo-content: builds the game's data tree, or the program's bitmap resources.
 //
-//   zindo-content --assets DIR --dat DIR [--force]
+//   zindo-content --assets DIR --dat DIR [--translations DIR] [--force]
 //       writes every data file of the game into the data tree DIR (build/dat),
-//       remaking only the files whose assets or builder changed
+//       remaking only the files whose assets or builder changed; the
+//       tutorial's pictures of each language are drawn with the compiled
+//       translations in --translations (by default DIR/translations)
 //   zindo-content --assets DIR --resources DIR
 //       writes the bonus icons, emblem, window icon and start-up pictures
 //       (committed in src/resources)
@@ -25,7 +27,7 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: zindo-content --assets DIR (--dat DIR [--force] | --resources DIR)\n"
+    std::fprintf(stderr, "usage: zindo-content --assets DIR (--dat DIR [--translations DIR] [--force] | --resources DIR)\n"
                          "       zindo-content --icons DIR\n");
     return 2;
 }
@@ -44,7 +46,7 @@ int main(int argc, char* argv[])
     }
     QGuiApplication app(argc, argv);
 
-    QString assets, dat, resources, icons;
+    QString assets, dat, resources, icons, translations;
     bool force = false;
     const QStringList args = QCoreApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
@@ -56,6 +58,8 @@ int main(int argc, char* argv[])
             dat = args[++i];
         else if (a == QStringLiteral("--resources") && hasValue)
             resources = args[++i];
+        else if (a == QStringLiteral("--translations") && hasValue)
+            translations = args[++i];
         else if (a == QStringLiteral("--icons") && hasValue)
             icons = args[++i];
         else if (a == QStringLiteral("--force"))
@@ -83,7 +87,9 @@ int main(int argc, char* argv[])
         if (!work.isValid())
             throw zindo::EQzError(QStringLiteral("Cannot make a scratch folder"));
         zindo::TContentBuilder builder(assets, dat, QCoreApplication::applicationFilePath(), work.path());
-        zindo::AddGameContent(builder);
+        if (translations.isEmpty())
+            translations = dat + QStringLiteral("/translations");
+        zindo::AddGameContent(builder, translations);
         const auto report = builder.Run(force);
         std::printf("zindo-content: %d written, %d up to date in %s\n", report.Written, report.UpToDate, qPrintable(dat));
         return 0;

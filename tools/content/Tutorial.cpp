@@ -3,6 +3,8 @@
 #include "ArtKit.h"
 #include "Sprites.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -18,6 +20,29 @@ namespace zindo {
 namespace {
 
 const QColor Orange(255, 187, 0);
+
+/// The texts drawn into the pictures, in the language being drawn: the
+/// content builder installs a language's translation while it draws that
+/// language's pages. Captions of the game's own controls are translated in
+/// the game's contexts, so the pictures say what the screens say.
+struct TPageText {
+    Q_DECLARE_TR_FUNCTIONS(Tutorial)
+};
+
+/// The art font of PixelSize, smaller where Text would not fit Width at that
+/// size (a translation may run longer than the English the row was made for).
+QFont FittingFont(const QString& Text, int PixelSize, bool Bold, double Width)
+{
+    QFont font = ArtFont(PixelSize, Bold);
+    while (PixelSize > 10 && QFontMetricsF(font).horizontalAdvance(Text) > Width)
+        font = ArtFont(--PixelSize, Bold);
+    return font;
+}
+
+QString GameText(const char* Context, const char* Text, int Count = -1)
+{
+    return QCoreApplication::translate(Context, Text, nullptr, Count);
+}
 
 /// Where the playing screen's parts lie, at its design size.
 constexpr QPoint BoardOrigin(260, 2);
@@ -137,10 +162,10 @@ private:
             Painter.setFont(ArtFont(16, true));
             Painter.drawText(Area.adjusted(5, 3, -8, -6), Qt::AlignRight | Qt::AlignBottom, Value);
         };
-        box(QRect(3, 338, 94, 57), QStringLiteral("Level"), QString::number(Level));
-        box(QRect(100, 338, 96, 57), QStringLiteral("Lives"), QString::number(Lives));
-        box(QRect(3, 401, 94, 57), QStringLiteral("Score"), QString::number(Score));
-        box(QRect(100, 401, 96, 57), QStringLiteral("Mode"), QString());
+        box(QRect(3, 338, 94, 57), QCoreApplication::translate("PlayingScreen", "Level"), QString::number(Level));
+        box(QRect(100, 338, 96, 57), QCoreApplication::translate("PlayingScreen", "Lives"), QString::number(Lives));
+        box(QRect(3, 401, 94, 57), QCoreApplication::translate("PlayingScreen", "Score"), QString::number(Score));
+        box(QRect(100, 401, 96, 57), QCoreApplication::translate("PlayingScreen", "Mode"), QString());
         if (Mode)
             Painter.drawImage(148, 418, BonusIconArt(*Mode, 30));
     }
@@ -251,15 +276,15 @@ private:
 
     void PaintButtons(QPainter& Painter) const
     {
-        PaintButton(Painter, QRectF(2, ButtonTop, 87, 25), QStringLiteral("Menu"));
+        PaintButton(Painter, QRectF(2, ButtonTop, 87, 25), QCoreApplication::translate("PlayingScreen", "Menu"));
         if (Playing)
-            PaintButton(Painter, QRectF(90, ButtonTop, 135, 25), QStringLiteral("Pause"));
+            PaintButton(Painter, QRectF(90, ButtonTop, 135, 25), QCoreApplication::translate("PlayingScreen", "Pause"));
         if (!NextCaption.isEmpty()) {
             PaintButton(Painter, QRectF(418, ButtonTop, 216, 25), NextCaption);
-            PaintButton(Painter, QRectF(636, ButtonTop, 216, 25), QStringLiteral("Save..."));
+            PaintButton(Painter, QRectF(636, ButtonTop, 216, 25), QCoreApplication::translate("PlayingScreen", "Save..."));
         }
         if (Playing && !Hand)
-            PaintButton(Painter, QRectF(864, ButtonTop, 135, 25), QStringLiteral("Next"));
+            PaintButton(Painter, QRectF(864, ButtonTop, 135, 25), QCoreApplication::translate("PlayingScreen", "Next"));
     }
 
 public:
@@ -376,11 +401,11 @@ QImage PageOverview(const TPhotoSource& Photos)
     painter.restore();
     const auto at = [&](double X, double Y) { return offset + QPointF(X, Y) * k; };
 
-    Label(painter, {818, 40}, 186, QStringLiteral("The pot\nNew pieces drop\nin here one by one"), at(994, 300));
-    Label(painter, {818, 380}, 186, QStringLiteral("Bonuses\nBroom, Use Magic\nand Check"), at(997, 552));
-    Label(painter, {290, 408}, 290, QStringLiteral("The board\nRebuild the picture here"), at(600, 330));
-    Label(painter, {10, 206}, 196, QStringLiteral("The picture\nas it should be"), at(127, 200));
-    Label(painter, {8, 384}, 200, QStringLiteral("Your game\nLevel, lives, score and\nthe piece in your hand"),
+    Label(painter, {818, 40}, 186, TPageText::tr("The pot\nNew pieces drop\nin here one by one"), at(994, 300));
+    Label(painter, {818, 380}, 186, TPageText::tr("Bonuses\nBroom, Use Magic\nand Check"), at(997, 552));
+    Label(painter, {290, 408}, 290, TPageText::tr("The board\nRebuild the picture here"), at(600, 330));
+    Label(painter, {10, 206}, 196, TPageText::tr("The picture\nas it should be"), at(127, 200));
+    Label(painter, {8, 384}, 200, TPageText::tr("Your game\nLevel, lives, score and\nthe piece in your hand"),
           at(150, 440));
     return page;
 }
@@ -413,11 +438,11 @@ QImage PageTakeAndDrop(const TPhotoSource& Photos)
     StepMark(painter, potSpot, 1);
     StepMark(painter, target.bottomRight() + QPointF(-22.0, -22.0), 2);
 
-    Label(painter, {770, 196}, 234, QStringLiteral("1  Take a piece\nClick a piece in the pot:\nit sticks to the pointer."),
+    Label(painter, {770, 196}, 234, TPageText::tr("1  Take a piece\nClick a piece in the pot:\nit sticks to the pointer."),
           potSpot + QPointF(44.0, 0.0));
-    Label(painter, {150, 400}, 330, QStringLiteral("2  Drop it\nClick a free square. Right or\nwrong, the piece stays there."),
+    Label(painter, {150, 400}, 330, TPageText::tr("2  Drop it\nClick a free square. Right or\nwrong, the piece stays there."),
           target.bottomLeft() + QPointF(40.0, -8.0));
-    Label(painter, {770, 20}, 234, QStringLiteral("Entry line\nNew pieces appear\nabove the red line."),
+    Label(painter, {770, 20}, 234, TPageText::tr("Entry line\nNew pieces appear\nabove the red line."),
           scene.PotLine() + shift + QPointF(126.0, 0.0));
     return page;
 }
@@ -435,11 +460,11 @@ QImage PageMoveAndHurry(const TPhotoSource& Photos)
     const QPointF shift(-250.0, 0.0);
     QPainter painter(&page);
     PaintScene(painter, scene, shift);
-    Label(painter, {30, 20}, 330, QStringLiteral("Wrong place?\nClick a placed piece to lift it again;\nthen the pieces come faster."),
+    Label(painter, {30, 20}, 330, TPageText::tr("Wrong place?\nClick a placed piece to lift it again;\nthen the pieces come faster."),
           scene.CellRect(2, 3).translated(shift).center() + QPointF(-20.0, -40.0));
-    Label(painter, {770, 150}, 234, QStringLiteral("Pot full?\nWhen no new piece fits\nin for 10 seconds, you are\ntoo slow: the level is lost."),
+    Label(painter, {770, 150}, 234, TPageText::tr("Pot full?\nWhen no new piece fits\nin for 10 seconds, you are\ntoo slow: the level is lost."),
           scene.PotEntryRect(2).center() + shift + QPointF(62.0, 0.0));
-    Label(painter, {770, 330}, 234, QStringLiteral("Hurry!\nThe pieces tremble\nwhile time runs out."),
+    Label(painter, {770, 330}, 234, TPageText::tr("Hurry!\nThe pieces tremble\nwhile time runs out."),
           scene.PotEntryRect(0).center() + shift + QPointF(62.0, 0.0));
     return page;
 }
@@ -462,12 +487,12 @@ QImage PageSpecialPieces(const TPhotoSource& Photos)
         const char* Title;
         const char* Text;
     };
-    static constexpr std::array<TRow, 5> rows = {{
-        {biAutoDrop, "Auto-drop", "Drop it anywhere on the board: it jumps to its own square."},
-        {biChangeDrop, "Change-drop", "May be dropped on a taken square: the piece there falls off."},
-        {biCleanup, "Broom", "Placed like any other piece."},
-        {biSlow, "Snail", "Placed like any other piece."},
-        {biDeath, "Risk", "The zindo's piece: win a bonus - or lose one! See the next page."},
+    static const std::array<TRow, 5> rows = {{
+        {biAutoDrop, QT_TRANSLATE_NOOP("Tutorial", "Auto-drop"), QT_TRANSLATE_NOOP("Tutorial", "Drop it anywhere on the board: it jumps to its own square.")},
+        {biChangeDrop, QT_TRANSLATE_NOOP("Tutorial", "Change-drop"), QT_TRANSLATE_NOOP("Tutorial", "May be dropped on a taken square: the piece there falls off.")},
+        {biCleanup, QT_TRANSLATE_NOOP("Tutorial", "Broom"), QT_TRANSLATE_NOOP("Tutorial", "Placed like any other piece.")},
+        {biSlow, QT_TRANSLATE_NOOP("Tutorial", "Snail"), QT_TRANSLATE_NOOP("Tutorial", "Placed like any other piece.")},
+        {biDeath, QT_TRANSLATE_NOOP("Tutorial", "Risk"), QT_TRANSLATE_NOOP("Tutorial", "The zindo's piece: win a bonus - or lose one! See the next page.")},
     }};
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const double top = 14.0 + double(i) * 98.0;
@@ -480,13 +505,13 @@ QImage PageSpecialPieces(const TPhotoSource& Photos)
         painter.restore();
         painter.drawImage(QPointF(box.left() + 12.0, top + 12.0), BonusIconArt(rows[i].Icon, 60));
         painter.setPen(Orange);
-        painter.setFont(ArtFont(22, true));
-        painter.drawText(QRectF(box.left() + 90.0, top + 10.0, 680.0, 30.0), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromLatin1(rows[i].Title));
+        const QString title = TPageText::tr(rows[i].Title);
+        painter.setFont(FittingFont(title, 22, true, 680.0));
+        painter.drawText(QRectF(box.left() + 90.0, top + 10.0, 680.0, 30.0), Qt::AlignLeft | Qt::AlignVCenter, title);
         painter.setPen(QColor(255, 255, 255));
-        painter.setFont(ArtFont(18, false));
-        painter.drawText(QRectF(box.left() + 90.0, top + 42.0, 690.0, 30.0), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromLatin1(rows[i].Text));
+        const QString text = TPageText::tr(rows[i].Text);
+        painter.setFont(FittingFont(text, 18, false, 690.0));
+        painter.drawText(QRectF(box.left() + 90.0, top + 42.0, 690.0, 30.0), Qt::AlignLeft | Qt::AlignVCenter, text);
     }
     return page;
 }
@@ -514,11 +539,11 @@ QImage PageRisk(const TPhotoSource& Photos)
         painter.drawLine(z + QPointF(-64.0 + i * 10.0, 24.0 + i * 14.0), z + QPointF(-6.0, 24.0 + i * 14.0));
     painter.restore();
 
-    Label(painter, {770, 130}, 234, QStringLiteral("Risk piece\nMarked with the zindo's\nangry red face."),
+    Label(painter, {770, 130}, 234, TPageText::tr("Risk piece\nMarked with the zindo's\nangry red face."),
           QPointF(PotBox.left() + 16.0, scene.PotEntryRect(1).bottom() - 16.0) + shift);
-    Note(painter, {770, 250}, 234, QStringLiteral("On its own square\nAn extra bonus and\n200 points for you!"));
+    Note(painter, {770, 250}, 234, TPageText::tr("On its own square\nAn extra bonus and\n200 points for you!"));
     Label(painter, {24, 386}, 330,
-          QStringLiteral("On a wrong square\nThe zindo storms across the board\nknocking pieces off, and you lose\na bonus - or a life."),
+          TPageText::tr("On a wrong square\nThe zindo storms across the board\nknocking pieces off, and you lose\na bonus - or a life."),
           z + QPointF(60.0, 72.0));
     return page;
 }
@@ -540,15 +565,15 @@ QImage PageBonuses(const TPhotoSource& Photos)
     PaintScene(painter, scene, shift);
 
     const auto box = [&](int Index) { return scene.BonusBox(Index).translated(shift); };
-    Label(painter, {770, 16}, 234, QStringLiteral("Broom\nSweeps every wrong\npiece off the board."),
+    Label(painter, {770, 16}, 234, TPageText::tr("Broom\nSweeps every wrong\npiece off the board."),
           box(0).topLeft() + QPointF(16.0, 6.0));
-    Label(painter, {770, 136}, 234, QStringLiteral("Use Magic\nPuts a piece from the\npot on its own square."),
+    Label(painter, {770, 136}, 234, TPageText::tr("Use Magic\nPuts a piece from the\npot on its own square."),
           box(1).topLeft() + QPointF(48.0, 10.0));
-    Label(painter, {770, 256}, 234, QStringLiteral("Check\nRed crosses on wrong\npieces for 5 seconds."),
+    Label(painter, {770, 256}, 234, TPageText::tr("Check\nRed crosses on wrong\npieces for 5 seconds."),
           box(2).topLeft() + QPointF(30.0, 16.0));
-    Label(painter, {30, 400}, 330, QStringLiteral("Crossed out: these pieces\nlie on a wrong square."),
+    Label(painter, {30, 400}, 330, TPageText::tr("Crossed out: these pieces\nlie on a wrong square."),
           scene.CellRect(0, 3).translated(shift).center() + QPointF(0.0, 20.0));
-    Note(painter, {770, 392}, 234, QStringLiteral("Two of each\nat the start of a level;\ngrey while you hold\na piece."));
+    Note(painter, {770, 392}, 234, TPageText::tr("Two of each\nat the start of a level;\ngrey while you hold\na piece."));
     return page;
 }
 
@@ -563,13 +588,15 @@ QImage PageLevels(const TPhotoSource& Photos)
     painter.setPen(Orange);
     painter.setFont(ArtFont(24, true));
     painter.drawText(QRectF(20, 10, 970, 34), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Ten levels a theme - the pieces get smaller"));
+                     TPageText::tr("Ten levels a theme - the pieces get smaller"));
     const std::array<QString, 5> photos = {
         QStringLiteral("photos/Garden/01_FreshFlower.jpg"), QStringLiteral("photos/Garden/03_LadyBird.jpg"),
         QStringLiteral("photos/Landscapes/04_Aitzgorri.jpg"), QStringLiteral("photos/Curiosities/08_Clock.jpg"),
         QStringLiteral("photos/Landscapes/09_Storm.jpg")};
-    const std::array<const char*, 5> captions = {"Levels 1 and 2", "Levels 3 and 4", "Levels 5 and 6",
-                                                 "Levels 7 and 8", "Levels 9 and 10"};
+    const std::array<const char*, 5> captions = {
+        QT_TRANSLATE_NOOP("Tutorial", "Levels 1 and 2"), QT_TRANSLATE_NOOP("Tutorial", "Levels 3 and 4"),
+        QT_TRANSLATE_NOOP("Tutorial", "Levels 5 and 6"), QT_TRANSLATE_NOOP("Tutorial", "Levels 7 and 8"),
+        QT_TRANSLATE_NOOP("Tutorial", "Levels 9 and 10")};
     for (int i = 0; i < 5; ++i) {
         const int pieces = 5 + i;
         const double w = 176.0;
@@ -585,15 +612,15 @@ QImage PageLevels(const TPhotoSource& Photos)
             painter.drawLine(QPointF(frame.left(), y), QPointF(frame.right(), y));
         painter.setPen(QColor(255, 255, 255));
         painter.setFont(ArtFont(16, true));
-        painter.drawText(QRectF(frame.left(), frame.bottom() + 6, w, 22), Qt::AlignCenter, QString::fromLatin1(captions[std::size_t(i)]));
+        painter.drawText(QRectF(frame.left(), frame.bottom() + 6, w, 22), Qt::AlignCenter, TPageText::tr(captions[std::size_t(i)]));
         painter.setFont(ArtFont(15, false));
         painter.drawText(QRectF(frame.left(), frame.bottom() + 28, w, 22), Qt::AlignCenter,
-                         QStringLiteral("%1 pieces along").arg(pieces));
+                         TPageText::tr("%n pieces along", nullptr, pieces));
     }
 
     // The read-outs and what the score is made of.
     Note(painter, {20, 270}, 300,
-         QStringLiteral("Three lives a level\nA risk lost with no bonus\nleft costs a life. With no\nlife left, the level is lost.\n\nSolve a level to go on\nto the next one."));
+         TPageText::tr("Three lives a level\nA risk lost with no bonus\nleft costs a life. With no\nlife left, the level is lost.\n\nSolve a level to go on\nto the next one."));
     const QRectF points(340, 270, 650, 226);
     painter.save();
     painter.setPen(QPen(Orange, 2.0));
@@ -603,21 +630,21 @@ QImage PageLevels(const TPhotoSource& Photos)
     painter.setPen(Orange);
     painter.setFont(ArtFont(17, true));
     painter.drawText(QRectF(points.left() + 12, points.top() + 6, 600, 26), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Points for a solved level"));
+                     TPageText::tr("Points for a solved level"));
     const std::array<std::pair<const char*, const char*>, 6> table = {{
-        {"Level solved", "1000"},
-        {"Each piece you set right", "+100"},
-        {"Each risk won", "+200"},
-        {"Speed bonus: each second to spare", "+11"},
-        {"Each piece set on a wrong square", "-100"},
-        {"Level not solved: you try it again", "-100"},
+        {QT_TRANSLATE_NOOP("Tutorial", "Level solved"), "1000"},
+        {QT_TRANSLATE_NOOP("Tutorial", "Each piece you set right"), "+100"},
+        {QT_TRANSLATE_NOOP("Tutorial", "Each risk won"), "+200"},
+        {QT_TRANSLATE_NOOP("Tutorial", "Speed bonus: each second to spare"), "+11"},
+        {QT_TRANSLATE_NOOP("Tutorial", "Each piece set on a wrong square"), "-100"},
+        {QT_TRANSLATE_NOOP("Tutorial", "Level not solved: you try it again"), "-100"},
     }};
     painter.setFont(ArtFont(17, false));
     for (std::size_t i = 0; i < table.size(); ++i) {
         const double y = points.top() + 38.0 + double(i) * 30.0;
         painter.setPen(i == table.size() - 1 ? QColor(255, 140, 120) : QColor(255, 255, 255));
         painter.drawText(QRectF(points.left() + 12, y, 480, 26), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromLatin1(table[i].first));
+                         TPageText::tr(table[i].first));
         painter.setFont(ArtFont(17, true));
         painter.drawText(QRectF(points.right() - 140, y, 120, 26), Qt::AlignRight | Qt::AlignVCenter,
                          QString::fromLatin1(table[i].second));
@@ -634,7 +661,7 @@ QImage PageLevelEnd(const TPhotoSource& Photos)
     scene.PlaceAllBut({});
     scene.Playing = false;
     scene.Bonuses = {0, 0, 0};
-    scene.NextCaption = QStringLiteral("Next Level");
+    scene.NextCaption = QCoreApplication::translate("PlayingScreen", "Next Level");
     scene.Score = 4628;
     const QPointF shift(-250.0, -161.0);
     QPainter painter(&page);
@@ -647,7 +674,7 @@ QImage PageLevelEnd(const TPhotoSource& Photos)
     painter.setPen(QColor(255, 255, 255));
     painter.setFont(ArtFont(16, true));
     painter.drawText(panel.adjusted(64, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Perfect - you are ready for the next level"));
+                     QCoreApplication::translate("PlayingScreen", "Perfect - you are ready for the next level"));
 
     // The points dialog.
     const QRectF form(40, 14, 303, 294);
@@ -657,34 +684,35 @@ QImage PageLevelEnd(const TPhotoSource& Photos)
     painter.setPen(QColor(230, 230, 230));
     painter.setFont(ArtFont(14, true));
     painter.drawText(QRectF(form.left() + 8, form.top(), 200, 24), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Congratulations"));
+                     QCoreApplication::translate("zindo::TPointsCongratulationForm", "Congratulations"));
     const QRectF client(form.left(), form.top() + 24, form.width(), form.height() - 24);
-    const std::array<std::pair<const char*, const char*>, 6> rows = {{
-        {"Level successfully completed", "1000"},
-        {"1 Zindo risk taken", "200"},
-        {"16 pieces set correctly", "1600"},
-        {"Speed Bonus", "330"},
-        {"0 pieces set incorrectly", "0"},
-        {"Total", "3130"},
+    // The rows as the game words them for these counts.
+    const std::array<std::pair<QString, const char*>, 6> rows = {{
+        {GameText("PuzzlePointsCounter", "Level successfully completed"), "1000"},
+        {GameText("PuzzlePointsCounter", "%n Zindo risk taken", 1), "200"},
+        {GameText("PuzzlePointsCounter", "%n pieces set correctly", 16), "1600"},
+        {GameText("PuzzlePointsCounter", "Speed Bonus"), "330"},
+        {GameText("PuzzlePointsCounter", "%n pieces set incorrectly", 0), "0"},
+        {GameText("zindo::TPointsCongratulationForm", "Total"), "3130"},
     }};
     painter.setPen(QColor(255, 255, 255));
     painter.setFont(ArtFont(14, false));
     painter.drawText(QRectF(client.left() + 10, client.top() + 14, 272, 16), Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("Points"));
+                     QCoreApplication::translate("zindo::TPointsCongratulationForm", "Points"));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const double y = client.top() + (i + 1 < rows.size() ? 42.0 + 24.0 * double(i) : 162.0);
         painter.setFont(ArtFont(14, i + 1 == rows.size()));
         painter.drawText(QRectF(client.left() + 10, y, 200, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromLatin1(rows[i].first));
+                         rows[i].first);
         painter.drawText(QRectF(client.left() + 182, y, 100, 16), Qt::AlignRight | Qt::AlignVCenter,
                          QString::fromLatin1(rows[i].second));
     }
-    TScene::PaintButton(painter, QRectF(client.left() + 74, client.top() + 200, 145, 33), QStringLiteral("OK"));
+    TScene::PaintButton(painter, QRectF(client.left() + 74, client.top() + 200, 145, 33), QCoreApplication::translate("zindo::TAbstractQzDialogForm", "OK"));
 
-    Label(painter, {770, 200}, 234, QStringLiteral("Solved!\nYour points are added;\ngo on, or save the game\nand play on later."),
+    Label(painter, {770, 200}, 234, TPageText::tr("Solved!\nYour points are added;\ngo on, or save the game\nand play on later."),
           QPointF(636 + 100, ButtonTop + 12) + shift);
     Note(painter, {770, 16}, 234,
-         QStringLiteral("Not solved?\nA wrong board, too slow,\nno lives left, or the level\nleft through the menu:\n100 points off, try again."));
+         TPageText::tr("Not solved?\nA wrong board, too slow,\nno lives left, or the level\nleft through the menu:\n100 points off, try again."));
     return page;
 }
 
