@@ -14,6 +14,9 @@
 #include <QIcon>
 
 #include <cstdio>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -36,6 +39,11 @@ int main(int argc, char** argv)
     // matters for a game whose idle pass runs a thousand times a second.
     if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
         qputenv("QT_NO_GLIB", "1");
+    // Reading the font configuration is the longest single step before the
+    // first frame, and it needs nothing of the toolkit: it runs while the
+    // toolkit connects to the display, and is done before any text is
+    // measured (the toolkit's own call then finds it loaded).
+    std::jthread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
     if (commandLine.Read(QApplication::arguments()) == zindo::TCommandLine::cvExit)
         return commandLine.ExitCode;
@@ -55,8 +63,9 @@ int main(int argc, char** argv)
     zindo::InstallDisplayPlatform(zindo::MakeDisplayPlatform());
     zindo::EnumerateVideoModes();
 
+    fontConfiguration.join();
     zindo::TMainWindow::TOptions options;
-    options.Sound = zindo::MakeDefaultGameSounds();
+    options.Sound = std::make_unique<zindo::TSoundOutputMadeLater>([] { return zindo::MakeDefaultGameSounds(); });
     options.DisplayMode = commandLine.DisplayMode;
     zindo::TMainWindow window(std::move(options));
     try {

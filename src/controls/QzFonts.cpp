@@ -3,21 +3,44 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <map>
+#include <utility>
 
 namespace zindo {
 
 QFont QzArialFont(int CellPixels, bool Bold)
 {
+    // Every pixel size the font system is asked about loads a face of its
+    // own, a slow step while the window is being built. So each cell is
+    // worked out once, and the search starts near the answer (Arial's cell
+    // is about 1.12 to 1.15 em) instead of at the cell height.
+    static std::map<std::pair<int, bool>, QFont> known;
+    const int cell = std::max(1, CellPixels);
+    const auto key = std::make_pair(cell, Bold);
+    if (const auto found = known.find(key); found != known.end())
+        return found->second;
+
     QFont font;
     font.setFamily(QStringLiteral("Arial"));
     font.setBold(Bold);
-    // Arial's cell is about 1.15 em: shrink from the cell height until it fits.
-    int pixelSize = std::max(1, CellPixels);
-    font.setPixelSize(pixelSize);
-    while (pixelSize > 1 && QFontMetrics(font).height() > CellPixels) {
-        --pixelSize;
-        font.setPixelSize(pixelSize);
+    const auto fits = [&font, cell](int PixelSize) {
+        font.setPixelSize(PixelSize);
+        return QFontMetrics(font).height() <= cell;
+    };
+    // The largest pixel size whose cell fits (1 when none does); the cell
+    // grows with the pixel size.
+    int pixelSize = std::clamp((cell * 8 + 4) / 9, 1, cell);
+    if (fits(pixelSize)) {
+        while (pixelSize < cell && fits(pixelSize + 1))
+            ++pixelSize;
+    } else {
+        do
+            --pixelSize;
+        while (pixelSize > 1 && !fits(pixelSize));
+        pixelSize = std::max(1, pixelSize);
     }
+    font.setPixelSize(pixelSize);
+    known.emplace(key, font);
     return font;
 }
 

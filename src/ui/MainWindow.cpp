@@ -12,6 +12,7 @@
 #include "Scene.h"
 #include "SceneView.h"
 #include "ScreenParts.h"
+#include "StartUpLoader.h"
 #include "ThemeSelectionScreen.h"
 #include "TutorialScreen.h"
 #include "Wallpaper.h"
@@ -51,7 +52,10 @@ TMainWindow::TMainWindow(TOptions Options)
       Random(Options.Random ? *Options.Random : ProgramRandom()),
       SoundOut(Options.Sound ? std::move(Options.Sound) : std::make_unique<TSoundOutput>()),
       RunIdleTimer(Options.RunIdleTimer),
-      RunDisplayMode(Options.DisplayMode)
+      RunDisplayMode(Options.DisplayMode),
+      // The two pictures of the first frame are read while the screens are built.
+      WallpaperPicture(std::make_unique<TPictureInBackground>(GameDataPath(QStringLiteral("ibk.dat")))),
+      SplashPicture(std::make_unique<TPictureInBackground>(GameDataPath(QStringLiteral("iss.dat"))))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Zindo Puzzle"));
@@ -140,8 +144,7 @@ void TMainWindow::BuildActions()
 
 void TMainWindow::LayWallpapers()
 {
-    const auto picture = std::make_shared<TWallpaperPicture>(
-        QPixmap::fromImage(LoadPictureFile(DecodeToTemp(GameDataPath(QStringLiteral("ibk.dat"))))));
+    const auto picture = std::make_shared<TWallpaperPicture>(QPixmap::fromImage(WallpaperPicture->Take()));
     for (TScreen* screen : Screens)
         new TWallpaper(screen, picture);
 }
@@ -181,11 +184,17 @@ void TMainWindow::StartUp()
     FBackgroundMusicOn = true;
     FSoundEffectsOn = true;
 
-    // What lives for the whole run: icons, sounds, wallpaper, the main picture.
-    RegisterBonusIcons();
-    SoundOut->LoadEffectSounds();
+    // What lives for the whole run: wallpaper and the main picture now; the
+    // icons and sounds just after the first frame, or as soon as the player
+    // leaves the main screen. The greeting and the music wait for them.
+    AfterFirstFrame = new TStartUpLoader(*this, [this] {
+        RegisterBonusIcons();
+        SoundOut->LoadEffectSounds();
+        UpdateBackgroundMusic();
+        WakeIdlePass();
+    });
     LayWallpapers();
-    FMainScreen->LoadSplashImage();
+    FMainScreen->SetSplashImage(SplashPicture->Take());
 
     // The one session; the window follows its three events.
     FGame = std::make_unique<TGame>(Clock, Random);
@@ -374,6 +383,8 @@ TScreen& TMainWindow::Screen(TScreenId Id) const
 void TMainWindow::ShowScreen(TScreenId Id)
 {
     ClearZindoMessage();
+    if (Id != scMain && AfterFirstFrame)
+        AfterFirstFrame->Finish();
     TScreen& screen = Screen(Id);
     for (TScreen* left : Screens)
         if (left != &screen && left == Scene->Pages().currentWidget())
@@ -420,6 +431,8 @@ void TMainWindow::ForbidMusic()
 
 void TMainWindow::UpdateBackgroundMusic()
 {
+    if (!SoundsLoaded())
+        return;
     SoundOut->PlayOrStopMusic(FBackgroundMusicOn && FMusicAllowed ? 2 : 0);
 }
 
@@ -473,7 +486,7 @@ void TMainWindow::IdlePass()
         return;
     FGame->Tick();
     FPlayingScreen->FlushPendingRepaints();
-    if (FPendingEffect != 0) {
+    if (FPendingEffect != 0 && SoundsLoaded()) {
         const std::uint8_t code = FPendingEffect;
         FPendingEffect = 0;
         if (FSoundEffectsOn)
@@ -493,7 +506,8 @@ void TMainWindow::ScheduleIdlePass()
     // Outside a running level nothing moves with time: the pass sleeps until
     // what the player did or the game's news (WakeIdlePass) gives it work;
     // the event loop asks again each time before it waits (StartUp).
-    const bool pending = FPlayingScreen->RepaintPending() || FPendingEffect != 0;
+    const bool effectDue = FPendingEffect != 0 && SoundsLoaded();
+    const bool pending = FPlayingScreen->RepaintPending() || effectDue;
     if (!pending && (!FGame || FGame->Puzzle().UpdateIdle())) {
         IdleTimer->stop();
         return;
@@ -503,9 +517,14 @@ void TMainWindow::ScheduleIdlePass()
         const std::uint32_t since = TickDiff(Clock.TickCount(), FGame->Puzzle().LastStepTime);
         wait = since >= IdleStepMs ? 0 : IdleStepMs - since;
     }
-    if (FPlayingScreen->RepaintPending() || FPendingEffect != 0)
+    if (pending)
         wait = 0;
     IdleTimer->start(static_cast<int>(wait));
+}
+
+bool TMainWindow::SoundsLoaded() const
+{
+    return AfterFirstFrame && AfterFirstFrame->Finished();
 }
 
 void TMainWindow::WakeIdlePass()

@@ -19,12 +19,14 @@ class TAboutScreen;
 class TClock;
 class TLoadScreen;
 class TMainScreen;
+class TPictureInBackground;
 class TPlayingScreen;
 class TPuzzleMakerScreen;
 class TRandomGenerator;
 class TScene;
 class TSceneView;
 class TScreen;
+class TStartUpLoader;
 class TThemeSelectionScreen;
 class TTutorialScreen;
 
@@ -55,10 +57,12 @@ public:
     explicit TMainWindow(TOptions Options);
     ~TMainWindow() override;
 
-    /// The start-up, in its order: the data folder, bonus icons, effect
-    /// sounds, wallpapers, main-screen picture, session, the player's folder,
-    /// the first-start question, display mode, main screen; then the idle
-    /// pass begins. Raises EQzError naming the folders it looked in when the
+    /// The start-up, in its order: the data folder, wallpapers, main-screen
+    /// picture, session, the player's folder, the first-start question,
+    /// display mode, main screen; then the idle pass begins. The bonus icons
+    /// and sounds load just after the window's first frame, or when a screen
+    /// other than the main one is shown first; the greeting sound and the
+    /// music wait for them. Raises EQzError naming the folders it looked in when the
     /// game's data folder is missing. A player's folder that cannot keep
     /// files does not stop the start: the player is told once, and the run
     /// goes on in a window unless a display mode is stored or was asked for.
@@ -135,6 +139,8 @@ private:
     void SetFrame(Qt::WindowFlags Flags);
     void RememberWindowedBounds();
     void UpdateBackgroundMusic();
+    /// The icons and sounds have been loaded (after the first frame).
+    bool SoundsLoaded() const;
     void HandleChange(std::uint8_t Parts);
     void HandleEffect(std::int32_t Code);
     void HandleStateChange(std::uint8_t State);
@@ -150,6 +156,7 @@ private:
     QTimer* IdleTimer = nullptr;             ///< runs the idle pass
     bool RunIdleTimer = true;                ///< start IdleTimer in StartUp
     bool Started = false;                    ///< StartUp has run
+    TStartUpLoader* AfterFirstFrame = nullptr; ///< loads icons and sounds after the first frame
 
     bool FBackgroundMusicOn = true;       ///< player's setting, not stored
     bool FSoundEffectsOn = true;          ///< player's setting, not stored
@@ -165,6 +172,9 @@ private:
     int WindowedHeight = 694;
     bool WindowedMaximized = false;       ///< the framed window is maximised
     bool FullScreenShown = false;         ///< full screen now, not framed
+
+    std::unique_ptr<TPictureInBackground> WallpaperPicture; ///< read while the screens are built
+    std::unique_ptr<TPictureInBackground> SplashPicture;    ///< the same, for the main screen
 
     TScene* Scene = nullptr;    ///< everything the player sees: bars, pages, message panel
     TSceneView* View = nullptr; ///< shows the scene scaled to the window
