@@ -75,15 +75,12 @@ TMainWindow::TMainWindow(TOptions Options)
     layout->setSpacing(0);
     Scene = new TScene(this);
     QStackedWidget& pages = Scene->Pages();
+    // The main and playing screens now; the others after the first frame
+    // (BuildOtherScreens).
     FMainScreen = new TMainScreen(*this, pages);
     FPlayingScreen = new TPlayingScreen(*this, pages, Random);
-    FTutorialScreen = new TTutorialScreen(*this, pages);
-    FThemeSelectionScreen = new TThemeSelectionScreen(*this, pages);
-    FLoadScreen = new TLoadScreen(*this, pages);
-    FPuzzleMakerScreen = new TPuzzleMakerScreen(*this, pages);
-    FAboutScreen = new TAboutScreen(*this, pages);
-    Screens = {FMainScreen,  FPlayingScreen,      FTutorialScreen, FThemeSelectionScreen,
-               FLoadScreen, FPuzzleMakerScreen, FAboutScreen};
+    Screens[scMain] = FMainScreen;
+    Screens[scPlaying] = FPlayingScreen;
     View = new TSceneView(*Scene, this);
     layout->addWidget(View);
     // While a dialog is open in the scene, the window's keys are the dialog's.
@@ -142,11 +139,28 @@ void TMainWindow::BuildActions()
                                  });
 }
 
+void TMainWindow::BuildOtherScreens()
+{
+    if (FTutorialScreen)
+        return;
+    // Added to the page stack in the order of TScreenId, after the two built first.
+    QStackedWidget& pages = Scene->Pages();
+    Screens[scTutorial] = FTutorialScreen = new TTutorialScreen(*this, pages);
+    Screens[scThemeSelection] = FThemeSelectionScreen = new TThemeSelectionScreen(*this, pages);
+    Screens[scLoad] = FLoadScreen = new TLoadScreen(*this, pages);
+    Screens[scPuzzleMaker] = FPuzzleMakerScreen = new TPuzzleMakerScreen(*this, pages);
+    Screens[scAbout] = FAboutScreen = new TAboutScreen(*this, pages);
+    LayWallpapers();
+}
+
 void TMainWindow::LayWallpapers()
 {
-    const auto picture = std::make_shared<TWallpaperPicture>(QPixmap::fromImage(WallpaperPicture->Take()));
+    // The pages share one picture; a page gets its wallpaper once.
+    if (!Wallpaper && WallpaperPicture)
+        Wallpaper = std::make_shared<TWallpaperPicture>(QPixmap::fromImage(WallpaperPicture->Take()));
     for (TScreen* screen : Screens)
-        new TWallpaper(screen, picture);
+        if (screen && !screen->findChild<TWallpaper*>(QString(), Qt::FindDirectChildrenOnly))
+            new TWallpaper(screen, Wallpaper);
 }
 
 void TMainWindow::StartUp()
@@ -188,6 +202,7 @@ void TMainWindow::StartUp()
     // icons and sounds just after the first frame, or as soon as the player
     // leaves the main screen. The greeting and the music wait for them.
     AfterFirstFrame = new TStartUpLoader(*this, [this] {
+        BuildOtherScreens();
         RegisterBonusIcons();
         SoundOut->LoadEffectSounds();
         UpdateBackgroundMusic();
@@ -239,6 +254,12 @@ void TMainWindow::StartUp()
         });
         IdleTimer->start(0);
     }
+}
+
+void TMainWindow::FinishStartUp()
+{
+    if (AfterFirstFrame)
+        AfterFirstFrame->Finish();
 }
 
 void TMainWindow::AskDisplayModeOnFirstStart()
@@ -375,19 +396,21 @@ void TMainWindow::SetFrame(Qt::WindowFlags Flags)
     }
 }
 
-TScreen& TMainWindow::Screen(TScreenId Id) const
+TScreen& TMainWindow::Screen(TScreenId Id)
 {
+    if (!Screens[Id])
+        BuildOtherScreens();
     return *Screens[Id];
 }
 
 void TMainWindow::ShowScreen(TScreenId Id)
 {
     ClearZindoMessage();
-    if (Id != scMain && AfterFirstFrame)
-        AfterFirstFrame->Finish();
+    if (Id != scMain)
+        FinishStartUp();
     TScreen& screen = Screen(Id);
     for (TScreen* left : Screens)
-        if (left != &screen && left == Scene->Pages().currentWidget())
+        if (left && left != &screen && left == Scene->Pages().currentWidget())
             left->Leave();
     Scene->Pages().setCurrentWidget(&screen);
     screen.FirstControl()->setFocus();
@@ -402,7 +425,7 @@ void TMainWindow::OpenScreen(TScreenId Id)
 TScreenId TMainWindow::CurrentScreen() const
 {
     for (const TScreen* screen : Screens)
-        if (screen == Scene->Pages().currentWidget())
+        if (screen && screen == Scene->Pages().currentWidget())
             return screen->Id();
     return scMain;
 }

@@ -28,6 +28,7 @@ class TSceneView;
 class TScreen;
 class TStartUpLoader;
 class TThemeSelectionScreen;
+struct TWallpaperPicture;
 class TTutorialScreen;
 
 /// The game's one window, "Zindo Puzzle". It holds the scene the player sees
@@ -67,6 +68,9 @@ public:
     /// files does not stop the start: the player is told once, and the run
     /// goes on in a window unless a display mode is stored or was asked for.
     void StartUp();
+    /// Does now what StartUp left for after the first frame (the other
+    /// screens, icons, sounds), unless it has been done.
+    void FinishStartUp();
 
     // TScreenHost.
     void ShowScreen(TScreenId Id) override;
@@ -111,8 +115,8 @@ public:
     TSoundOutput& Sound() { return *SoundOut; }
     TMainScreen& MainScreen() { return *FMainScreen; }
     TPlayingScreen& PlayingScreen() { return *FPlayingScreen; }
-    TTutorialScreen& TutorialScreen() { return *FTutorialScreen; }
-    TPuzzleMakerScreen& PuzzleMakerScreen() { return *FPuzzleMakerScreen; }
+    TTutorialScreen& TutorialScreen() { return (BuildOtherScreens(), *FTutorialScreen); }
+    TPuzzleMakerScreen& PuzzleMakerScreen() { return (BuildOtherScreens(), *FPuzzleMakerScreen); }
     /// The view that shows the scene scaled to the window.
     TSceneView& SceneView() { return *View; }
 
@@ -131,7 +135,10 @@ protected:
 
 private:
     void BuildActions();
-    TScreen& Screen(TScreenId Id) const;
+    /// The screen Id, built first when it is one of those built after the first frame.
+    TScreen& Screen(TScreenId Id);
+    /// Builds the screens other than the main and playing ones, once.
+    void BuildOtherScreens();
     void LayWallpapers();
     void ApplyDisplayMode();
     void AskDisplayModeOnFirstStart();
@@ -187,7 +194,8 @@ private:
     TLoadScreen* FLoadScreen = nullptr;
     TPuzzleMakerScreen* FPuzzleMakerScreen = nullptr;
     TAboutScreen* FAboutScreen = nullptr;
-    std::array<TScreen*, ScreenCount> Screens{}; ///< the same, by TScreenId
+    std::array<TScreen*, ScreenCount> Screens{}; ///< the same, by TScreenId; null until built
+    std::shared_ptr<TWallpaperPicture> Wallpaper; ///< the pages' shared wallpaper
 
     // Keyboard shortcuts; they act whenever the window has the keyboard.
     QAction* MenuAction = nullptr;                  ///< Esc: the in-game menu
