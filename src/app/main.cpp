@@ -51,7 +51,6 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Zindo Puzzle"));
     // The desktop (and Wayland) match the window to its menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZINDO_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
     // The game speaks the language asked for with --lang, else the one in
     // the settings, else the desktop's; English when it has no translation.
     if (!zindo::InstallStartLanguage(commandLine.Language))
@@ -76,6 +75,9 @@ int main(int argc, char** argv)
                                 .arg(QString::fromUtf8(error.what())));
         return 1;
     }
+    // Set here, when the pictures of the start have made the toolkit look
+    // through its picture readers, rather than making it look before then.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
     window.show();
     return app.exec();
 }
