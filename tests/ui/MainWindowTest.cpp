@@ -72,6 +72,57 @@ TEST(StartUp, ShowsTheMainScreenWithMenuColumnAndIcons)
     EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
 }
 
+TEST(StartUp, SoundsAndOtherScreensWaitForTheFirstFrameOrForTheFirstScreenThatNeedsThem)
+{
+    // What the window asks of the sound side, in order.
+    struct TRecordingSound : TSoundOutput {
+        explicit TRecordingSound(QStringList& ACalls) : Calls(ACalls) {}
+        void LoadEffectSounds() override { Calls << QStringLiteral("load"); }
+        void PlayEffect(std::uint8_t Code) override { Calls << QStringLiteral("effect %1").arg(Code); }
+        void PlayOrStopMusic(int Wanted) override { Calls << QStringLiteral("music %1").arg(Wanted); }
+        QStringList& Calls;
+    };
+    const auto startWithoutShowing = [](TWindowFixture& Fixture, QStringList& Calls) -> TMainWindow& {
+        TMainWindow::TOptions options = Fixture.Options();
+        options.Sound = std::make_unique<TRecordingSound>(Calls);
+        Fixture.Window = std::make_unique<TMainWindow>(std::move(options));
+        Fixture.Window->StartUp();
+        return *Fixture.Window;
+    };
+
+    {
+        // Before the first frame nothing is loaded or heard, and the greeting
+        // waits; once the window has been painted, all of it follows.
+        TWindowFixture fixture;
+        QStringList calls;
+        TMainWindow& form = startWithoutShowing(fixture, calls);
+        form.IdlePass();
+        EXPECT_TRUE(calls.isEmpty()) << calls.join(QLatin1Char(',')).toStdString();
+        EXPECT_EQ(form.PendingEffect(), 3);
+        EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("AboutBackButton")), nullptr);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !calls.isEmpty(); }, 5000));
+        EXPECT_EQ(calls, QStringList({QStringLiteral("load"), QStringLiteral("music 2")}));
+        form.IdlePass();
+        EXPECT_TRUE(calls.contains(QStringLiteral("effect 3"))) << calls.join(QLatin1Char(',')).toStdString();
+        EXPECT_EQ(form.PendingEffect(), 0);
+        EXPECT_NE(form.findChild<QWidget*>(QStringLiteral("AboutBackButton")), nullptr);
+        form.FinishStartUp(); // done once only
+        EXPECT_EQ(calls.count(QStringLiteral("load")), 1);
+    }
+    {
+        // A screen asked for before the first frame brings it all at once.
+        TWindowFixture fixture;
+        QStringList calls;
+        TMainWindow& form = startWithoutShowing(fixture, calls);
+        fixture.Click("TutorialButton");
+        EXPECT_EQ(form.CurrentScreen(), scTutorial);
+        ASSERT_FALSE(calls.isEmpty());
+        EXPECT_EQ(calls.first(), QStringLiteral("load"));
+        EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
+    }
+}
+
 TEST(StartUp, UnreadableHighScoresLeaveTheBoxEmptyAndAreToldOnce)
 {
     TWindowFixture fixture;
