@@ -57,16 +57,21 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zindo-puzzle: there is no translation for \"%s\"; the game speaks English.\n",
                      qPrintable(commandLine.Language));
 
-    // The mode table is built once, before the window exists, from the X
-    // server's modes (no modes at all on Wayland or offscreen).
-    zindo::InstallDisplayPlatform(zindo::MakeDisplayPlatform());
-    zindo::EnumerateVideoModes();
+    // The mode table is built once, before the window is placed, from the X
+    // server's modes (no modes at all on Wayland or offscreen). It takes a
+    // connection of its own and a few round trips to the server, so it is
+    // built on a thread of its own while the window builds its screens.
+    std::jthread displayModes([onX11 = zindo::RunsOnX11Display()] {
+        zindo::InstallDisplayPlatform(zindo::MakeDisplayPlatform(onX11));
+        zindo::EnumerateVideoModes();
+    });
 
     fontConfiguration.join();
     zindo::TMainWindow::TOptions options;
     options.Sound = std::make_unique<zindo::TSoundOutputMadeLater>([] { return zindo::MakeDefaultGameSounds(); });
     options.DisplayMode = commandLine.DisplayMode;
     zindo::TMainWindow window(std::move(options));
+    displayModes.join();
     try {
         window.StartUp();
     } catch (const std::exception& error) {
