@@ -54,7 +54,7 @@ void TMainWindow::LayWallpapers()
     if (!Wallpaper && WallpaperPicture)
         Wallpaper = std::make_shared<TWallpaperPicture>(QPixmap::fromImage(WallpaperPicture->Take()));
     for (TScreen* screen : Screens)
-        if (screen && !screen->findChild<TWallpaper*>(QString(), Qt::FindDirectChildrenOnly))
+        if (screen && !screen->findChild<QWidget*>(QStringLiteral("Wallpaper"), Qt::FindDirectChildrenOnly))
             new TWallpaper(screen, Wallpaper);
 }
 

@@ -109,6 +109,15 @@ TEST(StartUp, SoundsAndOtherScreensWaitForTheFirstFrameOrForTheFirstScreenThatNe
         EXPECT_NE(form.findChild<QWidget*>(QStringLiteral("AboutBackButton")), nullptr);
         form.FinishStartUp(); // done once only
         EXPECT_EQ(calls.count(QStringLiteral("load")), 1);
+        // Every page, built before the frame or after it, lies on one wallpaper.
+        const auto* pages = form.findChild<QStackedWidget*>();
+        ASSERT_NE(pages, nullptr);
+        EXPECT_EQ(pages->count(), ScreenCount);
+        for (int page = 0; page < pages->count(); ++page) {
+            const QWidget* screen = pages->widget(page);
+            EXPECT_EQ(screen->findChildren<QWidget*>(QStringLiteral("Wallpaper"), Qt::FindDirectChildrenOnly).size(), 1)
+                << screen->objectName().toStdString();
+        }
     }
     {
         // A screen asked for before the first frame brings it all at once.
