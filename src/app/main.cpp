@@ -45,8 +45,13 @@ int main(int argc, char** argv)
     // measured (the toolkit's own call then finds it loaded).
     std::jthread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
-    if (commandLine.Read(QApplication::arguments()) == zindo::TCommandLine::cvExit)
+    if (commandLine.Read(QApplication::arguments()) == zindo::TCommandLine::cvExit) {
+        // The toolkit lets go of the font configuration at its end only
+        // when it has used it; it has not, so it is let go of here.
+        fontConfiguration.join();
+        FcFini();
         return commandLine.ExitCode;
+    }
     // No display name: the toolkit would add it to every dialog's title.
     QApplication::setApplicationName(QStringLiteral("Zindo Puzzle"));
     // The desktop (and Wayland) match the window to its menu entry by this name.
