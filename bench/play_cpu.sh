@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Measures what the real game costs while a level runs without input: starts
-# it under a virtual X server in a window, clicks "Start Game", "Go" and the
-# "Get Ready" box, then reads the process's CPU time over a stretch of play.
+# Measures what the real game costs without input, and what it keeps in
+# memory: starts it under a virtual X server in a window with a fresh
+# player's folder, reads its CPU time on the main screen (music playing) and
+# during level 1, then solves ten levels in a row with the hidden keys
+# (Ctrl+Shift+K, then Ctrl+Shift+C per level) and reads the resident memory
+# after each.
 #   bench/play_cpu.sh [BUILD_DIR] [SECONDS]     (defaults: build, 60)
-# Prints the CPU use as a percentage of one core, and the same for an idle
-# Qt baseline: the game sitting on its main screen for the same time.
+# Prints the CPU use as a percentage of one core for each stretch, the
+# resident set size (VmRSS) at each point and its growth from the first
+# solved level to the last. ZINDO_BENCH_DISPLAY picks the X display number
+# (default 97); PLAY_SHOT=file keeps a screenshot of the running level.
 set -euo pipefail
 
 BUILD_DIR=$(cd "${1:-build}" && pwd)
 SECONDS_TO_RUN=${2:-60}
+DISPLAY_NUMBER=${ZINDO_BENCH_DISPLAY:-97}
 WORK=$(mktemp -d)
 GAME_PID=0
 XVFB_PID=0
@@ -19,13 +25,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
-DISPLAY_NUMBER=97
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 XVFB_PID=$!
 export DISPLAY=":$DISPLAY_NUMBER"
 export QT_QPA_PLATFORM=xcb
 export SDL_AUDIODRIVER=dummy
-sleep 1
+export XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+for _ in $(seq 50); do
+  xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  sleep 0.1
+done
 
 mkdir -p "$WORK/bin" "$WORK/var"
 cp "$BUILD_DIR/bin/zindo-puzzle" "$WORK/bin/"
@@ -33,6 +43,7 @@ ln -s "$BUILD_DIR/dat" "$WORK/dat"
 printf '[Display]\nDisplayMode=window\n' >"$WORK/var/config.ini"
 
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+rss() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
 hz=$(getconf CLK_TCK)
 
 measure() { # label -> percentage of one core over SECONDS_TO_RUN
@@ -40,8 +51,11 @@ measure() { # label -> percentage of one core over SECONDS_TO_RUN
   before=$(ticks "$GAME_PID")
   sleep "$SECONDS_TO_RUN"
   after=$(ticks "$GAME_PID")
-  awk -v b="$before" -v a="$after" -v hz="$hz" -v s="$SECONDS_TO_RUN" -v label="$1" \
-    'BEGIN { printf "%s: %.2f %% of one core over %d s\n", label, 100 * (a - b) / hz / s, s }'
+  awk -v b="$before" -v a="$after" -v hz="$hz" -v s="$SECONDS_TO_RUN" -v label="$1" -v rss="$(rss "$GAME_PID")" \
+    'BEGIN { printf "%s: %.2f %% of one core over %d s, %.1f MB resident\n", label, 100 * (a - b) / hz / s, s, rss / 1024 }'
+}
+click() { # x y, in the window's own pixels
+  xdotool mousemove --window "$WINDOW" "$1" "$2" click 1
 }
 
 "$WORK/bin/zindo-puzzle" >"$WORK/game.log" 2>&1 &
@@ -50,20 +64,42 @@ sleep 3
 WINDOW=$(xdotool search --onlyvisible --name 'Zindo Puzzle' | head -n 1)
 [ -n "$WINDOW" ] || { echo "the game window did not appear"; cat "$WORK/game.log"; exit 1; }
 
-measure "main screen (baseline)"
+measure "main screen, music playing"
 
-# "Start Game" (menu column at 851, top 73, 150 x 33; 1-pixel bar above the pages).
-xdotool mousemove --window "$WINDOW" 926 90 click 1
+# The window is 1011 x 694 with a 1-pixel black bar above the pages; the
+# dialogs open centred in it.
+click 926 90   # "Start Game" in the menu column
 sleep 1
-# "Go" at (14, 378), 110 x 33.
-xdotool mousemove --window "$WINDOW" 69 395 click 1
+click 150 105  # the name field
+xdotool type --delay 20 "Bench"
+click 69 395   # "Go"
 sleep 1
-BOX=$(xdotool search --onlyvisible --name 'Zindo Puzzle' | tail -n 1)
-xdotool mousemove --window "$BOX" 183 154 click 1
+click 415 419  # "OK" of the "Get Ready" box
 sleep 2
 # Park the pointer over the board, as a player's hand would rest.
 xdotool mousemove --window "$WINDOW" 500 300
 import -window root "$WORK/level.png"
 [ -n "${PLAY_SHOT:-}" ] && cp "$WORK/level.png" "$PLAY_SHOT"
 
-measure "level running without input"
+measure "level 1 running without input"
+
+# Ten levels in a row, each solved at once; the memory is read once the
+# level's verdict is shown.
+xdotool key ctrl+shift+k
+sleep 0.5
+sizes=()
+for level in $(seq 10); do
+  xdotool key ctrl+shift+c
+  sleep 1.5
+  sizes+=("$(rss "$GAME_PID")")
+  click 501 450  # "OK" of the points box
+  sleep 0.5
+  click 523 633  # "Next Level"
+  sleep 1.5
+done
+printf 'resident after each solved level (MB):'
+for size in "${sizes[@]}"; do
+  awk -v s="$size" 'BEGIN { printf " %.1f", s / 1024 }'
+done
+echo
+awk -v a="${sizes[0]}" -v b="${sizes[9]}" 'BEGIN { printf "growth from level 1 to level 10: %+.1f MB\n", (b - a) / 1024 }'

@@ -13,8 +13,8 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
   qt6-tools-dev qt6-l10n-tools
-  libsdl2-dev libxrandr-dev libjpeg62-turbo-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libsdl2-dev libxrandr-dev libjpeg62-turbo-dev libfontconfig-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libxdamage-dev
   fonts-liberation
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream

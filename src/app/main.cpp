@@ -14,9 +14,23 @@
 #include <QIcon>
 
 #include <cstdio>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 int main(int argc, char** argv)
 {
+#ifdef __GLIBC__
+    // Pictures are large and come and go with screens and levels. With a
+    // fixed threshold each one has pages of its own that go back to the
+    // system when it is freed; the allocator's moving threshold would put
+    // later ones on the heap after the first large one is freed, where the
+    // freed space stays with the process and grows level after level.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     zindo::TCommandLine commandLine;
     if (commandLine.ReadEarly(argc, argv) == zindo::TCommandLine::cvExit)
         return commandLine.ExitCode;
@@ -25,29 +39,44 @@ int main(int argc, char** argv)
     // matters for a game whose idle pass runs a thousand times a second.
     if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
         qputenv("QT_NO_GLIB", "1");
+    // Reading the font configuration is the longest single step before the
+    // first frame, and it needs nothing of the toolkit: it runs while the
+    // toolkit connects to the display, and is done before any text is
+    // measured (the toolkit's own call then finds it loaded).
+    std::jthread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
-    if (commandLine.Read(QApplication::arguments()) == zindo::TCommandLine::cvExit)
+    if (commandLine.Read(QApplication::arguments()) == zindo::TCommandLine::cvExit) {
+        // The toolkit lets go of the font configuration at its end only
+        // when it has used it; it has not, so it is let go of here.
+        fontConfiguration.join();
+        FcFini();
         return commandLine.ExitCode;
+    }
     // No display name: the toolkit would add it to every dialog's title.
     QApplication::setApplicationName(QStringLiteral("Zindo Puzzle"));
     // The desktop (and Wayland) match the window to its menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZINDO_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
     // The game speaks the language asked for with --lang, else the one in
     // the settings, else the desktop's; English when it has no translation.
     if (!zindo::InstallStartLanguage(commandLine.Language))
         std::fprintf(stderr, "zindo-puzzle: there is no translation for \"%s\"; the game speaks English.\n",
                      qPrintable(commandLine.Language));
 
-    // The mode table is built once, before the window exists, from the X
-    // server's modes (no modes at all on Wayland or offscreen).
-    zindo::InstallDisplayPlatform(zindo::MakeDisplayPlatform());
-    zindo::EnumerateVideoModes();
+    // The mode table is built once, before the window is placed, from the X
+    // server's modes (no modes at all on Wayland or offscreen). It takes a
+    // connection of its own and a few round trips to the server, so it is
+    // built on a thread of its own while the window builds its screens.
+    std::jthread displayModes([onX11 = zindo::RunsOnX11Display()] {
+        zindo::InstallDisplayPlatform(zindo::MakeDisplayPlatform(onX11));
+        zindo::EnumerateVideoModes();
+    });
 
+    fontConfiguration.join();
     zindo::TMainWindow::TOptions options;
-    options.Sound = zindo::MakeDefaultGameSounds();
+    options.Sound = std::make_unique<zindo::TSoundOutputMadeLater>([] { return zindo::MakeDefaultGameSounds(); });
     options.DisplayMode = commandLine.DisplayMode;
     zindo::TMainWindow window(std::move(options));
+    displayModes.join();
     try {
         window.StartUp();
     } catch (const std::exception& error) {
@@ -56,6 +85,9 @@ int main(int argc, char** argv)
                                 .arg(QString::fromUtf8(error.what())));
         return 1;
     }
+    // Set here, when the pictures of the start have made the toolkit look
+    // through its picture readers, rather than making it look before then.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
     window.show();
     return app.exec();
 }

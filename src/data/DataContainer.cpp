@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "BusyCursor.h"
 #include "Paths.h"
+#include "QzBitmap.h"
 #include "QzError.h"
 #include "TempFiles.h"
 
@@ -117,6 +118,12 @@ void ForgetDecodedCopy(const QString& Source)
 const std::vector<TDecodedCopy>& DecodedCopies()
 {
     return Table();
+}
+
+QImage LoadContainedPicture(const QString& Container)
+{
+    const TContainerContent content = DecodeContainer(ReadWholeFile(Container));
+    return LoadPictureData(content.Plain, content.StoredName);
 }
 
 QString DecodeToTemp(const QString& Source)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 #include <array>
@@ -52,6 +53,11 @@ TContainerContent DecodeContainer(const QByteArray& Data);
 /// The bytes of a container holding Plain under the name FileName (its last
 /// path piece, cut to 255 bytes of Latin-1).
 QByteArray EncodeContainer(const QString& FileName, const QByteArray& Plain);
+
+/// Reads the picture a container holds straight from memory, with no
+/// temporary copy and no busy cursor, so it may run on a worker thread.
+/// Raises EQzError when the container or its picture cannot be read.
+QImage LoadContainedPicture(const QString& Container);
 
 /// The plain-file name stored in a container's header ("" when unreadable).
 QString StoredFileName(const QString& Container);

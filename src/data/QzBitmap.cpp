@@ -232,7 +232,12 @@ QImage LoadPictureData(const QByteArray& Bytes, const QString& FileName)
 
 TQzBitmap LoadTransparentBitmap(const QString& FileName)
 {
-    TQzBitmap bitmap(LoadPictureFile(FileName));
+    return TransparentBitmap(LoadPictureFile(FileName));
+}
+
+TQzBitmap TransparentBitmap(const QImage& Picture)
+{
+    TQzBitmap bitmap(Picture);
     bitmap.SetPixelFormat(pf24bit);
     bitmap.Transparent = true;
     bitmap.TransparentMode = tmAuto;

@@ -122,5 +122,7 @@ QImage LoadPictureData(const QByteArray& Bytes, const QString& FileName);
 /// Loads a sprite: a picture file set to 24 bits, transparent with the colour
 /// of its bottom-left pixel.
 TQzBitmap LoadTransparentBitmap(const QString& FileName);
+/// The same for a picture already read.
+TQzBitmap TransparentBitmap(const QImage& Picture);
 
 } // namespace zindo

@@ -760,7 +760,12 @@ bool RunsOnX11Display()
 
 std::unique_ptr<TDisplayPlatform> MakeDisplayPlatform()
 {
-    if (RunsOnX11Display())
+    return MakeDisplayPlatform(RunsOnX11Display());
+}
+
+std::unique_ptr<TDisplayPlatform> MakeDisplayPlatform(bool OnX11)
+{
+    if (OnX11)
         return std::make_unique<TX11DisplayPlatform>();
     return std::make_unique<TNullDisplayPlatform>();
 }

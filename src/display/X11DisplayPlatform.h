@@ -67,5 +67,8 @@ bool RunsOnX11Display();
 /** The display platform for this run: XRandR on X11, else the null platform
     (Wayland, the offscreen platform, no display server). */
 std::unique_ptr<TDisplayPlatform> MakeDisplayPlatform();
+/** The same when RunsOnX11Display has been asked already; OnX11 is its
+    answer. Needs no application object, so it may run on any thread. */
+std::unique_ptr<TDisplayPlatform> MakeDisplayPlatform(bool OnX11);
 
 } // namespace zindo

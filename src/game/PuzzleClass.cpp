@@ -49,10 +49,11 @@ QImage LoadBackgroundTexture()
     return image;
 }
 
-/// A sprite of the game's data folder (broom, zindo frames).
+/// A sprite of the game's data folder (broom, zindo frames), read in memory:
+/// the session is made before the window first shows.
 TQzBitmap LoadSprite(const QString& Relative)
 {
-    return LoadTransparentBitmap(DecodeToTemp(GameDataPath(Relative)));
+    return TransparentBitmap(LoadContainedPicture(GameDataPath(Relative)));
 }
 
 } // namespace
@@ -249,6 +250,11 @@ void TPuzzleClass::Update()
     }
     if (State != LastReportedState)
         ReportState(State);
+}
+
+bool TPuzzleClass::UpdateIdle() const
+{
+    return State != stPlaying && State == LastReportedState && !(IsEndState(State) && Pot.Count() > 0);
 }
 
 void TPuzzleClass::Step()

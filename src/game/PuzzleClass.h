@@ -144,6 +144,10 @@ public:
     /// relaxation, timed feeding; empties the pot of an ended level; reports a
     /// changed state.
     void Update();
+    /// Update would do nothing now and goes on doing nothing as the clock
+    /// runs, until a play operation changes the puzzle: no level runs, the
+    /// state has been reported and an ended level's pot is empty.
+    bool UpdateIdle() const;
     /// One 50 ms step: bonus expiry, falling pieces, raid schedule, zindo,
     /// broom, sparkle, the pot's fall, the once-a-second too-slow checks, and
     /// the board rendered when marked.

@@ -106,6 +106,32 @@ void TGameSounds::PlayOrStopMusic(int Wanted)
     }
 }
 
+TSoundOutputMadeLater::TSoundOutputMadeLater(std::function<std::unique_ptr<TSoundOutput>()> AMake)
+    : Make(std::move(AMake))
+{
+}
+
+void TSoundOutputMadeLater::LoadEffectSounds()
+{
+    if (!Made) {
+        Made = Make();
+        Made->ShowMessage = ShowMessage;
+    }
+    Made->LoadEffectSounds();
+}
+
+void TSoundOutputMadeLater::PlayEffect(std::uint8_t Code)
+{
+    if (Made)
+        Made->PlayEffect(Code);
+}
+
+void TSoundOutputMadeLater::PlayOrStopMusic(int Wanted)
+{
+    if (Made)
+        Made->PlayOrStopMusic(Wanted);
+}
+
 std::unique_ptr<TGameSounds> MakeDefaultGameSounds()
 {
     return std::make_unique<TGameSounds>(std::make_unique<TSdlWaveOutDevice>(), SystemClock());

@@ -6,6 +6,7 @@
 #include "sound/WaveOutDevice.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace zindo {
@@ -55,5 +56,23 @@ private:
 /// The game's sounds over the SDL2 audio device; silent, with the reason
 /// shown at LoadEffectSounds, when SDL has no usable audio output.
 std::unique_ptr<TGameSounds> MakeDefaultGameSounds();
+
+/// A sound output made when the effect sounds are first loaded, and handed
+/// every call from then on (before that, effects and music are not heard).
+/// The game opens its audio device so, once its window is on the screen:
+/// opening a device can take longer than everything else of the start.
+class TSoundOutputMadeLater : public TSoundOutput {
+public:
+    explicit TSoundOutputMadeLater(std::function<std::unique_ptr<TSoundOutput>()> AMake);
+
+    /// Makes the output (once), passing on ShowMessage, and loads its effects.
+    void LoadEffectSounds() override;
+    void PlayEffect(std::uint8_t Code) override;
+    void PlayOrStopMusic(int Wanted) override;
+
+private:
+    std::function<std::unique_ptr<TSoundOutput>()> Make; ///< makes the real output
+    std::unique_ptr<TSoundOutput> Made;                  ///< the real output, once made
+};
 
 } // namespace zindo

@@ -718,6 +718,38 @@ void MixerPump()
     Pump(*Owner);
 }
 
+std::uint32_t PumpDueIn(TMixerSession* Session)
+{
+    const TMixerSession& s = *Session;
+    if (!s.DeviceOpen)
+        return PumpNeverDue;
+    const std::uint64_t rate = s.OutputFormat.AvgBytesPerSec;
+    // Devices report their position in steps of their own buffer, so a
+    // block is seen played a little after its time; the pump comes then,
+    // not before.
+    constexpr std::uint32_t lateMs = 5;
+    auto msFor = [rate](std::int64_t Bytes) {
+        return Bytes <= 0 ? std::uint64_t(0) : (std::uint64_t(Bytes) * 1000 + rate - 1) / rate;
+    };
+    std::uint64_t due = PumpNeverDue;
+    const std::uint32_t played = s.Device->Position();
+    if (const TOutputBlock* first = s.DeviceQueue) {
+        due = msFor(std::int32_t(first->DeviceEnd - played)) + lateMs;
+        std::uint32_t queued = 0;
+        for (const TOutputBlock* b = first; b; b = b->Next)
+            queued = b->DeviceEnd;
+        due = std::min(due, msFor(std::int32_t(queued - played)) / 2 + 1);
+    }
+    const std::uint32_t heard = DevicePosition(Session, true);
+    for (int c = 0; c < MixerChannelCount; ++c) {
+        const TQueuedPlay* e = s.ChannelHead[static_cast<std::size_t>(c)];
+        if (e == ChannelClosed() || e == nullptr || e->End == NeverPosition)
+            continue;
+        due = std::min(due, msFor(std::int64_t(e->End) - std::int64_t(heard)) + lateMs);
+    }
+    return static_cast<std::uint32_t>(due);
+}
+
 void SetPosition(TMixerSession* Session, std::uint32_t P)
 {
     TMixerSession& s = *Session;

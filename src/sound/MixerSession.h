@@ -152,6 +152,17 @@ void CloseSession(TMixerSession* Session);
 /// a device owner. Runs on the UI thread, from the mixer's timer.
 void MixerPump();
 
+/// PumpDueIn's answer when the pump has nothing to wait for.
+inline constexpr std::uint32_t PumpNeverDue = 0xFFFFFFFF;
+/// Milliseconds until MixerPump has work on Session: when the first block at
+/// the device will have been played (a fresh one is mixed then), or the
+/// first wave in a channel will have ended (it is retired then), whichever
+/// comes first, a few milliseconds late rather than early; never later than
+/// half of what the device holds has been played, so that a short queue is
+/// refilled in time. PumpNeverDue when the device holds nothing and no
+/// channel has a wave. Reads the device's position, changes nothing.
+std::uint32_t PumpDueIn(TMixerSession* Session);
+
 /// Ties position P to what is heard now, and sets MixPosition to it.
 void SetPosition(TMixerSession* Session, std::uint32_t P);
 /// The position being heard, from the device's byte count (UseDevice) or from

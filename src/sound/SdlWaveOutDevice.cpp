@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <dlfcn.h>
+
 namespace zindo {
 
 namespace {
@@ -10,25 +12,71 @@ namespace {
 /// wave API).
 constexpr int SdlFailure = 1;
 
+// The SDL functions the device calls.
+#define ZINDO_SDL_FUNCTIONS(X)                                                                                    \
+    X(SDL_SetMainReady) X(SDL_SetHint) X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_GetError)                  \
+    X(SDL_GetNumAudioDevices) X(SDL_GetAudioDeviceName) X(SDL_GetCurrentAudioDriver) X(SDL_OpenAudioDevice)       \
+    X(SDL_PauseAudioDevice) X(SDL_QueueAudio) X(SDL_GetQueuedAudioSize) X(SDL_LockAudioDevice)                   \
+    X(SDL_UnlockAudioDevice) X(SDL_ClearQueuedAudio) X(SDL_CloseAudioDevice)
+
+/// SDL2, loaded when the first device is made rather than with the program:
+/// the library and the thirty others it brings (sound servers, codecs) would
+/// otherwise be loaded before the window can show.
+struct TSdlLibrary {
+#define ZINDO_SDL_POINTER(Name) decltype(&::Name) Name = nullptr;
+    ZINDO_SDL_FUNCTIONS(ZINDO_SDL_POINTER)
+#undef ZINDO_SDL_POINTER
+    QString Error; ///< why the library cannot be used; empty when it can
+};
+
+const TSdlLibrary& Sdl()
+{
+    static const TSdlLibrary library = [] {
+        TSdlLibrary loaded;
+        void* handle = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!handle) {
+            loaded.Error = QString::fromLocal8Bit(dlerror());
+            return loaded;
+        }
+        bool complete = true;
+#define ZINDO_SDL_LOOKUP(Name)                                                                                    \
+    loaded.Name = reinterpret_cast<decltype(&::Name)>(dlsym(handle, #Name));                                      \
+    complete = complete && loaded.Name;
+        ZINDO_SDL_FUNCTIONS(ZINDO_SDL_LOOKUP)
+#undef ZINDO_SDL_LOOKUP
+        if (!complete) {
+            loaded = TSdlLibrary();
+            // Like SDL's own reasons, the library's name is not translated.
+            loaded.Error = QStringLiteral("libSDL2-2.0.so.0 lacks audio functions");
+        }
+        return loaded;
+    }();
+    return library;
+}
+
 } // namespace
 
 TSdlWaveOutDevice::TSdlWaveOutDevice()
 {
-    SDL_SetMainReady();
+    if (!Sdl().Error.isEmpty()) {
+        Error = Sdl().Error;
+        return;
+    }
+    Sdl().SDL_SetMainReady();
     // SDL would turn SIGINT and SIGTERM into quit events nobody reads; the
     // game's own handlers (temporary files, display mode) must see them.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)
+    Sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (Sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)
         AudioReady = true;
     else
-        Error = QString::fromUtf8(SDL_GetError());
+        Error = QString::fromUtf8(Sdl().SDL_GetError());
 }
 
 TSdlWaveOutDevice::~TSdlWaveOutDevice()
 {
     Close();
     if (AudioReady)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 int TSdlWaveOutDevice::NumDevs()
@@ -36,7 +84,7 @@ int TSdlWaveOutDevice::NumDevs()
     if (!AudioReady)
         return 0;
     // Some drivers list nothing but still have a default device.
-    const int n = SDL_GetNumAudioDevices(0);
+    const int n = Sdl().SDL_GetNumAudioDevices(0);
     return n > 0 ? n : 1;
 }
 
@@ -44,10 +92,10 @@ bool TSdlWaveOutDevice::GetDevCaps(int DeviceId, TWaveOutCaps& Caps)
 {
     if (!AudioReady)
         return false;
-    const char* name = DeviceId >= 0 ? SDL_GetAudioDeviceName(DeviceId, 0) : nullptr;
+    const char* name = DeviceId >= 0 ? Sdl().SDL_GetAudioDeviceName(DeviceId, 0) : nullptr;
     if (name)
         Caps.ProductName = QString::fromUtf8(name);
-    else if (const char* driver = SDL_GetCurrentAudioDriver())
+    else if (const char* driver = Sdl().SDL_GetCurrentAudioDriver())
         Caps.ProductName = QStringLiteral("SDL ") + QString::fromUtf8(driver);
     else
         return false;
@@ -74,15 +122,15 @@ int TSdlWaveOutDevice::Open(int DeviceId, const TWaveFormat& Format)
     want.channels = static_cast<Uint8>(Format.Channels);
     want.samples = 512;
     want.callback = nullptr;
-    const char* name = DeviceId >= 0 ? SDL_GetAudioDeviceName(DeviceId, 0) : nullptr;
+    const char* name = DeviceId >= 0 ? Sdl().SDL_GetAudioDeviceName(DeviceId, 0) : nullptr;
     SDL_AudioSpec have{};
-    DeviceHandle = SDL_OpenAudioDevice(name, 0, &want, &have, 0);
+    DeviceHandle = Sdl().SDL_OpenAudioDevice(name, 0, &want, &have, 0);
     if (DeviceHandle == 0) {
-        Error = QString::fromUtf8(SDL_GetError());
+        Error = QString::fromUtf8(Sdl().SDL_GetError());
         return SdlFailure;
     }
     Written = 0;
-    SDL_PauseAudioDevice(DeviceHandle, 0);
+    Sdl().SDL_PauseAudioDevice(DeviceHandle, 0);
     return 0;
 }
 
@@ -90,8 +138,8 @@ int TSdlWaveOutDevice::Write(const std::uint8_t* Data, std::uint32_t Length)
 {
     if (DeviceHandle == 0)
         return SdlFailure;
-    if (SDL_QueueAudio(DeviceHandle, Data, Length) != 0) {
-        Error = QString::fromUtf8(SDL_GetError());
+    if (Sdl().SDL_QueueAudio(DeviceHandle, Data, Length) != 0) {
+        Error = QString::fromUtf8(Sdl().SDL_GetError());
         return SdlFailure;
     }
     Written += Length;
@@ -102,35 +150,35 @@ std::uint32_t TSdlWaveOutDevice::Position()
 {
     if (DeviceHandle == 0)
         return Written;
-    return Written - SDL_GetQueuedAudioSize(DeviceHandle);
+    return Written - Sdl().SDL_GetQueuedAudioSize(DeviceHandle);
 }
 
 void TSdlWaveOutDevice::Pause()
 {
     if (DeviceHandle != 0)
-        SDL_PauseAudioDevice(DeviceHandle, 1);
+        Sdl().SDL_PauseAudioDevice(DeviceHandle, 1);
 }
 
 void TSdlWaveOutDevice::Restart()
 {
     if (DeviceHandle != 0)
-        SDL_PauseAudioDevice(DeviceHandle, 0);
+        Sdl().SDL_PauseAudioDevice(DeviceHandle, 0);
 }
 
 void TSdlWaveOutDevice::Reset()
 {
     if (DeviceHandle == 0)
         return;
-    SDL_LockAudioDevice(DeviceHandle);
-    Written -= SDL_GetQueuedAudioSize(DeviceHandle);
-    SDL_ClearQueuedAudio(DeviceHandle);
-    SDL_UnlockAudioDevice(DeviceHandle);
+    Sdl().SDL_LockAudioDevice(DeviceHandle);
+    Written -= Sdl().SDL_GetQueuedAudioSize(DeviceHandle);
+    Sdl().SDL_ClearQueuedAudio(DeviceHandle);
+    Sdl().SDL_UnlockAudioDevice(DeviceHandle);
 }
 
 void TSdlWaveOutDevice::Close()
 {
     if (DeviceHandle != 0) {
-        SDL_CloseAudioDevice(DeviceHandle);
+        Sdl().SDL_CloseAudioDevice(DeviceHandle);
         DeviceHandle = 0;
     }
 }

@@ -9,8 +9,9 @@ namespace zindo {
 /// The real wave output: SDL2's audio queue. Each block is queued with
 /// SDL_QueueAudio; the played position is what was queued less what still
 /// waits in the queue. SDL's own thread plays the queue; the mixer only asks
-/// for the position from the UI thread. Without a usable audio driver
-/// NumDevs() answers 0 and LastError() says why.
+/// for the position from the UI thread. SDL2 is loaded when the first device
+/// is made; without the library or a usable audio driver NumDevs() answers 0
+/// and LastError() says why.
 class TSdlWaveOutDevice : public TWaveOutDevice {
 public:
     TSdlWaveOutDevice();

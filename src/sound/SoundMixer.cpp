@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace zindo {
 
 TSoundMixer::TSoundMixer(TWaveOutDevice& Device, TClock& Clock)
@@ -13,7 +15,7 @@ TSoundMixer::TSoundMixer(TWaveOutDevice& Device, TClock& Clock)
     config.Flags = 0;
     Request.Size = 24;
     Request.Session = MixerInit(Device, Clock, &config);
-    PumpTimer.setInterval(20);
+    PumpTimer.setSingleShot(true);
     QObject::connect(&PumpTimer, &QTimer::timeout, [this] {
         try {
             Pump();
@@ -49,15 +51,22 @@ void TSoundMixer::SetActivated(bool Value)
         PumpTimer.stop();
     MixerActivate(Request.Session, Value);
     FActivated = Value;
-    KeepPumping();
+    SchedulePump();
 }
 
-void TSoundMixer::KeepPumping()
+void TSoundMixer::SchedulePump()
 {
     // The application object may come after the mixer; the timer starts at
     // the first chance.
-    if (FActivated && !PumpTimer.isActive() && QCoreApplication::instance())
-        PumpTimer.start();
+    if (!FActivated || !QCoreApplication::instance()) {
+        PumpTimer.stop();
+        return;
+    }
+    const std::uint32_t due = PumpDueIn(Request.Session);
+    if (due == PumpNeverDue)
+        PumpTimer.stop();
+    else
+        PumpTimer.start(static_cast<int>(std::min<std::uint32_t>(due, 60000)));
 }
 
 void TSoundMixer::SetChannels(std::uint8_t Value)
@@ -79,6 +88,7 @@ void TSoundMixer::SetChannels(std::uint8_t Value)
         }
     }
     FChannels = Value;
+    SchedulePump();
 }
 
 std::uint8_t TSoundMixer::BusyChannels() const
@@ -101,6 +111,7 @@ std::unique_ptr<TLoadedWave> TSoundMixer::LoadWave(const QString& FileName)
 void TSoundMixer::Flush(std::int32_t Channel, bool NoRemix)
 {
     FlushChannel(Request.Session, Channel, NoRemix ? 2 : 0);
+    SchedulePump();
 }
 
 void TSoundMixer::Play(std::int32_t Channel, const TLoadedWave& Wave, TPlayNotify Notify, std::uint32_t Flags,
@@ -111,12 +122,17 @@ void TSoundMixer::Play(std::int32_t Channel, const TLoadedWave& Wave, TPlayNotif
     Request.Notify = std::move(Notify);
     Request.Flags = Flags;
     Request.LoopCount = LoopCount;
-    KeepPumping();
     MixerPlay(&Request);
+    SchedulePump();
 }
 
 void TSoundMixer::Pump()
 {
+    // Set again also when the pump fails: the next one may succeed.
+    struct TReschedule {
+        TSoundMixer& Mixer;
+        ~TReschedule() { Mixer.SchedulePump(); }
+    } reschedule{*this};
     MixerPump();
 }
 

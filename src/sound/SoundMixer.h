@@ -22,9 +22,12 @@ class TWaveOutDevice;
 /// device already holds are thrown away and mixed again with the new sound.
 ///
 /// The device and clock are not owned and must outlive the mixer. While
-/// activated, a timer on the UI thread (every 20 ms, once a Qt application
-/// exists) calls Pump, which retires finished blocks and waves and mixes
-/// fresh blocks; tests call Pump themselves. Failures raise ESoundMixerError.
+/// activated, a timer on the UI thread (once a Qt application exists) calls
+/// Pump when it has work: when a block at the device has been played or a
+/// wave has ended (see PumpDueIn). The game wakes for its sound a few times
+/// a second while a tune plays, and not at all in silence. Pump retires
+/// finished blocks and waves and mixes fresh blocks; tests call it
+/// themselves. Failures raise ESoundMixerError.
 class TSoundMixer {
 public:
     /// Creates the mixing session over Device (settings from MIXER.INI).
@@ -58,7 +61,8 @@ public:
     void Play(std::int32_t Channel, const TLoadedWave& Wave, TPlayNotify Notify, std::uint32_t Flags,
               std::uint16_t LoopCount);
 
-    /// Retires finished blocks and waves and mixes fresh blocks.
+    /// Retires finished blocks and waves and mixes fresh blocks, and sets the
+    /// timer for the next time there is work.
     void Pump();
 
     /// The engine session, for tests and diagnostics.
@@ -68,13 +72,14 @@ public:
     std::function<void(const QString& Message)> OnPumpError;
 
 private:
-    /// Starts the pump timer once activated and a Qt application exists.
-    void KeepPumping();
+    /// Sets the pump timer for the next work while activated and a Qt
+    /// application exists; stops it when there is none.
+    void SchedulePump();
 
     TPlayRequest Request;     ///< kept filled with the session
     bool FActivated = false;  ///< Activated
     std::uint8_t FChannels = 0; ///< Channels
-    QTimer PumpTimer;         ///< drives Pump while activated
+    QTimer PumpTimer;         ///< single shot: the next Pump
 };
 
 } // namespace zindo

@@ -195,9 +195,29 @@ bool TPotLayout::TEntry::operator==(const TEntry& Other) const
            IconAt == Other.IconAt;
 }
 
+QRect TPotLayout::TEntry::Area() const
+{
+    QRect area = Box | QRect(Box.topLeft(), Piece.size());
+    if (!Icon.isNull())
+        area |= QRect(IconAt, Icon.size());
+    return area;
+}
+
 bool TPotLayout::operator==(const TPotLayout& Other) const
 {
     return Size == Other.Size && Blank == Other.Blank && Entries == Other.Entries && LineY == Other.LineY;
+}
+
+std::vector<QRect> TPotLayout::ChangedRects(const TPotLayout& Before) const
+{
+    if (Size != Before.Size || Blank != Before.Blank || LineY != Before.LineY ||
+        Entries.size() != Before.Entries.size())
+        return {QRect(QPoint(0, 0), Size)};
+    std::vector<QRect> rects;
+    for (std::size_t i = 0; i < Entries.size(); ++i)
+        if (!(Entries[i] == Before.Entries[i]))
+            rects.push_back(Entries[i].Area() | Before.Entries[i].Area());
+    return rects;
 }
 
 TPotLayout LayOutPot(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerator& Random)
@@ -241,14 +261,22 @@ TPotLayout LayOutPot(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerator
     return layout;
 }
 
-void PaintPotView(QPainter& Painter, const TPotLayout& Layout, TDevicePictureSet* Pieces)
+void PaintPotView(QPainter& Painter, const TPotLayout& Layout, TDevicePictureSet* Pieces, const QRegion& Exposed)
 {
-    Painter.fillRect(QRect(QPoint(0, 0), Layout.Size), Qt::black);
+    const QRect whole(QPoint(0, 0), Layout.Size);
+    const QRegion visible = Exposed.isEmpty() ? QRegion(whole) : Exposed & whole;
+    for (const QRect& part : visible)
+        Painter.fillRect(part, Qt::black);
     if (Layout.Blank)
         return;
     Painter.setPen(Qt::white);
     Painter.setBrush(Qt::NoBrush);
     for (const TPotLayout::TEntry& entry : Layout.Entries) {
+        if (!visible.intersects(entry.Area())) {
+            if (Pieces && !entry.Piece.isNull())
+                Pieces->Keep(entry.Piece);
+            continue;
+        }
         if (!entry.Piece.isNull()) {
             if (Pieces)
                 Pieces->Draw(Painter, QRect(entry.Box.topLeft(), entry.Piece.size()), entry.Piece);

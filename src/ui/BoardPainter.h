@@ -80,12 +80,19 @@ struct TPotLayout {
         QImage Icon;           ///< the kind's icon, transparent where it is not; empty = none
         QPoint IconAt;         ///< the icon's top-left corner, at the pot's left edge
         bool operator==(const TEntry& Other) const;
+        /// Where the entry draws: its piece, outline and icon.
+        QRect Area() const;
     };
     QSize Size;                  ///< the view's size
     bool Blank = true;           ///< only black: paused, or no room
     std::vector<TEntry> Entries; ///< from the oldest entry up
     int LineY = 0;               ///< the red line where entries come in
     bool operator==(const TPotLayout& Other) const;
+    /// Where this layout looks different from Before, which is on the
+    /// screen: the places each changed entry leaves and takes; the whole view
+    /// when an entry came or went, or the size, the line or the blank
+    /// changed. Nothing when the two look the same.
+    std::vector<QRect> ChangedRects(const TPotLayout& Before) const;
 };
 
 /// The pot view's layout: each entry's piece with a white outline (trembling
@@ -95,7 +102,10 @@ TPotLayout LayOutPot(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerator
 
 /// Paints the pot view from its layout through Painter, on black. Pieces,
 /// when given, keeps the pieces' pictures at the painter's device resolution.
-void PaintPotView(QPainter& Painter, const TPotLayout& Layout, TDevicePictureSet* Pieces = nullptr);
+/// With Exposed, only what lies there: the part of the view that needs
+/// painting.
+void PaintPotView(QPainter& Painter, const TPotLayout& Layout, TDevicePictureSet* Pieces = nullptr,
+                  const QRegion& Exposed = QRegion());
 
 /// The pot view as a picture: a layout drawn at once.
 QImage ComposePotView(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerator& Random);

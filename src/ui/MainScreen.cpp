@@ -91,10 +91,9 @@ TMainScreen::TMainScreen(TScreenHost& AHost, QStackedWidget& Pages)
     Arrange();
 }
 
-void TMainScreen::LoadSplashImage()
+void TMainScreen::SetSplashImage(const QImage& Picture)
 {
-    SplashImage = LoadPictureFile(DecodeToTemp(GameDataPath(QStringLiteral("iss.dat"))))
-                      .convertToFormat(QImage::Format_RGB32);
+    SplashImage = Picture.convertToFormat(QImage::Format_RGB32);
 }
 
 void TMainScreen::Enter()

@@ -32,9 +32,9 @@ class TMainScreen : public TScreen {
 public:
     TMainScreen(TScreenHost& AHost, QStackedWidget& Pages);
 
-    /// Start-up: reads the game's picture and keeps it decoded, so that
-    /// painting the screen never decodes.
-    void LoadSplashImage();
+    /// Start-up: keeps the game's picture (iss.dat) decoded in the screen's
+    /// format, so that painting the screen never decodes or converts.
+    void SetSplashImage(const QImage& Picture);
     /// Puts the menu column 260 pixels left of the screen's right edge (the
     /// display mode and the window's size decide that width).
     void PlaceMenuColumn();

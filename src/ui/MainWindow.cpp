@@ -1,30 +1,21 @@
 #include "MainWindow.h"
 
-#include "AboutScreen.h"
-#include "BonusIcons.h"
 #include "DisplayModeSetting.h"
 #include "ErrorBox.h"
-#include "LoadScreen.h"
 #include "MainScreen.h"
 #include "MessagePanel.h"
 #include "PlayingScreen.h"
-#include "PuzzleMakerScreen.h"
 #include "Scene.h"
 #include "SceneView.h"
 #include "ScreenParts.h"
-#include "ThemeSelectionScreen.h"
-#include "TutorialScreen.h"
-#include "Wallpaper.h"
+#include "StartUpLoader.h"
 
 #include "controls/QzFonts.h"
 #include "data/Clock.h"
-#include "data/DataContainer.h"
 #include "data/GamePaths.h"
-#include "data/QzBitmap.h"
 #include "data/QzError.h"
 #include "data/RandomGenerator.h"
 #include "dialogs/OptionsForm.h"
-#include "dialogs/StartUpForm.h"
 #include "display/FullScreenSupport.h"
 #include "game/Game.h"
 
@@ -33,7 +24,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
-#include <QFileInfo>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
@@ -50,7 +40,10 @@ TMainWindow::TMainWindow(TOptions Options)
       Random(Options.Random ? *Options.Random : ProgramRandom()),
       SoundOut(Options.Sound ? std::move(Options.Sound) : std::make_unique<TSoundOutput>()),
       RunIdleTimer(Options.RunIdleTimer),
-      RunDisplayMode(Options.DisplayMode)
+      RunDisplayMode(Options.DisplayMode),
+      // The two pictures of the first frame are read while the screens are built.
+      WallpaperPicture(std::make_unique<TPictureInBackground>(GameDataPath(QStringLiteral("ibk.dat")))),
+      SplashPicture(std::make_unique<TPictureInBackground>(GameDataPath(QStringLiteral("iss.dat"))))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Zindo Puzzle"));
@@ -70,15 +63,12 @@ TMainWindow::TMainWindow(TOptions Options)
     layout->setSpacing(0);
     Scene = new TScene(this);
     QStackedWidget& pages = Scene->Pages();
+    // The main and playing screens now; the others after the first frame
+    // (BuildOtherScreens).
     FMainScreen = new TMainScreen(*this, pages);
     FPlayingScreen = new TPlayingScreen(*this, pages, Random);
-    FTutorialScreen = new TTutorialScreen(*this, pages);
-    FThemeSelectionScreen = new TThemeSelectionScreen(*this, pages);
-    FLoadScreen = new TLoadScreen(*this, pages);
-    FPuzzleMakerScreen = new TPuzzleMakerScreen(*this, pages);
-    FAboutScreen = new TAboutScreen(*this, pages);
-    Screens = {FMainScreen,  FPlayingScreen,      FTutorialScreen, FThemeSelectionScreen,
-               FLoadScreen, FPuzzleMakerScreen, FAboutScreen};
+    Screens[scMain] = FMainScreen;
+    Screens[scPlaying] = FPlayingScreen;
     View = new TSceneView(*Scene, this);
     layout->addWidget(View);
     // While a dialog is open in the scene, the window's keys are the dialog's.
@@ -135,134 +125,6 @@ void TMainWindow::BuildActions()
                                      if (FHiddenFunctionsEnabled)
                                          FGame->Puzzle().StartZindoRun();
                                  });
-}
-
-void TMainWindow::LayWallpapers()
-{
-    WallpaperTile = QPixmap::fromImage(LoadPictureFile(DecodeToTemp(GameDataPath(QStringLiteral("ibk.dat")))));
-    for (TScreen* screen : Screens)
-        new TWallpaper(screen, WallpaperTile);
-}
-
-void TMainWindow::StartUp()
-{
-    // Without its data the game cannot be played; say where it was looked for.
-    if (!QFileInfo(GameDataFolder()).isDir())
-        throw EQzError(QCoreApplication::translate("MainWindow",
-                                                   "The game's data was not found. It was looked for in:\n%1")
-                           .arg(GameDataFolderCandidates().join(QLatin1Char('\n'))));
-
-    Scene->Messages().setPalette(BlackPalette());
-
-    // Windowed, the window opens at the size the player left it (no larger
-    // than the screen's room, for a size kept from a larger screen), else at
-    // the design size in the desktop's logical pixels (so a desktop scaled by
-    // 2 gets twice as many device pixels); it is centred on a screen larger
-    // than 1024 x 768.
-    const TWindowSizeSetting stored = ReadWindowSize();
-    QSize size(SceneDesignWidth, SceneDesignHeight);
-    WindowedMaximized = stored.Maximized;
-    WindowedLeft = 5;
-    WindowedTop = 5;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect room = screen->availableGeometry();
-        if (!stored.Size.isEmpty())
-            size = stored.Size.boundedTo(room.size()).expandedTo(minimumSize());
-        const QSize screenSize = screen->size();
-        if (screenSize.width() > 1024 && screenSize.height() > 768) {
-            WindowedLeft = screenSize.width() / 2 - size.width() / 2;
-            WindowedTop = screenSize.height() / 2 - size.height() / 2;
-        }
-    }
-    WindowedWidth = size.width();
-    WindowedHeight = size.height();
-    FBackgroundMusicOn = true;
-    FSoundEffectsOn = true;
-
-    // What lives for the whole run: icons, sounds, wallpaper, the main picture.
-    RegisterBonusIcons();
-    SoundOut->LoadEffectSounds();
-    LayWallpapers();
-    FMainScreen->LoadSplashImage();
-
-    // The one session; the window follows its three events.
-    FGame = std::make_unique<TGame>(Clock, Random);
-    FGame->Puzzle().Pot.Length = FPlayingScreen->PotHeight();
-    FGame->OnEffect = [this](TGame&, std::int32_t Code) { HandleEffect(Code); };
-    FGame->OnStateChange = [this](TGame&, std::uint8_t State) { HandleStateChange(State); };
-    FGame->OnChange = [this](TGame&, std::uint8_t Parts) { HandleChange(Parts); };
-
-    FPendingEffect = 3; // the first idle pass greets the player with this sound
-
-    // The player's folder is made (privately) now; when it cannot keep files
-    // the game still starts, and says so once.
-    QString problem;
-    if (!CheckPlayerFolder(problem))
-        PlayerFilesNotKept(problem, true);
-    // Writes that a crash or a kill cut short left their temporary files;
-    // they go before any screen lists saved games or reads the scores.
-    TGame::CleanUpInterruptedWrites();
-    AskDisplayModeOnFirstStart();
-
-    ApplyDisplayMode();
-    Started = true;
-    ShowScreen(scMain);
-
-    // From now on the idle pass drives the game.
-    if (RunIdleTimer) {
-        IdleTimer = new QTimer(this);
-        IdleTimer->setSingleShot(true);
-        IdleTimer->setTimerType(Qt::PreciseTimer);
-        connect(IdleTimer, &QTimer::timeout, this, [this] {
-            // Armed before the pass, so that a dialog the pass opens (a
-            // verdict, an error) still has the game running behind it.
-            IdleTimer->start(static_cast<int>(IdleStepMs));
-            RunGuarded([this] { IdlePass(); });
-            ScheduleIdlePass();
-        });
-        IdleTimer->start(0);
-    }
-}
-
-void TMainWindow::AskDisplayModeOnFirstStart()
-{
-    // Only while no display mode is stored and none was asked for on the
-    // command line (which leaves the stored choice alone): full screen or window?
-    if (!RunDisplayMode.isEmpty() || ReadDisplayMode() != QLatin1String("unknown"))
-        return;
-    // A choice that cannot be stored is not asked for: the run is windowed.
-    if (!FSettingsKept) {
-        RunDisplayMode = QStringLiteral("window");
-        return;
-    }
-    TStartUpForm form(nullptr);
-    if (form.exec() != QDialog::Accepted)
-        return;
-    try {
-        WriteDisplayMode(form.FullScreenChosen() ? QStringLiteral("fullscreen") : QStringLiteral("window"));
-    } catch (const EQzError& error) {
-        PlayerFilesNotKept(error.Message(), false);
-        RunDisplayMode = QStringLiteral("window");
-    }
-}
-
-void TMainWindow::PlayerFilesNotKept(const QString& Reason, bool AllFiles)
-{
-    FSettingsKept = false;
-    if (AllFiles && FGame)
-        FGame->KeepHighScores = false;
-    if (PlayerFilesWarned)
-        return;
-    PlayerFilesWarned = true;
-    const QString text =
-        AllFiles ? QCoreApplication::translate("MainWindow",
-                                               "Zindo Puzzle cannot keep your settings, saved games and high "
-                                               "scores.\n\n%1\n\nYou can play on, but nothing of this run will "
-                                               "be kept.")
-                 : QCoreApplication::translate("MainWindow", "Zindo Puzzle cannot keep your settings.\n\n%1\n\n"
-                                                             "You can play on, but the settings you choose now "
-                                                             "hold for this run only.");
-    ShowErrorBox(text.arg(Reason));
 }
 
 QString TMainWindow::DisplayMode() const
@@ -358,15 +220,22 @@ void TMainWindow::SetFrame(Qt::WindowFlags Flags)
     }
 }
 
-TScreen& TMainWindow::Screen(TScreenId Id) const
+TScreen& TMainWindow::Screen(TScreenId Id)
 {
+    if (!Screens[Id])
+        BuildOtherScreens();
     return *Screens[Id];
 }
 
 void TMainWindow::ShowScreen(TScreenId Id)
 {
     ClearZindoMessage();
+    if (Id != scMain)
+        FinishStartUp();
     TScreen& screen = Screen(Id);
+    for (TScreen* left : Screens)
+        if (left && left != &screen && left == Scene->Pages().currentWidget())
+            left->Leave();
     Scene->Pages().setCurrentWidget(&screen);
     screen.FirstControl()->setFocus();
     screen.Enter();
@@ -380,7 +249,7 @@ void TMainWindow::OpenScreen(TScreenId Id)
 TScreenId TMainWindow::CurrentScreen() const
 {
     for (const TScreen* screen : Screens)
-        if (screen == Scene->Pages().currentWidget())
+        if (screen && screen == Scene->Pages().currentWidget())
             return screen->Id();
     return scMain;
 }
@@ -409,6 +278,8 @@ void TMainWindow::ForbidMusic()
 
 void TMainWindow::UpdateBackgroundMusic()
 {
+    if (!SoundsLoaded())
+        return;
     SoundOut->PlayOrStopMusic(FBackgroundMusicOn && FMusicAllowed ? 2 : 0);
 }
 
@@ -462,7 +333,7 @@ void TMainWindow::IdlePass()
         return;
     FGame->Tick();
     FPlayingScreen->FlushPendingRepaints();
-    if (FPendingEffect != 0) {
+    if (FPendingEffect != 0 && SoundsLoaded()) {
         const std::uint8_t code = FPendingEffect;
         FPendingEffect = 0;
         if (FSoundEffectsOn)
@@ -479,19 +350,29 @@ void TMainWindow::ScheduleIdlePass()
     // Waking every millisecond would cost a few per cent of a core for nothing.
     if (!IdleTimer)
         return;
+    // Outside a running level nothing moves with time: the pass sleeps until
+    // what the player did or the game's news (WakeIdlePass) gives it work;
+    // the event loop asks again each time before it waits (StartUp).
+    const bool effectDue = FPendingEffect != 0 && SoundsLoaded();
+    const bool pending = FPlayingScreen->RepaintPending() || effectDue;
+    if (!pending && (!FGame || FGame->Puzzle().UpdateIdle())) {
+        IdleTimer->stop();
+        return;
+    }
     std::uint32_t wait = IdleStepMs;
     if (FGame && FGame->Puzzle().State == stPlaying) {
         const std::uint32_t since = TickDiff(Clock.TickCount(), FGame->Puzzle().LastStepTime);
         wait = since >= IdleStepMs ? 0 : IdleStepMs - since;
     }
-    if (FPlayingScreen->RepaintPending() || FPendingEffect != 0)
+    if (pending)
         wait = 0;
     IdleTimer->start(static_cast<int>(wait));
 }
 
 void TMainWindow::WakeIdlePass()
 {
-    if (IdleTimer && IdleTimer->remainingTime() > 0)
+    // Stopped (-1) or waiting for a later step: now.
+    if (IdleTimer && IdleTimer->remainingTime() != 0)
         IdleTimer->start(0);
 }
 

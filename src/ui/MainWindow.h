@@ -4,7 +4,6 @@
 
 #include "sound/SoundOutput.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -20,13 +19,16 @@ class TAboutScreen;
 class TClock;
 class TLoadScreen;
 class TMainScreen;
+class TPictureInBackground;
 class TPlayingScreen;
 class TPuzzleMakerScreen;
 class TRandomGenerator;
 class TScene;
 class TSceneView;
 class TScreen;
+class TStartUpLoader;
 class TThemeSelectionScreen;
+struct TWallpaperPicture;
 class TTutorialScreen;
 
 /// The game's one window, "Zindo Puzzle". It holds the scene the player sees
@@ -56,14 +58,19 @@ public:
     explicit TMainWindow(TOptions Options);
     ~TMainWindow() override;
 
-    /// The start-up, in its order: the data folder, bonus icons, effect
-    /// sounds, wallpapers, main-screen picture, session, the player's folder,
-    /// the first-start question, display mode, main screen; then the idle
-    /// pass begins. Raises EQzError naming the folders it looked in when the
+    /// The start-up, in its order: the data folder, wallpapers, main-screen
+    /// picture, session, the player's folder, the first-start question,
+    /// display mode, main screen; then the idle pass begins. The bonus icons
+    /// and sounds load just after the window's first frame, or when a screen
+    /// other than the main one is shown first; the greeting sound and the
+    /// music wait for them. Raises EQzError naming the folders it looked in when the
     /// game's data folder is missing. A player's folder that cannot keep
     /// files does not stop the start: the player is told once, and the run
     /// goes on in a window unless a display mode is stored or was asked for.
     void StartUp();
+    /// Does now what StartUp left for after the first frame (the other
+    /// screens, icons, sounds), unless it has been done.
+    void FinishStartUp();
 
     // TScreenHost.
     void ShowScreen(TScreenId Id) override;
@@ -108,8 +115,8 @@ public:
     TSoundOutput& Sound() { return *SoundOut; }
     TMainScreen& MainScreen() { return *FMainScreen; }
     TPlayingScreen& PlayingScreen() { return *FPlayingScreen; }
-    TTutorialScreen& TutorialScreen() { return *FTutorialScreen; }
-    TPuzzleMakerScreen& PuzzleMakerScreen() { return *FPuzzleMakerScreen; }
+    TTutorialScreen& TutorialScreen() { return (BuildOtherScreens(), *FTutorialScreen); }
+    TPuzzleMakerScreen& PuzzleMakerScreen() { return (BuildOtherScreens(), *FPuzzleMakerScreen); }
     /// The view that shows the scene scaled to the window.
     TSceneView& SceneView() { return *View; }
 
@@ -128,7 +135,10 @@ protected:
 
 private:
     void BuildActions();
-    TScreen& Screen(TScreenId Id) const;
+    /// The screen Id, built first when it is one of those built after the first frame.
+    TScreen& Screen(TScreenId Id);
+    /// Builds the screens other than the main and playing ones, once.
+    void BuildOtherScreens();
     void LayWallpapers();
     void ApplyDisplayMode();
     void AskDisplayModeOnFirstStart();
@@ -136,6 +146,8 @@ private:
     void SetFrame(Qt::WindowFlags Flags);
     void RememberWindowedBounds();
     void UpdateBackgroundMusic();
+    /// The icons and sounds have been loaded (after the first frame).
+    bool SoundsLoaded() const;
     void HandleChange(std::uint8_t Parts);
     void HandleEffect(std::int32_t Code);
     void HandleStateChange(std::uint8_t State);
@@ -151,6 +163,7 @@ private:
     QTimer* IdleTimer = nullptr;             ///< runs the idle pass
     bool RunIdleTimer = true;                ///< start IdleTimer in StartUp
     bool Started = false;                    ///< StartUp has run
+    TStartUpLoader* AfterFirstFrame = nullptr; ///< loads icons and sounds after the first frame
 
     bool FBackgroundMusicOn = true;       ///< player's setting, not stored
     bool FSoundEffectsOn = true;          ///< player's setting, not stored
@@ -166,7 +179,9 @@ private:
     int WindowedHeight = 694;
     bool WindowedMaximized = false;       ///< the framed window is maximised
     bool FullScreenShown = false;         ///< full screen now, not framed
-    QPixmap WallpaperTile;                ///< picture tiled behind every page
+
+    std::unique_ptr<TPictureInBackground> WallpaperPicture; ///< read while the screens are built
+    std::unique_ptr<TPictureInBackground> SplashPicture;    ///< the same, for the main screen
 
     TScene* Scene = nullptr;    ///< everything the player sees: bars, pages, message panel
     TSceneView* View = nullptr; ///< shows the scene scaled to the window
@@ -179,7 +194,8 @@ private:
     TLoadScreen* FLoadScreen = nullptr;
     TPuzzleMakerScreen* FPuzzleMakerScreen = nullptr;
     TAboutScreen* FAboutScreen = nullptr;
-    std::array<TScreen*, ScreenCount> Screens{}; ///< the same, by TScreenId
+    std::array<TScreen*, ScreenCount> Screens{}; ///< the same, by TScreenId; null until built
+    std::shared_ptr<TWallpaperPicture> Wallpaper; ///< the pages' shared wallpaper
 
     // Keyboard shortcuts; they act whenever the window has the keyboard.
     QAction* MenuAction = nullptr;                  ///< Esc: the in-game menu

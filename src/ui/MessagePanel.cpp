@@ -44,8 +44,6 @@ TMessagePanel::TMessagePanel(QWidget* Parent) : QWidget(Parent)
     ZindoMessageImage = new QLabel(this);
     ZindoMessageImage->setObjectName(QStringLiteral("ZindoMessageImage"));
     ZindoMessageImage->setFixedSize(55, 35);
-    ZindoMessageImage->setPixmap(QPixmap(QStringLiteral(":/images/emblem.png"))
-                                     .scaled(55, 35, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     ZindoMessageImage->setAlignment(Qt::AlignCenter);
     ZindoMessageImage->setVisible(false);
     ZindoMessageText = new QLabel(this);
@@ -71,6 +69,11 @@ void TMessagePanel::SetZindoMessage(const QString& Message, std::int32_t Style, 
     if (!Message.isEmpty() && Message != StoredMessage)
         markup += MessageStyleOpen(Style) + Message + MessageStyleClose(Style);
     MessageMarkup = markup;
+    // The emblem is read when the first message shows it, not while the
+    // window is being built.
+    if (!markup.isEmpty() && ZindoMessageImage->pixmap().isNull())
+        ZindoMessageImage->setPixmap(QPixmap(QStringLiteral(":/images/emblem.png"))
+                                         .scaled(55, 35, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     ZindoMessageImage->setVisible(!markup.isEmpty());
     ZindoMessageText->setText(MarkupToRichText(markup));
 }

@@ -79,7 +79,7 @@ void TPlayingScreen::BuildViews()
 
     PotPanel = FramedPanel(this, QStringLiteral("PotPanel"), QRect(864, 0, 131, 495));
     PotView = PaintBoxIn(PotPanel, QStringLiteral("PotView"), tr("Click to take a piece"));
-    PotView->OnPaint = [this](TPaintBox&, QPainter& Painter) { PaintPotView(Painter); };
+    PotView->OnPaint = [this](TPaintBox& Box, QPainter& Painter) { PaintPotView(Painter, Box.PaintedRegion()); };
     PotView->OnMouseDown = [this](TPaintBox&, QMouseEvent& Event) { PotViewMouseDown(Event); };
 
     CleanupBonusPanel = FramedPanel(this, QStringLiteral("CleanupBonusPanel"), QRect(864, 500, 131, 32));
@@ -236,12 +236,13 @@ void TPlayingScreen::FlushRepaints(std::uint8_t Mask)
         }
     }
     if (Mask & RepaintPot) {
-        // The pot asks for a repaint at every game step; a view that looks
-        // the same as the one on screen is not painted again.
+        // The pot asks for a repaint at every game step; only the entries
+        // that moved are painted again, and nothing when none did.
         TPotLayout layout = LayOutPot(Host.Session().Puzzle(), PotView->size(), Random);
-        if (!(layout == PotLayout)) {
-            PotLayout = std::move(layout);
-            PotView->update();
+        const std::vector<QRect> changed = MergeNeighbours(layout.ChangedRects(PotLayout));
+        PotLayout = std::move(layout);
+        for (const QRect& part : changed) {
+            PotView->update(part);
             TSceneView::PaintNow(*this);
         }
     }
@@ -279,7 +280,7 @@ void TPlayingScreen::PaintBoardView(QPainter& Painter, const QRegion& Exposed)
     zindo::PaintBoardView(Painter, BoardLayout, &BoardPicture, &BoardSprites, Exposed);
 }
 
-void TPlayingScreen::PaintPotView(QPainter& Painter)
+void TPlayingScreen::PaintPotView(QPainter& Painter, const QRegion& Exposed)
 {
     if (!Host.Game()) {
         Painter.fillRect(PotView->rect(), Qt::black);
@@ -287,7 +288,7 @@ void TPlayingScreen::PaintPotView(QPainter& Painter)
     }
     if (PotLayout.Size != PotView->size())
         PotLayout = LayOutPot(Host.Session().Puzzle(), PotView->size(), Random);
-    zindo::PaintPotView(Painter, PotLayout, &PotPieces);
+    zindo::PaintPotView(Painter, PotLayout, &PotPieces, Exposed);
 }
 
 void TPlayingScreen::PaintModeIcon(QPainter& Painter)
@@ -368,7 +369,7 @@ void TPlayingScreen::StartLevelScreen()
     Host.ClearZindoMessage();
     Host.ForbidMusic();
     Host.Session().StartLevel();
-    PreviewImage->SetPicture(Host.Session().Puzzle().Picture.copy());
+    PreviewImage->SetPicture(Host.Session().Puzzle().Picture);
     PreviewImage->show();
     Host.ShowScreen(scPlaying);
     LayoutBoardPanel();

@@ -94,7 +94,7 @@ private:
     void FlushRepaints(std::uint8_t Mask);
     QPoint BoardPointer() const;
     void PaintBoardView(QPainter& Painter, const QRegion& Exposed);
-    void PaintPotView(QPainter& Painter);
+    void PaintPotView(QPainter& Painter, const QRegion& Exposed);
     void PaintModeIcon(QPainter& Painter);
     void PotViewMouseDown(QMouseEvent& Event);
     void BoardViewMouseDown(QMouseEvent& Event);

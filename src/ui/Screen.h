@@ -43,6 +43,10 @@ public:
     /// The entry actions of every page switch to this screen; they run after
     /// it is shown and focused.
     virtual void Enter() {}
+    /// The exit actions of a page switch from this screen to another; they
+    /// run before the other is shown. A screen lets go here of what only it
+    /// shows and Enter makes again.
+    virtual void Leave() {}
 
 protected:
     TScreenHost& Host; ///< the window holding the screen

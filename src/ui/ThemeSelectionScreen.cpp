@@ -81,6 +81,12 @@ void TThemeSelectionScreen::Enter()
     ThemeListClick();
 }
 
+void TThemeSelectionScreen::Leave()
+{
+    for (TPictureBox* preview : Previews)
+        preview->SetPicture(QImage());
+}
+
 void TThemeSelectionScreen::FillThemeList()
 {
     QStringList themes;

@@ -33,6 +33,9 @@ public:
     QWidget* FirstControl() override;
     /// Silences the music and shows the previews of the selected theme.
     void Enter() override;
+    /// Lets go of the previews: ten whole pictures would otherwise stay in
+    /// memory through the game. Enter reads them again.
+    void Leave() override;
 
     /// Lists the installed themes and selects the first.
     void FillThemeList();

@@ -6,7 +6,8 @@
 
 namespace zindo {
 
-TWallpaper::TWallpaper(QWidget* Page, const QPixmap& ATile) : QWidget(Page), Tile(ATile)
+TWallpaper::TWallpaper(QWidget* Page, std::shared_ptr<TWallpaperPicture> APicture)
+    : QWidget(Page), Picture(std::move(APicture))
 {
     setObjectName(QStringLiteral("Wallpaper"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -18,18 +19,19 @@ TWallpaper::TWallpaper(QWidget* Page, const QPixmap& ATile) : QWidget(Page), Til
 void TWallpaper::paintEvent(QPaintEvent* Event)
 {
     QPainter painter(this);
-    if (Tile.isNull()) {
+    if (Picture->Tile.isNull()) {
         painter.fillRect(Event->rect(), QColor(50, 50, 50));
         return;
     }
     // Tiled once at the design size and kept at the screen's resolution:
     // what shows between the controls is then a copy of those parts alone.
-    if (Tiled.size() != size()) {
-        Tiled = QImage(size(), QImage::Format_RGB32);
-        QPainter tiler(&Tiled);
-        tiler.drawTiledPixmap(Tiled.rect(), Tile);
+    QImage& tiled = Picture->Tiled;
+    if (tiled.size() != size()) {
+        tiled = QImage(size(), QImage::Format_RGB32);
+        QPainter tiler(&tiled);
+        tiler.drawTiledPixmap(tiled.rect(), Picture->Tile);
     }
-    Shown.Draw(painter, rect(), Tiled, Event->region());
+    Picture->Shown.Draw(painter, rect(), tiled, Event->region());
 }
 
 bool TWallpaper::eventFilter(QObject* Watched, QEvent* Event)

@@ -102,12 +102,15 @@ TEST_F(LevelTiming, FullPotForTenSecondsIsTooSlow)
     EXPECT_EQ(Puzzle().Pot.Count(), 3);
     Play(*Game, Clock, 9900);
     EXPECT_EQ(Puzzle().State, stPlaying);
-    Play(*Game, Clock, 1200);
+    EXPECT_FALSE(Puzzle().UpdateIdle()) << "a running level moves with the clock";
+    ASSERT_GE(RunUntil([&] { return Puzzle().State != stPlaying; }, 1200), 0);
     EXPECT_EQ(Puzzle().State, stTooSlow);
     EXPECT_EQ(States.back(), stTooSlow);
     EXPECT_EQ(Puzzle().Points.Correct, 0);
+    EXPECT_FALSE(Puzzle().UpdateIdle()) << "the ended level's pot is yet to be emptied";
     Game->Tick();
     EXPECT_EQ(Puzzle().Pot.Count(), 0) << "an ended level's pot is emptied";
+    EXPECT_TRUE(Puzzle().UpdateIdle()) << "then the ended level waits for the player";
 }
 
 TEST_F(LevelTiming, HoldingTheLastPieceTooLongIsTooSlow)
@@ -223,11 +226,14 @@ TEST_F(LevelTiming, PauseKeepsFeedAndRaidTimersButNotBonusExpiry)
 
     Game->Pause();
     EXPECT_EQ(puzzle.State, stPaused);
+    EXPECT_FALSE(puzzle.UpdateIdle()) << "the pause is yet to be reported";
     Play(*Game, Clock, 8000); // the check would have ended 4 s before the resume
     EXPECT_EQ(puzzle.PlayMs, playMs);
     EXPECT_EQ(Puzzle().Pot.Count(), 1) << "nothing is dealt while paused";
+    EXPECT_TRUE(puzzle.UpdateIdle()) << "nothing moves while paused";
     Game->Resume();
     EXPECT_EQ(puzzle.State, stPlaying);
+    EXPECT_FALSE(puzzle.UpdateIdle());
     EXPECT_EQ(Clock.TickCount() - puzzle.LastFeedTime, sinceFeed);
     EXPECT_EQ(puzzle.NextZindoRun - Clock.TickCount(), toRaid);
     EXPECT_EQ(Effects, (std::vector<std::int32_t>{EffectPause, EffectPause}));

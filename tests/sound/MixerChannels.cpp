@@ -198,6 +198,32 @@ TEST_F(MixerChannels, BusyChannelsFollowTheQueues)
     EXPECT_EQ(Mixer->BusyChannels(), 0);
 }
 
+// The timer pumps when there is work: 2048-byte blocks last 185.8 ms at
+// 11025 Hz, and the pump comes 5 ms after a block or a wave is due to end.
+TEST_F(MixerChannels, PumpIsDueWhenABlockHasPlayedOrAWaveHasEndedAndNeverInSilence)
+{
+    EXPECT_EQ(PumpDueIn(Mixer->Session()), PumpNeverDue);
+    auto tune = Wave(Pattern(3000, 9));
+    Mixer->Play(2, *tune, nullptr, pfStartNow, LoopForever);
+    ASSERT_EQ(Device.QueuedBytes(), 3u * 2048);
+    EXPECT_EQ(PumpDueIn(Mixer->Session()), 186u + 5);
+    Device.Advance(2000);
+    EXPECT_EQ(PumpDueIn(Mixer->Session()), 5u + 5); // 48 bytes to go
+    Hear(48);
+    ASSERT_EQ(Device.QueuedBytes(), 3u * 2048); // refilled
+    EXPECT_EQ(PumpDueIn(Mixer->Session()), 186u + 5);
+
+    // A short effect ends before the block does.
+    auto effect = Wave(Pattern(100, 1));
+    Mixer->Play(1, *effect, nullptr, pfClearChannel | pfStartNow, 0);
+    EXPECT_EQ(PumpDueIn(Mixer->Session()), 9u + 5);
+
+    // Silence: nothing to wait for once the blocks at the device are gone.
+    Mixer->Flush(1, false);
+    Mixer->Flush(2, false);
+    EXPECT_EQ(PumpDueIn(Mixer->Session()), PumpNeverDue);
+}
+
 TEST_F(MixerChannels, NotifyIsToldWhenTheWaveIsRetired)
 {
     auto wave = Wave(Pattern(50, 1));

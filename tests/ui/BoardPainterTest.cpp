@@ -115,6 +115,44 @@ TEST_F(Views, PotLaysOutEntriesTheirOutlineAndTheEntryLine)
     EXPECT_EQ(wide.pixel(8, bottom - 60) & 0xFFFFFF, 0u);
 }
 
+TEST_F(Views, PotRepaintedWhereItChangedLooksAsIfPaintedWhole)
+{
+    const QSize size(129, 493);
+    auto paint = [size](const TPotLayout& Layout, QImage* Onto, const std::vector<QRect>& Parts) {
+        QImage image = Onto ? *Onto : QImage(size, QImage::Format_RGB32);
+        QPainter painter(&image);
+        QRegion region;
+        if (Onto) {
+            // As a paint event gives it: clipped to the parts, and told them.
+            for (const QRect& part : Parts)
+                region += part;
+            painter.setClipRegion(region);
+        }
+        PaintPotView(painter, Layout, nullptr, region);
+        return image;
+    };
+    TPotLayout shown = LayOutPot(Puzzle(), size, Random);
+    QImage screen = paint(shown, nullptr, {});
+    EXPECT_TRUE(shown.ChangedRects(shown).empty());
+    int partial = 0;
+    int whole = 0;
+    // Fifteen seconds: entries fall, and the next one comes in.
+    for (int step = 0; step < 300; ++step) {
+        Fixture.Run(50);
+        const TPotLayout next = LayOutPot(Puzzle(), size, Random);
+        const std::vector<QRect> parts = next.ChangedRects(shown);
+        if (parts.size() == 1 && parts.front() == QRect(QPoint(0, 0), size))
+            ++whole;
+        else if (!parts.empty())
+            ++partial;
+        screen = paint(next, &screen, parts);
+        ASSERT_EQ(screen, paint(next, nullptr, {})) << "step " << step;
+        shown = next;
+    }
+    EXPECT_GT(partial, 100);
+    EXPECT_GE(whole, 1);
+}
+
 TEST(BonusBoxView, DrawsOneIconPerUseAndGreyWhileHeld)
 {
     QImage icon(30, 30, QImage::Format_BGR888);

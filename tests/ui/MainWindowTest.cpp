@@ -4,6 +4,7 @@
 #include "dialogs/QzMessageBoxForm.h"
 #include "dialogs/StartUpForm.h"
 #include "game/Game.h"
+#include "ui/PictureBox.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,66 @@ TEST(StartUp, ShowsTheMainScreenWithMenuColumnAndIcons)
     EXPECT_EQ(Find(form, "ExitButton")->geometry().top(), 222);
     EXPECT_EQ(form.Session().Puzzle().Pot.Length, Find(form, "PotView")->height());
     EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(StartUp, SoundsAndOtherScreensWaitForTheFirstFrameOrForTheFirstScreenThatNeedsThem)
+{
+    // What the window asks of the sound side, in order.
+    struct TRecordingSound : TSoundOutput {
+        explicit TRecordingSound(QStringList& ACalls) : Calls(ACalls) {}
+        void LoadEffectSounds() override { Calls << QStringLiteral("load"); }
+        void PlayEffect(std::uint8_t Code) override { Calls << QStringLiteral("effect %1").arg(Code); }
+        void PlayOrStopMusic(int Wanted) override { Calls << QStringLiteral("music %1").arg(Wanted); }
+        QStringList& Calls;
+    };
+    const auto startWithoutShowing = [](TWindowFixture& Fixture, QStringList& Calls) -> TMainWindow& {
+        TMainWindow::TOptions options = Fixture.Options();
+        options.Sound = std::make_unique<TRecordingSound>(Calls);
+        Fixture.Window = std::make_unique<TMainWindow>(std::move(options));
+        Fixture.Window->StartUp();
+        return *Fixture.Window;
+    };
+
+    {
+        // Before the first frame nothing is loaded or heard, and the greeting
+        // waits; once the window has been painted, all of it follows.
+        TWindowFixture fixture;
+        QStringList calls;
+        TMainWindow& form = startWithoutShowing(fixture, calls);
+        form.IdlePass();
+        EXPECT_TRUE(calls.isEmpty()) << calls.join(QLatin1Char(',')).toStdString();
+        EXPECT_EQ(form.PendingEffect(), 3);
+        EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("AboutBackButton")), nullptr);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !calls.isEmpty(); }, 5000));
+        EXPECT_EQ(calls, QStringList({QStringLiteral("load"), QStringLiteral("music 2")}));
+        form.IdlePass();
+        EXPECT_TRUE(calls.contains(QStringLiteral("effect 3"))) << calls.join(QLatin1Char(',')).toStdString();
+        EXPECT_EQ(form.PendingEffect(), 0);
+        EXPECT_NE(form.findChild<QWidget*>(QStringLiteral("AboutBackButton")), nullptr);
+        form.FinishStartUp(); // done once only
+        EXPECT_EQ(calls.count(QStringLiteral("load")), 1);
+        // Every page, built before the frame or after it, lies on one wallpaper.
+        const auto* pages = form.findChild<QStackedWidget*>();
+        ASSERT_NE(pages, nullptr);
+        EXPECT_EQ(pages->count(), ScreenCount);
+        for (int page = 0; page < pages->count(); ++page) {
+            const QWidget* screen = pages->widget(page);
+            EXPECT_EQ(screen->findChildren<QWidget*>(QStringLiteral("Wallpaper"), Qt::FindDirectChildrenOnly).size(), 1)
+                << screen->objectName().toStdString();
+        }
+    }
+    {
+        // A screen asked for before the first frame brings it all at once.
+        TWindowFixture fixture;
+        QStringList calls;
+        TMainWindow& form = startWithoutShowing(fixture, calls);
+        fixture.Click("TutorialButton");
+        EXPECT_EQ(form.CurrentScreen(), scTutorial);
+        ASSERT_FALSE(calls.isEmpty());
+        EXPECT_EQ(calls.first(), QStringLiteral("load"));
+        EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
+    }
 }
 
 TEST(StartUp, UnreadableHighScoresLeaveTheBoxEmptyAndAreToldOnce)
@@ -147,9 +208,18 @@ TEST(ThemeSelection, ListsThemesAndShowsPreviewsOfTheFirst)
     EXPECT_EQ(themes->currentItem()->text(), QStringLiteral("Testland"));
     EXPECT_EQ(FocusedControl(), Find(form, "PlayerNameEdit"));
     EXPECT_FALSE(form.MusicAllowed());
-    QWidget* seventh = form.findChild<QWidget*>(QStringLiteral("ThemePreview07Image"));
-    ASSERT_NE(seventh, nullptr);
+    auto* seventh = Find<TPictureBox>(form, "ThemePreview07Image");
     EXPECT_EQ(seventh->geometry(), QRect(418, 256, 100, 100));
+    EXPECT_EQ(seventh->Picture().size(), QSize(400, 300));
+
+    // The ten pictures are let go while the game runs and shown again on coming back.
+    Find<QLineEdit>(form, "PlayerNameEdit")->setText(QStringLiteral("Tess"));
+    WhenModalOpens([](QWidget& Modal) { dynamic_cast<TQzMessageBoxForm&>(Modal).OKActionExecute(); });
+    fixture.Click("GoButton");
+    ASSERT_EQ(form.CurrentScreen(), scPlaying);
+    EXPECT_TRUE(seventh->Picture().isNull());
+    form.OpenScreen(scThemeSelection);
+    EXPECT_EQ(seventh->Picture().size(), QSize(400, 300));
 }
 
 TEST(ThemeSelection, TwentyCharactersAreAcceptedAndTwentyOneRefused)

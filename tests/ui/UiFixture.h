@@ -208,6 +208,8 @@ public:
         QApplication::setActiveWindow(Window.get());
         if (!QTest::qWaitForWindowExposed(Window.get()))
             qWarning("the test window was not exposed");
+        // As the player finds it once the first frame is on the screen.
+        Window->FinishStartUp();
         return *Window;
     }
 
