@@ -45,7 +45,7 @@
         <location filename="../src/game/Game.cpp" line="+76"/>
         <location line="+168"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+129"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+135"/>
         <source>player name</source>
         <translation>Spielername</translation>
     </message>
@@ -71,7 +71,7 @@
     <message>
         <location filename="../src/data/AtomicFile.cpp" line="+46"/>
         <location line="+13"/>
-        <location filename="../src/data/DataContainer.cpp" line="+141"/>
+        <location filename="../src/data/DataContainer.cpp" line="+148"/>
         <location line="+6"/>
         <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+21"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
@@ -88,7 +88,7 @@
         <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
     </message>
     <message>
-        <location filename="../src/data/DataContainer.cpp" line="-107"/>
+        <location filename="../src/data/DataContainer.cpp" line="-113"/>
         <location filename="../src/game/Game.cpp" line="+12"/>
         <location line="+67"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
@@ -284,7 +284,7 @@
         <translation>Beenden</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+36"/>
         <source>The high scores cannot be read. %1</source>
         <translation>Die Bestenliste kann nicht gelesen werden. %1</translation>
     </message>
@@ -297,14 +297,14 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="+151"/>
+        <location filename="../src/ui/MainWindowStartUp.cpp" line="+65"/>
         <source>The game&apos;s data was not found. It was looked for in:
 %1</source>
         <translation>Die Daten des Spiels wurden nicht gefunden. Gesucht wurde in:
 %1</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+126"/>
         <source>Zindo Puzzle cannot keep your settings, saved games and high scores.
 
 %1
@@ -399,13 +399,13 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
     <message>
         <location line="+1"/>
-        <location line="+221"/>
+        <location line="+222"/>
         <location filename="../tools/content/Tutorial.cpp" line="+2"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location line="-220"/>
+        <location line="-221"/>
         <location filename="../src/ui/PlayingScreenVerdict.cpp" line="+75"/>
         <location filename="../tools/content/Tutorial.cpp" line="+383"/>
         <source>Next Level</source>
@@ -434,7 +434,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Nächstes Teil</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>Continue Playing</source>
         <translation>Weiterspielen</translation>
     </message>
@@ -716,7 +716,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>ThemeSelectionScreen</name>
     <message>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-101"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-107"/>
         <source>Your name for the Highscore List:</source>
         <translation>Dein Name für die Bestenliste:</translation>
     </message>
@@ -742,7 +742,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Zum Hauptmenü</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+70"/>
         <source>Player Name may not be longer than 20 characters</source>
         <translation>Der Spielername darf höchstens 20 Zeichen lang sein</translation>
     </message>
@@ -1114,7 +1114,7 @@ Abzug, noch einmal.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+55"/>
+        <location filename="../src/app/main.cpp" line="+84"/>
         <source>Zindo Puzzle cannot start.
 
 %1</source>

@@ -45,7 +45,7 @@
         <location filename="../src/game/Game.cpp" line="+76"/>
         <location line="+168"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+129"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+135"/>
         <source>player name</source>
         <translation>nom du joueur</translation>
     </message>
@@ -71,7 +71,7 @@
     <message>
         <location filename="../src/data/AtomicFile.cpp" line="+46"/>
         <location line="+13"/>
-        <location filename="../src/data/DataContainer.cpp" line="+141"/>
+        <location filename="../src/data/DataContainer.cpp" line="+148"/>
         <location line="+6"/>
         <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+21"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
@@ -88,7 +88,7 @@
         <translation>Impossible d&apos;écrire le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
-        <location filename="../src/data/DataContainer.cpp" line="-107"/>
+        <location filename="../src/data/DataContainer.cpp" line="-113"/>
         <location filename="../src/game/Game.cpp" line="+12"/>
         <location line="+67"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
@@ -284,7 +284,7 @@
         <translation>Quitter</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+36"/>
         <source>The high scores cannot be read. %1</source>
         <translation>Impossible de lire les meilleurs scores. %1</translation>
     </message>
@@ -297,14 +297,14 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="+151"/>
+        <location filename="../src/ui/MainWindowStartUp.cpp" line="+65"/>
         <source>The game&apos;s data was not found. It was looked for in:
 %1</source>
         <translation>Les données du jeu sont introuvables. Elles ont été cherchées dans&#xa0;:
 %1</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+126"/>
         <source>Zindo Puzzle cannot keep your settings, saved games and high scores.
 
 %1
@@ -399,13 +399,13 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     </message>
     <message>
         <location line="+1"/>
-        <location line="+221"/>
+        <location line="+222"/>
         <location filename="../tools/content/Tutorial.cpp" line="+2"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location line="-220"/>
+        <location line="-221"/>
         <location filename="../src/ui/PlayingScreenVerdict.cpp" line="+75"/>
         <location filename="../tools/content/Tutorial.cpp" line="+383"/>
         <source>Next Level</source>
@@ -434,7 +434,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Pièce suivante</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>Continue Playing</source>
         <translation>Reprendre</translation>
     </message>
@@ -716,7 +716,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>ThemeSelectionScreen</name>
     <message>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-101"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-107"/>
         <source>Your name for the Highscore List:</source>
         <translation>Votre nom pour les meilleurs scores&#xa0;:</translation>
     </message>
@@ -742,7 +742,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Menu principal</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+70"/>
         <source>Player Name may not be longer than 20 characters</source>
         <translation>Le nom du joueur ne peut pas dépasser 20&#xa0;caractères</translation>
     </message>
@@ -1115,7 +1115,7 @@ quitté par le menu&#xa0;:
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+55"/>
+        <location filename="../src/app/main.cpp" line="+84"/>
         <source>Zindo Puzzle cannot start.
 
 %1</source>
