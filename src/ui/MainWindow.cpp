@@ -22,14 +22,10 @@
 #include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QEvent>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
-#include <QWindowStateChangeEvent>
 
 namespace zindo {
 
@@ -125,99 +121,6 @@ void TMainWindow::BuildActions()
                                      if (FHiddenFunctionsEnabled)
                                          FGame->Puzzle().StartZindoRun();
                                  });
-}
-
-QString TMainWindow::DisplayMode() const
-{
-    return RunDisplayMode.isEmpty() ? ReadDisplayMode() : RunDisplayMode;
-}
-
-void TMainWindow::ApplyDisplayMode()
-{
-    const QString mode = DisplayMode();
-    const bool shown = isVisible() || Started;
-    if (mode != QLatin1String("window") && mode != QLatin1String("unknown")) {
-        // Where the display can switch to 1024 x 768 (and the player lets
-        // it), the scene fills that mode; elsewhere the screen keeps its
-        // resolution and the scene is scaled to fill it.
-        int index = 0;
-        if (ReadChangeResolution()) {
-            index = FindBestVideoMode(1024, 768, 32);
-            if (index == 0)
-                index = FindBestVideoMode(1024, 768, 24);
-            // The desktop's own size is no switch at all (a display that
-            // offers no other mode, say): full screen then scales.
-            const TVideoMode& desktop = VideoModes()[0];
-            const TVideoMode& best = VideoModes()[static_cast<std::size_t>(index)];
-            if (index != 0 && best.Width == desktop.Width && best.Height == desktop.Height)
-                index = 0;
-        }
-        QRect screenArea(0, 0, FullScreenDesignWidth, FullScreenDesignHeight);
-        const bool switched = index != 0 && SetVideoMode(index);
-        if (switched) {
-            // The toolkit learns the new screen size only later: fill the mode now.
-            const TVideoMode& mode = VideoModes()[static_cast<std::size_t>(index)];
-            screenArea = QRect(0, 0, mode.Width, mode.Height);
-        } else if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-            screenArea = screen->geometry();
-        }
-        if (!FullScreenShown && isVisible())
-            WindowedMaximized = isMaximized();
-        FullScreenShown = true;
-        SetFrame(Qt::Window | Qt::FramelessWindowHint);
-        Scene->SetFullScreenDesign(true);
-        // A window manager keeps the framed window's place for the way back
-        // from full screen; after a switch of the display mode the window is
-        // told the new screen's size at once.
-        if (switched || !shown)
-            setGeometry(screenArea);
-        const Qt::WindowState state = switched ? Qt::WindowMaximized : Qt::WindowFullScreen;
-        if (!shown)
-            setWindowState(state); // shown so by the program's start
-        else if (switched)
-            showMaximized();
-        else
-            showFullScreen();
-    } else {
-        RestoreVideoMode();
-        FullScreenShown = false;
-        SetFrame(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                 Qt::WindowCloseButtonHint);
-        Scene->SetFullScreenDesign(false);
-        // Back from the desktop's own full screen, the window manager puts
-        // the window where it was; after a switch of the display mode the
-        // window is placed anew.
-        const bool placedByWindowManager = shown && isFullScreen();
-        if (shown)
-            showNormal();
-        else
-            setWindowState(Qt::WindowNoState);
-        if (!placedByWindowManager) {
-            move(WindowedLeft, WindowedTop);
-            resize(WindowedWidth, WindowedHeight);
-        }
-        if (WindowedMaximized) {
-            if (shown)
-                showMaximized();
-            else
-                setWindowState(Qt::WindowMaximized);
-        }
-    }
-    layout()->activate();
-    FPlayingScreen->Arrange();
-    FMainScreen->PlaceMenuColumn();
-}
-
-void TMainWindow::SetFrame(Qt::WindowFlags Flags)
-{
-    // A window already on the screen gets its new frame in place: hidden and
-    // shown again it would lose the keyboard, which pauses a running level.
-    if (windowHandle() && isVisible()) {
-        overrideWindowFlags(Flags);
-        windowHandle()->setFlags(Flags);
-    } else {
-        setWindowFlags(Flags);
-    }
 }
 
 TScreen& TMainWindow::Screen(TScreenId Id)
@@ -394,85 +297,6 @@ void TMainWindow::HandleEffect(std::int32_t Code)
 void TMainWindow::HandleStateChange(std::uint8_t State)
 {
     FPlayingScreen->HandleStateChange(State);
-}
-
-// ---------------------------------------------------------------- events of the window
-
-void TMainWindow::showEvent(QShowEvent* Event)
-{
-    QWidget::showEvent(Event);
-    FPlayingScreen->Arrange();
-}
-
-void TMainWindow::resizeEvent(QResizeEvent* Event)
-{
-    QWidget::resizeEvent(Event);
-    RememberWindowedBounds();
-}
-
-void TMainWindow::moveEvent(QMoveEvent* Event)
-{
-    QWidget::moveEvent(Event);
-    RememberWindowedBounds();
-}
-
-void TMainWindow::RememberWindowedBounds()
-{
-    // Only a framed window in its normal state tells the size to come back to.
-    if (FullScreenShown || !Started || !isVisible() || (windowState() & ~Qt::WindowActive) != Qt::WindowNoState)
-        return;
-    WindowedLeft = x();
-    WindowedTop = y();
-    WindowedWidth = width();
-    WindowedHeight = height();
-}
-
-void TMainWindow::closeEvent(QCloseEvent* Event)
-{
-    QWidget::closeEvent(Event);
-    if (!Started)
-        return;
-    if (!FullScreenShown)
-        WindowedMaximized = isMaximized();
-    // The size is a convenience: a settings file that cannot be written
-    // costs only the size at the next start, so closing says nothing of it.
-    try {
-        WriteWindowSize({QSize(WindowedWidth, WindowedHeight), WindowedMaximized});
-    } catch (const std::exception&) {
-    }
-}
-
-void TMainWindow::changeEvent(QEvent* Event)
-{
-    QWidget::changeEvent(Event);
-    if (!FGame)
-        return;
-    RunGuarded([&] {
-        const bool playingScreen = CurrentScreen() == scPlaying;
-        if (Event->type() == QEvent::WindowStateChange) {
-            const auto* change = static_cast<QWindowStateChangeEvent*>(Event);
-            const bool wasMinimised = change->oldState() & Qt::WindowMinimized;
-            if (isMinimized() && !wasMinimised) {
-                if (playingScreen) {
-                    if (FGame->GetState() == stPlaying)
-                        FGame->Pause();
-                } else {
-                    ForbidMusic();
-                }
-            } else if (!isMinimized() && wasMinimised) {
-                if (playingScreen) {
-                    if (FGame->GetState() == stPaused)
-                        FGame->Resume();
-                } else {
-                    AllowMusic();
-                }
-            }
-        } else if (Event->type() == QEvent::ActivationChange && !isActiveWindow()) {
-            // Losing the keyboard to another window pauses a running level.
-            if (FGame->GetState() == stPlaying)
-                FGame->Pause();
-        }
-    });
 }
 
 bool TMainWindow::eventFilter(QObject* Watched, QEvent* Event)

@@ -5,11 +5,9 @@
 #include "PaintBox.h"
 #include "PictureBox.h"
 #include "PlayingPanels.h"
-#include "SceneView.h"
 #include "ScreenParts.h"
 
 #include "controls/QzGraphicButton.h"
-#include "data/QzBitmapCache.h"
 #include "data/RandomGenerator.h"
 #include "dialogs/ActionForm.h"
 #include "dialogs/SaveForm.h"
@@ -21,27 +19,6 @@
 #include <QPainter>
 
 namespace zindo {
-
-namespace {
-
-/// Rectangles that overlap or nearly touch joined into one, until none do.
-std::vector<QRect> MergeNeighbours(std::vector<QRect> Rects)
-{
-    constexpr int near = 8;
-    for (bool joined = true; joined;) {
-        joined = false;
-        for (std::size_t i = 0; i < Rects.size() && !joined; ++i)
-            for (std::size_t j = i + 1; j < Rects.size() && !joined; ++j)
-                if (Rects[i].adjusted(-near, -near, near, near).intersects(Rects[j])) {
-                    Rects[i] |= Rects[j];
-                    Rects.erase(Rects.begin() + static_cast<std::ptrdiff_t>(j));
-                    joined = true;
-                }
-    }
-    return Rects;
-}
-
-} // namespace
 
 TPlayingScreen::TPlayingScreen(TScreenHost& AHost, QStackedWidget& Pages, TRandomGenerator& ARandom)
     : TScreen(AHost, scPlaying, Pages, QStringLiteral("PlayingScreen")), Random(ARandom)
@@ -190,120 +167,6 @@ void TPlayingScreen::LayoutBoardPanel()
 int TPlayingScreen::PotHeight() const
 {
     return PotView->height();
-}
-
-// ---------------------------------------------------------------- painting
-
-void TPlayingScreen::RequestRepaint(std::uint8_t Parts)
-{
-    PendingRepaint |= Parts;
-}
-
-void TPlayingScreen::FlushPendingRepaints()
-{
-    if (PendingRepaint == 0)
-        return;
-    const std::uint8_t mask = PendingRepaint;
-    struct TClear {
-        std::uint8_t& Mask;
-        ~TClear() { Mask = 0; }
-    } clear{PendingRepaint};
-    FlushRepaints(mask);
-}
-
-void TPlayingScreen::FlushRepaints(std::uint8_t Mask)
-{
-    // The views due are composed now, in this pass, and each is copied to
-    // the screen at once: one after the other, since a scaled scene repaints
-    // the whole area spanning the parts it is given together.
-    if (Mask & RepaintBoard) {
-        // While the board's picture stays, only what moves over it changes:
-        // the places the layers leave and the places they take, painted one
-        // group of neighbouring places at a time.
-        TBoardViewLayout layout = LayOutBoardView(Host.Session().Puzzle(), BoardView->size(), BoardPointer(), Random);
-        std::vector<QRect> changed{BoardView->rect()};
-        if (layout.Board.cacheKey() == BoardLayout.Board.cacheKey() && layout.Paused == BoardLayout.Paused &&
-            layout.Size == BoardLayout.Size) {
-            changed = layout.LayerRects();
-            const std::vector<QRect> left = BoardLayout.LayerRects();
-            changed.insert(changed.end(), left.begin(), left.end());
-            changed = MergeNeighbours(std::move(changed));
-        }
-        BoardLayout = std::move(layout);
-        for (const QRect& part : changed) {
-            BoardView->update(part);
-            TSceneView::PaintNow(*this);
-        }
-    }
-    if (Mask & RepaintPot) {
-        // The pot asks for a repaint at every game step; only the entries
-        // that moved are painted again, and nothing when none did.
-        TPotLayout layout = LayOutPot(Host.Session().Puzzle(), PotView->size(), Random);
-        const std::vector<QRect> changed = MergeNeighbours(layout.ChangedRects(PotLayout));
-        PotLayout = std::move(layout);
-        for (const QRect& part : changed) {
-            PotView->update(part);
-            TSceneView::PaintNow(*this);
-        }
-    }
-    if (Mask & RepaintBonus) {
-        // A box whose count stays looks the same.
-        TPuzzleClass& puzzle = Host.Session().Puzzle();
-        bool changed = false;
-        for (TShownBonus& bonus : ShownBonuses) {
-            const std::int32_t count = puzzle.BonusCount(bonus.Slot);
-            if (count != bonus.Count) {
-                bonus.Count = count;
-                bonus.Box->update();
-                changed = true;
-            }
-        }
-        if (changed)
-            TSceneView::PaintNow(*this);
-    }
-    UpdatePlayControls();
-}
-
-QPoint TPlayingScreen::BoardPointer() const
-{
-    return BoardView->mapFromGlobal(QCursor::pos());
-}
-
-void TPlayingScreen::PaintBoardView(QPainter& Painter, const QRegion& Exposed)
-{
-    if (!Host.Game()) {
-        Painter.fillRect(BoardView->rect(), Qt::black);
-        return;
-    }
-    if (BoardLayout.Size != BoardView->size())
-        BoardLayout = LayOutBoardView(Host.Session().Puzzle(), BoardView->size(), BoardPointer(), Random);
-    zindo::PaintBoardView(Painter, BoardLayout, &BoardPicture, &BoardSprites, Exposed);
-}
-
-void TPlayingScreen::PaintPotView(QPainter& Painter, const QRegion& Exposed)
-{
-    if (!Host.Game()) {
-        Painter.fillRect(PotView->rect(), Qt::black);
-        return;
-    }
-    if (PotLayout.Size != PotView->size())
-        PotLayout = LayOutPot(Host.Session().Puzzle(), PotView->size(), Random);
-    zindo::PaintPotView(Painter, PotLayout, &PotPieces, Exposed);
-}
-
-void TPlayingScreen::PaintModeIcon(QPainter& Painter)
-{
-    static const char* const icons[] = {nullptr, "BMP_BONUS_DEATH", "BMP_BONUS_CHECK", "BMP_BONUS_CHANGEDROP"};
-    if (FModeIcon == 0 || FModeIcon > 3)
-        return;
-    const TQzBitmap* icon = BitmapCache().GetBitmap(QLatin1String(icons[FModeIcon]));
-    if (!icon)
-        return;
-    // Copied onto a black ground with the icon's transparent colour left out.
-    QImage work(ModeIconView->size(), QImage::Format_RGB32);
-    work.fill(Qt::black);
-    icon->MergeTransparent(work, 0, 0);
-    Painter.drawImage(0, 0, work);
 }
 
 // ---------------------------------------------------------------- the session's notifications
