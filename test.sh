@@ -23,6 +23,7 @@ mkdir -p "$REPORTS"
 status=0
 (
   export ASAN_OPTIONS="detect_leaks=1:log_path=$REPORTS/asan"
+  export LSAN_OPTIONS="suppressions=$ROOT_DIR/tests/lsan-suppressions.txt"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$REPORTS/ubsan"
   cd "$ASAN_DIR" && ctest --output-on-failure --timeout 600 -j 2
 ) || status=$?
