@@ -15,32 +15,8 @@ set -euo pipefail
 BUILD_DIR=$(cd "${1:-build}" && pwd)
 SECONDS_TO_RUN=${2:-60}
 DISPLAY_NUMBER=${ZINDO_BENCH_DISPLAY:-97}
-WORK=$(mktemp -d)
-GAME_PID=0
-XVFB_PID=0
-cleanup() {
-  [ "$GAME_PID" -ne 0 ] && kill "$GAME_PID" 2>/dev/null || true
-  [ "$XVFB_PID" -ne 0 ] && kill "$XVFB_PID" 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER"
-export QT_QPA_PLATFORM=xcb
-export SDL_AUDIODRIVER=dummy
-export XDG_RUNTIME_DIR="$WORK/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-for _ in $(seq 50); do
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  sleep 0.1
-done
-
-mkdir -p "$WORK/bin" "$WORK/var"
-cp "$BUILD_DIR/bin/zindo-puzzle" "$WORK/bin/"
-ln -s "$BUILD_DIR/dat" "$WORK/dat"
-printf '[Display]\nDisplayMode=window\n' >"$WORK/var/config.ini"
+source "$(dirname "${BASH_SOURCE[0]}")/virtual_display.sh"
+copy_game "$BUILD_DIR" "$WORK"
 
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 rss() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }

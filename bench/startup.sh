@@ -20,34 +20,7 @@ for program in "$TIMER" "$BARE" "$BUILD_DIR/bin/zindo-puzzle"; do
   [ -x "$program" ] || { echo "missing $program: build $BUILD_DIR first"; exit 1; }
 done
 
-WORK=$(mktemp -d)
-XVFB_PID=0
-cleanup() {
-  [ "$XVFB_PID" -ne 0 ] && kill "$XVFB_PID" 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER"
-export QT_QPA_PLATFORM=xcb
-export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-export XDG_RUNTIME_DIR="$WORK/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-for _ in $(seq 50); do
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  sleep 0.1
-done
-
-# A copy of the game with a player's folder that already holds the window
-# choice, as on every start after the first.
-copy_game() { # build dir, folder -> a copy of the game there
-  mkdir -p "$2/bin" "$2/var"
-  cp "$1/bin/zindo-puzzle" "$2/bin/"
-  ln -s "$1/dat" "$2/dat"
-  printf '[Display]\nDisplayMode=window\n' >"$2/var/config.ini"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/virtual_display.sh"
 copy_game "$BUILD_DIR" "$WORK/game"
 GAME="$WORK/game/bin/zindo-puzzle"
 if [ -n "$OTHER_DIR" ]; then

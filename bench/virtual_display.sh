@@ -1,0 +1,35 @@
+# Shared by the benchmark scripts that run the real game: sourced after
+# DISPLAY_NUMBER is set. Makes WORK (a scratch folder), starts a virtual X
+# server without a window manager and waits for it, and cleans both up at
+# exit (and the process in GAME_PID, when the script sets one).
+# copy_game BUILD_DIR FOLDER puts a copy of the game there with a player's
+# folder that already holds the window choice, as on every start after the
+# first.
+WORK=$(mktemp -d)
+GAME_PID=0
+XVFB_PID=0
+cleanup() {
+  [ "$GAME_PID" -ne 0 ] && kill "$GAME_PID" 2>/dev/null || true
+  [ "$XVFB_PID" -ne 0 ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB_PID=$!
+export DISPLAY=":$DISPLAY_NUMBER"
+export QT_QPA_PLATFORM=xcb
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+export XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+for _ in $(seq 50); do
+  xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  sleep 0.1
+done
+
+copy_game() {
+  mkdir -p "$2/bin" "$2/var"
+  cp "$1/bin/zindo-puzzle" "$2/bin/"
+  ln -s "$1/dat" "$2/dat"
+  printf '[Display]\nDisplayMode=window\n' >"$2/var/config.ini"
+}
