@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 
+#include "controls/QzFonts.h"
 #include "data/QzError.h"
 #include "display/FullScreenSupport.h"
 #include "display/X11DisplayPlatform.h"
@@ -11,7 +12,6 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 #include <thread>
@@ -42,8 +42,13 @@ int main(int argc, char** argv)
     // Reading the font configuration is the longest single step before the
     // first frame, and it needs nothing of the toolkit: it runs while the
     // toolkit connects to the display, and is done before any text is
-    // measured (the toolkit's own call then finds it loaded).
-    std::jthread fontConfiguration([] { FcInit(); });
+    // measured (the toolkit's own call then finds it loaded). The family
+    // that stands in for Arial is found there too.
+    QString arialStandIn;
+    std::jthread fontConfiguration([&arialStandIn] {
+        FcInit();
+        arialStandIn = zindo::FontconfigStandIn(QStringLiteral("Arial"));
+    });
     QApplication app(argc, argv);
     if (commandLine.Read(QApplication::arguments()) == zindo::TCommandLine::cvExit) {
         // The toolkit lets go of the font configuration at its end only
@@ -72,6 +77,7 @@ int main(int argc, char** argv)
     });
 
     fontConfiguration.join();
+    zindo::UseArialStandIn(arialStandIn);
     zindo::TMainWindow::TOptions options;
     options.Sound = std::make_unique<zindo::TSoundOutputMadeLater>([] { return zindo::MakeDefaultGameSounds(); });
     options.DisplayMode = commandLine.DisplayMode;
@@ -85,9 +91,6 @@ int main(int argc, char** argv)
                                 .arg(QString::fromUtf8(error.what())));
         return 1;
     }
-    // Set here, when the pictures of the start have made the toolkit look
-    // through its picture readers, rather than making it look before then.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
     window.show();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "controls/QzFonts.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 
@@ -7,6 +8,8 @@
 #include <cmath>
 #include <map>
 #include <utility>
+
+#include <fontconfig/fontconfig.h>
 
 namespace zindo {
 
@@ -34,7 +37,56 @@ bool NextSizeSurelyTooTall(const QFont& Font, int PixelSize, int Cell)
     return std::lround(nextAscent) + std::lround(nextDescent) > Cell;
 }
 
+/// The family QzArialFont asks for, and whether the toolkit has been seen to
+/// draw with it.
+struct TArialFamily {
+    QString Name = QStringLiteral("Arial");
+    bool Checked = true;
+};
+
+TArialFamily& ArialFamily()
+{
+    static TArialFamily family;
+    return family;
+}
+
+std::map<std::pair<int, bool>, QFont>& KnownFonts()
+{
+    static std::map<std::pair<int, bool>, QFont> known;
+    return known;
+}
+
 } // namespace
+
+QString FontconfigStandIn(const QString& Family)
+{
+    FcPattern* pattern = FcPatternCreate();
+    if (!pattern)
+        return {};
+    const QByteArray name = Family.toUtf8();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.constData()));
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPatternDestroy(pattern);
+    QString found;
+    FcChar8* family = nullptr;
+    if (match && FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch && family)
+        found = QString::fromUtf8(reinterpret_cast<const char*>(family));
+    if (match)
+        FcPatternDestroy(match);
+    return found;
+}
+
+void UseArialStandIn(const QString& Family)
+{
+    const QString family = Family.isEmpty() ? QStringLiteral("Arial") : Family;
+    if (family == ArialFamily().Name)
+        return;
+    ArialFamily() = {family, family == QLatin1String("Arial")};
+    KnownFonts().clear();
+}
 
 QFont QzArialFont(int CellPixels, bool Bold)
 {
@@ -43,22 +95,33 @@ QFont QzArialFont(int CellPixels, bool Bold)
     // worked out once, the search starts at the usual answer (Arial's cell
     // is about 1.11 em, so nine tenths of it) instead of at the cell, and the
     // size above the answer is loaded only when its cell cannot be told.
-    static std::map<std::pair<int, bool>, QFont> known;
+    std::map<std::pair<int, bool>, QFont>& known = KnownFonts();
     const int cell = std::max(1, CellPixels);
     const auto key = std::make_pair(cell, Bold);
     if (const auto found = known.find(key); found != known.end())
         return found->second;
 
     QFont font;
-    font.setFamily(QStringLiteral("Arial"));
+    font.setFamily(ArialFamily().Name);
     font.setBold(Bold);
+    int pixelSize = std::clamp(cell * 9 / 10, 1, cell);
+    if (!ArialFamily().Checked) {
+        // A stand-in the toolkit does not list (a font format it skips, say)
+        // would come out as some other face: then Arial is asked for after
+        // all. Told at the first size the search loads anyway.
+        font.setPixelSize(pixelSize);
+        ArialFamily().Checked = true;
+        if (QFontInfo(font).family() != ArialFamily().Name) {
+            UseArialStandIn(QString());
+            font.setFamily(ArialFamily().Name);
+        }
+    }
     const auto fits = [&font, cell](int PixelSize) {
         font.setPixelSize(PixelSize);
         return QFontMetrics(font).height() <= cell;
     };
     // The largest pixel size whose cell fits (1 when none does); the cell
     // grows with the pixel size.
-    int pixelSize = std::clamp(cell * 9 / 10, 1, cell);
     if (fits(pixelSize)) {
         while (pixelSize < cell && !NextSizeSurelyTooTall(font, pixelSize, cell) && fits(pixelSize + 1))
             ++pixelSize;

@@ -39,7 +39,10 @@ TMainWindow::TMainWindow(TOptions Options)
       RunDisplayMode(Options.DisplayMode),
       // The two pictures of the first frame are read while the screens are built.
       WallpaperPicture(std::make_unique<TPictureInBackground>(GameDataPath(QStringLiteral("ibk.dat")))),
-      SplashPicture(std::make_unique<TPictureInBackground>(GameDataPath(QStringLiteral("iss.dat"))))
+      SplashPicture(std::make_unique<TPictureInBackground>(GameDataPath(QStringLiteral("iss.dat")))),
+      // The session reads its sprites on a worker thread too: the first
+      // frame does not show them.
+      SessionInBackground(std::async(std::launch::async, [this] { return std::make_unique<TGame>(Clock, Random); }))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Zindo Puzzle"));

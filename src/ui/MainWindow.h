@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <future>
 #include <memory>
 
 class QAction;
@@ -182,6 +183,7 @@ private:
 
     std::unique_ptr<TPictureInBackground> WallpaperPicture; ///< read while the screens are built
     std::unique_ptr<TPictureInBackground> SplashPicture;    ///< the same, for the main screen
+    std::future<std::unique_ptr<TGame>> SessionInBackground; ///< the session, made (its sprites read) meanwhile
 
     TScene* Scene = nullptr;    ///< everything the player sees: bars, pages, message panel
     TSceneView* View = nullptr; ///< shows the scene scaled to the window

@@ -25,9 +25,11 @@
 #include "game/Game.h"
 
 #include <QAbstractEventDispatcher>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
@@ -97,6 +99,8 @@ void TMainWindow::StartUp()
     // icons and sounds just after the first frame, or as soon as the player
     // leaves the main screen. The greeting and the music wait for them.
     AfterFirstFrame = new TStartUpLoader(*this, [this] {
+        // The desktop shows the window's icon in its task bar a moment later.
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
         BuildOtherScreens();
         RegisterBonusIcons();
         SoundOut->LoadEffectSounds();
@@ -107,7 +111,7 @@ void TMainWindow::StartUp()
     FMainScreen->SetSplashImage(SplashPicture->Take());
 
     // The one session; the window follows its three events.
-    FGame = std::make_unique<TGame>(Clock, Random);
+    FGame = SessionInBackground.get();
     FGame->Puzzle().Pot.Length = FPlayingScreen->PotHeight();
     FGame->OnEffect = [this](TGame&, std::int32_t Code) { HandleEffect(Code); };
     FGame->OnStateChange = [this](TGame&, std::uint8_t State) { HandleStateChange(State); };
