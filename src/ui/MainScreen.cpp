@@ -167,10 +167,11 @@ void TMainScreen::PaintSplashAndScores(QPainter& Painter, const QRegion& Exposed
             QPainter under(&ScoreGround);
             under.drawImage(-left, -top, SplashImage);
         }
+        const int rowBytes = ScoreGround.width() * 3;
         for (int y = 0; y < ScoreGround.height(); ++y) {
             std::uint8_t* row = ScoreGround.scanLine(y);
-            for (int x = 0; x < ScoreGround.width() * 3; ++x)
-                row[x] = static_cast<std::uint8_t>(std::max(int(row[x]) - 180, 0));
+            for (int x = 0; x < rowBytes; ++x)
+                row[x] = row[x] > 180 ? static_cast<std::uint8_t>(row[x] - 180) : 0;
         }
         ScoreGroundAt = QPoint(left, top);
     }
@@ -187,8 +188,10 @@ void TMainScreen::PaintSplashAndScores(QPainter& Painter, const QRegion& Exposed
     Painter.setPen(Qt::white);
     Painter.drawLine(0, y, 250, y);
     y += 5;
-    Painter.setFont(QzArialFont(15));
-    for (const THighScoreEntry* entry : VisibleHighScores(HighScores, h)) {
+    const std::vector<const THighScoreEntry*> rows = VisibleHighScores(HighScores, h);
+    if (!rows.empty())
+        Painter.setFont(QzArialFont(15)); // a size of its own, loaded only when a row is written
+    for (const THighScoreEntry* entry : rows) {
         Painter.drawText(QRect(5, y, 40, h), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
                          QString::number(entry->Score));
         Painter.drawText(QRect(50, y, 200, h), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
