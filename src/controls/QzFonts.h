@@ -22,7 +22,7 @@ QString FontconfigStandIn(const QString& Family);
 /// than for "Arial". The toolkit then loads each size of the face at once,
 /// instead of finding out again for every size that Arial is not installed
 /// and what stands in for it. When the toolkit does not know Family, or
-/// Family is empty, QzArialFont asks for "Arial" as before.
+/// Family is empty, QzArialFont asks for "Arial".
 void UseArialStandIn(const QString& Family);
 
 } // namespace zindo
