@@ -12,6 +12,7 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 
 #include <cstdio>
 #include <thread>
@@ -57,6 +58,12 @@ int main(int argc, char** argv)
         FcFini();
         return commandLine.ExitCode;
     }
+    // The toolkit's accessibility bridge connects to the session bus the
+    // first time a control changes, and waits until it is connected (or,
+    // with no bus in the session, until starting one has failed). Asked for
+    // here on a thread of its own, the connection is made while the window
+    // builds its screens, and the bridge finds it ready.
+    std::jthread sessionBus([] { QDBusConnection::sessionBus(); });
     // No display name: the toolkit would add it to every dialog's title.
     QApplication::setApplicationName(QStringLiteral("Zindo Puzzle"));
     // The desktop (and Wayland) match the window to its menu entry by this name.
