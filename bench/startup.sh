@@ -7,7 +7,10 @@
 # interleaved. Prints every run, the medians and the game's ratio to the bare
 # window. OTHER_BUILD_DIR, another build of the game (before a change, say),
 # is timed in the same rounds. Run it on a quiet machine (load average well
-# under 1). ZINDO_BENCH_DISPLAY picks the X display number (default 94).
+# under 1). On a virtual machine whose speed drifts, seven starts can put the
+# same build 0.2 apart in ratio from one round to the next; 31 starts and a
+# few rounds tell a change of a millisecond or two from the drift.
+# ZINDO_BENCH_DISPLAY picks the X display number (default 94).
 set -euo pipefail
 
 BUILD_DIR=$(cd "${1:-build}" && pwd)
