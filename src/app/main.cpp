@@ -5,6 +5,7 @@
 #include "controls/QzFonts.h"
 #include "data/QzError.h"
 #include "display/FullScreenSupport.h"
+#include "display/SessionBus.h"
 #include "display/X11DisplayPlatform.h"
 #include "sound/GameSounds.h"
 #include "ui/ErrorBox.h"
@@ -36,6 +37,10 @@ int main(int argc, char** argv)
     if (commandLine.ReadEarly(argc, argv) == zindo::TCommandLine::cvExit)
         return commandLine.ExitCode;
 
+    // Without a session bus to reach, the toolkit's first look for one fails
+    // at once instead of trying to start one (before any thread starts, as
+    // this may change the environment).
+    const bool sessionBusReachable = zindo::ReachableSessionBusOrDisable();
     // Qt's own event loop costs less per pass than the GLib one, which
     // matters for a game whose idle pass runs a thousand times a second.
     if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
@@ -59,11 +64,12 @@ int main(int argc, char** argv)
         return commandLine.ExitCode;
     }
     // The toolkit's accessibility bridge connects to the session bus the
-    // first time a control changes, and waits until it is connected (or,
-    // with no bus in the session, until starting one has failed). Asked for
-    // here on a thread of its own, the connection is made while the window
-    // builds its screens, and the bridge finds it ready.
-    std::jthread sessionBus([] { QDBusConnection::sessionBus(); });
+    // first time a control changes, and waits until it is connected. Asked
+    // for here on a thread of its own, the connection is made while the
+    // window builds its screens, and the bridge finds it ready.
+    std::jthread sessionBus;
+    if (sessionBusReachable)
+        sessionBus = std::jthread([] { QDBusConnection::sessionBus(); });
     // No display name: the toolkit would add it to every dialog's title.
     QApplication::setApplicationName(QStringLiteral("Zindo Puzzle"));
     // The desktop (and Wayland) match the window to its menu entry by this name.
