@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     // Without a session bus to reach, the toolkit's first look for one fails
     // at once instead of trying to start one (before any thread starts, as
     // this may change the environment).
-    const bool sessionBusReachable = zindo::ReachableSessionBusOrDisable();
+    zindo::DisableUnreachableSessionBus();
     // Qt's own event loop costs less per pass than the GLib one, which
     // matters for a game whose idle pass runs a thousand times a second.
     if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
@@ -64,12 +64,11 @@ int main(int argc, char** argv)
         return commandLine.ExitCode;
     }
     // The toolkit's accessibility bridge connects to the session bus the
-    // first time a control changes, and waits until it is connected. Asked
-    // for here on a thread of its own, the connection is made while the
-    // window builds its screens, and the bridge finds it ready.
-    std::jthread sessionBus;
-    if (sessionBusReachable)
-        sessionBus = std::jthread([] { QDBusConnection::sessionBus(); });
+    // first time a control changes, and waits until it is connected, or
+    // found missing. Asked for here on a thread of its own, the connection
+    // is made while the window builds its screens, and the bridge finds it
+    // ready.
+    std::jthread sessionBus([] { QDBusConnection::sessionBus(); });
     // No display name: the toolkit would add it to every dialog's title.
     QApplication::setApplicationName(QStringLiteral("Zindo Puzzle"));
     // The desktop (and Wayland) match the window to its menu entry by this name.

@@ -60,13 +60,13 @@ bool SessionBusReachable(const char* Address, const char* RuntimeDirectory, cons
     return BusLauncherInstalled(SearchPath);
 }
 
-bool ReachableSessionBusOrDisable()
+bool DisableUnreachableSessionBus()
 {
     if (SessionBusReachable(std::getenv("DBUS_SESSION_BUS_ADDRESS"), std::getenv("XDG_RUNTIME_DIR"),
                             std::getenv("PATH")))
-        return true;
+        return false;
     setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
-    return false;
+    return true;
 }
 
 } // namespace zindo

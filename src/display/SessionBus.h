@@ -22,7 +22,7 @@ bool SessionBusReachable(const char* Address, const char* RuntimeDirectory, cons
 /// (DBUS_SESSION_BUS_ADDRESS=disabled:), so that looking for the bus fails
 /// at once; programs the game starts inherit that, and they could not have
 /// reached or started a bus either. Changes the environment: call it before
-/// any thread is started. Returns true when the session has a bus to reach.
-bool ReachableSessionBusOrDisable();
+/// any thread is started. Returns true when it did so.
+bool DisableUnreachableSessionBus();
 
 } // namespace zindo

@@ -111,10 +111,10 @@ TEST(SessionBus, AnUnreachableBusIsDisabledAndAGivenAddressKept)
     const TScopedEnvironment runtime("XDG_RUNTIME_DIR", empty.path());
     const TScopedEnvironment path("PATH", empty.path());
 
-    EXPECT_FALSE(ReachableSessionBusOrDisable());
+    EXPECT_TRUE(DisableUnreachableSessionBus());
     EXPECT_STREQ(std::getenv("DBUS_SESSION_BUS_ADDRESS"), "disabled:");
 
     address.Set(QStringLiteral("unix:path=/run/user/1000/bus"));
-    EXPECT_TRUE(ReachableSessionBusOrDisable());
+    EXPECT_FALSE(DisableUnreachableSessionBus());
     EXPECT_STREQ(std::getenv("DBUS_SESSION_BUS_ADDRESS"), "unix:path=/run/user/1000/bus");
 }
