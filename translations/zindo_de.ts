@@ -122,6 +122,11 @@
         <translation>Das Bild „%1“ kann nicht gelesen werden. %2</translation>
     </message>
     <message>
+        <location filename="../src/data/JpegPicture.cpp" line="+1"/>
+        <source>The picture is too large.</source>
+        <translation>Das Bild ist zu groß.</translation>
+    </message>
+    <message>
         <location filename="../src/game/Game.cpp" line="-276"/>
         <source>Cannot create folder &quot;%1&quot;</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden</translation>

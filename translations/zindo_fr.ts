@@ -122,6 +122,11 @@
         <translation>Impossible de lire l&apos;image «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
+        <location filename="../src/data/JpegPicture.cpp" line="+1"/>
+        <source>The picture is too large.</source>
+        <translation>L&apos;image est trop grande.</translation>
+    </message>
+    <message>
         <location filename="../src/game/Game.cpp" line="-276"/>
         <source>Cannot create folder &quot;%1&quot;</source>
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;»</translation>

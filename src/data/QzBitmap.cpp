@@ -1,13 +1,16 @@
 #include "QzBitmap.h"
 
+#include "JpegPicture.h"
 #include "Paths.h"
 #include "QzError.h"
 
 #include <QCoreApplication>
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 
 #include <algorithm>
+#include <optional>
 
 namespace zindo {
 
@@ -213,16 +216,44 @@ QByteArray ReaderFormat(const QString& FileName)
     return IsJpegFileName(FileName) ? QByteArrayLiteral("jpeg") : QByteArrayLiteral("bmp");
 }
 
+/// JPEG through libjpeg-turbo at once, the few colour spaces it does not
+/// convert (CMYK) through the toolkit's reader (nothing in the first case).
+std::optional<QImage> ReadJpeg(const QByteArray& Bytes, const QString& Name)
+{
+    QImage picture;
+    QString error;
+    switch (DecodeJpeg(Bytes, picture, error)) {
+    case TJpegOutcome::Decoded:
+        return picture;
+    case TJpegOutcome::Unsupported:
+        return std::nullopt;
+    case TJpegOutcome::Failed:
+        break;
+    }
+    throw EQzError(QCoreApplication::translate("Files", "Cannot read picture \"%1\". %2").arg(Name, error));
+}
+
 } // namespace
 
 QImage LoadPictureFile(const QString& FileName)
 {
+    if (IsJpegFileName(FileName)) {
+        QFile file(FileName);
+        if (!file.open(QIODevice::ReadOnly))
+            throw EQzError(QCoreApplication::translate("Files", "Cannot read picture \"%1\". %2")
+                               .arg(FileName, file.errorString()));
+        if (std::optional<QImage> picture = ReadJpeg(file.readAll(), FileName))
+            return *picture;
+    }
     QImageReader reader(FileName, ReaderFormat(FileName));
     return ReadPicture(reader, FileName);
 }
 
 QImage LoadPictureData(const QByteArray& Bytes, const QString& FileName)
 {
+    if (IsJpegFileName(FileName))
+        if (std::optional<QImage> picture = ReadJpeg(Bytes, FileName))
+            return *picture;
     QBuffer buffer;
     buffer.setData(Bytes);
     buffer.open(QIODevice::ReadOnly);

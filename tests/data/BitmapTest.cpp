@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QImageReader>
 #include <QImageWriter>
 
 using namespace zindo;
@@ -161,6 +162,68 @@ TEST(LoadPictureFile, ExtensionDecidesTheFormat)
     EXPECT_EQ(sprite.PixelFormat(), pf24bit);
     EXPECT_TRUE(sprite.Transparent);
     EXPECT_EQ(sprite.TransparentColor(), RGBColor(10, 120, 200));
+}
+
+namespace {
+
+/// A picture with detail in every channel, so that decoders that differ in
+/// any step give different pixels.
+QImage Gradient(int W, int H, QImage::Format Format)
+{
+    QImage picture(W, H, QImage::Format_RGB32);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            picture.setPixel(x, y, qRgb((x * 7 + y) & 255, (y * 5) & 255, ((x ^ y) * 3) & 255));
+    return picture.convertToFormat(Format);
+}
+
+QByteArray Jpeg(const QImage& Picture, bool Progressive)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(80);
+    writer.setProgressiveScanWrite(Progressive);
+    EXPECT_TRUE(writer.write(Picture));
+    return bytes;
+}
+
+QImage ToolkitJpeg(const QByteArray& Bytes)
+{
+    QBuffer buffer;
+    buffer.setData(Bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer, "jpeg").read();
+}
+
+} // namespace
+
+TEST(LoadPictureData, JpegGivesTheToolkitReadersPixelsAndFormats)
+{
+    const QByteArray colour = Jpeg(Gradient(61, 37, QImage::Format_RGB32), false);
+    const QByteArray grey = Jpeg(Gradient(61, 37, QImage::Format_Grayscale8), false);
+    const QByteArray progressive = Jpeg(Gradient(200, 150, QImage::Format_RGB32), true);
+    // Cut short: the library warns and fills the rest, and the picture stays.
+    const QByteArray cut = progressive.left(progressive.size() / 2);
+    for (const QByteArray* bytes : {&colour, &grey, &progressive, &cut}) {
+        const QImage expected = ToolkitJpeg(*bytes);
+        ASSERT_FALSE(expected.isNull());
+        const QImage picture = LoadPictureData(*bytes, QStringLiteral("level.JPG"));
+        EXPECT_EQ(picture.format(), expected.format());
+        EXPECT_TRUE(picture == expected) << "a different picture from " << bytes->size() << " bytes";
+    }
+    EXPECT_EQ(LoadPictureData(grey, QStringLiteral("g.jpeg")).format(), QImage::Format_Grayscale8);
+
+    // Refused: no picture at all, and one above the image allocation limit.
+    EXPECT_THROW(LoadPictureData(QByteArray(), QStringLiteral("empty.jpg")), EQzError);
+    EXPECT_THROW(LoadPictureData(colour.left(40), QStringLiteral("header.jpg")), EQzError);
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1);
+    const QByteArray large = Jpeg(Gradient(600, 600, QImage::Format_RGB32), false);
+    EXPECT_THROW(LoadPictureData(large, QStringLiteral("large.jpg")), EQzError);
+    QImageReader::setAllocationLimit(limit);
+    EXPECT_EQ(LoadPictureData(large, QStringLiteral("large.jpg")).size(), QSize(600, 600));
 }
 
 TEST(BitmapCache, LooksUpIgnoringCaseAndFirstEntryWins)
