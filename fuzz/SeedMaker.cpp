@@ -11,19 +11,19 @@
 #include "data/DataContainer.h"
 #include "game/HighScores.h"
 #include "game/SavedGameRecord.h"
+#include "support/EncodedPicture.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
-#include <QImageWriter>
 #include <QtEndian>
 
 #include <cstdio>
 #include <limits>
 
 using namespace zindo;
+using zindo::test::EncodedPicture;
 
 namespace {
 
@@ -88,18 +88,6 @@ QByteArray WaveSamples(const QByteArray& Wave)
 {
     const qsizetype data = Wave.indexOf("data");
     return data < 0 ? QByteArray() : Wave.mid(data + 8);
-}
-
-QByteArray Encoded(const QImage& Image, const char* Format, int Quality = -1, bool Progressive = false)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, Format);
-    writer.setQuality(Quality);
-    writer.setProgressiveScanWrite(Progressive);
-    writer.write(Image);
-    return bytes;
 }
 
 QByteArray Prefixed(int A, const QByteArray& Bytes)
@@ -204,18 +192,18 @@ int main(int argc, char** argv)
         if (level.isNull())
             continue;
         const QImage small = level.scaled(96, 72, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        Seed(QStringLiteral("picture"), theme + QStringLiteral(".jpg"), Prefixed(0, 0, Encoded(small, "JPEG", 50)));
+        Seed(QStringLiteral("picture"), theme + QStringLiteral(".jpg"), Prefixed(0, 0, EncodedPicture(small, "JPEG", 50)));
         Seed(QStringLiteral("picture"), theme + QStringLiteral(".progressive.jpg"),
-             Prefixed(0, 9, Encoded(small.scaled(40, 90), "JPEG", 80, true)));
+             Prefixed(0, 9, EncodedPicture(small.scaled(40, 90), "JPEG", 80, true)));
         Seed(QStringLiteral("picture"), theme + QStringLiteral(".gray.jpg"),
-             Prefixed(0, 4, Encoded(small.convertToFormat(QImage::Format_Grayscale8), "JPEG", 30)));
-        Seed(QStringLiteral("picture"), theme + QStringLiteral(".bmp"), Prefixed(1, 2, Encoded(small.scaled(48, 36), "BMP")));
+             Prefixed(0, 4, EncodedPicture(small.convertToFormat(QImage::Format_Grayscale8), "JPEG", 30)));
+        Seed(QStringLiteral("picture"), theme + QStringLiteral(".bmp"), Prefixed(1, 2, EncodedPicture(small.scaled(48, 36), "BMP")));
         Seed(QStringLiteral("picture"), theme + QStringLiteral(".8bit.bmp"),
-             Prefixed(1, 5, Encoded(small.scaled(40, 30).convertToFormat(QImage::Format_Indexed8), "BMP")));
+             Prefixed(1, 5, EncodedPicture(small.scaled(40, 30).convertToFormat(QImage::Format_Indexed8), "BMP")));
         Seed(QStringLiteral("picture"), theme + QStringLiteral(".32bit.bmp"),
-             Prefixed(1, 7, Encoded(small.scaled(24, 60).convertToFormat(QImage::Format_ARGB32), "BMP")));
+             Prefixed(1, 7, EncodedPicture(small.scaled(24, 60).convertToFormat(QImage::Format_ARGB32), "BMP")));
         Seed(QStringLiteral("picture"), theme + QStringLiteral(".1bit.bmp"),
-             Prefixed(1, 3, Encoded(small.scaled(33, 17).convertToFormat(QImage::Format_Mono), "BMP")));
+             Prefixed(1, 3, EncodedPicture(small.scaled(33, 17).convertToFormat(QImage::Format_Mono), "BMP")));
     }
     for (const QString& sprite : {QStringLiteral("izn0.dat"), QStringLiteral("izn3.dat"), QStringLiteral("IBROOM.dat")})
         Seed(QStringLiteral("picture"), sprite + QStringLiteral(".bmp"), Prefixed(2, 100, Plain(dat + QLatin1Char('/') + sprite)));

@@ -5,13 +5,13 @@
 #include "data/DataContainer.h"
 #include "data/QzBitmap.h"
 #include "data/TempFiles.h"
+#include "support/EncodedPicture.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -110,13 +110,7 @@ QByteArray SplashSizedJpeg()
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             picture.setPixel(x, y, qRgb((x + ((x * y) & 31)) & 255, (y * 3 + (x >> 3)) & 255, ((x ^ y) * 5) & 255));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(50);
-    writer.write(picture);
-    return bytes;
+    return test::EncodedPicture(picture, "jpeg", 50);
 }
 
 void BM_LoadPictureDataJpeg1011x600(benchmark::State& state)

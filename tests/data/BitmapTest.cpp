@@ -1,6 +1,7 @@
 #include "data/QzBitmap.h"
 #include "data/QzBitmapCache.h"
 #include "data/QzError.h"
+#include "support/EncodedPicture.h"
 #include "support/TestTree.h"
 
 #include <gtest/gtest.h>
@@ -179,13 +180,8 @@ QImage Gradient(int W, int H, QImage::Format Format)
 
 QByteArray Jpeg(const QImage& Picture, bool Progressive)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(80);
-    writer.setProgressiveScanWrite(Progressive);
-    EXPECT_TRUE(writer.write(Picture));
+    const QByteArray bytes = test::EncodedPicture(Picture, "jpeg", 80, Progressive);
+    EXPECT_FALSE(bytes.isEmpty());
     return bytes;
 }
 
