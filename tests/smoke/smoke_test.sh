@@ -27,6 +27,13 @@ export SDL_DISKAUDIOFILE="$WORK/sound.raw"
 
 source "$(dirname "$0")/../support/xwindows.sh"
 
+# The virtual server may still be starting when the test begins; the game
+# would end at once without a display to connect to.
+display_answers() { xdotool getdisplaygeometry >/dev/null 2>&1; }
+if ! wait_for display_answers; then
+  echo "FAIL: the virtual X server $DISPLAY does not answer"; exit 1
+fi
+
 "$WORK/bin/zindo-puzzle" >"$WORK/game.log" 2>&1 &
 GAME_PID=$!
 
