@@ -200,14 +200,18 @@ bool IsJpegFileName(const QString& FileName)
 
 namespace {
 
+EQzError CannotReadPicture(const QString& Name, const QString& Reason)
+{
+    return EQzError(QCoreApplication::translate("Files", "Cannot read picture \"%1\". %2").arg(Name, Reason));
+}
+
 QImage ReadPicture(QImageReader& Reader, const QString& Name)
 {
     Reader.setAutoDetectImageFormat(false);
     Reader.setDecideFormatFromContent(false);
     QImage image = Reader.read();
     if (image.isNull())
-        throw EQzError(QCoreApplication::translate("Files", "Cannot read picture \"%1\". %2")
-                           .arg(Name, Reader.errorString()));
+        throw CannotReadPicture(Name, Reader.errorString());
     return image;
 }
 
@@ -230,7 +234,7 @@ std::optional<QImage> ReadJpeg(const QByteArray& Bytes, const QString& Name)
     case TJpegOutcome::Failed:
         break;
     }
-    throw EQzError(QCoreApplication::translate("Files", "Cannot read picture \"%1\". %2").arg(Name, error));
+    throw CannotReadPicture(Name, error);
 }
 
 } // namespace
@@ -240,8 +244,7 @@ QImage LoadPictureFile(const QString& FileName)
     if (IsJpegFileName(FileName)) {
         QFile file(FileName);
         if (!file.open(QIODevice::ReadOnly))
-            throw EQzError(QCoreApplication::translate("Files", "Cannot read picture \"%1\". %2")
-                               .arg(FileName, file.errorString()));
+            throw CannotReadPicture(FileName, file.errorString());
         if (std::optional<QImage> picture = ReadJpeg(file.readAll(), FileName))
             return *picture;
     }
