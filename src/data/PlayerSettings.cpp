@@ -35,8 +35,9 @@ constexpr int MaxLength = 100000;
 /// The error of a write that did not reach the disk.
 EQzError NotWritten(const QString& FileName)
 {
-    return EQzError(QCoreApplication::translate("Files", "Cannot create file \"%1\". The settings could not be written.")
-                        .arg(QDir::cleanPath(FileName)));
+    return EQzError(
+        QCoreApplication::translate("Files", "Cannot create file \"%1\". The settings could not be written.")
+            .arg(QDir::cleanPath(FileName)));
 }
 
 } // namespace

@@ -81,6 +81,22 @@ void TThemeFiles::CheckThemeName(const QString& Name)
         throw EQzError(problem);
 }
 
+QString TThemeFiles::NewThemeNameProblem(const QString& Name, const QString& Except) const
+{
+    const QString problem = ThemeNameProblem(Name);
+    if (!problem.isEmpty())
+        return problem;
+    for (const QString& name : ThemeNames()) {
+        // The theme being renamed leaves its name free, unless a shipped theme
+        // of that name shows again.
+        if (name == Except && !IsShippedTheme(name))
+            continue;
+        if (name.compare(Name, Qt::CaseInsensitive) == 0)
+            return tr("There is already a theme called \"%1\".").arg(name);
+    }
+    return QString();
+}
+
 // --- Listing and reading --------------------------------------------------------
 
 QStringList TThemeFiles::ThemeNames() const
@@ -194,7 +210,8 @@ void TThemeFiles::WriteLevelPicture(const QString& Theme, int Level, const QByte
     CheckThemeName(Theme);
     const QString file = JoinPath(PlayersThemeFolder(Theme), LevelPictureName(Level));
     // The stored name tells readers the picture is a JPEG.
-    const QByteArray container = EncodeContainer(ChangeFileExtension(LevelPictureName(Level), QStringLiteral(".jpg")), Jpeg);
+    const QByteArray container =
+        EncodeContainer(ChangeFileExtension(LevelPictureName(Level), QStringLiteral(".jpg")), Jpeg);
     ForgetDecodedCopy(file);
     WriteFileAtomically(file, container);
 }
@@ -214,12 +231,9 @@ void TThemeFiles::RenameTheme(const QString& Theme, const QString& NewName) cons
     CheckPlayersTheme(Theme, tr("The theme \"%1\" comes with the game and cannot be renamed.").arg(Theme));
     if (NewName == Theme)
         return;
-    CheckThemeName(NewName);
-    // Names that differ only in case would stand side by side in the list
-    // and be told apart by nobody.
-    for (const QString& name : ThemeNames())
-        if (name != Theme && name.compare(NewName, Qt::CaseInsensitive) == 0)
-            throw EQzError(tr("There is already a theme called \"%1\".").arg(name));
+    const QString problem = NewThemeNameProblem(NewName, Theme);
+    if (!problem.isEmpty())
+        throw EQzError(problem);
     const QString folder = PlayersThemeFolder(Theme);
     ForgetDecodedCopies(folder);
     if (!QDir().rename(folder, PlayersThemeFolder(NewName)))

@@ -51,6 +51,13 @@ public:
     static QString ThemeNameProblem(const QString& Name);
     /// Raises EQzError with ThemeNameProblem's text when there is a problem.
     static void CheckThemeName(const QString& Name);
+    /// Why Name cannot name a new theme of the player's, or an empty text when
+    /// it can: ThemeNameProblem, or a theme of that name exists already,
+    /// compared without regard to case (names that differ only in case would
+    /// stand side by side in the list, told apart by nobody). The player's
+    /// theme Except (one being renamed) does not count, unless a shipped theme
+    /// of its name would show again.
+    QString NewThemeNameProblem(const QString& Name, const QString& Except = QString()) const;
 
     // --- Listing and reading ------------------------------------------------
 
@@ -104,8 +111,7 @@ public:
 
     /// Renames the player's theme Theme to NewName. Refused with EQzError when
     /// the player has no theme of that name (a shipped theme cannot be
-    /// renamed), when NewName is no good theme name, or when a theme of that
-    /// name, compared without regard to case, already exists (only the
+    /// renamed) or NewName is refused by NewThemeNameProblem (so only the
     /// theme's own name may change its case). A player's theme that hid a
     /// shipped one of its old name lets the shipped one show again.
     void RenameTheme(const QString& Theme, const QString& NewName) const;

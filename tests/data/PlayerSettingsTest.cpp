@@ -62,7 +62,8 @@ TEST_F(PlayerSettings, StoredInTheKeysAndValuesPlayersFilesHold)
         {"window", dmWindow}, {"unknown", dmUnknown}, {"Window", dmFullScreen}, {"", dmUnknown}};
     for (const auto& [text, mode] : modes) {
         Tree.Write(QStringLiteral("var/config.ini"),
-                   QByteArray("[Display]\nWindowWidth=wide\nWindowHeight=700\nChangeResolution= Off\nDisplayMode=") + text);
+                   QByteArray("[Display]\nWindowWidth=wide\nWindowHeight=700\nChangeResolution= Off\n"
+                              "DisplayMode=") + text);
         EXPECT_EQ(settings.DisplayMode(), mode) << text;
     }
     EXPECT_TRUE(settings.WindowSize().Size.isEmpty());

@@ -75,7 +75,8 @@ TEST(LevelPictureJpeg, ScalesTheLongerSideTo600AndKeepsSmallerPictures)
     for (const auto& [from, to] : cases) {
         const QByteArray jpeg = TThemeFiles::LevelPictureJpeg(PatternImage(from.width(), from.height()));
         EXPECT_TRUE(jpeg.startsWith("\xFF\xD8")) << "a JPEG";
-        EXPECT_EQ(LoadPictureData(jpeg, QStringLiteral("level.jpg")).size(), to) << from.width() << "x" << from.height();
+        EXPECT_EQ(LoadPictureData(jpeg, QStringLiteral("level.jpg")).size(), to)
+            << from.width() << "x" << from.height();
     }
 }
 
@@ -141,7 +142,8 @@ TEST_F(PlayersThemeFiles, AChosenPictureIsPlayedAtOnceAndAnUnreadableOneChangesN
 
 TEST(ThemeNames, APlainFolderNameThatSavedGamesCanStore)
 {
-    for (const QString& good : {QStringLiteral("My Holiday"), QStringLiteral("Été à Nîmes"), QString(100, QLatin1Char('x'))})
+    for (const QString& good :
+         {QStringLiteral("My Holiday"), QStringLiteral("Été à Nîmes"), QString(100, QLatin1Char('x'))})
         EXPECT_TRUE(TThemeFiles::ThemeNameProblem(good).isEmpty()) << good.toStdString();
     for (const QString& bad : {QString(), QStringLiteral("   "), QStringLiteral(".hidden"), QStringLiteral(".."),
                                QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("Тема"),
@@ -159,7 +161,8 @@ TEST_F(PlayersThemeFiles, RenamingMovesOnlyThePlayersThemeToAFreeName)
     const QByteArray levelSeven = TTestTree::Read(PlayersLevel(QStringLiteral("mine"), 7));
 
     Themes.RenameTheme(QStringLiteral("mine"), QStringLiteral("Holiday"));
-    EXPECT_EQ(Themes.ThemeNames(), (QStringList{QStringLiteral("Holiday"), QStringLiteral("other"), QStringLiteral("Sea")}));
+    EXPECT_EQ(Themes.ThemeNames(),
+              (QStringList{QStringLiteral("Holiday"), QStringLiteral("other"), QStringLiteral("Sea")}));
     EXPECT_EQ(TTestTree::Read(PlayersLevel(QStringLiteral("Holiday"), 7)), levelSeven);
     // Only its own name may change its case.
     Themes.RenameTheme(QStringLiteral("Holiday"), QStringLiteral("HOLIDAY"));
@@ -182,6 +185,8 @@ TEST_F(PlayersThemeFiles, RenamingMovesOnlyThePlayersThemeToAFreeName)
     // The player's copy of a shipped theme may go; the shipped one shows again.
     Themes.OpenForEditing(QStringLiteral("Sea"));
     ASSERT_TRUE(Themes.LevelPictureFile(QStringLiteral("Sea"), 1).startsWith(Tree.Path(QStringLiteral("var/"))));
+    EXPECT_THROW(Themes.RenameTheme(QStringLiteral("Sea"), QStringLiteral("SEA")), EQzError)
+        << "the shipped \"Sea\" would stand beside it";
     Themes.RenameTheme(QStringLiteral("Sea"), QStringLiteral("My Sea"));
     EXPECT_EQ(Themes.LevelPictureFile(QStringLiteral("Sea"), 1), Tree.Path(QStringLiteral("dat/puzz/Sea/IP0101.dat")));
     EXPECT_TRUE(Themes.IsPlayersTheme(QStringLiteral("My Sea")));
