@@ -10,7 +10,6 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -52,12 +51,6 @@ QString InstalledDataFolder()
 bool IsPortableLayout()
 {
     return QFileInfo(PortableDataFolder()).isDir();
-}
-
-/// The names in Folder (files and folders, no hidden ones).
-QStringList FolderEntries(const QString& Folder)
-{
-    return QDir(Folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
 }
 
 } // namespace
@@ -155,27 +148,6 @@ QString ShippedThemesFolder()
 QString PlayerThemesFolder()
 {
     return PlayerPath(QStringLiteral("puzz/"));
-}
-
-QStringList ThemeNames()
-{
-    QStringList names = FolderEntries(ShippedThemesFolder()) + FolderEntries(PlayerThemesFolder());
-    // Without regard to case first; names that differ only in case keep a
-    // fixed order so that equal names end up side by side.
-    std::sort(names.begin(), names.end(), [](const QString& A, const QString& B) {
-        const int folded = A.compare(B, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : A < B;
-    });
-    names.erase(std::unique(names.begin(), names.end()), names.end());
-    return names;
-}
-
-QString ThemeFolder(const QString& Theme)
-{
-    const QString own = JoinPath(PlayerThemesFolder(), Theme);
-    if (QFileInfo(own).isDir())
-        return own;
-    return JoinPath(ShippedThemesFolder(), Theme);
 }
 
 } // namespace zindo

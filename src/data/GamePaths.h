@@ -65,16 +65,8 @@ QString TranslationsFolder();
 /// The themes that come with the game: "puzz/" in the data folder.
 QString ShippedThemesFolder();
 
-/// The player's own themes (made with the puzzle maker): "puzz/" in the
-/// player's folder. The puzzle maker writes here and nowhere else.
+/// The player's own themes: "puzz/" in the player's folder. Only the
+/// player's themes are ever written (game/ThemeFiles.h), and only here.
 QString PlayerThemesFolder();
-
-/// The names of every theme: the entries of both theme folders (no hidden
-/// ones), each name once, sorted without regard to case.
-QStringList ThemeNames();
-
-/// The folder of the plain name Theme: the player's own when the player has
-/// a theme of that name (it wins over a shipped one), else the shipped one.
-QString ThemeFolder(const QString& Theme);
 
 } // namespace zindo

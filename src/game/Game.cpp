@@ -1,5 +1,7 @@
 #include "Game.h"
 
+#include "ThemeFiles.h"
+
 #include "data/AnsiText.h"
 #include "data/AtomicFile.h"
 #include "data/Clock.h"
@@ -96,16 +98,7 @@ void TGame::StartLevel()
 
 QString TGame::FindLevelPicture() const
 {
-    if (!IsPlainName(GameRecord.Theme))
-        return QString();
-    const QString folder = ThemeFolder(GameRecord.Theme);
-    for (int variant = 1; variant <= 99; ++variant) {
-        const QString path =
-            JoinPath(folder, QString::asprintf("IP%2.2d%2.2d.dat", GameRecord.Level, variant));
-        if (QFileInfo(path).isFile())
-            return path;
-    }
-    return QString();
+    return TThemeFiles().LevelPictureFile(GameRecord.Theme, GameRecord.Level);
 }
 
 void TGame::LoadLevel()
@@ -202,7 +195,7 @@ void TGame::HandleStateChange(TPuzzleState State)
 
 void TGame::ListThemes(QStringList& List) const
 {
-    List = ThemeNames();
+    List = TThemeFiles().ThemeNames();
 }
 
 void TGame::ListSavedGames(QStringList& List, QString& Current) const

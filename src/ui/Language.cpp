@@ -1,8 +1,7 @@
 #include "Language.h"
 
-#include "DisplayModeSetting.h"
-
 #include "data/GamePaths.h"
+#include "data/PlayerSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -133,7 +132,7 @@ bool InstallStartLanguage(const QString& Asked)
     const QStringList available = AvailableLanguages();
     const QString desktop =
         DesktopLanguage(available, [](const char* Name) { return qEnvironmentVariable(Name); });
-    const QString language = ChooseLanguage(Asked, ReadLanguageSetting(), desktop, available);
+    const QString language = ChooseLanguage(Asked, TPlayerSettings().Language(), desktop, available);
     const bool spoken = InstallLanguage(language);
     if (!spoken)
         InstallLanguage(QLatin1String(English));

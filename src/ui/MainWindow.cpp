@@ -1,6 +1,5 @@
 #include "MainWindow.h"
 
-#include "DisplayModeSetting.h"
 #include "ErrorBox.h"
 #include "MainScreen.h"
 #include "MessagePanel.h"
@@ -13,6 +12,7 @@
 #include "controls/QzFonts.h"
 #include "data/Clock.h"
 #include "data/GamePaths.h"
+#include "data/PlayerSettings.h"
 #include "data/QzError.h"
 #include "data/RandomGenerator.h"
 #include "dialogs/OptionsForm.h"
@@ -219,7 +219,7 @@ void TMainWindow::ShowOptionsDialog()
     RunDisplayMode = mode;
     if (FSettingsKept) {
         try {
-            WriteDisplayMode(mode);
+            TPlayerSettings().SetDisplayMode(DisplayModeFromText(mode));
             RunDisplayMode.clear();
         } catch (const EQzError& error) {
             PlayerFilesNotKept(error.Message(), false);

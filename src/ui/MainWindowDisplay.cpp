@@ -4,12 +4,12 @@
 
 #include "MainWindow.h"
 
-#include "DisplayModeSetting.h"
 #include "ErrorBox.h"
 #include "MainScreen.h"
 #include "PlayingScreen.h"
 #include "Scene.h"
 
+#include "data/PlayerSettings.h"
 #include "display/FullScreenSupport.h"
 #include "game/Game.h"
 
@@ -25,7 +25,7 @@ namespace zindo {
 
 QString TMainWindow::DisplayMode() const
 {
-    return RunDisplayMode.isEmpty() ? ReadDisplayMode() : RunDisplayMode;
+    return RunDisplayMode.isEmpty() ? DisplayModeText(TPlayerSettings().DisplayMode()) : RunDisplayMode;
 }
 
 void TMainWindow::ApplyDisplayMode()
@@ -37,7 +37,7 @@ void TMainWindow::ApplyDisplayMode()
         // it), the scene fills that mode; elsewhere the screen keeps its
         // resolution and the scene is scaled to fill it.
         int index = 0;
-        if (ReadChangeResolution()) {
+        if (TPlayerSettings().ChangeResolution()) {
             index = FindBestVideoMode(1024, 768, 32);
             if (index == 0)
                 index = FindBestVideoMode(1024, 768, 24);
@@ -155,7 +155,7 @@ void TMainWindow::closeEvent(QCloseEvent* Event)
     // The size is a convenience: a settings file that cannot be written
     // costs only the size at the next start, so closing says nothing of it.
     try {
-        WriteWindowSize({QSize(WindowedWidth, WindowedHeight), WindowedMaximized});
+        TPlayerSettings().SetWindowSize({QSize(WindowedWidth, WindowedHeight), WindowedMaximized});
     } catch (const std::exception&) {
     }
 }

@@ -5,7 +5,6 @@
 
 #include "AboutScreen.h"
 #include "BonusIcons.h"
-#include "DisplayModeSetting.h"
 #include "ErrorBox.h"
 #include "LoadScreen.h"
 #include "MainScreen.h"
@@ -20,6 +19,7 @@
 #include "Wallpaper.h"
 
 #include "data/GamePaths.h"
+#include "data/PlayerSettings.h"
 #include "data/QzError.h"
 #include "dialogs/StartUpForm.h"
 #include "game/Game.h"
@@ -75,7 +75,7 @@ void TMainWindow::StartUp()
     // the design size in the desktop's logical pixels (so a desktop scaled by
     // 2 gets twice as many device pixels); it is centred on a screen larger
     // than 1024 x 768.
-    const TWindowSizeSetting stored = ReadWindowSize();
+    const TWindowSizeSetting stored = TPlayerSettings().WindowSize();
     QSize size(SceneDesignWidth, SceneDesignHeight);
     WindowedMaximized = stored.Maximized;
     WindowedLeft = 5;
@@ -165,7 +165,7 @@ void TMainWindow::AskDisplayModeOnFirstStart()
 {
     // Only while no display mode is stored and none was asked for on the
     // command line (which leaves the stored choice alone): full screen or window?
-    if (!RunDisplayMode.isEmpty() || ReadDisplayMode() != QLatin1String("unknown"))
+    if (!RunDisplayMode.isEmpty() || TPlayerSettings().DisplayMode() != dmUnknown)
         return;
     // A choice that cannot be stored is not asked for: the run is windowed.
     if (!FSettingsKept) {
@@ -176,7 +176,7 @@ void TMainWindow::AskDisplayModeOnFirstStart()
     if (form.exec() != QDialog::Accepted)
         return;
     try {
-        WriteDisplayMode(form.FullScreenChosen() ? QStringLiteral("fullscreen") : QStringLiteral("window"));
+        TPlayerSettings().SetDisplayMode(form.FullScreenChosen() ? dmFullScreen : dmWindow);
     } catch (const EQzError& error) {
         PlayerFilesNotKept(error.Message(), false);
         RunDisplayMode = QStringLiteral("window");

@@ -4,71 +4,34 @@
 #include "PictureBox.h"
 #include "SceneView.h"
 #include "ScreenParts.h"
-#include "ThemeFiles.h"
 
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
 #include "controls/SimpleComboBox.h"
-#include "data/AnsiText.h"
-#include "data/DataContainer.h"
-#include "data/GamePaths.h"
-#include "data/Paths.h"
-#include "data/QzBitmap.h"
 #include "data/QzError.h"
-#include "data/TempFiles.h"
 #include "game/Game.h"
+#include "game/ThemeFiles.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
-
-#include <cmath>
 
 namespace zindo {
 
 namespace {
 
-constexpr int MakerMaxSide = 600;
-
-/// A theme name must stay one folder below the theme folders.
+/// The name typed: an empty line is asked for first, then the theme
+/// library's rules hold.
 void CheckThemeName(const QString& Theme)
 {
     if (Theme.trimmed().isEmpty())
         throw EQzError(
             QCoreApplication::translate("PuzzleMakerScreen", "Please select or enter the name of a theme first."));
-    if (!TGame::IsPlainName(Theme) || Theme.contains(QLatin1Char('\\')))
-        throw EQzError(QCoreApplication::translate(
-            "PuzzleMakerScreen", "A theme name may not start with \".\" nor contain \"/\" or \"\\\"."));
-    // Saved games and high scores store the theme's name; it must read back the same.
-    CheckAnsiText(Theme, QCoreApplication::translate("AnsiText", "theme name"));
+    TThemeFiles::CheckThemeName(Theme);
 }
 
 } // namespace
-
-QString ConvertPuzzleMakerPicture(const QString& FileName)
-{
-    QImage picture = LoadPictureFile(FileName);
-    if (picture.width() > MakerMaxSide || picture.height() > MakerMaxSide) {
-        const double ratio = double(picture.width()) / double(picture.height());
-        QSize size;
-        if (picture.width() > picture.height())
-            size = QSize(MakerMaxSide, static_cast<int>(std::max(1.0, std::nearbyint(MakerMaxSide / ratio))));
-        else
-            size = QSize(static_cast<int>(std::max(1.0, std::nearbyint(MakerMaxSide * ratio))), MakerMaxSide);
-        picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
-    const QString result = NewTempFileName(QStringLiteral(".jpg"));
-    QImageWriter writer(result, QByteArrayLiteral("jpeg"));
-    writer.setQuality(50);
-    if (!writer.write(picture.convertToFormat(QImage::Format_RGB32)))
-        throw EQzError(QCoreApplication::translate("Files", "Cannot create file \"%1\". %2")
-                           .arg(result, writer.errorString()));
-    return result;
-}
 
 TPuzzleMakerScreen::TPuzzleMakerScreen(TScreenHost& AHost, QStackedWidget& Pages)
     : TScreen(AHost, scPuzzleMaker, Pages, QStringLiteral("PuzzleMakerScreen"))
@@ -143,22 +106,10 @@ void TPuzzleMakerScreen::RefreshPuzzleMaker()
 void TPuzzleMakerScreen::LoadPuzzleMakerSlots(const QString& Theme)
 {
     CheckThemeName(Theme);
-    // The maker edits the player's own copy of a theme, never the shipped one:
-    // a level the copy lacks starts as the shipped theme's picture of that
-    // level, or else as the placeholder.
-    MakePlayerFolder();
-    const QString directory = OwnThemeDirectory(Theme);
-    if (!QDir().mkpath(directory))
-        throw EQzError(QCoreApplication::translate("Files", "Cannot create the folder \"%1\".")
-                           .arg(QDir::cleanPath(directory)));
-    for (int level = 1; level <= 10; ++level) {
-        const QString file = OwnThemePictureFile(Theme, level);
-        if (!FileExists(file)) {
-            const QString shipped = ShippedThemePictureFile(Theme, level);
-            EncodeFile(DecodeToTemp(FileExists(shipped) ? shipped : GameDataPath(QStringLiteral("IBROKEN.dat"))), file);
-        }
-        LevelSlots[static_cast<std::size_t>(level - 1)]->SetPicture(LoadPictureFile(DecodeToTemp(file)));
-    }
+    const TThemeFiles themes;
+    themes.OpenForEditing(Theme);
+    for (int level = 1; level <= TThemeFiles::LevelCount; ++level)
+        LevelSlots[static_cast<std::size_t>(level - 1)]->SetPicture(themes.LevelPreview(Theme, level));
 }
 
 void TPuzzleMakerScreen::EditThemeButtonClick()
@@ -175,17 +126,12 @@ void TPuzzleMakerScreen::ThemeComboBoxSelect()
 
 void TPuzzleMakerScreen::LevelSlotClick(int Level)
 {
-    // An empty line would name files directly in the theme folder: say so first.
+    // An empty line would name no theme at all: say so before asking for a picture.
     CheckThemeName(PuzzleMakerThemeName());
     const QString chosen = ChoosePictureFile ? ChoosePictureFile() : QString();
     if (chosen.isEmpty())
         return;
-    const QString jpeg = ConvertPuzzleMakerPicture(chosen);
-    // A theme named but not yet opened here gets the player's copy first.
-    if (!QFileInfo(OwnThemeDirectory(PuzzleMakerThemeName())).isDir())
-        LoadPuzzleMakerSlots(PuzzleMakerThemeName());
-    const QString target = OwnThemePictureFile(PuzzleMakerThemeName(), Level);
-    EncodeFile(jpeg, target);
+    TThemeFiles().ReplaceLevelPicture(PuzzleMakerThemeName(), Level, chosen);
     LoadPuzzleMakerSlots(PuzzleMakerThemeName());
 }
 

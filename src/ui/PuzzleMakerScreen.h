@@ -15,12 +15,6 @@ class TPictureBox;
 class TQzGraphicButton;
 class TSimpleComboBox;
 
-/// Makes a picture ready to be a theme's level picture: read by its extension
-/// (".jpg" as JPEG, anything else as a bitmap), scaled down to 600 pixels on
-/// its longer side when it is larger, and written as a JPEG of quality 50 into
-/// a new temporary file, whose path is the answer.
-QString ConvertPuzzleMakerPicture(const QString& FileName);
-
 /// The hidden puzzle maker (Ctrl+Shift+M once Ctrl+Shift+K has been pressed):
 /// the player names a theme, new or installed, and gives each of its ten
 /// levels a picture of their own by clicking the level's slot. Every change
@@ -28,7 +22,9 @@ QString ConvertPuzzleMakerPicture(const QString& FileName);
 /// player's own themes (in the player's folder): opening a shipped theme here
 /// makes the player's copy of it, which then wins over the shipped one; a
 /// level the copy lacks gets the shipped picture of that level, or else the
-/// placeholder picture, as soon as its theme is opened here.
+/// placeholder picture, as soon as its theme is opened here. The files are
+/// the theme library's business (game/ThemeFiles.h); the screen asks it and
+/// shows what it answers.
 class TPuzzleMakerScreen : public TScreen {
     Q_DECLARE_TR_FUNCTIONS(PuzzleMakerScreen)
 
@@ -44,7 +40,8 @@ public:
     QString PuzzleMakerThemeName() const;
     /// Lists the themes again, keeps the one being edited selected and shows its slots.
     void RefreshPuzzleMaker();
-    /// Creates Theme's folder and missing level pictures, and shows its ten levels.
+    /// Opens Theme for editing (its folder and missing level pictures are
+    /// made) and shows its ten levels.
     void LoadPuzzleMakerSlots(const QString& Theme);
     /// An entry of the theme list was chosen: its levels are shown.
     void ThemeComboBoxSelect();

@@ -1,20 +1,17 @@
 #include "ThemeSelectionScreen.h"
 
-#include "DisplayModeSetting.h"
 #include "ErrorBox.h"
 #include "PictureBox.h"
 #include "ScreenParts.h"
-#include "ThemeFiles.h"
 
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
 #include "data/AnsiText.h"
-#include "data/DataContainer.h"
-#include "data/Paths.h"
-#include "data/QzBitmap.h"
+#include "data/PlayerSettings.h"
 #include "data/QzError.h"
 #include "dialogs/QzMessageBoxForm.h"
 #include "game/Game.h"
+#include "game/ThemeFiles.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -63,7 +60,7 @@ void TThemeSelectionScreen::Open()
     // The last player's name is offered, selected, so that another player
     // simply types over it.
     if (PlayerNameEdit->text().isEmpty()) {
-        PlayerNameEdit->setText(ReadPlayerName());
+        PlayerNameEdit->setText(TPlayerSettings().PlayerName());
         PlayerNameEdit->selectAll();
     }
     Host.ForbidMusic();
@@ -107,15 +104,9 @@ void TThemeSelectionScreen::ThemeListClick()
 
 void TThemeSelectionScreen::ShowThemePreviews(const QString& Theme)
 {
-    for (int n = 1; n <= 10; ++n) {
-        const QString file = ThemePictureFile(Theme, n);
-        TPictureBox* preview = Previews[static_cast<std::size_t>(n - 1)];
-        if (!FileExists(file)) {
-            preview->SetPicture(QImage());
-            continue;
-        }
-        preview->SetPicture(LoadPictureFile(DecodeToTemp(file)));
-    }
+    const TThemeFiles themes;
+    for (int n = 1; n <= TThemeFiles::LevelCount; ++n)
+        Previews[static_cast<std::size_t>(n - 1)]->SetPicture(themes.LevelPreview(Theme, n));
 }
 
 void TThemeSelectionScreen::GoButtonClick()
@@ -142,7 +133,7 @@ void TThemeSelectionScreen::GoButtonClick()
     Host.StartLevelScreen();
     // Forgetting the name is no reason to keep the player from playing.
     try {
-        WritePlayerName(name);
+        TPlayerSettings().SetPlayerName(name);
     } catch (const std::exception& error) {
         Host.SetZindoMessage(QString::fromUtf8(error.what()), 3, false);
     }

@@ -112,7 +112,7 @@ TEST_F(GamePaths, InstalledPrefixReadsBesideItAndWritesInTheHome)
     ASSERT_TRUE(QDir().rename(At(QStringLiteral("usr")), At(QStringLiteral("opt/zindo"))));
     Program(QStringLiteral("opt/zindo/bin"));
     EXPECT_EQ(GameDataFolder(), Folder(QStringLiteral("opt/zindo/share/zindo-puzzle/dat")));
-    EXPECT_EQ(ThemeFolder(QStringLiteral("Garden")), Folder(QStringLiteral("opt/zindo/share/zindo-puzzle/dat/puzz")) + QStringLiteral("Garden"));
+    EXPECT_EQ(ShippedThemesFolder(), Folder(QStringLiteral("opt/zindo/share/zindo-puzzle/dat/puzz")));
 
     // Without data anywhere, both places looked in are named.
     ASSERT_TRUE(QDir(At(QStringLiteral("opt/zindo/share"))).removeRecursively());

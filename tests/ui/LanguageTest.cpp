@@ -8,12 +8,12 @@
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
 #include "controls/QzTransparentButton.h"
+#include "data/PlayerSettings.h"
 #include "dialogs/ActionForm.h"
 #include "dialogs/PointsCongratulationForm.h"
 #include "game/PuzzlePointsCounter.h"
 #include "support/ScopedEnvironment.h"
 #include "ui/PictureBox.h"
-#include "ui/DisplayModeSetting.h"
 #include "ui/Language.h"
 
 #include <gtest/gtest.h>
@@ -228,10 +228,11 @@ TEST(Language, DesktopSettingsAndCommandLineChooseWithEnglishForTheRest)
         EXPECT_EQ(CurrentLanguage(), QStringLiteral("en"));
         EXPECT_EQ(QCoreApplication::translate("MainScreen", "Start Game"), QStringLiteral("Start Game"));
     }
-    WriteDisplayMode(QStringLiteral("window"));
-    WritePlayerName(QStringLiteral("Ro"));
+    TPlayerSettings settings;
+    settings.SetDisplayMode(dmWindow);
+    settings.SetPlayerName(QStringLiteral("Ro"));
     EXPECT_TRUE(TTestTree::Read(tree.Path(QStringLiteral("var/config.ini"))).startsWith("[General]\nLanguage=de\n"));
-    EXPECT_EQ(ReadLanguageSetting(), QStringLiteral("de"));
+    EXPECT_EQ(settings.Language(), QStringLiteral("de"));
     // Without the setting the desktop's language holds.
     tree.Write(QStringLiteral("var/config.ini"), "[Display]\nDisplayMode=window\n");
     const TSpeaking guard(QStringLiteral("en"));

@@ -50,26 +50,6 @@ protected:
 
 } // namespace
 
-TEST(ConvertPuzzleMakerPicture, ScalesTheLongerSideTo600AndKeepsSmallerPictures)
-{
-    TTestTree tree;
-    const std::pair<QSize, QSize> cases[] = {
-        {QSize(1200, 800), QSize(600, 400)}, {QSize(800, 1200), QSize(400, 600)}, {QSize(900, 900), QSize(600, 600)},
-        {QSize(640, 480), QSize(600, 450)},  {QSize(500, 300), QSize(500, 300)},  {QSize(601, 1000), QSize(361, 600)},
-    };
-    for (const auto& [from, to] : cases) {
-        const QString source = WritePlain(tree, QStringLiteral("p%1x%2.jpg").arg(from.width()).arg(from.height()), from);
-        const QString converted = ConvertPuzzleMakerPicture(source);
-        EXPECT_TRUE(converted.endsWith(QStringLiteral(".jpg")));
-        EXPECT_EQ(LoadPictureFile(converted).size(), to) << from.width() << "x" << from.height();
-    }
-    EXPECT_EQ(LoadPictureFile(ConvertPuzzleMakerPicture(WritePlain(tree, QStringLiteral("b.bmp"), QSize(700, 350)))).size(),
-              QSize(600, 300));
-    // A side that would round to nothing keeps one pixel.
-    EXPECT_EQ(LoadPictureFile(ConvertPuzzleMakerPicture(WritePlain(tree, QStringLiteral("line.jpeg"), QSize(2000, 1)))).size(),
-              QSize(600, 1));
-}
-
 TEST_F(PuzzleMaker, EditWithANewNameMakesTheThemeWithPlaceholders)
 {
     EXPECT_EQ(Form->CurrentScreen(), scPuzzleMaker);
@@ -90,28 +70,17 @@ TEST_F(PuzzleMaker, EditWithANewNameMakesTheThemeWithPlaceholders)
     EXPECT_TRUE(Fixture.Errors.isEmpty()) << Fixture.Errors.join(QLatin1Char('\n')).toStdString();
 }
 
-TEST_F(PuzzleMaker, OpeningAShippedThemeMakesThePlayersCopyAndFillsOnlyItsMissingLevels)
+TEST_F(PuzzleMaker, ChoosingAShippedThemeInTheListOpensThePlayersCopy)
 {
     const QString theme = QStringLiteral("Testland");
-    const QByteArray shippedThree = TTestTree::Read(LevelFile(theme, 3, "dat"));
     QFile::remove(LevelFile(theme, 4, "dat"));
     Themes().SelectText(QStringLiteral("testland"));
     Maker().ThemeComboBoxSelect();
-
-    // The copy starts with the shipped pictures, the placeholder where there is none.
-    EXPECT_EQ(LoadPictureFile(DecodeToTemp(LevelFile(theme, 3))),
-              LoadPictureFile(DecodeToTemp(LevelFile(theme, 3, "dat"))));
-    EXPECT_EQ(LoadPictureFile(DecodeToTemp(LevelFile(theme, 4))).size(), QSize(320, 240));
-    // The shipped theme is only read.
-    EXPECT_EQ(TTestTree::Read(LevelFile(theme, 3, "dat")), shippedThree);
-    EXPECT_FALSE(QFileInfo::exists(LevelFile(theme, 4, "dat")));
-
-    // Opened again, only the levels the copy lacks are filled.
-    const QByteArray ownThree = TTestTree::Read(LevelFile(theme, 3));
-    QFile::remove(LevelFile(theme, 5));
-    Maker().ThemeComboBoxSelect();
-    EXPECT_TRUE(QFileInfo::exists(LevelFile(theme, 5)));
-    EXPECT_EQ(TTestTree::Read(LevelFile(theme, 3)), ownThree);
+    // The slots show the copy: the shipped pictures, the placeholder where there is none.
+    for (int level = 1; level <= 10; ++level)
+        EXPECT_TRUE(QFileInfo::exists(LevelFile(theme, level))) << level;
+    EXPECT_EQ(Maker().SlotPicture(3), LoadPictureFile(DecodeToTemp(LevelFile(theme, 3, "dat"))));
+    EXPECT_EQ(Maker().SlotPicture(4).size(), QSize(320, 240));
     EXPECT_TRUE(Fixture.Errors.isEmpty()) << Fixture.Errors.join(QLatin1Char('\n')).toStdString();
 }
 

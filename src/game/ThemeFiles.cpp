@@ -1,0 +1,275 @@
+#include "ThemeFiles.h"
+
+#include "Game.h"
+#include "SavedGameRecord.h"
+
+#include "data/AnsiText.h"
+#include "data/AtomicFile.h"
+#include "data/DataContainer.h"
+#include "data/GamePaths.h"
+#include "data/Paths.h"
+#include "data/QzBitmap.h"
+#include "data/QzError.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QUuid>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zindo {
+
+namespace {
+
+/// The names in Folder (files and folders, no hidden ones).
+QStringList FolderEntries(const QString& Folder)
+{
+    return QDir(Folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+}
+
+/// Forgets the decoded copy of every file below Folder: a file of the same
+/// path written later must be decoded afresh, not served from the old copy.
+void ForgetDecodedCopies(const QString& Folder)
+{
+    QDirIterator files(Folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext())
+        ForgetDecodedCopy(files.next());
+}
+
+} // namespace
+
+TThemeFiles::TThemeFiles() : ShippedFolder(ShippedThemesFolder()), PlayersFolder(PlayerThemesFolder())
+{
+}
+
+// --- Names -------------------------------------------------------------------
+
+QString TThemeFiles::LevelPictureName(int Level, int Variant)
+{
+    return QString::asprintf("IP%2.2d%2.2d.dat", Level, Variant);
+}
+
+QString TThemeFiles::ThemeNameProblem(const QString& Name)
+{
+    if (Name.trimmed().isEmpty())
+        return tr("A theme needs a name.");
+    // The name is a folder one below the theme folders, and not a hidden one.
+    if (!TGame::IsPlainName(Name) || Name.contains(QLatin1Char('\\')))
+        return tr("A theme name may not start with \".\" nor contain \"/\" or \"\\\".");
+    // Saved games and high scores store the theme's name; it must read back the same.
+    if (Name.size() > TSavedGameRecord::MaxTextLength)
+        return tr("A theme name may be at most %1 characters long.").arg(TSavedGameRecord::MaxTextLength);
+    if (!IsAnsiText(Name)) {
+        try {
+            CheckAnsiText(Name, QCoreApplication::translate("AnsiText", "theme name"));
+        } catch (const EQzError& error) {
+            return error.Message();
+        }
+    }
+    return QString();
+}
+
+void TThemeFiles::CheckThemeName(const QString& Name)
+{
+    const QString problem = ThemeNameProblem(Name);
+    if (!problem.isEmpty())
+        throw EQzError(problem);
+}
+
+QString TThemeFiles::NewThemeNameProblem(const QString& Name, const QString& Except) const
+{
+    const QString problem = ThemeNameProblem(Name);
+    if (!problem.isEmpty())
+        return problem;
+    for (const QString& name : ThemeNames()) {
+        // The theme being renamed leaves its name free, unless a shipped theme
+        // of that name shows again.
+        if (name == Except && !IsShippedTheme(name))
+            continue;
+        if (name.compare(Name, Qt::CaseInsensitive) == 0)
+            return tr("There is already a theme called \"%1\".").arg(name);
+    }
+    return QString();
+}
+
+// --- Listing and reading --------------------------------------------------------
+
+QStringList TThemeFiles::ThemeNames() const
+{
+    QStringList names = FolderEntries(ShippedFolder) + FolderEntries(PlayersFolder);
+    // Without regard to case first; names that differ only in case keep a
+    // fixed order so that equal names end up side by side.
+    std::sort(names.begin(), names.end(), [](const QString& A, const QString& B) {
+        const int folded = A.compare(B, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : A < B;
+    });
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+bool TThemeFiles::IsPlayersTheme(const QString& Theme) const
+{
+    return TGame::IsPlainName(Theme) && QFileInfo(PlayersThemeFolder(Theme)).isDir();
+}
+
+bool TThemeFiles::IsShippedTheme(const QString& Theme) const
+{
+    return TGame::IsPlainName(Theme) && QFileInfo(JoinPath(ShippedFolder, Theme)).isDir();
+}
+
+QString TThemeFiles::ThemeFolder(const QString& Theme) const
+{
+    const QString own = PlayersThemeFolder(Theme);
+    if (QFileInfo(own).isDir())
+        return own;
+    return JoinPath(ShippedFolder, Theme);
+}
+
+QString TThemeFiles::PlayersThemeFolder(const QString& Theme) const
+{
+    return JoinPath(PlayersFolder, Theme);
+}
+
+QString TThemeFiles::LevelPictureFile(const QString& Theme, int Level) const
+{
+    if (!TGame::IsPlainName(Theme))
+        return QString();
+    return FirstLevelPicture(ThemeFolder(Theme), Level);
+}
+
+QImage TThemeFiles::LevelPreview(const QString& Theme, int Level) const
+{
+    if (!TGame::IsPlainName(Theme))
+        return QImage();
+    const QString file = JoinPath(ThemeFolder(Theme), LevelPictureName(Level));
+    if (!FileExists(file))
+        return QImage();
+    return LoadPictureFile(DecodeToTemp(file));
+}
+
+QString TThemeFiles::FirstLevelPicture(const QString& Folder, int Level)
+{
+    for (int variant = 1; variant <= MaxVariant; ++variant) {
+        const QString path = JoinPath(Folder, LevelPictureName(Level, variant));
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return QString();
+}
+
+// --- Writing the player's themes ------------------------------------------------------
+
+QByteArray TThemeFiles::LevelPictureJpeg(const QImage& Picture)
+{
+    QImage picture = Picture;
+    if (picture.width() > MaxPictureSide || picture.height() > MaxPictureSide) {
+        const double ratio = double(picture.width()) / double(picture.height());
+        QSize size;
+        if (picture.width() > picture.height())
+            size = QSize(MaxPictureSide, static_cast<int>(std::max(1.0, std::nearbyint(MaxPictureSide / ratio))));
+        else
+            size = QSize(static_cast<int>(std::max(1.0, std::nearbyint(MaxPictureSide * ratio))), MaxPictureSide);
+        picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, QByteArrayLiteral("jpeg"));
+    writer.setQuality(50);
+    if (!writer.write(picture.convertToFormat(QImage::Format_RGB32)))
+        throw EQzError(tr("The picture cannot be compressed. %1").arg(writer.errorString()));
+    return jpeg;
+}
+
+void TThemeFiles::OpenForEditing(const QString& Theme) const
+{
+    CheckThemeName(Theme);
+    // The player's folder first, so that it is private from the start.
+    MakePlayerFolder();
+    const QString folder = PlayersThemeFolder(Theme);
+    if (!QDir().mkpath(folder))
+        throw EQzError(QCoreApplication::translate("Files", "Cannot create the folder \"%1\".")
+                           .arg(QDir::cleanPath(folder)));
+    const QString shippedFolder = JoinPath(ShippedFolder, Theme);
+    for (int level = 1; level <= LevelCount; ++level) {
+        const QString file = JoinPath(folder, LevelPictureName(level));
+        if (FileExists(file))
+            continue;
+        const QString shipped = FirstLevelPicture(shippedFolder, level);
+        EncodeFile(DecodeToTemp(shipped.isEmpty() ? GameDataPath(QStringLiteral("IBROKEN.dat")) : shipped), file);
+    }
+}
+
+void TThemeFiles::WriteLevelPicture(const QString& Theme, int Level, const QByteArray& Jpeg) const
+{
+    CheckThemeName(Theme);
+    const QString file = JoinPath(PlayersThemeFolder(Theme), LevelPictureName(Level));
+    // The stored name tells readers the picture is a JPEG.
+    const QByteArray container =
+        EncodeContainer(ChangeFileExtension(LevelPictureName(Level), QStringLiteral(".jpg")), Jpeg);
+    ForgetDecodedCopy(file);
+    WriteFileAtomically(file, container);
+}
+
+void TThemeFiles::ReplaceLevelPicture(const QString& Theme, int Level, const QString& PictureFile) const
+{
+    CheckThemeName(Theme);
+    const QByteArray jpeg = LevelPictureJpeg(LoadPictureFile(PictureFile));
+    // A theme the player has not changed yet gets the player's copy first.
+    if (!IsPlayersTheme(Theme))
+        OpenForEditing(Theme);
+    WriteLevelPicture(Theme, Level, jpeg);
+}
+
+void TThemeFiles::RenameTheme(const QString& Theme, const QString& NewName) const
+{
+    CheckPlayersTheme(Theme, tr("The theme \"%1\" comes with the game and cannot be renamed.").arg(Theme));
+    if (NewName == Theme)
+        return;
+    const QString problem = NewThemeNameProblem(NewName, Theme);
+    if (!problem.isEmpty())
+        throw EQzError(problem);
+    const QString folder = PlayersThemeFolder(Theme);
+    ForgetDecodedCopies(folder);
+    if (!QDir().rename(folder, PlayersThemeFolder(NewName)))
+        throw EQzError(tr("Cannot rename the theme \"%1\" to \"%2\".").arg(Theme, NewName));
+}
+
+void TThemeFiles::DeleteTheme(const QString& Theme) const
+{
+    CheckPlayersTheme(Theme, tr("The theme \"%1\" comes with the game and cannot be deleted.").arg(Theme));
+    const QString folder = PlayersThemeFolder(Theme);
+    if (QFileInfo(folder).isSymLink()) {
+        // Only the link is the player's theme; where it points is left alone.
+        if (!QFile::remove(folder))
+            throw EQzError(tr("Cannot delete the theme \"%1\".").arg(Theme));
+        return;
+    }
+    ForgetDecodedCopies(folder);
+    // The theme leaves the list in one step: its folder is moved to a hidden
+    // name first, and emptied there.
+    const QString doomed =
+        JoinPath(PlayersFolder, QStringLiteral(".deleted-") + QUuid::createUuid().toString(QUuid::Id128));
+    if (!QDir().rename(folder, doomed))
+        throw EQzError(tr("Cannot delete the theme \"%1\".").arg(Theme));
+    if (!QDir(doomed).removeRecursively())
+        throw EQzError(tr("The theme \"%1\" is deleted, but some of its files could not be removed from "
+                                 "the folder \"%2\".")
+                           .arg(Theme, QDir::cleanPath(doomed)));
+}
+
+void TThemeFiles::CheckPlayersTheme(const QString& Theme, const QString& ShippedRefusal) const
+{
+    if (IsPlayersTheme(Theme))
+        return;
+    if (IsShippedTheme(Theme))
+        throw EQzError(ShippedRefusal);
+    throw EQzError(tr("There is no theme called \"%1\".").arg(Theme));
+}
+
+} // namespace zindo
