@@ -32,7 +32,7 @@ struct TLevelTen {
         QApplication::processEvents();
         TGame& game = Form->Session();
         game.NewGame(QStringLiteral("Testland"), QStringLiteral("Bench"));
-        game.Record().Level = 10;
+        TModelTestAccess::Record(game).Level = 10;
         Form->StartLevelScreen();
         Fixture.Run(30000); // fill the pot
         KeepAnimating();
@@ -40,13 +40,13 @@ struct TLevelTen {
 
     void KeepAnimating()
     {
-        TPuzzleClass& puzzle = Form->Session().Puzzle();
-        if (!puzzle.ZindoRunning)
+        TPuzzleClass& puzzle = TModelTestAccess::Puzzle(Form->Session());
+        if (!puzzle.ZindoRunning())
             puzzle.StartZindoRun();
-        if (!puzzle.BroomActive)
-            puzzle.StartBroom();
+        if (!puzzle.BroomActive())
+            TModelTestAccess::StartBroom(puzzle);
         if (!puzzle.SparkleActive())
-            puzzle.StartSparkle(200, 200);
+            TModelTestAccess::StartSparkle(puzzle, 200, 200);
     }
 };
 
@@ -95,10 +95,10 @@ BENCHMARK(BM_IdlePassNothingDue)->Unit(benchmark::kMicrosecond);
 void BM_ComposeBoardView(benchmark::State& state)
 {
     TLevelTen level;
-    TPuzzleClass& puzzle = level.Form->Session().Puzzle();
+    const TPuzzleClass& puzzle = level.Form->Session().Puzzle();
     TRandomGenerator random(7);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ComposeBoardView(puzzle, puzzle.Picture.size(), QPoint(100, 100), random));
+        benchmark::DoNotOptimize(ComposeBoardView(puzzle, puzzle.Picture().size(), QPoint(100, 100), random));
         state.PauseTiming();
         level.KeepAnimating();
         state.ResumeTiming();

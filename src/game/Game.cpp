@@ -54,20 +54,33 @@ void MakeFolder(const QString& Folder)
 } // namespace
 
 TGame::TGame(TClock& AClock, TRandomGenerator& ARandom)
-    : Clock(AClock), Generator(ARandom), PuzzleObject(AClock, ARandom)
+    : Clock(AClock), Generator(ARandom), PuzzleObject(AClock, ARandom, TPuzzleSprites()),
+      // The sprites are needed first when a level starts; reading them does
+      // not hold up the window meanwhile.
+      SpritesInBackground(std::async(std::launch::async, &TPuzzleSprites::Load))
 {
     PuzzleObject.OnStateChange = [this](TPuzzleClass&, TPuzzleState State) { HandleStateChange(State); };
     PuzzleObject.OnChange = [this](TPuzzleClass&, std::uint8_t Parts) {
         if (OnChange)
             OnChange(*this, Parts);
     };
-    PuzzleObject.OnEffect = [this](TPuzzleClass&, std::int32_t Code) {
+    PuzzleObject.OnEffect = [this](TPuzzleClass&, TGameEffect Effect) {
         if (OnEffect)
-            OnEffect(*this, Code);
+            OnEffect(*this, Effect);
     };
 }
 
 TGame::~TGame() = default;
+
+void TGame::WaitUntilReady()
+{
+    if (SpritesReady)
+        return;
+    // A failed read is tried again, in place, at the next call.
+    TPuzzleSprites sprites = SpritesInBackground.valid() ? SpritesInBackground.get() : TPuzzleSprites::Load();
+    PuzzleObject.SetSprites(std::move(sprites));
+    SpritesReady = true;
+}
 
 // --- Levels ----------------------------------------------------------------------
 
@@ -89,7 +102,7 @@ void TGame::NewGame(const QString& Theme, const QString& PlayerName)
 
 void TGame::StartLevel()
 {
-    if (LevelOutcome() == 1) {
+    if (LevelOutcome() == loSolved) {
         GameRecord.LastCompletedLevel = GameRecord.Level;
         ++GameRecord.Level;
     }
@@ -103,6 +116,7 @@ QString TGame::FindLevelPicture() const
 
 void TGame::LoadLevel()
 {
+    WaitUntilReady();
     Generator.SetSeed(static_cast<std::uint32_t>(Clock.PerformanceCounter()));
     const QString file = FindLevelPicture();
     if (file.isEmpty())
@@ -110,7 +124,7 @@ void TGame::LoadLevel()
     PuzzleObject.LoadPicture(DecodeToTemp(file), GameRecord.Level);
     // Only a level that really loaded is a new level to book: after a failed
     // load the old result must not be booked a second time.
-    LevelStartScore = GameRecord.Score;
+    StartScore = GameRecord.Score;
     GameRecord.ResultBooked = false;
     PuzzleObject.Start();
     PuzzleObject.UpdateState();
@@ -131,12 +145,12 @@ TPuzzleState TGame::GetState()
     return PuzzleObject.GetState();
 }
 
-std::int32_t TGame::LevelOutcome() const
+TLevelOutcome TGame::LevelOutcome() const
 {
-    const TPuzzleState state = PuzzleObject.State;
-    if ((state == stPlaying || state == stPaused) && !PuzzleObject.Finished)
-        return -1;
-    return GameRecord.LastCompletedLevel == GameRecord.Level ? 1 : 0;
+    const TPuzzleState state = PuzzleObject.State();
+    if ((state == stPlaying || state == stPaused) && !PuzzleObject.Finished())
+        return loRunning;
+    return GameRecord.LastCompletedLevel == GameRecord.Level ? loSolved : loFailed;
 }
 
 bool TGame::ThemeFinished() const
@@ -144,24 +158,121 @@ bool TGame::ThemeFinished() const
     return GameRecord.LastCompletedLevel == GameRecord.Level && GameRecord.LastCompletedLevel >= 10;
 }
 
-void TGame::FeedNow()
+// --- The player's intents ------------------------------------------------------
+
+TTakeOutcome TGame::TakeFromPot(std::int32_t Index)
 {
-    PuzzleObject.FeedNow();
+    TTakeOutcome outcome = toTaken;
+    const TPuzzleState state = PuzzleObject.GetState();
+    if (state != stPlaying && state != stLoaded)
+        outcome = toNotPlaying;
+    else if (PuzzleObject.HeldPiece())
+        outcome = toHandFull;
+    else if (Index < 0 || Index >= PuzzleObject.Pot().Count())
+        outcome = toNoPiece;
+    else
+        PuzzleObject.TakeFromPot(Index);
+    UpdateState();
+    return outcome;
 }
 
-void TGame::Pause()
+TCellOutcome TGame::DropOrLiftAt(std::int32_t Column, std::int32_t Row)
 {
+    TCellOutcome outcome = coNotPlaying;
+    if (Column < 0 || Row < 0 || Column >= PuzzleObject.Columns() || Row >= PuzzleObject.Rows()) {
+        outcome = coOutside;
+    } else if (PuzzleObject.GetState() != stPlaying) {
+        // A paused board is hidden: nothing is placed on it blind.
+        outcome = coNotPlaying;
+    } else if (PuzzleObject.HeldPiece()) {
+        outcome = PuzzleObject.DropHeldPiece(Column, Row) ? coDropped : coRefused;
+    } else if (PuzzleObject.CellPiece(Column, Row)) {
+        PuzzleObject.PickUpAt(Column, Row);
+        outcome = coLifted;
+    } else {
+        outcome = coEmptyCell;
+    }
+    UpdateState();
+    return outcome;
+}
+
+TBonusOutcome TGame::UseBonus(TBonusKind Kind)
+{
+    TBonusOutcome outcome = boUsed;
+    if (PuzzleObject.GetState() != stPlaying)
+        outcome = boNotPlaying;
+    else if (PuzzleObject.BonusCount(Kind) < 0)
+        outcome = boHandFull;
+    else if (PuzzleObject.BonusCount(Kind) == 0)
+        outcome = boNoneLeft;
+    else if (Kind == bnJoker && PuzzleObject.Pot().Count() == 0)
+        outcome = boPotEmpty;
+    else
+        PuzzleObject.UseBonus(Kind);
+    UpdateState();
+    return outcome;
+}
+
+bool TGame::CanDealNow() const
+{
+    const TPuzzleClass& puzzle = PuzzleObject;
+    return puzzle.State() == stPlaying && !puzzle.Finished() && !puzzle.HeldPiece() && puzzle.Pot().HasRoom();
+}
+
+TDealOutcome TGame::DealNow()
+{
+    TDealOutcome outcome = dlDealt;
+    if (PuzzleObject.GetState() != stPlaying || PuzzleObject.Finished())
+        outcome = dlNotPlaying;
+    else if (PuzzleObject.HeldPiece())
+        outcome = dlHandFull;
+    else if (!PuzzleObject.Pot().HasRoom() || PuzzleObject.FreePieceCount() == 0)
+        outcome = dlNoRoom;
+    else
+        PuzzleObject.FeedNow();
+    UpdateState();
+    return outcome;
+}
+
+TPauseOutcome TGame::TogglePause()
+{
+    if (Pause())
+        return psPaused;
+    if (Resume())
+        return psResumed;
+    return psNotRunning;
+}
+
+bool TGame::Pause()
+{
+    if (PuzzleObject.GetState() != stPlaying)
+        return false;
     PuzzleObject.Pause();
+    return true;
 }
 
-void TGame::Resume()
+bool TGame::Resume()
 {
+    if (PuzzleObject.GetState() != stPaused)
+        return false;
     PuzzleObject.Resume();
+    return true;
 }
 
-void TGame::Abort()
+void TGame::LeaveLevel()
 {
     PuzzleObject.Abort();
+}
+
+void TGame::SolveLevel()
+{
+    PuzzleObject.Solve();
+    UpdateState();
+}
+
+void TGame::StartRaid()
+{
+    PuzzleObject.StartZindoRun();
 }
 
 void TGame::HandleStateChange(TPuzzleState State)
@@ -171,8 +282,8 @@ void TGame::HandleStateChange(TPuzzleState State)
         GameRecord.ResultBooked = true;
         if (State == stSolved) {
             GameRecord.LastCompletedLevel = GameRecord.Level;
-            GameRecord.Score = TSavedGameRecord::AddToScore(GameRecord.Score, PuzzleObject.Points.TotalPoints());
-            LevelStartScore = GameRecord.Score;
+            GameRecord.Score = TSavedGameRecord::AddToScore(GameRecord.Score, PuzzleObject.Points().TotalPoints());
+            StartScore = GameRecord.Score;
             // The result is booked before the file is touched; a high-score
             // file that cannot be written is reported after the verdict.
             try {
@@ -182,7 +293,7 @@ void TGame::HandleStateChange(TPuzzleState State)
                 failure = std::current_exception();
             }
         } else {
-            GameRecord.Score = TSavedGameRecord::AddToScore(LevelStartScore, -100);
+            GameRecord.Score = TSavedGameRecord::AddToScore(StartScore, -100);
         }
     }
     if (OnStateChange)
@@ -193,14 +304,9 @@ void TGame::HandleStateChange(TPuzzleState State)
 
 // --- Themes and saved games ----------------------------------------------------------
 
-void TGame::ListThemes(QStringList& List) const
-{
-    List = TThemeFiles().ThemeNames();
-}
-
 void TGame::ListSavedGames(QStringList& List, QString& Current) const
 {
-    Current = SaveName;
+    Current = LastSaveName;
     List.clear();
     // Only the files the game itself writes: no folders, and nothing that
     // merely starts like one (such as a temporary file "slot.PGM.Ab12Cd").
@@ -239,7 +345,7 @@ void TGame::SaveGame(const QString& Name)
     MakeFolder(QFileInfo(path).path());
     GameRecord.Version = TSavedGameRecord::CurrentVersion;
     WriteFileAtomically(path, GameRecord.ToBytes());
-    SaveName = Name;
+    LastSaveName = Name;
 }
 
 TSavedGameRecord TGame::ReadSavedGame(const QString& Name)

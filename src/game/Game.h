@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <vector>
 
 namespace zindo {
@@ -25,11 +26,67 @@ struct TSavedGameInfo {
     QDateTime SavedAt;       ///< the file's time of last change: when it was saved
 };
 
+/// How the current level stands, for the screens' choice of how to go on.
+enum TLevelOutcome : std::uint8_t {
+    loRunning = 0, ///< the level is playing or paused
+    loFailed,      ///< it ended without being solved: it is played again
+    loSolved,      ///< it was solved: the next level follows
+};
+
+/// What taking a piece from the pot came to.
+enum TTakeOutcome : std::uint8_t {
+    toTaken = 0,  ///< the piece is in the hand
+    toHandFull,   ///< a piece is in the hand already; nothing changed
+    toNoPiece,    ///< no pot entry there
+    toNotPlaying, ///< no level is being played
+};
+
+/// What the player's choice of a board cell came to.
+enum TCellOutcome : std::uint8_t {
+    coDropped = 0, ///< the piece in hand was placed on the cell (or, an auto-drop piece, on its own)
+    coRefused,     ///< the cell holds a piece the piece in hand may not replace; it stays in the hand
+    coLifted,      ///< the piece lying on the cell is in the hand now
+    coEmptyCell,   ///< nothing in the hand and nothing on the cell
+    coOutside,     ///< not a cell of the board
+    coNotPlaying,  ///< no level is being played
+};
+
+/// What using a bonus came to.
+enum TBonusOutcome : std::uint8_t {
+    boUsed = 0,   ///< the bonus works now, one use less
+    boNoneLeft,   ///< no use of it is left
+    boHandFull,   ///< bonuses wait while a piece is in the hand
+    boPotEmpty,   ///< "Use Magic" with nothing in the pot: nothing happens, nothing is spent
+    boNotPlaying, ///< no level is being played
+};
+
+/// What asking for the next piece at once came to.
+enum TDealOutcome : std::uint8_t {
+    dlDealt = 0,  ///< a piece is on its way into the pot
+    dlNoRoom,     ///< the pot has no room at its top yet, or no piece is left to deal
+    dlHandFull,   ///< a piece is in the hand
+    dlNotPlaying, ///< no level is being played
+};
+
+/// What pausing or resuming came to.
+enum TPauseOutcome : std::uint8_t {
+    psPaused = 0, ///< the level was playing and is paused now
+    psResumed,    ///< the level was paused and plays again
+    psNotRunning, ///< no level is playing or paused
+};
+
 /// The game session: the one walk of a player through the ten levels of a
-/// theme. The main window creates it at start-up and keeps it until exit. It
-/// owns the puzzle, holds the session record (player, theme, level, score),
-/// starts levels, books the end of each level once (points and a high-score
-/// entry, or 100 points off) and passes the puzzle's notifications on.
+/// theme, and the game's mid-end between the player's input and the model.
+/// The main window creates it before its screens, which each get a reference,
+/// and keeps it until exit. It owns the puzzle, holds the session record
+/// (player, theme, level, score), starts levels, books the end of each level
+/// once (points and a high-score entry, or 100 points off) and passes the
+/// puzzle's notifications on.
+///
+/// Whatever the player does - with the mouse, the keyboard or a gamepad -
+/// is one of a few intents (TakeFromPot, DropOrLiftAt, UseBonus, DealNow,
+/// TogglePause, LeaveLevel), each answering with what happened; the state is
+/// re-evaluated after each. Views read the puzzle through const.
 ///
 /// Saved games live in "saved/<name>.PGM" (the record's 232 bytes), the high
 /// scores in "hscore.hsc", both in the player's folder (data/GamePaths.h);
@@ -39,15 +96,21 @@ struct TSavedGameInfo {
 ///
 /// Events, assigned by the owner: OnStateChange after the game's own handling
 /// of every state report of the puzzle; OnChange and OnEffect passed on
-/// unchanged (repaint masks and effect codes of TPuzzleClass).
+/// unchanged (repaint masks and effects of TPuzzleClass).
 class TGame {
 public:
-    /// Creates the puzzle (which loads its sprites; EQzError when missing)
-    /// and subscribes to its three events.
+    /// Creates the puzzle and subscribes to its three events. The puzzle's
+    /// sprites are read on a worker thread from now on; WaitUntilReady waits
+    /// for them.
     TGame(TClock& AClock, TRandomGenerator& ARandom);
     ~TGame();
     TGame(const TGame&) = delete;
     TGame& operator=(const TGame&) = delete;
+
+    /// Waits until the puzzle's sprites have been read; raises EQzError when
+    /// one cannot be read (and reads them again at the next call). Levels
+    /// wait for them by themselves.
+    void WaitUntilReady();
 
     // --- Levels ----------------------------------------------------------
 
@@ -66,30 +129,54 @@ public:
     void LoadLevel();
     /// One pass of the idle loop: the puzzle's Update.
     void Tick();
-    /// The puzzle's UpdateState (after every player action).
+    /// The puzzle's UpdateState.
     void UpdateState();
-    /// The puzzle's GetState.
+    /// The puzzle's GetState: the state, evaluated anew while playing.
     TPuzzleState GetState();
-    /// -1 while the level is playing or paused; afterwards 1 when the current
-    /// level was solved, else 0.
-    std::int32_t LevelOutcome() const;
+    /// How the current level stands.
+    TLevelOutcome LevelOutcome() const;
     /// Level 10 of the theme has been solved.
     bool ThemeFinished() const;
     /// The running score.
     std::int32_t GetScore() const { return GameRecord.Score; }
-    /// Deals one more piece at once (the "Next" button).
-    void FeedNow();
-    void Pause();
-    void Resume();
-    /// Leaves the level (the in-game menu).
-    void Abort();
+    /// Nothing happens as the clock runs until the player acts (see
+    /// TPuzzleClass::UpdateIdle).
+    bool TickIdle() const { return PuzzleObject.UpdateIdle(); }
+    /// Ms until the next tick has work (0 = now); only meaningful while playing.
+    std::uint32_t MsToNextTick() const { return PuzzleObject.MsToNextStep(); }
+
+    // --- The player's intents ------------------------------------------------
+
+    /// Takes pot entry Index (0 = the lowest) into the empty hand.
+    TTakeOutcome TakeFromPot(std::int32_t Index);
+    /// Drops the piece in hand on the cell (Column, Row), or, with an empty
+    /// hand, lifts the piece lying there.
+    TCellOutcome DropOrLiftAt(std::int32_t Column, std::int32_t Row);
+    /// Uses the bonus Kind: the broom (bnCleanup), "Use Magic" (bnJoker) or
+    /// the check (bnCheck, for CheckDurationMs).
+    TBonusOutcome UseBonus(TBonusKind Kind);
+    /// The next piece at once (the "Next" button), when CanDealNow.
+    TDealOutcome DealNow();
+    /// A piece may be asked for at once: the level is playing and not
+    /// finished, the hand is empty and the pot has room at its top.
+    bool CanDealNow() const;
+    /// Pauses a playing level or resumes a paused one.
+    TPauseOutcome TogglePause();
+    /// Pauses the level when it is playing (the in-game menu, the window
+    /// losing the keyboard); true when it did.
+    bool Pause();
+    /// Resumes the level when it is paused; true when it did.
+    bool Resume();
+    /// Leaves the level (the in-game menu): it ends as abandoned, which costs
+    /// 100 points.
+    void LeaveLevel();
+    /// The hidden debug action: every piece on its own cell.
+    void SolveLevel();
+    /// The hidden debug action: a zindo raid now.
+    void StartRaid();
 
     // --- Themes and saved games -------------------------------------------
 
-    /// The themes: the entries of the shipped and the player's theme folders
-    /// (themes are their sub-directories), each name once, sorted by name
-    /// without regard to case.
-    void ListThemes(QStringList& List) const;
     /// The saved games: the files in "saved/" whose names end in ".PGM"
     /// exactly, without that extension, sorted by name without regard to case;
     /// Current := SaveName.
@@ -138,25 +225,27 @@ public:
 
     // --- Access --------------------------------------------------------------
 
-    TPuzzleClass& Puzzle() { return PuzzleObject; }
+    /// The puzzle, for the views.
     const TPuzzleClass& Puzzle() const { return PuzzleObject; }
-    TSavedGameRecord& Record() { return GameRecord; }
+    /// The session record: player, theme, level, score.
     const TSavedGameRecord& Record() const { return GameRecord; }
+    /// Name of the last save; empty until the first; loading keeps it.
+    const QString& SaveName() const { return LastSaveName; }
+    /// The score when the current level was loaded.
+    std::int32_t LevelStartScore() const { return StartScore; }
+    /// Whether solved levels are entered in "hscore.hsc"; off when the
+    /// player's folder cannot keep it (and the player was told so).
+    void SetKeepHighScores(bool Keep) { KeepHighScores = Keep; }
 
     // --- Events ----------------------------------------------------------------
 
-    std::function<void(TGame& Sender, std::uint8_t State)> OnStateChange; ///< after the game booked a state report
+    std::function<void(TGame& Sender, TPuzzleState State)> OnStateChange; ///< after the game booked a state report
     std::function<void(TGame& Sender, std::uint8_t Parts)> OnChange;      ///< repaint mask, passed on
-    std::function<void(TGame& Sender, std::int32_t Code)> OnEffect;       ///< effect code, passed on
-
-    // --- Fields ------------------------------------------------------------------
-
-    QString SaveName;                 ///< name of the last save; empty until the first; loading keeps it
-    std::int32_t LevelStartScore = 0; ///< the score when the current level was loaded
-    bool KeepHighScores = true;       ///< false: solved levels are not entered in "hscore.hsc" (the
-                                      ///< player's folder cannot keep it, and the player was told so)
+    std::function<void(TGame& Sender, TGameEffect Effect)> OnEffect;      ///< effect, passed on
 
 private:
+    friend struct TModelTestAccess;
+
     /// Books the result of an ended level once, then raises OnStateChange.
     void HandleStateChange(TPuzzleState State);
     /// The path of the saved game Name; EQzError for names that would leave the folder.
@@ -167,7 +256,12 @@ private:
     TClock& Clock;                 ///< seeds the generator at every level load
     TRandomGenerator& Generator;   ///< the program's generator
     TPuzzleClass PuzzleObject;     ///< the puzzle, created with the game
+    std::future<TPuzzleSprites> SpritesInBackground; ///< the puzzle's sprites, being read
+    bool SpritesReady = false;     ///< the puzzle has its sprites
     TSavedGameRecord GameRecord;   ///< the session record
+    QString LastSaveName;          ///< see SaveName
+    std::int32_t StartScore = 0;   ///< see LevelStartScore
+    bool KeepHighScores = true;    ///< see SetKeepHighScores
 };
 
 } // namespace zindo

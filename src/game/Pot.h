@@ -10,6 +10,10 @@ namespace zindo {
 class TClock;
 class TRandomGenerator;
 
+/// The height of the pot in the playing screen's design pixels, which the
+/// pot's entries fall through: how many pieces it holds decides when it is full.
+inline constexpr std::int32_t PotDesignLength = 493;
+
 /// One entry of the pot: a piece lying in it, with the kind it was given when
 /// it entered. Positions are pixels upward from the pot's floor: an entry at
 /// position p has its bottom edge p pixels above the bottom of the pot view.
@@ -78,7 +82,7 @@ public:
     /// All entries, the lowest first.
     const std::vector<TPieceInPot>& Items() const { return Entries; }
 
-    std::int32_t Length = 400;    ///< height of the pot in pixels; the main window sets it to its pot view's height
+    std::int32_t Length = 400;    ///< height of the pot in pixels; the puzzle's pot is PotDesignLength high
     std::int32_t PieceSize = 0;   ///< side of the pieces; set by the puzzle at every LoadPicture
     double Speed = 2.0;           ///< pixels an entry moves per step at factor 1
     std::uint32_t LastChange = 0; ///< tick of the last entry added or taken

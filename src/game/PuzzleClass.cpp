@@ -88,12 +88,29 @@ TBoardLayout BoardLayoutFor(std::int32_t SourceWidth, std::int32_t SourceHeight,
     return layout;
 }
 
-TPuzzleClass::TPuzzleClass(TClock& AClock, TRandomGenerator& ARandom)
-    : Pot(AClock, ARandom), Clock(AClock), Generator(ARandom)
+TPuzzleSprites TPuzzleSprites::Load()
 {
-    BroomPicture = LoadSprite(QStringLiteral("IBROOM.dat"));
+    TPuzzleSprites sprites;
+    sprites.Broom = LoadSprite(QStringLiteral("IBROOM.dat"));
     for (int i = 0; i < 4; ++i)
-        ZindoFrames[static_cast<std::size_t>(i)] = LoadSprite(QStringLiteral("izn%1.dat").arg(i));
+        sprites.ZindoFrames[static_cast<std::size_t>(i)] = LoadSprite(QStringLiteral("izn%1.dat").arg(i));
+    return sprites;
+}
+
+TPuzzleClass::TPuzzleClass(TClock& AClock, TRandomGenerator& ARandom)
+    : TPuzzleClass(AClock, ARandom, TPuzzleSprites::Load())
+{
+}
+
+TPuzzleClass::TPuzzleClass(TClock& AClock, TRandomGenerator& ARandom, TPuzzleSprites ASprites)
+    : Clock(AClock), Generator(ARandom), Sprites(std::move(ASprites)), PiecePot(AClock, ARandom)
+{
+    PiecePot.Length = PotDesignLength;
+}
+
+void TPuzzleClass::SetSprites(TPuzzleSprites ASprites)
+{
+    Sprites = std::move(ASprites);
 }
 
 TPuzzleClass::~TPuzzleClass() = default;
@@ -128,53 +145,53 @@ void TPuzzleClass::LoadPicture(const QString& FileName, std::int32_t ALevel)
     const QImage source = LoadPictureFile(FileName);
     QImage picture = ComposeBoardPicture(source, MaxBoardSide, size);
 
-    Aborted = false;
+    AbortRequested = false;
     PotFullSince = 0;
     IdleSince = 0;
     NextZindoRun = 0;
-    Finished = false;
-    Level = ALevel;
+    LevelFinished = false;
+    LevelNumber = ALevel;
 
-    Pot.Clear();
+    PiecePot.Clear();
 
-    Lives = 3;
-    Bonuses.fill(TBonusSlot());
-    Bonuses[bnJoker].Count = 2;
-    Bonuses[bnCheck].Count = 2;
-    Bonuses[bnCleanup].Count = 2;
+    LivesLeft = 3;
+    BonusSlots.fill(TBonusSlot());
+    BonusSlots[bnJoker].Count = 2;
+    BonusSlots[bnCheck].Count = 2;
+    BonusSlots[bnCleanup].Count = 2;
 
     // The pieces of the previous level go, and with them any piece still in
     // hand: the hand must not point at a released piece, and the pre-placement
     // below must be judged as plain drops.
-    FallingPieces.clear();
+    Falling.clear();
     ClearBoard();
-    HeldPiece = nullptr;
-    HeldKind = pkPlain;
+    Held = nullptr;
+    HeldPieceKind = pkPlain;
     PieceList.clear();
 
-    PieceSize = size;
-    Picture = std::move(picture);
+    PieceSide = size;
+    ComposedPicture = std::move(picture);
 
-    HintPicture = Picture.copy();
-    for (int y = 0; y < HintPicture.height(); ++y) {
-        std::uint8_t* line = HintPicture.scanLine(y);
-        for (int x = 0; x < HintPicture.width(); ++x)
+    PalePicture = ComposedPicture.copy();
+    for (int y = 0; y < PalePicture.height(); ++y) {
+        std::uint8_t* line = PalePicture.scanLine(y);
+        for (int x = 0; x < PalePicture.width(); ++x)
             ShiftPixelBytes(170, line + x * 3);
     }
 
-    Columns = Picture.width() / PieceSize;
-    Rows = Picture.height() / PieceSize;
+    ColumnCount = ComposedPicture.width() / PieceSide;
+    RowCount = ComposedPicture.height() / PieceSide;
 
-    for (std::int32_t c = 0; c < Columns; ++c) {
-        for (std::int32_t r = 0; r < Rows; ++r) {
+    for (std::int32_t c = 0; c < ColumnCount; ++c) {
+        for (std::int32_t r = 0; r < RowCount; ++r) {
             auto piece = std::make_unique<TPiece>();
             piece->Column = c;
             piece->Row = r;
-            piece->Size = PieceSize;
-            piece->SourceLeft = c * PieceSize;
-            piece->SourceTop = r * PieceSize;
+            piece->Size = PieceSide;
+            piece->SourceLeft = c * PieceSide;
+            piece->SourceTop = r * PieceSide;
             piece->Place = plFree;
-            piece->Bitmap = Picture.copy(piece->SourceLeft, piece->SourceTop, PieceSize, PieceSize);
+            piece->Bitmap = ComposedPicture.copy(piece->SourceLeft, piece->SourceTop, PieceSide, PieceSide);
             PieceList.push_back(std::move(piece));
         }
     }
@@ -189,9 +206,9 @@ void TPuzzleClass::LoadPicture(const QString& FileName, std::int32_t ALevel)
         ++placed;
     }
 
-    Pot.PieceSize = PieceSize;
-    ZindoRunning = false;
-    State = stLoaded;
+    PiecePot.PieceSize = PieceSide;
+    RaidRunning = false;
+    CurrentState = stLoaded;
     MarkBoardDirty();
 }
 
@@ -200,33 +217,33 @@ void TPuzzleClass::LoadPicture(const QString& FileName, std::int32_t ALevel)
 void TPuzzleClass::Start()
 {
     const std::uint32_t now = Clock.TickCount();
-    PlayMs = 0;
-    SpeedFactor = 1.0;
+    PlayTimeMs = 0;
+    DealSpeedFactor = 1.0;
     SpeedChangeTime = 0;
-    Aborted = false;
+    AbortRequested = false;
     PotFullSince = 0;
-    Bonuses[bnPreview].Active = true;
-    Bonuses[bnPreview].ActiveUntil = now + 10000;
+    BonusSlots[bnPreview].Active = true;
+    BonusSlots[bnPreview].ActiveUntil = now + 10000;
     NextZindoRun = now + 60000 + Generator.Random(120000);
-    if (State == stLoaded)
-        State = stPlaying;
+    if (CurrentState == stLoaded)
+        CurrentState = stPlaying;
     // A step and a feed are due at once, so that the first Update steps and
     // deals whatever the tick counter reads (ticks count from an arbitrary
     // start, and may lie just above 0).
     LastStepTime = now - 50;
     LastFeedTime = now - FeedInterval();
-    Points.Reset();
-    Points.SetSpeedAllowance(static_cast<std::int32_t>(PieceList.size()) * 3000);
+    LevelPoints.Reset();
+    LevelPoints.SetSpeedAllowance(static_cast<std::int32_t>(PieceList.size()) * 3000);
     MarkBoardDirty();
 }
 
 void TPuzzleClass::Update()
 {
     const std::uint32_t now = Clock.TickCount();
-    if (State == stPlaying) {
+    if (CurrentState == stPlaying) {
         if (TickDiff(now, LastSecondTime) >= 1000) {
             LastSecondTime = now;
-            PlayMs += 1000;
+            PlayTimeMs += 1000;
         }
         if (TickDiff(now, LastStepTime) >= 50) {
             LastStepTime = now;
@@ -234,27 +251,33 @@ void TPuzzleClass::Update()
         }
         // The dealing speed relaxes toward 1 in steps of 1.1 every 10 s.
         if (SpeedChangeTime != 0 && TickDiff(now, SpeedChangeTime) > 10000) {
-            if (SpeedFactor > 1)
-                SpeedFactor /= 1.1;
-            else if (SpeedFactor < 1)
-                SpeedFactor *= 1.1;
+            if (DealSpeedFactor > 1)
+                DealSpeedFactor /= 1.1;
+            else if (DealSpeedFactor < 1)
+                DealSpeedFactor *= 1.1;
             SpeedChangeTime = now;
         }
-        if (TickDiff(now, LastFeedTime) >= FeedInterval() && Pot.HasRoom()) {
+        if (TickDiff(now, LastFeedTime) >= FeedInterval() && PiecePot.HasRoom()) {
             LastFeedTime = now;
             FeedNow();
         }
-    } else if (IsEndState(State) && Pot.Count() > 0) {
-        Pot.Clear();
+    } else if (IsEndState(CurrentState) && PiecePot.Count() > 0) {
+        PiecePot.Clear();
         ChangeNotify(RepaintPot);
     }
-    if (State != LastReportedState)
-        ReportState(State);
+    if (CurrentState != LastReportedState)
+        ReportState(CurrentState);
+}
+
+std::uint32_t TPuzzleClass::MsToNextStep() const
+{
+    const std::uint32_t since = TickDiff(Clock.TickCount(), LastStepTime);
+    return since >= 50 ? 0 : 50 - since;
 }
 
 bool TPuzzleClass::UpdateIdle() const
 {
-    return State != stPlaying && State == LastReportedState && !(IsEndState(State) && Pot.Count() > 0);
+    return CurrentState != stPlaying && CurrentState == LastReportedState && !(IsEndState(CurrentState) && PiecePot.Count() > 0);
 }
 
 void TPuzzleClass::Step()
@@ -262,7 +285,7 @@ void TPuzzleClass::Step()
     const std::uint32_t now = Clock.TickCount();
 
     bool expired = false;
-    for (TBonusSlot& slot : Bonuses) {
+    for (TBonusSlot& slot : BonusSlots) {
         if (slot.Active && TickAfter(now, slot.ActiveUntil)) {
             slot.Active = false;
             expired = true;
@@ -282,7 +305,7 @@ void TPuzzleClass::Step()
     StepBroom();
     StepSparkle();
 
-    Pot.Move(1.0);
+    PiecePot.Move(1.0);
     ChangeNotify(RepaintPot);
 
     if (TickDiff(now, LastPotCheckTime) > 1000) {
@@ -296,7 +319,7 @@ void TPuzzleClass::Step()
 
 void TPuzzleClass::CheckPot()
 {
-    if (Pot.IsFull()) {
+    if (PiecePot.IsFull()) {
         if (PotFullSince == 0)
             PotFullSince = Clock.Now();
         UpdateState();
@@ -306,7 +329,7 @@ void TPuzzleClass::CheckPot()
     if (PotFullSince == 0) {
         // Everything dealt and the pot quiet: the player is given a few
         // seconds per pot entry to go on.
-        if (Pot.IsBusy() || FreePieceCount() > 0) {
+        if (PiecePot.IsBusy() || FreePieceCount() > 0) {
             IdleSince = 0;
         } else {
             if (IdleSince == 0)
@@ -318,23 +341,23 @@ void TPuzzleClass::CheckPot()
 
 TPuzzleState TPuzzleClass::GetState()
 {
-    if (State != stPlaying)
-        return State;
+    if (CurrentState != stPlaying)
+        return CurrentState;
 
     TPuzzleState result = stPlaying;
     const double now = Clock.Now();
-    if (Aborted) {
+    if (AbortRequested) {
         result = stAbandoned;
-    } else if (Lives <= 0) {
+    } else if (LivesLeft <= 0) {
         result = stNoLives;
     } else if (PotFullSince != 0 && now - PotFullSince > Days(10000)) {
         result = stTooSlow;
-    } else if (IdleSince != 0 && now - IdleSince > Days(5000.0 * (Pot.Count() + 1))) {
+    } else if (IdleSince != 0 && now - IdleSince > Days(5000.0 * (PiecePot.Count() + 1))) {
         result = stTooSlow;
     } else {
         bool wrong = false;
-        for (std::int32_t c = 0; c < Columns; ++c) {
-            for (std::int32_t r = 0; r < Rows; ++r) {
+        for (std::int32_t c = 0; c < ColumnCount; ++c) {
+            for (std::int32_t r = 0; r < RowCount; ++r) {
                 const TPiece* piece = Cells[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)];
                 if (!piece)
                     return stPlaying;
@@ -349,17 +372,17 @@ TPuzzleState TPuzzleClass::GetState()
     // first, so that the counter is reset or kept with the board as it lies.
     ReturnHeldPiece();
     if (result == stSolved)
-        Points.SetFinishTime(static_cast<std::int32_t>(PlayMs));
+        LevelPoints.SetFinishTime(static_cast<std::int32_t>(PlayTimeMs));
     else if (result == stTooSlow || result == stWrong)
-        Points.Reset();
-    State = result;
-    Finished = true;
+        LevelPoints.Reset();
+    CurrentState = result;
+    LevelFinished = true;
     // Nothing moves on an ended board, since its animations step only while
     // the level is played: pieces still falling, the zindo, the broom and the
     // sparkle go rather than hang frozen over the final picture.
-    FallingPieces.clear();
-    ZindoRunning = false;
-    BroomActive = false;
+    Falling.clear();
+    RaidRunning = false;
+    Sweeping = false;
     SparkleSteps = -1;
     // Every view shows the ended level: the board with the returned piece, the
     // pot (emptied at the next update) and the bonus boxes, black now that
@@ -383,25 +406,26 @@ void TPuzzleClass::ReportState(TPuzzleState AState)
 
 std::uint32_t TPuzzleClass::FeedInterval() const
 {
-    const double numerator = 13000.0 - 200.0 * Level - double(PlayMs / 1000);
-    const double factor = SpeedFactor > 0 ? SpeedFactor : 1.0;
+    const double numerator = 13000.0 - 200.0 * LevelNumber - double(PlayTimeMs / 1000);
+    const double factor = DealSpeedFactor > 0 ? DealSpeedFactor : 1.0;
     const double interval = std::nearbyint(numerator / factor);
     return interval < 4000 ? 4000u : static_cast<std::uint32_t>(interval);
 }
 
-std::int32_t TPuzzleClass::BonusCount(std::uint8_t Slot)
+std::int32_t TPuzzleClass::BonusCount(TBonusKind Slot) const
 {
-    if (Slot >= BonusSlotCount || GetState() != stPlaying)
+    if (Slot >= BonusSlotCount || CurrentState != stPlaying)
         return 0;
-    const std::int32_t count = std::max(Bonuses[Slot].Count, 0);
-    return HeldPiece ? -count : count;
+    const std::int32_t count = std::max(BonusSlots[Slot].Count, 0);
+    return Held ? -count : count;
 }
 
-void TPuzzleClass::UseBonus(std::uint8_t Slot, std::int32_t DurationMs)
+void TPuzzleClass::UseBonus(TBonusKind Slot, std::int32_t DurationMs)
 {
+    GetState();
     if (BonusCount(Slot) < 1)
         return;
-    TBonusSlot& slot = Bonuses[Slot];
+    TBonusSlot& slot = BonusSlots[Slot];
     switch (Slot) {
     case bnCheck:
         slot.Active = true;
@@ -411,21 +435,21 @@ void TPuzzleClass::UseBonus(std::uint8_t Slot, std::int32_t DurationMs)
         ChangeNotify(RepaintBoard);
         break;
     case bnJoker:
-        if (Pot.Count() > 0 && !HeldPiece) {
-            TakeFromPot(static_cast<std::int32_t>(Generator.Random(static_cast<std::uint32_t>(Pot.Count()))));
-            if (HeldPiece) {
-                HeldKind = pkAutoDrop;
-                const QPoint origin = CellOrigin(HeldPiece->Column, HeldPiece->Row);
+        if (PiecePot.Count() > 0 && !Held) {
+            TakeFromPot(static_cast<std::int32_t>(Generator.Random(static_cast<std::uint32_t>(PiecePot.Count()))));
+            if (Held) {
+                HeldPieceKind = pkAutoDrop;
+                const QPoint origin = CellOrigin(Held->Column, Held->Row);
                 StartSparkle(origin.x() + 25, origin.y() + 25);
-                if (DropAt(*HeldPiece, HeldPiece->Column, HeldPiece->Row))
-                    HeldPiece = nullptr;
-                DoEffect(EffectMagic);
+                if (DropAt(*Held, Held->Column, Held->Row))
+                    Held = nullptr;
+                DoEffect(efMagic);
             }
             --slot.Count;
         }
         break;
     case bnCleanup:
-        if (!HeldPiece) {
+        if (!Held) {
             CleanUp();
             --slot.Count;
         }
@@ -437,28 +461,28 @@ void TPuzzleClass::UseBonus(std::uint8_t Slot, std::int32_t DurationMs)
     UpdateState();
 }
 
-bool TPuzzleClass::BonusActive(std::uint8_t Slot) const
+bool TPuzzleClass::BonusActive(TBonusKind Slot) const
 {
-    return Slot < BonusSlotCount && Bonuses[Slot].Active;
+    return Slot < BonusSlotCount && BonusSlots[Slot].Active;
 }
 
 void TPuzzleClass::RewardRisk()
 {
-    ++Bonuses[Generator.Random(3)].Count;
+    ++BonusSlots[Generator.Random(3)].Count;
 }
 
 void TPuzzleClass::PunishRisk()
 {
-    if (Bonuses[bnJoker].Count > 0 || Bonuses[bnCheck].Count > 0 || Bonuses[bnCleanup].Count > 0) {
+    if (BonusSlots[bnJoker].Count > 0 || BonusSlots[bnCheck].Count > 0 || BonusSlots[bnCleanup].Count > 0) {
         for (;;) {
-            TBonusSlot& slot = Bonuses[Generator.Random(3)];
+            TBonusSlot& slot = BonusSlots[Generator.Random(3)];
             if (slot.Count > 0) {
                 --slot.Count;
                 return;
             }
         }
     }
-    --Lives;
+    --LivesLeft;
 }
 
 void TPuzzleClass::Pause()
@@ -466,42 +490,42 @@ void TPuzzleClass::Pause()
     const std::uint32_t now = Clock.TickCount();
     PausedFeedElapsed = static_cast<std::int32_t>(now - LastFeedTime);
     PausedZindoRemaining = static_cast<std::int32_t>(NextZindoRun - now);
-    if (State == stPlaying)
-        State = stPaused;
-    DoEffect(EffectPause);
+    if (CurrentState == stPlaying)
+        CurrentState = stPaused;
+    DoEffect(efPause);
     ChangeNotify(RepaintAll);
 }
 
 void TPuzzleClass::Resume()
 {
     const std::uint32_t now = Clock.TickCount();
-    if (State == stPaused)
-        State = stPlaying;
+    if (CurrentState == stPaused)
+        CurrentState = stPlaying;
     LastFeedTime = now - static_cast<std::uint32_t>(PausedFeedElapsed);
     NextZindoRun = now + static_cast<std::uint32_t>(PausedZindoRemaining);
-    DoEffect(EffectPause);
+    DoEffect(efPause);
     ChangeNotify(RepaintAll);
 }
 
 void TPuzzleClass::Abort()
 {
-    Aborted = true;
+    AbortRequested = true;
     UpdateState();
 }
 
 void TPuzzleClass::ReturnHeldPiece()
 {
-    if (!HeldPiece)
+    if (!Held)
         return;
-    TPiece& piece = *HeldPiece;
-    HeldPiece = nullptr;
-    HeldKind = pkPlain;
-    if (HeldFromColumn >= 0 && InGrid(HeldFromColumn, HeldFromRow) && !CellPiece(HeldFromColumn, HeldFromRow)) {
+    TPiece& piece = *Held;
+    Held = nullptr;
+    HeldPieceKind = pkPlain;
+    if (HeldFromColumn >= 0 && InGrid(HeldFromColumn, HeldFromRow) && !PieceIn(HeldFromColumn, HeldFromRow)) {
         // Lifted from the board: it lies on its cell again as if it had never
         // been lifted, so the lift's correct placement is given back.
         Cells[static_cast<std::size_t>(HeldFromColumn)][static_cast<std::size_t>(HeldFromRow)] = &piece;
         piece.Place = plOnBoard;
-        Points.AddCorrect(1);
+        LevelPoints.AddCorrect(1);
         MarkBoardDirty();
     } else {
         // Taken from the pot: back to the free pool, where the ended level's
@@ -519,13 +543,13 @@ void TPuzzleClass::TakeFromPot(std::int32_t Index)
     const TPuzzleState state = GetState();
     if (state != stLoaded && state != stPlaying)
         return;
-    if (HeldPiece) {
-        HeldPiece->Place = plFree;
-        HeldPiece = nullptr;
+    if (Held) {
+        Held->Place = plFree;
+        Held = nullptr;
     }
-    if (Index >= 0 && Index < Pot.Count()) {
-        HeldKind = Pot.Entry(Index).Kind;
-        HeldPiece = Pot.Take(Index);
+    if (Index >= 0 && Index < PiecePot.Count()) {
+        HeldPieceKind = PiecePot.Entry(Index).Kind;
+        Held = PiecePot.Take(Index);
         HeldFromColumn = -1;
         HeldFromRow = -1;
         // Taking a piece is play. The idle allowance shrinks with the pot, so
@@ -534,20 +558,20 @@ void TPuzzleClass::TakeFromPot(std::int32_t Index)
         // full) at one of the next checks.
         IdleSince = 0;
         PotFullSince = 0;
-        if (HeldKind == pkDeath)
-            DoEffect(EffectRisk);
+        if (HeldPieceKind == pkDeath)
+            DoEffect(efRisk);
     }
     ChangeNotify(RepaintAll);
 }
 
 bool TPuzzleClass::DropHeldPiece(std::int32_t Column, std::int32_t Row)
 {
-    if (!HeldPiece)
+    if (!Held)
         return false;
-    const bool result = DropAt(*HeldPiece, Column, Row);
+    const bool result = DropAt(*Held, Column, Row);
     if (result)
-        HeldPiece = nullptr;
-    if (Pot.Count() == 0)
+        Held = nullptr;
+    if (PiecePot.Count() == 0)
         FeedNow();
     return result;
 }
@@ -557,37 +581,37 @@ bool TPuzzleClass::DropAt(TPiece& Piece, std::int32_t Column, std::int32_t Row)
     bool result = false;
     if (InGrid(Column, Row)) {
         const bool right = Column == Piece.Column && Row == Piece.Row;
-        if (HeldKind == pkAutoDrop) {
+        if (HeldPieceKind == pkAutoDrop) {
             // Lands on its own cell whatever cell was asked for; uncounted.
             RemoveAt(Piece.Column, Piece.Row);
             PutAt(Piece, Piece.Column, Piece.Row);
-            HeldKind = pkPlain;
+            HeldPieceKind = pkPlain;
             result = true;
         } else {
-            if (HeldKind == pkChangeDrop)
+            if (HeldPieceKind == pkChangeDrop)
                 RemoveAt(Column, Row);
             TPiece*& cell = Cells[static_cast<std::size_t>(Column)][static_cast<std::size_t>(Row)];
             if (!cell) {
                 cell = &Piece;
                 Piece.Place = plOnBoard;
                 if (right)
-                    Points.AddCorrect(1);
+                    LevelPoints.AddCorrect(1);
                 else
-                    Points.AddWrong(1);
-                if (HeldKind == pkDeath) {
+                    LevelPoints.AddWrong(1);
+                if (HeldPieceKind == pkDeath) {
                     if (right) {
-                        DoEffect(EffectRiskWon);
-                        Points.AddRisksWon(1);
+                        DoEffect(efRiskWon);
+                        LevelPoints.AddRisksWon(1);
                         RewardRisk();
                     } else {
                         // The raid comes first so that the last effect heard
                         // is the lost risk.
                         StartZindoRun();
-                        DoEffect(EffectRiskLost);
+                        DoEffect(efRiskLost);
                         PunishRisk();
                     }
                 }
-                HeldKind = pkPlain;
+                HeldPieceKind = pkPlain;
                 result = true;
             }
         }
@@ -617,31 +641,31 @@ void TPuzzleClass::PickUpAt(std::int32_t Column, std::int32_t Row)
 {
     if (GetState() != stPlaying || !InGrid(Column, Row))
         return;
-    if (HeldPiece) {
+    if (Held) {
         // Never two pieces in hand: one already held goes back to the pool.
-        HeldPiece->Place = plFree;
-        HeldPiece = nullptr;
+        Held->Place = plFree;
+        Held = nullptr;
     }
     TPiece*& cell = Cells[static_cast<std::size_t>(Column)][static_cast<std::size_t>(Row)];
     if (!cell)
         return;
-    Points.AddCorrect(-1);
-    HeldPiece = cell;
-    HeldPiece->Place = plInHand;
+    LevelPoints.AddCorrect(-1);
+    Held = cell;
+    Held->Place = plInHand;
     HeldFromColumn = Column;
     HeldFromRow = Row;
     cell = nullptr;
     MarkBoardDirty();
     // Second thoughts cost time: the pieces come faster for a while.
     SpeedChangeTime = Clock.TickCount();
-    SpeedFactor *= 1.25;
+    DealSpeedFactor *= 1.25;
 }
 
 void TPuzzleClass::RemoveAt(std::int32_t Column, std::int32_t Row)
 {
-    TPiece* piece = CellPiece(Column, Row);
+    TPiece* piece = PieceIn(Column, Row);
     if (piece) {
-        FallingPieces.emplace_back(piece->Bitmap, Column * PieceSize, Row * PieceSize);
+        Falling.emplace_back(piece->Bitmap, Column * PieceSide, Row * PieceSide);
         piece->Place = plFree;
         Cells[static_cast<std::size_t>(Column)][static_cast<std::size_t>(Row)] = nullptr;
     }
@@ -664,9 +688,9 @@ void TPuzzleClass::Solve()
 {
     // A piece in hand goes on the board with all the others; the hand must
     // not keep pointing at it, nor its kind judge the drops.
-    HeldPiece = nullptr;
-    HeldKind = pkPlain;
-    Pot.Clear();
+    Held = nullptr;
+    HeldPieceKind = pkPlain;
+    PiecePot.Clear();
     for (std::int32_t c = 0; c < MaxCells; ++c)
         for (std::int32_t r = 0; r < MaxCells; ++r)
             if (Cells[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)])
@@ -685,7 +709,7 @@ void TPuzzleClass::FeedRandomPiece()
         for (;;) {
             TPiece& piece = *PieceList[Generator.Random(n)];
             if (piece.Place == plFree) {
-                Pot.Add(piece);
+                PiecePot.Add(piece);
                 break;
             }
         }
@@ -695,7 +719,7 @@ void TPuzzleClass::FeedRandomPiece()
 
 void TPuzzleClass::FeedNow()
 {
-    if (Finished)
+    if (LevelFinished)
         return;
     LastFeedTime = Clock.TickCount();
     FeedRandomPiece();
@@ -711,48 +735,51 @@ std::int32_t TPuzzleClass::FreePieceCount() const
 
 void TPuzzleClass::StepFallingPieces()
 {
-    if (FallingPieces.empty())
+    if (Falling.empty())
         return;
-    for (TRemovingPiece& piece : FallingPieces)
+    for (TRemovingPiece& piece : Falling)
         piece.Y += 27;
-    const std::int32_t bottom = Picture.height();
-    std::erase_if(FallingPieces, [bottom](const TRemovingPiece& piece) { return piece.Y > bottom; });
+    const std::int32_t bottom = ComposedPicture.height();
+    std::erase_if(Falling, [bottom](const TRemovingPiece& piece) { return piece.Y > bottom; });
     ChangeNotify(RepaintBoard);
 }
 
 void TPuzzleClass::StepZindo()
 {
-    if (!ZindoRunning)
+    if (!RaidRunning)
         return;
     ZindoX += 5;
     ZindoFrame = ZindoFrame >= 3 ? 0 : ZindoFrame + 1;
     std::int32_t c = 0;
     std::int32_t r = 0;
-    CellAt(ZindoX, ZindoY + ZindoFrames[0].Height(), c, r);
-    if (c >= 0 && r >= 0 && c < Columns && r < Rows) {
+    CellAt(ZindoX, ZindoY + Sprites.ZindoFrames[0].Height(), c, r);
+    if (c >= 0 && r >= 0 && c < ColumnCount && r < RowCount) {
         // A cell is tried once each time the zindo enters it: one in two
         // pieces under its feet fall off.
-        if ((c != ZindoLastColumn || r != ZindoLastRow) && CellPiece(c, r)) {
+        if ((c != ZindoLastColumn || r != ZindoLastRow) && PieceIn(c, r)) {
             if (Generator.Random(2147483647) % 2 == 0)
                 RemoveAt(c, r);
         }
         ZindoLastColumn = c;
         ZindoLastRow = r;
     }
+    // The run ends once the zindo has left the picture on the right.
+    if (ZindoX > ComposedPicture.width())
+        RaidRunning = false;
     ChangeNotify(RepaintBoard);
 }
 
 void TPuzzleClass::StepBroom()
 {
-    if (!BroomActive)
+    if (!Sweeping)
         return;
     BroomX += 25;
     BroomY -= 50;
     if (BroomY < 100) {
-        BroomY = Picture.height();
+        BroomY = ComposedPicture.height();
         BroomX += 150;
-        if (BroomX > Picture.width())
-            BroomActive = false;
+        if (BroomX > ComposedPicture.width())
+            Sweeping = false;
     }
     ChangeNotify(RepaintBoard);
 }
@@ -769,21 +796,21 @@ void TPuzzleClass::StepSparkle()
 
 void TPuzzleClass::StartZindoRun()
 {
-    if (ZindoRunning)
+    if (RaidRunning)
         return;
-    DoEffect(EffectRisk);
-    ZindoRunning = true;
-    ZindoX = -ZindoFrames[0].Width();
-    const std::int32_t room = std::max(Picture.height() - ZindoFrames[0].Height(), 0);
+    DoEffect(efRisk);
+    RaidRunning = true;
+    ZindoX = -Sprites.ZindoFrames[0].Width();
+    const std::int32_t room = std::max(ComposedPicture.height() - Sprites.ZindoFrames[0].Height(), 0);
     ZindoY = static_cast<std::int32_t>(Generator.Random(static_cast<std::uint32_t>(room)));
     CellAt(ZindoX, ZindoY, ZindoLastColumn, ZindoLastRow);
 }
 
 void TPuzzleClass::StartBroom()
 {
-    BroomActive = true;
+    Sweeping = true;
     BroomX = 0;
-    BroomY = Picture.height();
+    BroomY = ComposedPicture.height();
     ChangeNotify(RepaintBoard);
 }
 
@@ -800,38 +827,38 @@ void TPuzzleClass::MarkBoardDirty()
     ChangeNotify(RepaintBoard);
 }
 
-void TPuzzleClass::DoEffect(std::int32_t Code)
+void TPuzzleClass::DoEffect(TGameEffect Effect)
 {
     if (OnEffect)
-        OnEffect(*this, Code);
+        OnEffect(*this, Effect);
 }
 
 // --- Queries -------------------------------------------------------------------
 
-const QImage& TPuzzleClass::GetBoardBitmap()
+const QImage& TPuzzleClass::BoardBitmap() const
 {
     if (BoardDirty)
         RenderBoard();
-    return BoardBitmap;
+    return RenderedBoard;
 }
 
-void TPuzzleClass::RenderBoard()
+void TPuzzleClass::RenderBoard() const
 {
     BoardDirty = false;
-    const std::int32_t s = PieceSize;
-    BoardBitmap = QImage(std::max(Columns * s, 1), std::max(Rows * s, 1), QImage::Format_BGR888);
-    BoardBitmap.fill(Qt::white);
+    const std::int32_t s = PieceSide;
+    RenderedBoard = QImage(std::max(ColumnCount * s, 1), std::max(RowCount * s, 1), QImage::Format_BGR888);
+    RenderedBoard.fill(Qt::white);
     {
-        QPainter painter(&BoardBitmap);
+        QPainter painter(&RenderedBoard);
         if (BonusActive(bnPreview))
-            painter.drawImage(0, 0, HintPicture);
+            painter.drawImage(0, 0, PalePicture);
         painter.setPen(QPen(Qt::black, 0));
-        for (std::int32_t k = 0; k <= Columns; ++k)
-            painter.drawLine(k * s, 0, k * s, Rows * s);
-        for (std::int32_t k = 0; k <= Rows; ++k)
-            painter.drawLine(0, k * s, Columns * s, k * s);
-        for (std::int32_t c = 0; c < Columns; ++c)
-            for (std::int32_t r = 0; r < Rows; ++r)
+        for (std::int32_t k = 0; k <= ColumnCount; ++k)
+            painter.drawLine(k * s, 0, k * s, RowCount * s);
+        for (std::int32_t k = 0; k <= RowCount; ++k)
+            painter.drawLine(0, k * s, ColumnCount * s, k * s);
+        for (std::int32_t c = 0; c < ColumnCount; ++c)
+            for (std::int32_t r = 0; r < RowCount; ++r)
                 if (const TPiece* piece = Cells[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)])
                     painter.drawImage(c * s, r * s, piece->Bitmap);
         if (BonusActive(bnCheck)) {
@@ -840,8 +867,8 @@ void TPuzzleClass::RenderBoard()
             // runs through where they meet, kept within the piece it marks.
             const QPen edge(Qt::white, 5, Qt::SolidLine, Qt::FlatCap);
             const QPen cross(QColor(255, 0, 0), 3, Qt::SolidLine, Qt::FlatCap);
-            for (std::int32_t c = 0; c < Columns; ++c)
-                for (std::int32_t r = 0; r < Rows; ++r)
+            for (std::int32_t c = 0; c < ColumnCount; ++c)
+                for (std::int32_t r = 0; r < RowCount; ++r)
                     if (IsWrongAt(c, r)) {
                         painter.setClipRect(QRect(c * s, r * s, s, s));
                         for (const QPen& pen : {edge, cross}) {
@@ -853,39 +880,36 @@ void TPuzzleClass::RenderBoard()
             painter.setClipping(false);
         }
     }
-    ChangeNotify(RepaintBoard);
 }
 
 void TPuzzleClass::CellAt(std::int32_t X, std::int32_t Y, std::int32_t& Column, std::int32_t& Row) const
 {
     // Integer division truncates toward zero: -s < X < 0 still gives column 0.
-    Column = X / PieceSize;
-    Row = Y / PieceSize;
-    if (Column >= Columns)
+    Column = X / PieceSide;
+    Row = Y / PieceSide;
+    if (Column >= ColumnCount)
         Column = -1;
-    if (Row >= Rows)
+    if (Row >= RowCount)
         Row = -1;
 }
 
 QPoint TPuzzleClass::CellOrigin(std::int32_t Column, std::int32_t Row) const
 {
-    return QPoint(Column * PieceSize, Row * PieceSize);
+    return QPoint(Column * PieceSide, Row * PieceSide);
 }
 
-QPoint TPuzzleClass::ZindoPosition()
-{
-    const QPoint result(ZindoX, ZindoY);
-    if (ZindoX > Picture.width())
-        ZindoRunning = false;
-    return result;
-}
 
 const TQzBitmap& TPuzzleClass::ZindoFrameBitmap() const
 {
-    return ZindoFrames[static_cast<std::size_t>(std::clamp(ZindoFrame, 0, 3))];
+    return Sprites.ZindoFrames[static_cast<std::size_t>(std::clamp(ZindoFrame, 0, 3))];
 }
 
-TPiece* TPuzzleClass::CellPiece(std::int32_t Column, std::int32_t Row) const
+const TPiece* TPuzzleClass::CellPiece(std::int32_t Column, std::int32_t Row) const
+{
+    return PieceIn(Column, Row);
+}
+
+TPiece* TPuzzleClass::PieceIn(std::int32_t Column, std::int32_t Row) const
 {
     if (Column < 0 || Row < 0 || Column >= MaxCells || Row >= MaxCells)
         return nullptr;
@@ -902,12 +926,12 @@ void TPuzzleClass::ChangeNotify(std::uint8_t Parts)
 
 bool TPuzzleClass::InGrid(std::int32_t Column, std::int32_t Row) const
 {
-    return Column >= 0 && Column < Columns && Row >= 0 && Row < Rows;
+    return Column >= 0 && Column < ColumnCount && Row >= 0 && Row < RowCount;
 }
 
 bool TPuzzleClass::IsWrongAt(std::int32_t Column, std::int32_t Row) const
 {
-    const TPiece* piece = CellPiece(Column, Row);
+    const TPiece* piece = PieceIn(Column, Row);
     return piece && (piece->Column != Column || piece->Row != Row);
 }
 

@@ -19,6 +19,7 @@ namespace zindo {
 
 class TClock;
 class TRandomGenerator;
+struct TModelTestAccess;
 
 /// The state of a level. An end state (stSolved .. stAbandoned) stays until the
 /// next LoadPicture.
@@ -36,7 +37,7 @@ enum TPuzzleState : std::uint8_t {
 /// True for stSolved .. stAbandoned.
 inline bool IsEndState(TPuzzleState State) { return State >= stSolved && State <= stAbandoned; }
 
-/// The index of a bonus slot in TPuzzleClass::Bonuses.
+/// A bonus slot of the puzzle.
 enum TBonusKind : std::uint8_t {
     bnJoker = 0,   ///< "Use Magic": a random pot piece goes to its own cell
     bnCheck = 1,   ///< red crosses on wrongly placed pieces for a while
@@ -60,18 +61,24 @@ inline constexpr std::uint8_t RepaintPot = 2;   ///< the pot
 inline constexpr std::uint8_t RepaintBonus = 4; ///< the bonus boxes
 inline constexpr std::uint8_t RepaintAll = 7;   ///< everything
 
-/// Effect codes raised through OnEffect (the playing screen plays a sound).
-inline constexpr std::int32_t EffectRisk = 3;     ///< a risk piece taken from the pot; a zindo raid starts
-inline constexpr std::int32_t EffectRiskWon = 4;  ///< a risk piece dropped on its own cell
-inline constexpr std::int32_t EffectRiskLost = 5; ///< a risk piece dropped on a wrong cell
-inline constexpr std::int32_t EffectMagic = 6;    ///< "Use Magic" placed a piece
-inline constexpr std::int32_t EffectPause = 10;   ///< the level was paused or resumed
+/// Effects raised through OnEffect; the window plays a sound for each. The
+/// values are the sound table's codes.
+enum TGameEffect : std::uint8_t {
+    efRisk = 3,     ///< a risk piece taken from the pot; a zindo raid starts
+    efRiskWon = 4,  ///< a risk piece dropped on its own cell
+    efRiskLost = 5, ///< a risk piece dropped on a wrong cell
+    efMagic = 6,    ///< "Use Magic" placed a piece
+    efPause = 10,   ///< the level was paused or resumed
+};
 
 /// The size of the board's cell array along each side.
 inline constexpr int MaxCells = 101;
 
 /// The side of the board picture's square area that a level picture is fitted into.
 inline constexpr int MaxBoardSide = 600;
+
+/// How long the check marks wrong pieces, in ms.
+inline constexpr std::int32_t CheckDurationMs = 5000;
 
 /// Piece size for levels 1 .. 10 (120, 120, 100, 100, 85, 85, 75, 75, 66, 66);
 /// other levels are clamped into that range.
@@ -95,6 +102,18 @@ struct TBoardLayout {
 TBoardLayout BoardLayoutFor(std::int32_t SourceWidth, std::int32_t SourceHeight, std::int32_t MaxSide,
                             std::int32_t PieceSize);
 
+/// The pictures that run over the board: the broom and the four frames of the
+/// running zindo, transparent 24-bit sprites.
+struct TPuzzleSprites {
+    TQzBitmap Broom;                     ///< the broom of a sweep
+    std::array<TQzBitmap, 4> ZindoFrames; ///< the zindo's frames, in running order
+
+    /// Reads the broom ("IBROOM.dat" in the game data folder) and the four
+    /// zindo frames ("izn0.dat" .. "izn3.dat"). Raises EQzError when one
+    /// cannot be read. Safe on a worker thread.
+    static TPuzzleSprites Load();
+};
+
 /// One puzzle: turns a level picture into a board picture, cuts it into square
 /// pieces, keeps the board's cells and the whereabouts of every piece, deals
 /// pieces into the pot, judges every drop, knocks pieces off, renders the board
@@ -103,25 +122,31 @@ TBoardLayout BoardLayoutFor(std::int32_t SourceWidth, std::int32_t SourceHeight,
 /// slots, timers and the dealing speed.
 ///
 /// The game session creates one puzzle and loads every level into it with
-/// LoadPicture; the playing screen calls the play operations from its mouse
-/// handlers and paints from the public fields and accessors. Pixel positions
-/// are in board-picture coordinates, (0, 0) at its top-left corner.
+/// LoadPicture, and turns the player's intents into its play operations.
+/// Views read it through const: its accessors never change the game. Pixel
+/// positions are in board-picture coordinates, (0, 0) at its top-left corner.
+/// Its state changes only through its operations; tests that must reach a
+/// situation play would take minutes to reach use TModelTestAccess, a friend
+/// defined by the tests alone.
 ///
 /// Events (assigned by the owner, raised synchronously inside the operation):
 /// OnChange with a repaint mask (RepaintBoard, RepaintPot, RepaintBonus),
-/// OnEffect with an effect code (EffectRisk ..), OnStateChange with the state.
+/// OnEffect with an effect, OnStateChange with the state.
 class TPuzzleClass {
 public:
-    /// Loads the broom ("IBROOM.dat" in the game data folder) and the four
-    /// zindo frames ("izn0.dat" .. "izn3.dat") as transparent 24-bit sprites.
-    /// Raises EQzError when one cannot be read.
+    /// A puzzle whose sprites are read now (TPuzzleSprites::Load).
     TPuzzleClass(TClock& AClock, TRandomGenerator& ARandom);
+    /// A puzzle with sprites read elsewhere; they may also come later, through
+    /// SetSprites, before the first level is loaded.
+    TPuzzleClass(TClock& AClock, TRandomGenerator& ARandom, TPuzzleSprites ASprites);
     ~TPuzzleClass();
     TPuzzleClass(const TPuzzleClass&) = delete;
     TPuzzleClass& operator=(const TPuzzleClass&) = delete;
 
     // --- Loading (the session) -------------------------------------------
 
+    /// Replaces the sprites.
+    void SetSprites(TPuzzleSprites ASprites);
     /// Builds the puzzle of Level (1 .. 10) from the decoded picture file
     /// FileName (".jpg" or ".jpeg" in any case is JPEG, anything else a
     /// bitmap): composes the board picture, cuts it, pre-places 20 % of the
@@ -129,13 +154,12 @@ public:
     /// When the picture or the background texture cannot be read, EQzError
     /// is raised and the puzzle is left as it was.
     void LoadPicture(const QString& FileName, std::int32_t ALevel);
-
     /// The board picture of Source at piece size APieceSize: the background
     /// texture ("IPBK.DAT" in the data folder), a grey shadow 3 pixels right and down, and
     /// the scaled picture centred on it (see BoardLayoutFor).
     QImage ComposeBoardPicture(const QImage& Source, std::int32_t MaxSide, std::int32_t APieceSize) const;
 
-    // --- Rules of a level (the session and the playing screen) -----------
+    // --- Rules of a level (the session) ----------------------------------
 
     /// Starts the clocks of a loaded level: stPlaying, preview on for 10 s,
     /// first raid in 60 .. 180 s, points counter reset with its allowance.
@@ -148,34 +172,21 @@ public:
     /// runs, until a play operation changes the puzzle: no level runs, the
     /// state has been reported and an ended level's pot is empty.
     bool UpdateIdle() const;
-    /// One 50 ms step: bonus expiry, falling pieces, raid schedule, zindo,
-    /// broom, sparkle, the pot's fall, the once-a-second too-slow checks, and
-    /// the board rendered when marked.
-    void Step();
+    /// Ms until Update's next 50 ms step is due (0 when it is due now); only
+    /// meaningful while playing.
+    std::uint32_t MsToNextStep() const;
     /// The state, evaluated when playing: abandoned, no lives, too slow (pot
     /// full for 10 s, or idle), board full (solved or wrong). An end state is
     /// stored and sets Finished; the piece in hand then goes back where it
-    /// came from (see HeldFromColumn), the animations under way end and
-    /// OnChange(RepaintAll) follows, so that the board, the pot and the bonus
-    /// boxes show the ended level.
+    /// came from, the animations under way end and OnChange(RepaintAll)
+    /// follows, so that the board, the pot and the bonus boxes show the ended
+    /// level.
     TPuzzleState GetState();
-    /// ReportState(GetState()) when a state subscriber is set.
+    /// Reports GetState() to the state subscriber, when there is one.
     void UpdateState();
-    /// LastReportedState := State; then OnStateChange with GetState() anew.
-    void ReportState(TPuzzleState AState);
     /// Ms between timed feeds: (13000 - 200 x Level - play seconds) /
     /// SpeedFactor, rounded, at least 4000.
     std::uint32_t FeedInterval() const;
-    /// Uses left of Slot: 0 unless playing, negated while a piece is in hand.
-    std::int32_t BonusCount(std::uint8_t Slot);
-    /// Uses a bonus: bnCheck for DurationMs, bnJoker ("Use Magic"), bnCleanup.
-    void UseBonus(std::uint8_t Slot, std::int32_t DurationMs);
-    /// Whether the timed effect of Slot is on.
-    bool BonusActive(std::uint8_t Slot) const;
-    /// A risk won: one of joker, check and cleanup (drawn by Random(3)) + 1.
-    void RewardRisk();
-    /// A risk lost: a random slot with uses left - 1, or a life when none has.
-    void PunishRisk();
     /// Pauses a playing level, keeping the feed timer and the raid schedule.
     void Pause();
     /// Resumes a paused level with the kept timers.
@@ -183,7 +194,7 @@ public:
     /// The player leaves the level: stAbandoned at the next evaluation.
     void Abort();
 
-    // --- Play operations (the playing screen) ----------------------------
+    // --- Play operations (the session, for the player) --------------------
 
     /// Takes pot entry Index into the hand (only while loaded or playing).
     /// Taking a piece is play: both too-slow clocks start again.
@@ -194,138 +205,186 @@ public:
     /// Lifts a piece from the board into the hand (only while playing); the
     /// dealing speeds up.
     void PickUpAt(std::int32_t Column, std::int32_t Row);
-    /// Judged placement of Piece on a cell, honouring HeldKind.
-    bool DropAt(TPiece& Piece, std::int32_t Column, std::int32_t Row);
-    /// Unjudged placement of Piece on an empty cell.
-    bool PutAt(TPiece& Piece, std::int32_t Column, std::int32_t Row);
-    /// Knocks the piece in a cell off the board; it falls and returns to the free pool.
-    void RemoveAt(std::int32_t Column, std::int32_t Row);
-    /// The broom sweeps: every wrongly placed piece falls off.
-    void CleanUp();
-    /// Puts every piece on its own cell (the debug action).
-    void Solve();
-    /// Deals one random free piece into the pot, then UpdateState.
-    void FeedRandomPiece();
-    /// FeedRandomPiece and records the feed time, unless Finished.
+    /// Uses a bonus: bnCheck for DurationMs, bnJoker ("Use Magic"),
+    /// bnCleanup. Does nothing without a use left (see BonusCount); "Use
+    /// Magic" with an empty pot costs nothing.
+    void UseBonus(TBonusKind Slot, std::int32_t DurationMs = CheckDurationMs);
+    /// Deals one piece at once and records the feed time, unless Finished.
     void FeedNow();
-    /// The number of pieces in plFree.
-    std::int32_t FreePieceCount() const;
-
-    // --- Animations ------------------------------------------------------
-
+    /// Puts every piece on its own cell (the hidden debug action).
+    void Solve();
+    /// Sends the zindo across the board (a lost risk, the raid schedule, the
+    /// hidden debug action); nothing while it runs already.
     void StartZindoRun();
-    void StartBroom();
-    void StartSparkle(std::int32_t X, std::int32_t Y);
-    /// BoardDirty := true, then OnChange(RepaintBoard).
-    void MarkBoardDirty();
-    /// Raises OnEffect(Code).
-    void DoEffect(std::int32_t Code);
 
     // --- Queries for the session and the views ---------------------------
 
-    /// The rendered board (BoardBitmap), rendered first when it is marked.
-    const QImage& GetBoardBitmap();
-    /// Renders BoardBitmap: white, the preview while active, the grid, the
-    /// placed pieces, bold red crosses with a white edge on wrong pieces
-    /// while the check is active.
-    void RenderBoard();
+    TPuzzleState State() const { return CurrentState; } ///< as last evaluated
+    std::int32_t Level() const { return LevelNumber; }  ///< level of the loaded picture, 1 .. 10
+    std::int32_t Lives() const { return LivesLeft; }    ///< lives left
+    bool Finished() const { return LevelFinished; }     ///< the level has ended (no more feeding)
+    const TPot& Pot() const { return PiecePot; }        ///< the pot
+    const TPuzzlePointsCounter& Points() const { return LevelPoints; } ///< the level's points
+    std::int32_t PieceSize() const { return PieceSide; } ///< side of every piece in pixels
+    std::int32_t Columns() const { return ColumnCount; } ///< number of used columns
+    std::int32_t Rows() const { return RowCount; }       ///< number of used rows
+    /// The composed board picture, 24 bits; empty before the first level.
+    const QImage& Picture() const { return ComposedPicture; }
+    /// Pale copy of Picture (each colour byte + 170, at most 255), shown under
+    /// the board while the preview bonus is active.
+    const QImage& HintPicture() const { return PalePicture; }
+    /// The piece in hand, or nullptr.
+    const TPiece* HeldPiece() const { return Held; }
+    /// Kind of the piece in hand.
+    TPieceKind HeldKind() const { return HeldPieceKind; }
+    /// The bonus slot Slot.
+    const TBonusSlot& Bonus(TBonusKind Slot) const { return BonusSlots[Slot]; }
+    /// Uses left of Slot: 0 unless playing, negated while a piece is in hand.
+    std::int32_t BonusCount(TBonusKind Slot) const;
+    /// Whether the timed effect of Slot is on.
+    bool BonusActive(TBonusKind Slot) const;
+    /// Play time in ms, in whole seconds.
+    std::uint32_t PlayMs() const { return PlayTimeMs; }
+    /// Divisor of the feed interval; 1.0 at Start.
+    double SpeedFactor() const { return DealSpeedFactor; }
+    /// The number of pieces in plFree.
+    std::int32_t FreePieceCount() const;
+    /// The rendered board: white, the preview while active, the grid, the
+    /// placed pieces, bold red crosses with a white edge on wrong pieces while
+    /// the check is active. Rendered when the board has changed since.
+    const QImage& BoardBitmap() const;
     /// The cell under pixel (X, Y): X div PieceSize, Y div PieceSize truncating
     /// toward zero; a column or row beyond the grid is -1. Callers reject
     /// negative results.
     void CellAt(std::int32_t X, std::int32_t Y, std::int32_t& Column, std::int32_t& Row) const;
     /// The pixel origin of a cell.
     QPoint CellOrigin(std::int32_t Column, std::int32_t Row) const;
-    /// The top-left corner of the zindo frame. Ends the run when its x has
-    /// passed the picture's width.
-    QPoint ZindoPosition();
+    /// The piece lying in a cell, or nullptr (also for cells outside the array).
+    const TPiece* CellPiece(std::int32_t Column, std::int32_t Row) const;
+    /// All pieces in cutting order (column by column).
+    const std::vector<std::unique_ptr<TPiece>>& Pieces() const { return PieceList; }
+    /// Pieces knocked off the board and falling out of it.
+    const std::vector<TRemovingPiece>& FallingPieces() const { return Falling; }
+    /// A zindo run is under way.
+    bool ZindoRunning() const { return RaidRunning; }
+    /// The top-left corner of the running zindo's frame.
+    QPoint ZindoPosition() const { return QPoint(ZindoX, ZindoY); }
     /// The current frame of the running zindo.
     const TQzBitmap& ZindoFrameBitmap() const;
+    /// A sweep of the broom is under way.
+    bool BroomActive() const { return Sweeping; }
     /// The top-left corner of the broom picture.
     QPoint BroomPosition() const { return QPoint(BroomX, BroomY); }
+    /// The broom.
+    const TQzBitmap& BroomPicture() const { return Sprites.Broom; }
     /// A sparkle is running.
     bool SparkleActive() const { return SparkleSteps >= 0; }
     /// The centre of the sparkle.
     QPoint SparklePosition() const { return QPoint(SparkleX, SparkleY); }
     /// One of the two too-slow clocks runs (the pot view shakes its pieces).
     bool TimeRunningOut() const { return PotFullSince != 0 || IdleSince != 0; }
-    /// The piece lying in a cell, or nullptr (also for cells outside the array).
-    TPiece* CellPiece(std::int32_t Column, std::int32_t Row) const;
-    /// All pieces in cutting order (column by column).
-    const std::vector<std::unique_ptr<TPiece>>& Pieces() const { return PieceList; }
 
     // --- Events ----------------------------------------------------------
 
-    std::function<void(TPuzzleClass& Sender, std::int32_t Code)> OnEffect;        ///< effect (sound) request
-    std::function<void(TPuzzleClass& Sender, std::uint8_t Parts)> OnChange;       ///< repaint request (mask)
-    std::function<void(TPuzzleClass& Sender, TPuzzleState State)> OnStateChange;  ///< state report
-
-    // --- Fields, read by the session and the views -----------------------
-
-    bool Aborted = false;               ///< the level was left through the in-game menu
-    std::uint32_t LastStepTime = 0;     ///< tick of the last animation step
-    std::uint32_t LastFeedTime = 0;     ///< tick of the last pot feed
-    TPuzzleState State = stLoaded;      ///< current state
-    QImage HintPicture;                 ///< pale copy of Picture (each colour byte + 170, at most 255)
-    QImage Picture;                     ///< the composed board picture, 24 bits
-    TPot Pot;                           ///< the pot
-    std::int32_t PieceSize = 100;       ///< side of every piece in pixels
-    std::int32_t Level = 0;             ///< level of the loaded picture, 1 .. 10
-    /// The board, indexed [column][row]; empty cells hold nullptr.
-    std::array<std::array<TPiece*, MaxCells>, MaxCells> Cells{};
-    std::int32_t Columns = 0;           ///< number of used columns
-    std::int32_t Rows = 0;              ///< number of used rows
-    TPiece* HeldPiece = nullptr;        ///< the piece in hand, or nullptr
-    TPieceKind HeldKind = pkPlain;      ///< kind of the piece in hand
-    std::int32_t HeldFromColumn = -1;   ///< cell the piece in hand was lifted from; -1 = taken from the pot
-    std::int32_t HeldFromRow = -1;      ///< cell the piece in hand was lifted from; -1 = taken from the pot
-    bool Finished = true;               ///< the level has reached an end state (no more feeding)
-    std::int32_t Lives = 0;             ///< lives left
-    std::array<TBonusSlot, BonusSlotCount> Bonuses{}; ///< bonus slots, indexed by TBonusKind
-    std::uint32_t NextZindoRun = 0;     ///< tick of the next unprovoked raid
-    bool ZindoRunning = false;          ///< a zindo run is under way
-    std::int32_t ZindoX = 0;            ///< left edge of the zindo frame
-    std::int32_t ZindoY = 0;            ///< top edge of the zindo frame
-    std::int32_t ZindoLastColumn = 0;   ///< the last cell the zindo was judged against
-    std::int32_t ZindoLastRow = 0;      ///< the last cell the zindo was judged against
-    std::int32_t ZindoFrame = 0;        ///< current frame, 0 .. 3
-    std::array<TQzBitmap, 4> ZindoFrames; ///< the four frames of the running zindo
-    QImage BoardBitmap;                 ///< the rendered board, 24 bits
-    std::vector<TRemovingPiece> FallingPieces; ///< pieces falling off the board
-    bool BoardDirty = false;            ///< BoardBitmap must be rendered again
-    std::int32_t SparkleSteps = -1;     ///< steps of the running sparkle; negative = none
-    std::int32_t SparkleX = 0;          ///< centre of the sparkle
-    std::int32_t SparkleY = 0;          ///< centre of the sparkle
-    TQzBitmap BroomPicture;             ///< the broom
-    bool BroomActive = false;           ///< a sweep is under way
-    std::int32_t BroomX = 0;            ///< left edge of the broom picture
-    std::int32_t BroomY = 0;            ///< top edge of the broom picture
-    std::uint32_t LastPotCheckTime = 0; ///< tick of the last once-a-second pot check
-    double PotFullSince = 0;            ///< calendar day count since the pot is full; 0 = not full
-    double IdleSince = 0;               ///< calendar day count since nothing is left to deal and the pot is still; 0 = not counting
-    std::uint32_t LastSecondTime = 0;   ///< tick at which PlayMs was last advanced
-    std::uint32_t PlayMs = 0;           ///< play time in ms, in whole seconds
-    std::uint32_t SpeedChangeTime = 0;  ///< tick of the last change of SpeedFactor; 0 = none pending
-    double SpeedFactor = 0;             ///< divisor of the feed interval; 1.0 at Start
-    TPuzzleState LastReportedState = stLoaded; ///< last state passed to OnStateChange
-    std::int32_t PausedFeedElapsed = 0;    ///< ms since the last feed, kept over a pause
-    std::int32_t PausedZindoRemaining = 0; ///< ms to the next raid, kept over a pause
-    TPuzzlePointsCounter Points;        ///< the level's points
+    std::function<void(TPuzzleClass& Sender, TGameEffect Effect)> OnEffect;      ///< effect (sound) request
+    std::function<void(TPuzzleClass& Sender, std::uint8_t Parts)> OnChange;      ///< repaint request (mask)
+    std::function<void(TPuzzleClass& Sender, TPuzzleState State)> OnStateChange; ///< state report
 
 private:
-    void ChangeNotify(std::uint8_t Parts);
-    bool InGrid(std::int32_t Column, std::int32_t Row) const;
-    bool IsWrongAt(std::int32_t Column, std::int32_t Row) const;
-    void ClearBoard();
+    friend struct TModelTestAccess;
+
+    // Rules and play, as the public operations use them.
+    void Step();
+    void ReportState(TPuzzleState AState);
+    bool DropAt(TPiece& Piece, std::int32_t Column, std::int32_t Row);
+    bool PutAt(TPiece& Piece, std::int32_t Column, std::int32_t Row);
+    void RemoveAt(std::int32_t Column, std::int32_t Row);
+    void CleanUp();
+    void FeedRandomPiece();
+    void RewardRisk();
+    void PunishRisk();
+    void ReturnHeldPiece();
+    TPiece* PieceIn(std::int32_t Column, std::int32_t Row) const;
+
+    // Animations.
+    void StartBroom();
+    void StartSparkle(std::int32_t X, std::int32_t Y);
     void StepFallingPieces();
     void StepZindo();
     void StepBroom();
     void StepSparkle();
     void CheckPot();
-    void ReturnHeldPiece();
+
+    // Notifications and helpers.
+    void MarkBoardDirty();
+    void DoEffect(TGameEffect Effect);
+    void ChangeNotify(std::uint8_t Parts);
+    void RenderBoard() const;
+    bool InGrid(std::int32_t Column, std::int32_t Row) const;
+    bool IsWrongAt(std::int32_t Column, std::int32_t Row) const;
+    void ClearBoard();
 
     TClock& Clock;                              ///< ticks and calendar time
     TRandomGenerator& Generator;                ///< the program's generator
+    TPuzzleSprites Sprites;                     ///< broom and zindo
     std::vector<std::unique_ptr<TPiece>> PieceList; ///< all pieces, in cutting order (owned)
+    TPot PiecePot;                              ///< the pot
+    TPuzzlePointsCounter LevelPoints;           ///< the level's points
+
+    // The level.
+    TPuzzleState CurrentState = stLoaded;       ///< state as last evaluated
+    TPuzzleState LastReportedState = stLoaded;  ///< last state passed to OnStateChange
+    bool AbortRequested = false;                ///< the player left the level through the in-game menu
+    bool LevelFinished = true;                  ///< the level has reached an end state (no more feeding)
+    std::int32_t LevelNumber = 0;               ///< level of the loaded picture, 1 .. 10
+    std::int32_t LivesLeft = 0;                 ///< lives left
+    std::array<TBonusSlot, BonusSlotCount> BonusSlots{}; ///< indexed by TBonusKind
+    QImage ComposedPicture;                     ///< the composed board picture, 24 bits
+    QImage PalePicture;                         ///< see HintPicture
+    std::int32_t PieceSide = 100;               ///< side of every piece in pixels
+    std::int32_t ColumnCount = 0;               ///< number of used columns
+    std::int32_t RowCount = 0;                  ///< number of used rows
+    /// The board, indexed [column][row]; empty cells hold nullptr.
+    std::array<std::array<TPiece*, MaxCells>, MaxCells> Cells{};
+
+    // The hand.
+    TPiece* Held = nullptr;                     ///< the piece in hand, or nullptr
+    TPieceKind HeldPieceKind = pkPlain;         ///< kind of the piece in hand
+    std::int32_t HeldFromColumn = -1;           ///< cell the piece in hand was lifted from; -1 = taken from the pot
+    std::int32_t HeldFromRow = -1;              ///< cell the piece in hand was lifted from; -1 = taken from the pot
+
+    // Timing and dealing.
+    std::uint32_t LastStepTime = 0;             ///< tick of the last animation step
+    std::uint32_t LastFeedTime = 0;             ///< tick of the last pot feed
+    std::uint32_t LastPotCheckTime = 0;         ///< tick of the last once-a-second pot check
+    double PotFullSince = 0;                    ///< calendar day count since the pot is full; 0 = not full
+    double IdleSince = 0;                       ///< calendar day count since nothing is left to deal and the pot is still; 0 = not counting
+    std::uint32_t LastSecondTime = 0;           ///< tick at which PlayTimeMs was last advanced
+    std::uint32_t PlayTimeMs = 0;               ///< play time in ms, in whole seconds
+    std::uint32_t SpeedChangeTime = 0;          ///< tick of the last change of DealSpeedFactor; 0 = none pending
+    double DealSpeedFactor = 0;                 ///< divisor of the feed interval; 1.0 at Start
+    std::int32_t PausedFeedElapsed = 0;         ///< ms since the last feed, kept over a pause
+    std::int32_t PausedZindoRemaining = 0;      ///< ms to the next raid, kept over a pause
+
+    // Animations.
+    std::uint32_t NextZindoRun = 0;             ///< tick of the next unprovoked raid
+    bool RaidRunning = false;                   ///< a zindo run is under way
+    std::int32_t ZindoX = 0;                    ///< left edge of the zindo frame
+    std::int32_t ZindoY = 0;                    ///< top edge of the zindo frame
+    std::int32_t ZindoLastColumn = 0;           ///< the last cell the zindo was judged against
+    std::int32_t ZindoLastRow = 0;              ///< the last cell the zindo was judged against
+    std::int32_t ZindoFrame = 0;                ///< current frame, 0 .. 3
+    std::vector<TRemovingPiece> Falling;        ///< pieces falling off the board
+    std::int32_t SparkleSteps = -1;             ///< steps of the running sparkle; negative = none
+    std::int32_t SparkleX = 0;                  ///< centre of the sparkle
+    std::int32_t SparkleY = 0;                  ///< centre of the sparkle
+    bool Sweeping = false;                      ///< a sweep of the broom is under way
+    std::int32_t BroomX = 0;                    ///< left edge of the broom picture
+    std::int32_t BroomY = 0;                    ///< top edge of the broom picture
+
+    // The rendered board, a cache of what the fields above show.
+    mutable QImage RenderedBoard;               ///< the rendered board, 24 bits
+    mutable bool BoardDirty = false;            ///< RenderedBoard must be rendered again
 };
 
 } // namespace zindo

@@ -104,29 +104,29 @@ std::vector<QRect> TBoardViewLayout::LayerRects() const
     return rects;
 }
 
-TBoardViewLayout LayOutBoardView(TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random)
+TBoardViewLayout LayOutBoardView(const TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random)
 {
     TBoardViewLayout layout;
     layout.Size = BoxSize;
-    layout.Board = Puzzle.GetBoardBitmap();
+    layout.Board = Puzzle.BoardBitmap();
     if (layout.Board.isNull())
         return layout;
-    if (Puzzle.State == stPaused) {
+    if (Puzzle.State() == stPaused) {
         layout.Paused = true;
         return layout;
     }
-    for (const TRemovingPiece& piece : Puzzle.FallingPieces)
+    for (const TRemovingPiece& piece : Puzzle.FallingPieces())
         layout.Layers.push_back({piece.Picture, QPoint(piece.X, piece.Y)});
 
     // The piece follows the pointer only while it is over the board; a
     // pointer on the box's edge or beyond the board's pixels is outside.
-    if (Puzzle.HeldPiece && (QRect(QPoint(0, 0), BoxSize) & layout.Board.rect()).contains(Pointer)) {
-        const QImage& held = Puzzle.HeldPiece->Bitmap;
+    if (Puzzle.HeldPiece() && (QRect(QPoint(0, 0), BoxSize) & layout.Board.rect()).contains(Pointer)) {
+        const QImage& held = Puzzle.HeldPiece()->Bitmap;
         layout.Layers.push_back({held, Pointer - QPoint(held.width() / 2, held.height() / 2)});
     }
-    if (Puzzle.BroomActive)
-        layout.Layers.push_back({Puzzle.BroomPicture.TransparentImage(), Puzzle.BroomPosition()});
-    if (Puzzle.ZindoRunning) {
+    if (Puzzle.BroomActive())
+        layout.Layers.push_back({Puzzle.BroomPicture().TransparentImage(), Puzzle.BroomPosition()});
+    if (Puzzle.ZindoRunning()) {
         const TQzBitmap& frame = Puzzle.ZindoFrameBitmap();
         const QPoint at = Puzzle.ZindoPosition();
         layout.Layers.push_back({frame.TransparentImage(), at});
@@ -178,7 +178,7 @@ void PaintBoardView(QPainter& Painter, const TBoardViewLayout& Layout, TDevicePi
         Sprites->ForgetUnused();
 }
 
-QImage ComposeBoardView(TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random)
+QImage ComposeBoardView(const TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random)
 {
     const TBoardViewLayout layout = LayOutBoardView(Puzzle, BoxSize, Pointer, Random);
     if (layout.Board.isNull())
@@ -224,11 +224,11 @@ TPotLayout LayOutPot(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerator
 {
     TPotLayout layout;
     layout.Size = BoxSize;
-    if (Puzzle.State == stPaused || BoxSize.isEmpty())
+    if (Puzzle.State() == stPaused || BoxSize.isEmpty())
         return layout;
     layout.Blank = false;
 
-    const TPot& pot = Puzzle.Pot;
+    const TPot& pot = Puzzle.Pot();
     const int width = BoxSize.width();
     const int height = BoxSize.height();
     const int size = pot.PieceSize;

@@ -49,9 +49,8 @@ struct TBoardViewLayout {
     std::vector<QRect> LayerRects() const;
 };
 
-/// The board view's layout. Reading the zindo's position ends its run once
-/// it has left the picture, as showing it is what looks at it.
-TBoardViewLayout LayOutBoardView(TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random);
+/// The board view's layout, read from the puzzle without changing it.
+TBoardViewLayout LayOutBoardView(const TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random);
 
 /// Paints the board view from its layout through Painter, in the board's own
 /// pixels. Board and Sprites, when given, keep the board's picture and the
@@ -63,7 +62,7 @@ void PaintBoardView(QPainter& Painter, const TBoardViewLayout& Layout, TDevicePi
 
 /// The board view as a 24-bit picture of the board's size: a layout drawn at
 /// once; empty without a board.
-QImage ComposeBoardView(TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random);
+QImage ComposeBoardView(const TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random);
 
 /// Where the paused board view writes "PAUSED" (white Arial, 32 points on a
 /// 96-dpi picture) on a board of BoardSize: centred on it. The in-game menu, shown over a paused

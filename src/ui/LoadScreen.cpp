@@ -25,8 +25,8 @@ QString SavedAtText(const QDateTime& Time)
 
 } // namespace
 
-TLoadScreen::TLoadScreen(TScreenHost& AHost, QStackedWidget& Pages)
-    : TScreen(AHost, scLoad, Pages, QStringLiteral("LoadScreen"))
+TLoadScreen::TLoadScreen(TScreenHost& AHost, QStackedWidget& Pages, TGame& ASession)
+    : TScreen(AHost, scLoad, Pages, QStringLiteral("LoadScreen")), Session(ASession)
 {
     // Wide enough for the details that tell the games apart; its left edge
     // stays above the buttons.
@@ -83,10 +83,9 @@ void TLoadScreen::Enter()
 
 void TLoadScreen::FillSavedGamesList()
 {
-    TGame& game = Host.Session();
     SavedGamesList->clear();
     QTreeWidgetItem* current = nullptr;
-    for (const TSavedGameInfo& saved : game.SavedGames()) {
+    for (const TSavedGameInfo& saved : Session.SavedGames()) {
         auto* item = new QTreeWidgetItem(SavedGamesList);
         item->setText(clName, saved.Name);
         if (saved.Readable) {
@@ -102,7 +101,7 @@ void TLoadScreen::FillSavedGamesList()
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         // The game saved last in this run; among equal names the newest,
         // which comes first.
-        if (!current && saved.Name.compare(game.SaveName, Qt::CaseInsensitive) == 0)
+        if (!current && saved.Name.compare(Session.SaveName(), Qt::CaseInsensitive) == 0)
             current = item;
     }
     if (current)
@@ -116,7 +115,7 @@ void TLoadScreen::LoadOKButtonClick()
         Host.ShowScreen(scMain);
         return;
     }
-    Host.Session().LoadGame(selected.first()->text(clName));
+    Session.LoadGame(selected.first()->text(clName));
     Host.StartLevelScreen();
 }
 

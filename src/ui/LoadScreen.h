@@ -10,6 +10,7 @@ class QTreeWidget;
 
 namespace zindo {
 
+class TGame;
 class TQzGraphicButton;
 
 /// The load screen: the saved games, each with its theme, the level it
@@ -20,7 +21,8 @@ class TLoadScreen : public TScreen {
     Q_DECLARE_TR_FUNCTIONS(LoadScreen)
 
 public:
-    TLoadScreen(TScreenHost& AHost, QStackedWidget& Pages);
+    /// The saved games are ASession's, and loading one continues it.
+    TLoadScreen(TScreenHost& AHost, QStackedWidget& Pages, TGame& ASession);
 
     /// The list of saved games.
     QWidget* FirstControl() override;
@@ -34,6 +36,7 @@ private:
     void FillSavedGamesList();
     void LoadOKButtonClick();
 
+    TGame& Session;                               ///< the game session
     QTreeWidget* SavedGamesList = nullptr;        ///< saved games with their details; loaded by name
     TQzGraphicButton* LoadOKButton = nullptr;     ///< "OK": continue the selected game
     TQzGraphicButton* LoadCancelButton = nullptr; ///< "Cancel": back to the main screen

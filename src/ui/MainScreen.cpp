@@ -108,16 +108,14 @@ void TMainScreen::ReadHighScores()
     // The scores change only while a level is played, so they are read when
     // the screen comes back, not at every repaint.
     HighScores = THighScoreTable();
-    if (!Host.Game())
-        return;
     try {
-        Host.Session().ReadHighScores(HighScores);
+        TGame::ReadHighScores(HighScores);
     } catch (const std::exception& error) {
         HighScores = THighScoreTable();
         if (!HighScoreErrorShown) {
             HighScoreErrorShown = true;
             Host.SetZindoMessage(tr("The high scores cannot be read. %1").arg(QString::fromUtf8(error.what())),
-                                 3, true);
+                                 msHint, true);
         }
     }
 }
@@ -151,8 +149,6 @@ void TMainScreen::PaintSplashAndScores(QPainter& Painter, const QRegion& Exposed
 {
     if (!SplashImage.isNull())
         SplashPicture.Draw(Painter, SplashImage.rect(), SplashImage, Exposed);
-    if (!Host.Game())
-        return;
 
     const int left = FMenuColumnLeft;
     const int top = SplashView->height() - 160;

@@ -4,22 +4,21 @@
 #include "MainScreen.h"
 #include "MessagePanel.h"
 #include "PlayingScreen.h"
+#include "PuzzleMakerScreen.h"
 #include "Scene.h"
 #include "SceneView.h"
 #include "ScreenParts.h"
 #include "StartUpLoader.h"
+#include "TutorialScreen.h"
 
 #include "controls/QzFonts.h"
 #include "data/Clock.h"
 #include "data/GamePaths.h"
-#include "data/PlayerSettings.h"
 #include "data/QzError.h"
 #include "data/RandomGenerator.h"
 #include "dialogs/OptionsForm.h"
 #include "display/FullScreenSupport.h"
-#include "game/Game.h"
 
-#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
@@ -34,15 +33,15 @@ TMainWindow::TMainWindow() : TMainWindow(TOptions()) {}
 TMainWindow::TMainWindow(TOptions Options)
     : Clock(Options.Clock ? *Options.Clock : SystemClock()),
       Random(Options.Random ? *Options.Random : ProgramRandom()),
-      SoundOut(Options.Sound ? std::move(Options.Sound) : std::make_unique<TSoundOutput>()),
+      // The session comes first: every screen that shows the game holds it.
+      // Its sprites are read on a worker thread meanwhile.
+      GameSession(Clock, Random),
+      Audio(std::move(Options.Sound)),
       RunIdleTimer(Options.RunIdleTimer),
-      RunDisplayMode(Options.DisplayMode),
+      RunDisplayMode(Options.DisplayMode.isEmpty() ? dmUnknown : DisplayModeFromText(Options.DisplayMode)),
       // The two pictures of the first frame are read while the screens are built.
       WallpaperPicture(std::make_unique<TPictureInBackground>(GameDataPath(QStringLiteral("ibk.dat")))),
-      SplashPicture(std::make_unique<TPictureInBackground>(GameDataPath(QStringLiteral("iss.dat")))),
-      // The session reads its sprites on a worker thread too: the first
-      // frame does not show them.
-      SessionInBackground(std::async(std::launch::async, [this] { return std::make_unique<TGame>(Clock, Random); }))
+      SplashPicture(std::make_unique<TPictureInBackground>(GameDataPath(QStringLiteral("iss.dat"))))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Zindo Puzzle"));
@@ -64,10 +63,8 @@ TMainWindow::TMainWindow(TOptions Options)
     QStackedWidget& pages = Scene->Pages();
     // The main and playing screens now; the others after the first frame
     // (BuildOtherScreens).
-    FMainScreen = new TMainScreen(*this, pages);
-    FPlayingScreen = new TPlayingScreen(*this, pages, Random);
-    Screens[scMain] = FMainScreen;
-    Screens[scPlaying] = FPlayingScreen;
+    Screens[scMain] = new TMainScreen(*this, pages);
+    Screens[scPlaying] = new TPlayingScreen(*this, pages, GameSession, Random);
     View = new TSceneView(*Scene, this);
     layout->addWidget(View);
     // While a dialog is open in the scene, the window's keys are the dialog's.
@@ -77,7 +74,7 @@ TMainWindow::TMainWindow(TOptions Options)
     };
     BuildActions();
 
-    SoundOut->ShowMessage = [this](const QString& Message) { SetZindoMessage(Message, 3, false); };
+    Audio.Output().ShowMessage = [this](const QString& Message) { SetZindoMessage(Message, msHint, false); };
     qApp->installEventFilter(this);
 }
 
@@ -90,41 +87,27 @@ TMainWindow::~TMainWindow()
     RestoreVideoMode();
 }
 
-void TMainWindow::BuildActions()
+TMainScreen& TMainWindow::MainScreen()
 {
-    auto makeAction = [this](const QString& Name, const QString& Caption, const QKeySequence& Key,
-                            std::function<void()> Execute) {
-        auto* action = new QAction(Caption, this);
-        action->setObjectName(Name);
-        action->setShortcut(Key);
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, [Execute] { RunGuarded(Execute); });
-        this->addAction(action);
-        return action;
-    };
-    MenuAction = makeAction(QStringLiteral("MenuAction"), QStringLiteral("Menu"), QKeySequence(Qt::Key_Escape),
-                            [this] { FPlayingScreen->ShowInGameMenu(); });
-    EnableHiddenFunctionsAction =
-        makeAction(QStringLiteral("EnableHiddenFunctionsAction"), QStringLiteral("Enable Hidden Functions"),
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), [this] { FHiddenFunctionsEnabled = true; });
-    OpenPuzzleMakerAction = makeAction(QStringLiteral("OpenPuzzleMakerAction"), QStringLiteral("Puzzle Maker"),
-                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), [this] {
-                                           if (FHiddenFunctionsEnabled)
-                                               ShowScreen(scPuzzleMaker);
-                                       });
-    SolveLevelAction = makeAction(QStringLiteral("SolveLevelAction"), QStringLiteral("Solve Level"),
-                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] {
-                                      if (!FHiddenFunctionsEnabled)
-                                          return;
-                                      FGame->Puzzle().Solve();
-                                      FPlayingScreen->RefreshAfterAction();
-                                  });
-    StartRaidAction = makeAction(QStringLiteral("StartRaidAction"), QStringLiteral("Start Zindo Raid"),
-                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), [this] {
-                                     if (FHiddenFunctionsEnabled)
-                                         FGame->Puzzle().StartZindoRun();
-                                 });
+    return static_cast<TMainScreen&>(*Screens[scMain]);
 }
+
+TPlayingScreen& TMainWindow::PlayingScreen()
+{
+    return static_cast<TPlayingScreen&>(*Screens[scPlaying]);
+}
+
+TTutorialScreen& TMainWindow::TutorialScreen()
+{
+    return static_cast<TTutorialScreen&>(Screen(scTutorial));
+}
+
+TPuzzleMakerScreen& TMainWindow::PuzzleMakerScreen()
+{
+    return static_cast<TPuzzleMakerScreen&>(Screen(scPuzzleMaker));
+}
+
+// ---------------------------------------------------------------- navigation
 
 TScreen& TMainWindow::Screen(TScreenId Id)
 {
@@ -162,7 +145,7 @@ TScreenId TMainWindow::CurrentScreen() const
 
 void TMainWindow::StartLevelScreen()
 {
-    FPlayingScreen->StartLevelScreen();
+    PlayingScreen().StartLevelScreen();
 }
 
 void TMainWindow::CloseWindow()
@@ -170,26 +153,27 @@ void TMainWindow::CloseWindow()
     close();
 }
 
-void TMainWindow::AllowMusic()
+void TMainWindow::ShowOptionsDialog()
 {
-    FMusicAllowed = true;
-    UpdateBackgroundMusic();
-}
-
-void TMainWindow::ForbidMusic()
-{
-    FMusicAllowed = false;
-    UpdateBackgroundMusic();
-}
-
-void TMainWindow::UpdateBackgroundMusic()
-{
-    if (!SoundsLoaded())
+    TOptionsForm form(this);
+    form.SetFullScreen(DisplayMode() == dmFullScreen);
+    form.SetBackgroundMusic(Audio.MusicOn());
+    form.SetSoundEffects(Audio.EffectsOn());
+    if (form.exec() != QDialog::Accepted)
         return;
-    SoundOut->PlayOrStopMusic(FBackgroundMusicOn && FMusicAllowed ? 2 : 0);
+    // The music follows its switch at once, on whatever screen.
+    Audio.SetMusicOn(form.GetBackgroundMusic());
+    Audio.SetEffectsOn(form.GetSoundEffects());
+    KeepDisplayMode(form.GetFullScreen() ? dmFullScreen : dmWindow);
+    ApplyDisplayMode();
+    // The main screen's column follows the new window width at once.
+    if (CurrentScreen() == scMain)
+        MainScreen().Arrange();
 }
 
-void TMainWindow::SetZindoMessage(const QString& Message, std::int32_t Style, bool Persist)
+// ---------------------------------------------------------------- the message panel
+
+void TMainWindow::SetZindoMessage(const QString& Message, TMessageStyle Style, bool Persist)
 {
     Scene->Messages().SetZindoMessage(Message, Style, Persist);
 }
@@ -204,104 +188,6 @@ QString TMainWindow::ZindoMessageMarkup() const
     return Scene->Messages().Markup();
 }
 
-void TMainWindow::ShowOptionsDialog()
-{
-    TOptionsForm form(this);
-    form.SetFullScreen(DisplayMode() == QLatin1String("fullscreen"));
-    form.SetBackgroundMusic(FBackgroundMusicOn);
-    form.SetSoundEffects(FSoundEffectsOn);
-    if (form.exec() != QDialog::Accepted)
-        return;
-    FBackgroundMusicOn = form.GetBackgroundMusic();
-    FSoundEffectsOn = form.GetSoundEffects();
-    // The player's choice holds for the run even when it cannot be stored.
-    const QString mode = form.GetFullScreen() ? QStringLiteral("fullscreen") : QStringLiteral("window");
-    RunDisplayMode = mode;
-    if (FSettingsKept) {
-        try {
-            TPlayerSettings().SetDisplayMode(DisplayModeFromText(mode));
-            RunDisplayMode.clear();
-        } catch (const EQzError& error) {
-            PlayerFilesNotKept(error.Message(), false);
-        }
-    }
-    ApplyDisplayMode();
-    // The main screen's column follows the new window width at once.
-    if (CurrentScreen() == scMain)
-        FMainScreen->Arrange();
-}
-
-// ---------------------------------------------------------------- the idle pass
-
-void TMainWindow::IdlePass()
-{
-    if (!FGame)
-        return;
-    FGame->Tick();
-    FPlayingScreen->FlushPendingRepaints();
-    if (FPendingEffect != 0 && SoundsLoaded()) {
-        const std::uint8_t code = FPendingEffect;
-        FPendingEffect = 0;
-        if (FSoundEffectsOn)
-            SoundOut->PlayEffect(code & 127);
-    }
-    UpdateBackgroundMusic();
-}
-
-void TMainWindow::ScheduleIdlePass()
-{
-    // The game moves in 50 ms steps and everything else it does waits for a
-    // step, a player's action or a notification; so the loop sleeps in the
-    // event queue until the next step is due and wakes at once for input.
-    // Waking every millisecond would cost a few per cent of a core for nothing.
-    if (!IdleTimer)
-        return;
-    // Outside a running level nothing moves with time: the pass sleeps until
-    // what the player did or the game's news (WakeIdlePass) gives it work;
-    // the event loop asks again each time before it waits (StartUp).
-    const bool effectDue = FPendingEffect != 0 && SoundsLoaded();
-    const bool pending = FPlayingScreen->RepaintPending() || effectDue;
-    if (!pending && (!FGame || FGame->Puzzle().UpdateIdle())) {
-        IdleTimer->stop();
-        return;
-    }
-    std::uint32_t wait = IdleStepMs;
-    if (FGame && FGame->Puzzle().State == stPlaying) {
-        const std::uint32_t since = TickDiff(Clock.TickCount(), FGame->Puzzle().LastStepTime);
-        wait = since >= IdleStepMs ? 0 : IdleStepMs - since;
-    }
-    if (pending)
-        wait = 0;
-    IdleTimer->start(static_cast<int>(wait));
-}
-
-void TMainWindow::WakeIdlePass()
-{
-    // Stopped (-1) or waiting for a later step: now.
-    if (IdleTimer && IdleTimer->remainingTime() != 0)
-        IdleTimer->start(0);
-}
-
-// ---------------------------------------------------------------- events of the game
-
-void TMainWindow::HandleChange(std::uint8_t Parts)
-{
-    FPlayingScreen->RequestRepaint(Parts);
-    WakeIdlePass();
-}
-
-void TMainWindow::HandleEffect(std::int32_t Code)
-{
-    FPendingEffect = static_cast<std::uint8_t>(Code);
-    WakeIdlePass();
-    FPlayingScreen->HandleEffect(Code);
-}
-
-void TMainWindow::HandleStateChange(std::uint8_t State)
-{
-    FPlayingScreen->HandleStateChange(State);
-}
-
 bool TMainWindow::eventFilter(QObject* Watched, QEvent* Event)
 {
     // The hint of the control under the pointer appears in the message panel
@@ -310,7 +196,7 @@ bool TMainWindow::eventFilter(QObject* Watched, QEvent* Event)
     if (Event->type() == QEvent::Enter || Event->type() == QEvent::Leave) {
         auto* widget = qobject_cast<QWidget*>(Watched);
         if (widget && !widget->toolTip().isEmpty() && ShowsHintsOf(*widget))
-            SetZindoMessage(Event->type() == QEvent::Enter ? widget->toolTip() : QString(), 3, false);
+            SetZindoMessage(Event->type() == QEvent::Enter ? widget->toolTip() : QString(), msHint, false);
     }
     return QWidget::eventFilter(Watched, Event);
 }
@@ -325,6 +211,52 @@ bool TMainWindow::ShowsHintsOf(const QWidget& Control) const
             return true;
     }
     return false;
+}
+
+// ---------------------------------------------------------------- the idle pass
+
+void TMainWindow::PlayEffect(TGameEffect Effect)
+{
+    Audio.QueueEffect(Effect);
+    WakeIdlePass();
+}
+
+void TMainWindow::IdlePass()
+{
+    GameSession.Tick();
+    PlayingScreen().FlushPendingRepaints();
+    Audio.PlayPendingEffect();
+}
+
+void TMainWindow::ScheduleIdlePass()
+{
+    // The game moves in 50 ms steps and everything else it does waits for a
+    // step, a player's action or a notification; so the loop sleeps in the
+    // event queue until the next step is due and wakes at once for input.
+    // Waking every millisecond would cost a few per cent of a core for nothing.
+    if (!IdleTimer)
+        return;
+    // Outside a running level nothing moves with time: the pass sleeps until
+    // what the player did or the game's news (WakeIdlePass) gives it work;
+    // the event loop asks again each time before it waits (StartIdleTimer).
+    const bool pending = PlayingScreen().RepaintPending() || Audio.EffectDue();
+    if (!pending && GameSession.TickIdle()) {
+        IdleTimer->stop();
+        return;
+    }
+    std::uint32_t wait = IdleStepMs;
+    if (GameSession.Puzzle().State() == stPlaying)
+        wait = GameSession.MsToNextTick();
+    if (pending)
+        wait = 0;
+    IdleTimer->start(static_cast<int>(wait));
+}
+
+void TMainWindow::WakeIdlePass()
+{
+    // Stopped (-1) or waiting for a later step: now.
+    if (IdleTimer && IdleTimer->remainingTime() != 0)
+        IdleTimer->start(0);
 }
 
 } // namespace zindo

@@ -23,85 +23,93 @@
 
 namespace zindo {
 
-QString TMainWindow::DisplayMode() const
+TDisplayMode TMainWindow::DisplayMode() const
 {
-    return RunDisplayMode.isEmpty() ? DisplayModeText(TPlayerSettings().DisplayMode()) : RunDisplayMode;
+    return RunDisplayMode != dmUnknown ? RunDisplayMode : TPlayerSettings().DisplayMode();
 }
 
 void TMainWindow::ApplyDisplayMode()
 {
-    const QString mode = DisplayMode();
     const bool shown = isVisible() || Started;
-    if (mode != QLatin1String("window") && mode != QLatin1String("unknown")) {
-        // Where the display can switch to 1024 x 768 (and the player lets
-        // it), the scene fills that mode; elsewhere the screen keeps its
-        // resolution and the scene is scaled to fill it.
-        int index = 0;
-        if (TPlayerSettings().ChangeResolution()) {
-            index = FindBestVideoMode(1024, 768, 32);
-            if (index == 0)
-                index = FindBestVideoMode(1024, 768, 24);
-            // The desktop's own size is no switch at all (a display that
-            // offers no other mode, say): full screen then scales.
-            const TVideoMode& desktop = VideoModes()[0];
-            const TVideoMode& best = VideoModes()[static_cast<std::size_t>(index)];
-            if (index != 0 && best.Width == desktop.Width && best.Height == desktop.Height)
-                index = 0;
-        }
-        QRect screenArea(0, 0, FullScreenDesignWidth, FullScreenDesignHeight);
-        const bool switched = index != 0 && SetVideoMode(index);
-        if (switched) {
-            // The toolkit learns the new screen size only later: fill the mode now.
-            const TVideoMode& mode = VideoModes()[static_cast<std::size_t>(index)];
-            screenArea = QRect(0, 0, mode.Width, mode.Height);
-        } else if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-            screenArea = screen->geometry();
-        }
-        if (!FullScreenShown && isVisible())
-            WindowedMaximized = isMaximized();
-        FullScreenShown = true;
-        SetFrame(Qt::Window | Qt::FramelessWindowHint);
-        Scene->SetFullScreenDesign(true);
-        // A window manager keeps the framed window's place for the way back
-        // from full screen; after a switch of the display mode the window is
-        // told the new screen's size at once.
-        if (switched || !shown)
-            setGeometry(screenArea);
-        const Qt::WindowState state = switched ? Qt::WindowMaximized : Qt::WindowFullScreen;
-        if (!shown)
-            setWindowState(state); // shown so by the program's start
-        else if (switched)
+    if (DisplayMode() == dmFullScreen)
+        ShowFullScreen(shown);
+    else
+        ShowFramed(shown);
+    layout()->activate();
+    PlayingScreen().Arrange();
+    MainScreen().PlaceMenuColumn();
+}
+
+void TMainWindow::ShowFullScreen(bool Shown)
+{
+    // Where the display can switch to 1024 x 768 (and the player lets it),
+    // the scene fills that mode; elsewhere the screen keeps its resolution
+    // and the scene is scaled to fill it.
+    int index = 0;
+    if (TPlayerSettings().ChangeResolution()) {
+        index = FindBestVideoMode(1024, 768, 32);
+        if (index == 0)
+            index = FindBestVideoMode(1024, 768, 24);
+        // The desktop's own size is no switch at all (a display that offers
+        // no other mode, say): full screen then scales.
+        const TVideoMode& desktop = VideoModes()[0];
+        const TVideoMode& best = VideoModes()[static_cast<std::size_t>(index)];
+        if (index != 0 && best.Width == desktop.Width && best.Height == desktop.Height)
+            index = 0;
+    }
+    QRect screenArea(0, 0, FullScreenDesignWidth, FullScreenDesignHeight);
+    const bool switched = index != 0 && SetVideoMode(index);
+    if (switched) {
+        // The toolkit learns the new screen size only later: fill the mode now.
+        const TVideoMode& mode = VideoModes()[static_cast<std::size_t>(index)];
+        screenArea = QRect(0, 0, mode.Width, mode.Height);
+    } else if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+        screenArea = screen->geometry();
+    }
+    if (!FullScreenShown && isVisible())
+        Windowed.Maximized = isMaximized();
+    FullScreenShown = true;
+    SetFrame(Qt::Window | Qt::FramelessWindowHint);
+    Scene->SetFullScreenDesign(true);
+    // A window manager keeps the framed window's place for the way back from
+    // full screen; after a switch of the display mode the window is told the
+    // new screen's size at once.
+    if (switched || !Shown)
+        setGeometry(screenArea);
+    const Qt::WindowState state = switched ? Qt::WindowMaximized : Qt::WindowFullScreen;
+    if (!Shown)
+        setWindowState(state); // shown so by the program's start
+    else if (switched)
+        showMaximized();
+    else
+        showFullScreen();
+}
+
+void TMainWindow::ShowFramed(bool Shown)
+{
+    RestoreVideoMode();
+    FullScreenShown = false;
+    SetFrame(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+             Qt::WindowCloseButtonHint);
+    Scene->SetFullScreenDesign(false);
+    // Back from the desktop's own full screen, the window manager puts the
+    // window where it was; after a switch of the display mode the window is
+    // placed anew.
+    const bool placedByWindowManager = Shown && isFullScreen();
+    if (Shown)
+        showNormal();
+    else
+        setWindowState(Qt::WindowNoState);
+    if (!placedByWindowManager) {
+        move(Windowed.Left, Windowed.Top);
+        resize(Windowed.Width, Windowed.Height);
+    }
+    if (Windowed.Maximized) {
+        if (Shown)
             showMaximized();
         else
-            showFullScreen();
-    } else {
-        RestoreVideoMode();
-        FullScreenShown = false;
-        SetFrame(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                 Qt::WindowCloseButtonHint);
-        Scene->SetFullScreenDesign(false);
-        // Back from the desktop's own full screen, the window manager puts
-        // the window where it was; after a switch of the display mode the
-        // window is placed anew.
-        const bool placedByWindowManager = shown && isFullScreen();
-        if (shown)
-            showNormal();
-        else
-            setWindowState(Qt::WindowNoState);
-        if (!placedByWindowManager) {
-            move(WindowedLeft, WindowedTop);
-            resize(WindowedWidth, WindowedHeight);
-        }
-        if (WindowedMaximized) {
-            if (shown)
-                showMaximized();
-            else
-                setWindowState(Qt::WindowMaximized);
-        }
+            setWindowState(Qt::WindowMaximized);
     }
-    layout()->activate();
-    FPlayingScreen->Arrange();
-    FMainScreen->PlaceMenuColumn();
 }
 
 void TMainWindow::SetFrame(Qt::WindowFlags Flags)
@@ -119,7 +127,7 @@ void TMainWindow::SetFrame(Qt::WindowFlags Flags)
 void TMainWindow::showEvent(QShowEvent* Event)
 {
     QWidget::showEvent(Event);
-    FPlayingScreen->Arrange();
+    PlayingScreen().Arrange();
 }
 
 void TMainWindow::resizeEvent(QResizeEvent* Event)
@@ -139,10 +147,10 @@ void TMainWindow::RememberWindowedBounds()
     // Only a framed window in its normal state tells the size to come back to.
     if (FullScreenShown || !Started || !isVisible() || (windowState() & ~Qt::WindowActive) != Qt::WindowNoState)
         return;
-    WindowedLeft = x();
-    WindowedTop = y();
-    WindowedWidth = width();
-    WindowedHeight = height();
+    Windowed.Left = x();
+    Windowed.Top = y();
+    Windowed.Width = width();
+    Windowed.Height = height();
 }
 
 void TMainWindow::closeEvent(QCloseEvent* Event)
@@ -151,11 +159,11 @@ void TMainWindow::closeEvent(QCloseEvent* Event)
     if (!Started)
         return;
     if (!FullScreenShown)
-        WindowedMaximized = isMaximized();
+        Windowed.Maximized = isMaximized();
     // The size is a convenience: a settings file that cannot be written
     // costs only the size at the next start, so closing says nothing of it.
     try {
-        TPlayerSettings().SetWindowSize({QSize(WindowedWidth, WindowedHeight), WindowedMaximized});
+        TPlayerSettings().SetWindowSize({QSize(Windowed.Width, Windowed.Height), Windowed.Maximized});
     } catch (const std::exception&) {
     }
 }
@@ -163,32 +171,25 @@ void TMainWindow::closeEvent(QCloseEvent* Event)
 void TMainWindow::changeEvent(QEvent* Event)
 {
     QWidget::changeEvent(Event);
-    if (!FGame)
-        return;
     RunGuarded([&] {
         const bool playingScreen = CurrentScreen() == scPlaying;
         if (Event->type() == QEvent::WindowStateChange) {
             const auto* change = static_cast<QWindowStateChangeEvent*>(Event);
             const bool wasMinimised = change->oldState() & Qt::WindowMinimized;
             if (isMinimized() && !wasMinimised) {
-                if (playingScreen) {
-                    if (FGame->GetState() == stPlaying)
-                        FGame->Pause();
-                } else {
+                if (playingScreen)
+                    GameSession.Pause();
+                else
                     ForbidMusic();
-                }
             } else if (!isMinimized() && wasMinimised) {
-                if (playingScreen) {
-                    if (FGame->GetState() == stPaused)
-                        FGame->Resume();
-                } else {
+                if (playingScreen)
+                    GameSession.Resume();
+                else
                     AllowMusic();
-                }
             }
         } else if (Event->type() == QEvent::ActivationChange && !isActiveWindow()) {
             // Losing the keyboard to another window pauses a running level.
-            if (FGame->GetState() == stPlaying)
-                FGame->Pause();
+            GameSession.Pause();
         }
     });
 }

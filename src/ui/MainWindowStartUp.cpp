@@ -25,6 +25,7 @@
 #include "game/Game.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -36,17 +37,50 @@
 
 namespace zindo {
 
+void TMainWindow::BuildActions()
+{
+    auto addAction = [this](const char* Name, const QString& Caption, const QKeySequence& Key,
+                            std::function<void()> Execute) {
+        auto* action = new QAction(Caption, this);
+        action->setObjectName(QLatin1String(Name));
+        action->setShortcut(Key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [Execute] { RunGuarded(Execute); });
+        this->addAction(action);
+    };
+    addAction("MenuAction", QStringLiteral("Menu"), QKeySequence(Qt::Key_Escape),
+              [this] { PlayingScreen().ShowInGameMenu(); });
+    // The hidden functions: Ctrl+Shift+K opens them for the run.
+    addAction("EnableHiddenFunctionsAction", QStringLiteral("Enable Hidden Functions"),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), [this] { HiddenFunctions = true; });
+    addAction("OpenPuzzleMakerAction", QStringLiteral("Puzzle Maker"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M),
+              [this] {
+                  if (HiddenFunctions)
+                      ShowScreen(scPuzzleMaker);
+              });
+    addAction("SolveLevelAction", QStringLiteral("Solve Level"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+              [this] {
+                  if (HiddenFunctions)
+                      GameSession.SolveLevel();
+              });
+    addAction("StartRaidAction", QStringLiteral("Start Zindo Raid"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T),
+              [this] {
+                  if (HiddenFunctions)
+                      GameSession.StartRaid();
+              });
+}
+
 void TMainWindow::BuildOtherScreens()
 {
-    if (FTutorialScreen)
+    if (Screens[scTutorial])
         return;
     // Added to the page stack in the order of TScreenId, after the two built first.
     QStackedWidget& pages = Scene->Pages();
-    Screens[scTutorial] = FTutorialScreen = new TTutorialScreen(*this, pages);
-    Screens[scThemeSelection] = FThemeSelectionScreen = new TThemeSelectionScreen(*this, pages);
-    Screens[scLoad] = FLoadScreen = new TLoadScreen(*this, pages);
-    Screens[scPuzzleMaker] = FPuzzleMakerScreen = new TPuzzleMakerScreen(*this, pages);
-    Screens[scAbout] = FAboutScreen = new TAboutScreen(*this, pages);
+    Screens[scTutorial] = new TTutorialScreen(*this, pages);
+    Screens[scThemeSelection] = new TThemeSelectionScreen(*this, pages, GameSession);
+    Screens[scLoad] = new TLoadScreen(*this, pages, GameSession);
+    Screens[scPuzzleMaker] = new TPuzzleMakerScreen(*this, pages);
+    Screens[scAbout] = new TAboutScreen(*this, pages);
     LayWallpapers();
 }
 
@@ -62,14 +96,48 @@ void TMainWindow::LayWallpapers()
 
 void TMainWindow::StartUp()
 {
+    CheckDataFolder();
+    // A sprite that cannot be read stops the start here, as any other data.
+    GameSession.WaitUntilReady();
+    Scene->Messages().setPalette(BlackPalette());
+    PlaceWindowAtStart();
+
+    // What lives for the whole run: wallpaper and the main picture now; the
+    // other screens, icons and sounds just after the first frame, or as soon
+    // as the player leaves the main screen. The greeting and the music wait
+    // for the sounds.
+    AfterFirstFrame = new TStartUpLoader(*this, [this] {
+        // The desktop shows the window's icon in its task bar a moment later.
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+        BuildOtherScreens();
+        RegisterBonusIcons();
+        Audio.LoadSounds();
+        WakeIdlePass();
+    });
+    LayWallpapers();
+    MainScreen().SetSplashImage(SplashPicture->Take());
+    Audio.QueueEffect(efRisk); // the first idle pass greets the player with this sound
+
+    MakePlayerFolderOrWarn();
+    AskDisplayModeOnFirstStart();
+    ApplyDisplayMode();
+    Started = true;
+    ShowScreen(scMain);
+    if (RunIdleTimer)
+        StartIdleTimer();
+}
+
+void TMainWindow::CheckDataFolder() const
+{
     // Without its data the game cannot be played; say where it was looked for.
     if (!QFileInfo(GameDataFolder()).isDir())
         throw EQzError(QCoreApplication::translate("MainWindow",
                                                    "The game's data was not found. It was looked for in:\n%1")
                            .arg(GameDataFolderCandidates().join(QLatin1Char('\n'))));
+}
 
-    Scene->Messages().setPalette(BlackPalette());
-
+void TMainWindow::PlaceWindowAtStart()
+{
     // Windowed, the window opens at the size the player left it (no larger
     // than the screen's room, for a size kept from a larger screen), else at
     // the design size in the desktop's logical pixels (so a desktop scaled by
@@ -77,48 +145,25 @@ void TMainWindow::StartUp()
     // than 1024 x 768.
     const TWindowSizeSetting stored = TPlayerSettings().WindowSize();
     QSize size(SceneDesignWidth, SceneDesignHeight);
-    WindowedMaximized = stored.Maximized;
-    WindowedLeft = 5;
-    WindowedTop = 5;
+    Windowed.Maximized = stored.Maximized;
+    Windowed.Left = 5;
+    Windowed.Top = 5;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect room = screen->availableGeometry();
         if (!stored.Size.isEmpty())
             size = stored.Size.boundedTo(room.size()).expandedTo(minimumSize());
         const QSize screenSize = screen->size();
         if (screenSize.width() > 1024 && screenSize.height() > 768) {
-            WindowedLeft = screenSize.width() / 2 - size.width() / 2;
-            WindowedTop = screenSize.height() / 2 - size.height() / 2;
+            Windowed.Left = screenSize.width() / 2 - size.width() / 2;
+            Windowed.Top = screenSize.height() / 2 - size.height() / 2;
         }
     }
-    WindowedWidth = size.width();
-    WindowedHeight = size.height();
-    FBackgroundMusicOn = true;
-    FSoundEffectsOn = true;
+    Windowed.Width = size.width();
+    Windowed.Height = size.height();
+}
 
-    // What lives for the whole run: wallpaper and the main picture now; the
-    // icons and sounds just after the first frame, or as soon as the player
-    // leaves the main screen. The greeting and the music wait for them.
-    AfterFirstFrame = new TStartUpLoader(*this, [this] {
-        // The desktop shows the window's icon in its task bar a moment later.
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
-        BuildOtherScreens();
-        RegisterBonusIcons();
-        SoundOut->LoadEffectSounds();
-        UpdateBackgroundMusic();
-        WakeIdlePass();
-    });
-    LayWallpapers();
-    FMainScreen->SetSplashImage(SplashPicture->Take());
-
-    // The one session; the window follows its three events.
-    FGame = SessionInBackground.get();
-    FGame->Puzzle().Pot.Length = FPlayingScreen->PotHeight();
-    FGame->OnEffect = [this](TGame&, std::int32_t Code) { HandleEffect(Code); };
-    FGame->OnStateChange = [this](TGame&, std::uint8_t State) { HandleStateChange(State); };
-    FGame->OnChange = [this](TGame&, std::uint8_t Parts) { HandleChange(Parts); };
-
-    FPendingEffect = 3; // the first idle pass greets the player with this sound
-
+void TMainWindow::MakePlayerFolderOrWarn()
+{
     // The player's folder is made (privately) now; when it cannot keep files
     // the game still starts, and says so once.
     QString problem;
@@ -127,32 +172,28 @@ void TMainWindow::StartUp()
     // Writes that a crash or a kill cut short left their temporary files;
     // they go before any screen lists saved games or reads the scores.
     TGame::CleanUpInterruptedWrites();
-    AskDisplayModeOnFirstStart();
+}
 
-    ApplyDisplayMode();
-    Started = true;
-    ShowScreen(scMain);
-
+void TMainWindow::StartIdleTimer()
+{
     // From now on the idle pass drives the game.
-    if (RunIdleTimer) {
-        IdleTimer = new QTimer(this);
-        IdleTimer->setSingleShot(true);
-        IdleTimer->setTimerType(Qt::PreciseTimer);
-        connect(IdleTimer, &QTimer::timeout, this, [this] {
-            // Armed before the pass, so that a dialog the pass opens (a
-            // verdict, an error) still has the game running behind it.
-            IdleTimer->start(static_cast<int>(IdleStepMs));
-            RunGuarded([this] { IdlePass(); });
+    IdleTimer = new QTimer(this);
+    IdleTimer->setSingleShot(true);
+    IdleTimer->setTimerType(Qt::PreciseTimer);
+    connect(IdleTimer, &QTimer::timeout, this, [this] {
+        // Armed before the pass, so that a dialog the pass opens (a verdict,
+        // an error) still has the game running behind it.
+        IdleTimer->start(static_cast<int>(IdleStepMs));
+        RunGuarded([this] { IdlePass(); });
+        ScheduleIdlePass();
+    });
+    // Whatever the player's input started (a level, a resumed game) is seen
+    // before the event loop waits again, also in a dialog's loop.
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+        if (!IdleTimer->isActive())
             ScheduleIdlePass();
-        });
-        // Whatever the player's input started (a level, a resumed game) is
-        // seen before the event loop waits again, also in a dialog's loop.
-        connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this, [this] {
-            if (!IdleTimer->isActive())
-                ScheduleIdlePass();
-        });
-        IdleTimer->start(0);
-    }
+    });
+    IdleTimer->start(0);
 }
 
 void TMainWindow::FinishStartUp()
@@ -165,29 +206,41 @@ void TMainWindow::AskDisplayModeOnFirstStart()
 {
     // Only while no display mode is stored and none was asked for on the
     // command line (which leaves the stored choice alone): full screen or window?
-    if (!RunDisplayMode.isEmpty() || TPlayerSettings().DisplayMode() != dmUnknown)
+    if (RunDisplayMode != dmUnknown || TPlayerSettings().DisplayMode() != dmUnknown)
         return;
     // A choice that cannot be stored is not asked for: the run is windowed.
-    if (!FSettingsKept) {
-        RunDisplayMode = QStringLiteral("window");
+    if (!SettingsKept) {
+        RunDisplayMode = dmWindow;
         return;
     }
     TStartUpForm form(nullptr);
     if (form.exec() != QDialog::Accepted)
         return;
+    KeepDisplayMode(form.FullScreenChosen() ? dmFullScreen : dmWindow);
+    // Whatever was chosen, a choice that could not be stored leaves this run windowed.
+    if (RunDisplayMode != dmUnknown)
+        RunDisplayMode = dmWindow;
+}
+
+void TMainWindow::KeepDisplayMode(TDisplayMode Mode)
+{
+    // The player's choice holds for the run even when it cannot be stored.
+    RunDisplayMode = Mode;
+    if (!SettingsKept)
+        return;
     try {
-        TPlayerSettings().SetDisplayMode(form.FullScreenChosen() ? dmFullScreen : dmWindow);
+        TPlayerSettings().SetDisplayMode(Mode);
+        RunDisplayMode = dmUnknown;
     } catch (const EQzError& error) {
         PlayerFilesNotKept(error.Message(), false);
-        RunDisplayMode = QStringLiteral("window");
     }
 }
 
 void TMainWindow::PlayerFilesNotKept(const QString& Reason, bool AllFiles)
 {
-    FSettingsKept = false;
-    if (AllFiles && FGame)
-        FGame->KeepHighScores = false;
+    SettingsKept = false;
+    if (AllFiles)
+        GameSession.SetKeepHighScores(false);
     if (PlayerFilesWarned)
         return;
     PlayerFilesWarned = true;
@@ -200,11 +253,6 @@ void TMainWindow::PlayerFilesNotKept(const QString& Reason, bool AllFiles)
                                                              "You can play on, but the settings you choose now "
                                                              "hold for this run only.");
     ShowErrorBox(text.arg(Reason));
-}
-
-bool TMainWindow::SoundsLoaded() const
-{
-    return AfterFirstFrame && AfterFirstFrame->Finished();
 }
 
 } // namespace zindo

@@ -13,21 +13,22 @@ namespace zindo {
 
 namespace {
 
-QString MessageStyleOpen(std::int32_t Style)
+QString MessageStyleOpen(TMessageStyle Style)
 {
     switch (Style) {
-    case 1:
+    case msVerdict:
         return QStringLiteral("<b><font size=12>");
-    case 2:
+    case msLarge:
         return QStringLiteral("<font size=12>");
-    default:
-        return QStringLiteral("<font size=10>");
+    case msHint:
+        break;
     }
+    return QStringLiteral("<font size=10>");
 }
 
-QString MessageStyleClose(std::int32_t Style)
+QString MessageStyleClose(TMessageStyle Style)
 {
-    return Style == 1 ? QStringLiteral("</font></b>") : QStringLiteral("</font>");
+    return Style == msVerdict ? QStringLiteral("</font></b>") : QStringLiteral("</font>");
 }
 
 } // namespace
@@ -56,7 +57,7 @@ TMessagePanel::TMessagePanel(QWidget* Parent) : QWidget(Parent)
     layout->addWidget(ZindoMessageText, 1);
 }
 
-void TMessagePanel::SetZindoMessage(const QString& Message, std::int32_t Style, bool Persist)
+void TMessagePanel::SetZindoMessage(const QString& Message, TMessageStyle Style, bool Persist)
 {
     if (Persist) {
         StoredMessage = Message;
@@ -80,7 +81,7 @@ void TMessagePanel::SetZindoMessage(const QString& Message, std::int32_t Style, 
 
 void TMessagePanel::ClearZindoMessage()
 {
-    SetZindoMessage(QString(), 0, true);
+    SetZindoMessage(QString(), msHint, true);
 }
 
 } // namespace zindo

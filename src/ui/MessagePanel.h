@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScreenHost.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -18,10 +20,9 @@ class TMessagePanel : public QWidget {
 public:
     explicit TMessagePanel(QWidget* Parent);
 
-    /// Shows Message in Style: 1 bold and large, 2 large, any other small.
-    /// With Persist it becomes the standing message; a passing message equal
-    /// to the standing one is not repeated.
-    void SetZindoMessage(const QString& Message, std::int32_t Style, bool Persist);
+    /// Shows Message in Style. With Persist it becomes the standing message;
+    /// a passing message equal to the standing one is not repeated.
+    void SetZindoMessage(const QString& Message, TMessageStyle Style, bool Persist);
     /// Empties the panel, the standing message too.
     void ClearZindoMessage();
     /// The markup shown now.
@@ -31,7 +32,7 @@ private:
     QLabel* ZindoMessageImage;            ///< the emblem at the left
     QLabel* ZindoMessageText;             ///< the message's rich text
     QString StoredMessage;                ///< the standing message
-    std::int32_t StoredMessageStyle = 0;  ///< its style
+    TMessageStyle StoredMessageStyle = msHint; ///< its style
     QString MessageMarkup;                ///< what the panel shows
 };
 

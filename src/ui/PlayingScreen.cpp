@@ -20,11 +20,15 @@
 
 namespace zindo {
 
-TPlayingScreen::TPlayingScreen(TScreenHost& AHost, QStackedWidget& Pages, TRandomGenerator& ARandom)
-    : TScreen(AHost, scPlaying, Pages, QStringLiteral("PlayingScreen")), Random(ARandom)
+TPlayingScreen::TPlayingScreen(TScreenHost& AHost, QStackedWidget& Pages, TGame& ASession,
+                               TRandomGenerator& ARandom)
+    : TScreen(AHost, scPlaying, Pages, QStringLiteral("PlayingScreen")), Session(ASession), Random(ARandom)
 {
     BuildViews();
     BuildButtons();
+    Session.OnChange = [this](TGame&, std::uint8_t Parts) { RequestRepaint(Parts); };
+    Session.OnEffect = [this](TGame&, TGameEffect Effect) { HandleEffect(Effect); };
+    Session.OnStateChange = [this](TGame&, TPuzzleState State) { HandleStateChange(State); };
 }
 
 void TPlayingScreen::BuildViews()
@@ -46,10 +50,8 @@ void TPlayingScreen::BuildViews()
     // The piece in the hand follows the pointer at the next idle pass, and
     // leaves the board with it.
     auto followPointer = [this] {
-        if (Host.Game() && Host.Session().Puzzle().HeldPiece) {
+        if (Session.Puzzle().HeldPiece())
             RequestRepaint(RepaintBoard);
-            Host.WakeIdlePass();
-        }
     };
     BoardView->OnMouseMove = [followPointer](TPaintBox&, QMouseEvent&) { followPointer(); };
     BoardView->OnMouseLeave = [followPointer](TPaintBox&) { followPointer(); };
@@ -71,23 +73,17 @@ void TPlayingScreen::BuildViews()
         TPaintBox* Box;
         const char* Icon;
         TBonusKind Slot;
-        std::int32_t Duration;
     };
-    for (const TBonusBox& bonus : {TBonusBox{CleanupBonusView, "BMP_BONUS_CLEANUP", bnCleanup, 0},
-                                   TBonusBox{JokerBonusView, "BMP_BONUS_AUTODROP", bnJoker, 0},
-                                   TBonusBox{CheckBonusView, "BMP_BONUS_CHECK", bnCheck, 5000}}) {
+    for (const TBonusBox& bonus : {TBonusBox{CleanupBonusView, "BMP_BONUS_CLEANUP", bnCleanup},
+                                   TBonusBox{JokerBonusView, "BMP_BONUS_AUTODROP", bnJoker},
+                                   TBonusBox{CheckBonusView, "BMP_BONUS_CHECK", bnCheck}}) {
         const QString icon = QLatin1String(bonus.Icon);
         const TBonusKind slot = bonus.Slot;
-        const std::int32_t duration = bonus.Duration;
         bonus.Box->OnPaint = [this, icon, slot](TPaintBox& Box, QPainter& Painter) {
-            const std::int32_t count = Host.Game() ? Host.Session().Puzzle().BonusCount(slot) : 0;
-            Painter.drawImage(0, 0, ComposeBonusBox(Box.size(), icon, count));
+            Painter.drawImage(0, 0, ComposeBonusBox(Box.size(), icon, Session.Puzzle().BonusCount(slot)));
         };
         ShownBonuses.push_back({bonus.Box, slot});
-        bonus.Box->OnClick = [this, slot, duration](TPaintBox&) {
-            if (Host.Game())
-                Host.Session().Puzzle().UseBonus(slot, duration);
-        };
+        bonus.Box->OnClick = [this, slot](TPaintBox&) { Session.UseBonus(slot); };
     }
 
     LevelLabel = ReadOut(this, QStringLiteral("LevelCaption"), tr("Level"), QStringLiteral("LevelBox"),
@@ -156,8 +152,8 @@ void TPlayingScreen::Arrange()
 void TPlayingScreen::LayoutBoardPanel()
 {
     QSize picture(600, 600);
-    if (Host.Game() && !Host.Session().Puzzle().Picture.isNull())
-        picture = Host.Session().Puzzle().Picture.size();
+    if (!Session.Puzzle().Picture().isNull())
+        picture = Session.Puzzle().Picture().size();
     BoardPanel->resize(picture.width() + 2, picture.height() + 2);
     BoardView->setGeometry(1, 1, picture.width(), picture.height());
     BoardPanel->move(PotPanel->x() - BoardPanel->width() - 5, PotPanel->y());
@@ -171,10 +167,11 @@ int TPlayingScreen::PotHeight() const
 
 // ---------------------------------------------------------------- the session's notifications
 
-void TPlayingScreen::HandleEffect(std::int32_t Code)
+void TPlayingScreen::HandleEffect(TGameEffect Effect)
 {
-    if (Code == EffectPause) {
-        if (Host.Session().GetState() == stPaused) {
+    Host.PlayEffect(Effect);
+    if (Effect == efPause) {
+        if (Session.Puzzle().State() == stPaused) {
             Host.ForbidMusic();
             PreviewImage->hide();
         } else {
@@ -189,41 +186,32 @@ void TPlayingScreen::HandleEffect(std::int32_t Code)
 
 void TPlayingScreen::UpdatePlayControls()
 {
-    if (!Host.Game())
-        return;
-    TGame& game = Host.Session();
-    TPuzzleClass& puzzle = game.Puzzle();
-    LevelLabel->setText(QString::number(game.Record().Level));
-    LivesLabel->setText(QString::number(puzzle.Lives));
-    ScoreLabel->setText(QString::number(game.GetScore()));
+    const TPuzzleClass& puzzle = Session.Puzzle();
+    LevelLabel->setText(QString::number(Session.Record().Level));
+    LivesLabel->setText(QString::number(puzzle.Lives()));
+    ScoreLabel->setText(QString::number(Session.GetScore()));
 
-    const std::uint8_t oldModeIcon = FModeIcon;
-    FModeIcon = 0;
-    if (puzzle.HeldPiece) {
+    const TModeIcon oldModeIcon = ShownModeIcon;
+    ShownModeIcon = miNone;
+    if (puzzle.HeldPiece()) {
         setCursor(Qt::DragMoveCursor);
-        if (puzzle.HeldKind == pkChangeDrop)
-            FModeIcon = 3;
-        else if (puzzle.HeldKind == pkDeath)
-            FModeIcon = 1;
+        if (puzzle.HeldKind() == pkChangeDrop)
+            ShownModeIcon = miChangeDrop;
+        else if (puzzle.HeldKind() == pkDeath)
+            ShownModeIcon = miRisk;
     } else {
         unsetCursor();
         if (puzzle.BonusActive(bnCheck))
-            FModeIcon = 2;
+            ShownModeIcon = miCheck;
     }
-    if (FModeIcon != oldModeIcon)
+    if (ShownModeIcon != oldModeIcon)
         ModeIconView->update();
 
-    const TPuzzleState state = puzzle.State;
+    const TPuzzleState state = puzzle.State();
     PauseButton->setVisible(state == stPlaying || state == stPaused);
     PauseButton->setText(state == stPaused ? tr("Continue Playing") : tr("Pause"));
-    NextPieceButton->setVisible(state == stPlaying && !puzzle.Finished && !puzzle.HeldPiece && puzzle.Pot.HasRoom());
+    NextPieceButton->setVisible(Session.CanDealNow());
     UpdateEndOfLevelButtons();
-}
-
-void TPlayingScreen::RefreshAfterAction()
-{
-    Host.Session().UpdateState();
-    UpdatePlayControls();
 }
 
 void TPlayingScreen::StartLevelScreen()
@@ -231,8 +219,8 @@ void TPlayingScreen::StartLevelScreen()
     CongratulationShown = false;
     Host.ClearZindoMessage();
     Host.ForbidMusic();
-    Host.Session().StartLevel();
-    PreviewImage->SetPicture(Host.Session().Puzzle().Picture);
+    Session.StartLevel();
+    PreviewImage->SetPicture(Session.Puzzle().Picture());
     PreviewImage->show();
     Host.ShowScreen(scPlaying);
     LayoutBoardPanel();
@@ -243,48 +231,34 @@ void TPlayingScreen::StartLevelScreen()
 
 void TPlayingScreen::PotViewMouseDown(QMouseEvent& Event)
 {
-    TPuzzleClass& puzzle = Host.Session().Puzzle();
-    if (puzzle.HeldPiece)
+    if (Session.Puzzle().HeldPiece())
         return;
     // The nearest design pixel: a scaled window delivers fractions.
-    const int index = puzzle.Pot.HitTest(PotView->height() - qRound(Event.position().y()));
-    if (index < 0) {
+    const int index = Session.Puzzle().Pot().HitTest(PotView->height() - qRound(Event.position().y()));
+    if (Session.TakeFromPot(index) == toNoPiece)
         QApplication::beep();
-        return;
-    }
-    puzzle.TakeFromPot(index);
-    RefreshAfterAction();
+    UpdatePlayControls();
 }
 
 void TPlayingScreen::BoardViewMouseDown(QMouseEvent& Event)
 {
-    TPuzzleClass& puzzle = Host.Session().Puzzle();
     std::int32_t column = -1;
     std::int32_t row = -1;
     const QPoint at = Event.position().toPoint();
-    puzzle.CellAt(at.x(), at.y(), column, row);
-    const bool valid = column >= 0 && row >= 0;
-    if (puzzle.HeldPiece && valid)
-        puzzle.DropHeldPiece(column, row);
-    else if (!puzzle.HeldPiece && valid)
-        puzzle.PickUpAt(column, row);
-    RefreshAfterAction();
+    Session.Puzzle().CellAt(at.x(), at.y(), column, row);
+    Session.DropOrLiftAt(column, row);
+    UpdatePlayControls();
 }
 
 void TPlayingScreen::NextPieceButtonClick()
 {
-    Host.Session().FeedNow();
-    RefreshAfterAction();
+    Session.DealNow();
+    UpdatePlayControls();
 }
 
 void TPlayingScreen::PauseButtonClick()
 {
-    TGame& game = Host.Session();
-    const TPuzzleState state = game.GetState();
-    if (state == stPlaying)
-        game.Pause();
-    else if (state == stPaused)
-        game.Resume();
+    Session.TogglePause();
 }
 
 void TPlayingScreen::ShowSaveDialog()
@@ -292,11 +266,11 @@ void TPlayingScreen::ShowSaveDialog()
     TSaveForm form(window());
     QStringList names;
     QString current;
-    Host.Session().ListSavedGames(names, current);
+    Session.ListSavedGames(names, current);
     form.SetGameNames(names);
     form.SetGameName(current);
     // A save that fails says why and leaves the dialog open with the name.
-    form.OnSave = [this](const QString& Name) { return RunGuarded([&] { Host.Session().SaveGame(Name); }); };
+    form.OnSave = [this](const QString& Name) { return RunGuarded([&] { Session.SaveGame(Name); }); };
     form.exec();
 }
 
@@ -304,11 +278,8 @@ void TPlayingScreen::ShowInGameMenu()
 {
     if (Host.CurrentScreen() != scPlaying)
         return;
-    TGame& game = Host.Session();
     TActionForm form(window());
-    const bool wasPlaying = game.GetState() == stPlaying;
-    if (wasPlaying)
-        game.Pause();
+    const bool wasPlaying = Session.Pause();
     form.ShowMusicState(Host.BackgroundMusicOn());
     form.ShowEffectsState(Host.SoundEffectsOn());
     // Over the board, the menu hides its "PAUSED" whatever the level's shape.
@@ -323,11 +294,11 @@ void TPlayingScreen::ShowInGameMenu()
             // cancels; while saving fails, the dialog stays open over the
             // paused level and nothing is lost.
             ShowSaveDialog();
-            game.Abort();
+            Session.LeaveLevel();
             leave = true;
             break;
         case acExit:
-            game.Abort();
+            Session.LeaveLevel();
             leave = true;
             break;
         case acContinue:
@@ -340,8 +311,8 @@ void TPlayingScreen::ShowInGameMenu()
             break;
         }
     }
-    if (wasPlaying && game.GetState() != stAbandoned)
-        game.Resume();
+    if (wasPlaying && Session.GetState() != stAbandoned)
+        Session.Resume();
     if (leave)
         Host.ShowScreen(scMain);
     UpdatePlayControls();

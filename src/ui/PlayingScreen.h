@@ -4,6 +4,8 @@
 #include "DevicePicture.h"
 #include "Screen.h"
 
+#include "game/PuzzleClass.h"
+
 #include <QCoreApplication>
 #include <QImage>
 
@@ -17,27 +19,38 @@ class QPainter;
 
 namespace zindo {
 
-enum TBonusKind : std::uint8_t;
+class TGame;
 class TPaintBox;
 class TPictureBox;
 class TQzGraphicButton;
 class TRandomGenerator;
+
+/// The icon the mode box shows: what the piece in hand or the running check
+/// does to the next click on the board.
+enum TModeIcon : std::uint8_t {
+    miNone = 0,       ///< nothing special
+    miRisk = 1,       ///< a risk piece is in the hand
+    miCheck = 2,      ///< the check marks the wrong pieces
+    miChangeDrop = 3, ///< a change-drop piece is in the hand: it may replace a piece
+};
 
 /// The playing screen, on which a level is played: the finished picture for
 /// reference, the board, the pot, the three bonus boxes (broom, magic, check),
 /// the level, lives, score and mode read-outs, and the buttons along the
 /// bottom ("Menu", "Pause", the end-of-level choice, "Save...", "Next").
 ///
-/// It turns the player's clicks into the session's operations, paints its
-/// views when the idle pass finds them due, follows the session's effect and
-/// state notifications, and shows the verdict with the points dialog at the
-/// end of a level (PlayingScreenVerdict.cpp).
+/// It turns the player's clicks into the session's intents, follows the
+/// session's three events itself (repaints, effects, states), paints its views
+/// from the session's puzzle when the idle pass finds them due, and shows the
+/// verdict with the points dialog at the end of a level
+/// (PlayingScreenVerdict.cpp).
 class TPlayingScreen : public TScreen {
     Q_DECLARE_TR_FUNCTIONS(PlayingScreen)
 
 public:
-    /// Random: the program's generator, which the views draw their flicker from.
-    TPlayingScreen(TScreenHost& AHost, QStackedWidget& Pages, TRandomGenerator& ARandom);
+    /// Subscribes to ASession's events. Random: the program's generator, which
+    /// the views draw their flicker from.
+    TPlayingScreen(TScreenHost& AHost, QStackedWidget& Pages, TGame& ASession, TRandomGenerator& ARandom);
 
     // Levels.
 
@@ -47,9 +60,6 @@ public:
     /// Esc or "Menu", only while this screen is shown: the in-game menu,
     /// with the level paused behind it.
     void ShowInGameMenu();
-    /// After an action of the player: the session re-evaluates the level's
-    /// state, then the controls follow.
-    void RefreshAfterAction();
 
     // Layout.
 
@@ -62,33 +72,34 @@ public:
     /// Height of the pot view in pixels, which the pot's fall is measured in.
     int PotHeight() const;
 
-    // The idle pass and the session's notifications.
+    // The idle pass.
 
     /// Marks views for painting at the next idle pass (RepaintBoard,
-    /// RepaintPot, RepaintBonus).
+    /// RepaintPot, RepaintBonus) and wakes the pass; the session's OnChange.
     void RequestRepaint(std::uint8_t Parts);
     /// Some view waits to be painted.
     bool RepaintPending() const { return PendingRepaint != 0; }
     /// The idle pass's painting: the views due are painted once, and the
     /// request is cleared even when painting fails.
     void FlushPendingRepaints();
-    /// The screen's part of an effect notification: a pause hides the
-    /// reference picture and silences the music, a resume undoes that.
-    void HandleEffect(std::int32_t Code);
-    /// The screen's part of a state notification: the points dialog once per
-    /// solved level, the verdict line, the music and the controls.
-    void HandleStateChange(std::uint8_t State);
     /// Read-outs, pointer, mode icon and buttons after the session's state.
     void UpdatePlayControls();
 
-    /// The icon in the mode box: 0 none, 1 risk piece in the hand, 2 check
-    /// running, 3 change-drop piece in the hand.
-    std::uint8_t ModeIcon() const { return FModeIcon; }
+    /// The icon in the mode box.
+    TModeIcon ModeIcon() const { return ShownModeIcon; }
 
 protected:
     void resizeEvent(QResizeEvent* Event) override;
 
 private:
+    // The session's events.
+    /// The sound of an effect; a pause hides the reference picture and
+    /// silences the music, a resume undoes that.
+    void HandleEffect(TGameEffect Effect);
+    /// The points dialog once per solved level, the verdict line, the music
+    /// and the controls.
+    void HandleStateChange(TPuzzleState State);
+
     void BuildViews();
     void BuildButtons();
     void FlushRepaints(std::uint8_t Mask);
@@ -106,10 +117,11 @@ private:
     void ShowSaveDialog();
     void UpdateEndOfLevelButtons();
 
+    TGame& Session;                       ///< the game session, whose puzzle the views show
     TRandomGenerator& Random;             ///< the program's generator
     std::uint8_t PendingRepaint = 0;      ///< views to paint at the next idle pass
     bool CongratulationShown = false;     ///< the points dialog was shown for this level
-    std::uint8_t FModeIcon = 0;           ///< see ModeIcon
+    TModeIcon ShownModeIcon = miNone;     ///< see ModeIcon
     /// A bonus box and the count it shows.
     struct TShownBonus {
         TPaintBox* Box;

@@ -39,6 +39,7 @@ std::vector<QRect> MergeNeighbours(std::vector<QRect> Rects)
 void TPlayingScreen::RequestRepaint(std::uint8_t Parts)
 {
     PendingRepaint |= Parts;
+    Host.WakeIdlePass();
 }
 
 void TPlayingScreen::FlushPendingRepaints()
@@ -62,7 +63,7 @@ void TPlayingScreen::FlushRepaints(std::uint8_t Mask)
         // While the board's picture stays, only what moves over it changes:
         // the places the layers leave and the places they take, painted one
         // group of neighbouring places at a time.
-        TBoardViewLayout layout = LayOutBoardView(Host.Session().Puzzle(), BoardView->size(), BoardPointer(), Random);
+        TBoardViewLayout layout = LayOutBoardView(Session.Puzzle(), BoardView->size(), BoardPointer(), Random);
         std::vector<QRect> changed{BoardView->rect()};
         if (layout.Board.cacheKey() == BoardLayout.Board.cacheKey() && layout.Paused == BoardLayout.Paused &&
             layout.Size == BoardLayout.Size) {
@@ -80,7 +81,7 @@ void TPlayingScreen::FlushRepaints(std::uint8_t Mask)
     if (Mask & RepaintPot) {
         // The pot asks for a repaint at every game step; only the entries
         // that moved are painted again, and nothing when none did.
-        TPotLayout layout = LayOutPot(Host.Session().Puzzle(), PotView->size(), Random);
+        TPotLayout layout = LayOutPot(Session.Puzzle(), PotView->size(), Random);
         const std::vector<QRect> changed = MergeNeighbours(layout.ChangedRects(PotLayout));
         PotLayout = std::move(layout);
         for (const QRect& part : changed) {
@@ -90,7 +91,7 @@ void TPlayingScreen::FlushRepaints(std::uint8_t Mask)
     }
     if (Mask & RepaintBonus) {
         // A box whose count stays looks the same.
-        TPuzzleClass& puzzle = Host.Session().Puzzle();
+        const TPuzzleClass& puzzle = Session.Puzzle();
         bool changed = false;
         for (TShownBonus& bonus : ShownBonuses) {
             const std::int32_t count = puzzle.BonusCount(bonus.Slot);
@@ -113,32 +114,35 @@ QPoint TPlayingScreen::BoardPointer() const
 
 void TPlayingScreen::PaintBoardView(QPainter& Painter, const QRegion& Exposed)
 {
-    if (!Host.Game()) {
-        Painter.fillRect(BoardView->rect(), Qt::black);
-        return;
-    }
     if (BoardLayout.Size != BoardView->size())
-        BoardLayout = LayOutBoardView(Host.Session().Puzzle(), BoardView->size(), BoardPointer(), Random);
+        BoardLayout = LayOutBoardView(Session.Puzzle(), BoardView->size(), BoardPointer(), Random);
     zindo::PaintBoardView(Painter, BoardLayout, &BoardPicture, &BoardSprites, Exposed);
 }
 
 void TPlayingScreen::PaintPotView(QPainter& Painter, const QRegion& Exposed)
 {
-    if (!Host.Game()) {
-        Painter.fillRect(PotView->rect(), Qt::black);
-        return;
-    }
     if (PotLayout.Size != PotView->size())
-        PotLayout = LayOutPot(Host.Session().Puzzle(), PotView->size(), Random);
+        PotLayout = LayOutPot(Session.Puzzle(), PotView->size(), Random);
     zindo::PaintPotView(Painter, PotLayout, &PotPieces, Exposed);
 }
 
 void TPlayingScreen::PaintModeIcon(QPainter& Painter)
 {
-    static const char* const icons[] = {nullptr, "BMP_BONUS_DEATH", "BMP_BONUS_CHECK", "BMP_BONUS_CHANGEDROP"};
-    if (FModeIcon == 0 || FModeIcon > 3)
+    const char* name = nullptr;
+    switch (ShownModeIcon) {
+    case miNone:
         return;
-    const TQzBitmap* icon = BitmapCache().GetBitmap(QLatin1String(icons[FModeIcon]));
+    case miRisk:
+        name = "BMP_BONUS_DEATH";
+        break;
+    case miCheck:
+        name = "BMP_BONUS_CHECK";
+        break;
+    case miChangeDrop:
+        name = "BMP_BONUS_CHANGEDROP";
+        break;
+    }
+    const TQzBitmap* icon = BitmapCache().GetBitmap(QLatin1String(name));
     if (!icon)
         return;
     // Copied onto a black ground with the icon's transparent colour left out.

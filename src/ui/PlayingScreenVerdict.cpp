@@ -9,9 +9,8 @@
 
 namespace zindo {
 
-void TPlayingScreen::HandleStateChange(std::uint8_t State)
+void TPlayingScreen::HandleStateChange(TPuzzleState State)
 {
-    TGame& game = Host.Session();
     QString verdict;
     switch (State) {
     case stSolved:
@@ -21,10 +20,10 @@ void TPlayingScreen::HandleStateChange(std::uint8_t State)
             // the normal pointer, no "Pause" and no "Next".
             UpdatePlayControls();
             TPointsCongratulationForm form(window());
-            form.FillPointsForm(game.Puzzle().Points);
+            form.FillPointsForm(Session.Puzzle().Points());
             form.exec();
         }
-        verdict = game.ThemeFinished() ? tr("Congratulations! You've finished all puzzles of this theme!")
+        verdict = Session.ThemeFinished() ? tr("Congratulations! You've finished all puzzles of this theme!")
                                        : tr("Perfect - you are ready for the next level");
         break;
     case stWrong:
@@ -36,11 +35,14 @@ void TPlayingScreen::HandleStateChange(std::uint8_t State)
     case stNoLives:
         verdict = tr("You took too much risk - you are not ready for the next level yet. Try again in this level");
         break;
-    default:
+    case stLoaded:
+    case stPlaying:
+    case stPaused:
+    case stAbandoned:
         break;
     }
     if (!verdict.isEmpty())
-        Host.SetZindoMessage(verdict, 1, true);
+        Host.SetZindoMessage(verdict, msVerdict, true);
     // A level left through the menu reports its end after the main screen is
     // back; the music is the business of the screen shown then.
     if (Host.CurrentScreen() == scPlaying) {
@@ -54,24 +56,23 @@ void TPlayingScreen::HandleStateChange(std::uint8_t State)
 
 void TPlayingScreen::UpdateEndOfLevelButtons()
 {
-    TGame& game = Host.Session();
-    if (game.ThemeFinished()) {
+    if (Session.ThemeFinished()) {
         EndOfLevelButton->setText(tr("Back to Main Screen"));
         EndOfLevelButton->setVisible(true);
         SaveButton->setVisible(false);
         return;
     }
-    switch (game.LevelOutcome()) {
-    case -1:
+    switch (Session.LevelOutcome()) {
+    case loRunning:
         EndOfLevelButton->setVisible(false);
         SaveButton->setVisible(false);
         break;
-    case 0:
+    case loFailed:
         EndOfLevelButton->setText(tr("Try Again"));
         EndOfLevelButton->setVisible(true);
         SaveButton->setVisible(true);
         break;
-    default:
+    case loSolved:
         EndOfLevelButton->setText(tr("Next Level"));
         EndOfLevelButton->setVisible(true);
         SaveButton->setVisible(true);
@@ -81,7 +82,7 @@ void TPlayingScreen::UpdateEndOfLevelButtons()
 
 void TPlayingScreen::EndOfLevelButtonClick()
 {
-    if (Host.Session().ThemeFinished()) {
+    if (Session.ThemeFinished()) {
         Host.ShowScreen(scMain);
         return;
     }

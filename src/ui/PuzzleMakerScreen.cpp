@@ -9,7 +9,6 @@
 #include "controls/QzGraphicButton.h"
 #include "controls/SimpleComboBox.h"
 #include "data/QzError.h"
-#include "game/Game.h"
 #include "game/ThemeFiles.h"
 
 #include <QCoreApplication>
@@ -95,9 +94,7 @@ const QImage& TPuzzleMakerScreen::SlotPicture(int Level) const
 void TPuzzleMakerScreen::RefreshPuzzleMaker()
 {
     const QString remembered = PuzzleMakerThemeName();
-    QStringList themes;
-    Host.Session().ListThemes(themes);
-    ThemeComboBox->SetItems(themes);
+    ThemeComboBox->SetItems(TThemeFiles().ThemeNames());
     ThemeComboBox->SelectText(remembered);
     if (!PuzzleMakerThemeName().isEmpty())
         LoadPuzzleMakerSlots(PuzzleMakerThemeName());

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "game/PuzzleClass.h"
+
 #include <QString>
 
 #include <cstdint>
 
 namespace zindo {
-
-class TGame;
 
 /// The screens of the main window, in the order of the pages of its page stack.
 enum TScreenId : std::uint8_t {
@@ -20,9 +20,17 @@ enum TScreenId : std::uint8_t {
 };
 inline constexpr int ScreenCount = scAbout + 1;
 
-/// What a screen may ask of the window that holds it. A screen reaches the
-/// other screens, the message panel, the music and the game session only
-/// through this interface, never through the window's members.
+/// How a line of the message panel is written.
+enum TMessageStyle : std::uint8_t {
+    msVerdict = 1, ///< bold and large: a level's verdict
+    msLarge = 2,   ///< large
+    msHint = 3,    ///< small: hints, notes and errors
+};
+
+/// What a screen may ask of the window that holds it: navigation, the
+/// message panel and the music and sounds. A screen never reaches the
+/// window's members, nor another screen but through this interface; the
+/// game session is handed to the screens that need it when they are built.
 class TScreenHost {
 public:
     virtual ~TScreenHost() = default;
@@ -41,18 +49,18 @@ public:
     virtual void StartLevelScreen() = 0;
     /// The Options dialog: music, effects, full screen or window.
     virtual void ShowOptionsDialog() = 0;
-    /// Closes the window, which ends the program without a question.
+    /// Closes the window, which ends the program.
     virtual void CloseWindow() = 0;
 
     // The message panel along the bottom.
 
-    /// Shows Message in Style (1 bold, 2 large, else small); a persistent
-    /// message stays on the first line below which passing ones appear.
-    virtual void SetZindoMessage(const QString& Message, std::int32_t Style, bool Persist) = 0;
+    /// Shows Message in Style; a persistent message stays on the first line,
+    /// below which passing ones appear.
+    virtual void SetZindoMessage(const QString& Message, TMessageStyle Style, bool Persist) = 0;
     /// Empties the panel, the standing message too.
     virtual void ClearZindoMessage() = 0;
 
-    // Music and sound switches.
+    // Music and sounds.
 
     /// The current screen lets the background music play (when it is on).
     virtual void AllowMusic() = 0;
@@ -62,14 +70,14 @@ public:
     virtual void SetBackgroundMusicOn(bool On) = 0;
     virtual bool SoundEffectsOn() const = 0;
     virtual void SetSoundEffectsOn(bool On) = 0;
+    /// Plays the sound of Effect at the next idle pass (only the last effect
+    /// before a pass sounds), when the effects are on.
+    virtual void PlayEffect(TGameEffect Effect) = 0;
 
-    // The game.
+    // The idle pass.
 
-    /// The one game session; null until the window's start-up creates it.
-    virtual TGame* Game() const = 0;
-    /// The session once it exists.
-    TGame& Session() const { return *Game(); }
-    /// Runs the next idle pass as soon as the event queue is empty.
+    /// Runs the next idle pass as soon as the event queue is empty: a view
+    /// waits to be painted.
     virtual void WakeIdlePass() = 0;
 };
 

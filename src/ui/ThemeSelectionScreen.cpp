@@ -19,8 +19,8 @@
 
 namespace zindo {
 
-TThemeSelectionScreen::TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget& Pages)
-    : TScreen(AHost, scThemeSelection, Pages, QStringLiteral("ThemeSelectionScreen"))
+TThemeSelectionScreen::TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget& Pages, TGame& ASession)
+    : TScreen(AHost, scThemeSelection, Pages, QStringLiteral("ThemeSelectionScreen")), Session(ASession)
 {
     NewLabel(this, QStringLiteral("PlayerNameCaption"), tr("Your name for the Highscore List:"), 14, 74);
     PlayerNameEdit = new QLineEdit(this);
@@ -86,11 +86,9 @@ void TThemeSelectionScreen::Leave()
 
 void TThemeSelectionScreen::FillThemeList()
 {
-    QStringList themes;
-    Host.Session().ListThemes(themes);
     const QSignalBlocker blocker(ThemeList);
     ThemeList->clear();
-    ThemeList->addItems(themes);
+    ThemeList->addItems(TThemeFiles().ThemeNames());
     if (ThemeList->count() > 0)
         ThemeList->setCurrentRow(0);
 }
@@ -129,13 +127,13 @@ void TThemeSelectionScreen::GoButtonClick()
     const QList<QListWidgetItem*> selected = ThemeList->selectedItems();
     if (selected.isEmpty())
         throw EQzError(tr("Please select a theme first."));
-    Host.Session().NewGame(selected.first()->text(), name);
+    Session.NewGame(selected.first()->text(), name);
     Host.StartLevelScreen();
     // Forgetting the name is no reason to keep the player from playing.
     try {
         TPlayerSettings().SetPlayerName(name);
     } catch (const std::exception& error) {
-        Host.SetZindoMessage(QString::fromUtf8(error.what()), 3, false);
+        Host.SetZindoMessage(QString::fromUtf8(error.what()), msHint, false);
     }
 }
 

@@ -11,6 +11,7 @@ class QListWidget;
 
 namespace zindo {
 
+class TGame;
 class TPictureBox;
 class TQzGraphicButton;
 
@@ -23,7 +24,8 @@ class TThemeSelectionScreen : public TScreen {
     Q_DECLARE_TR_FUNCTIONS(ThemeSelectionScreen)
 
 public:
-    TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget& Pages);
+    /// "Go" starts a new game of ASession.
+    TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget& Pages, TGame& ASession);
 
     /// "Start Game": fills the theme list, offers the last player's name
     /// (kept in the settings) when no name is typed yet, silences the music
@@ -46,6 +48,7 @@ private:
     void ThemeListClick();
     void GoButtonClick();
 
+    TGame& Session;                            ///< the game session
     QLineEdit* PlayerNameEdit = nullptr;       ///< name for the high-score list
     QListWidget* ThemeList = nullptr;          ///< the installed themes
     std::array<TPictureBox*, 10> Previews{};   ///< level 1 to 10 of the selected theme

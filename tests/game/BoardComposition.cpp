@@ -22,7 +22,7 @@ protected:
 
     bool IsPictureColour(int X, int Y) const
     {
-        return Puzzle.Picture.pixelColor(X, Y) == PictureColor;
+        return Puzzle.Picture().pixelColor(X, Y) == PictureColor;
     }
 
     static inline const QColor PictureColor = QColor(0, 0, 255);
@@ -64,15 +64,15 @@ TEST(BoardLayout, WorkedExamples)
 TEST_F(BoardComposition, LandscapeAtLevelOne)
 {
     LoadSolid(1200, 900, 1);
-    EXPECT_EQ(Puzzle.Picture.size(), QSize(600, 480));
-    EXPECT_EQ(Puzzle.Picture.format(), QImage::Format_BGR888);
-    EXPECT_EQ(Puzzle.PieceSize, 120);
-    EXPECT_EQ(Puzzle.Columns, 5);
-    EXPECT_EQ(Puzzle.Rows, 4);
+    EXPECT_EQ(Puzzle.Picture().size(), QSize(600, 480));
+    EXPECT_EQ(Puzzle.Picture().format(), QImage::Format_BGR888);
+    EXPECT_EQ(Puzzle.PieceSize(), 120);
+    EXPECT_EQ(Puzzle.Columns(), 5);
+    EXPECT_EQ(Puzzle.Rows(), 4);
     EXPECT_EQ(Puzzle.Pieces().size(), 20u);
     EXPECT_EQ(PiecesOnBoard(Puzzle), 4);
-    EXPECT_EQ(Puzzle.State, stLoaded);
-    EXPECT_FALSE(Puzzle.Finished);
+    EXPECT_EQ(Puzzle.State(), stLoaded);
+    EXPECT_FALSE(Puzzle.Finished());
 
     // The picture spans (8, 20) .. (592, 458); the shadow shows 3 pixels to
     // the right and below; the texture lies around both.
@@ -81,9 +81,9 @@ TEST_F(BoardComposition, LandscapeAtLevelOne)
     EXPECT_FALSE(IsPictureColour(7, 20));
     EXPECT_FALSE(IsPictureColour(8, 19));
     EXPECT_FALSE(IsPictureColour(593, 458));
-    EXPECT_EQ(Puzzle.Picture.pixelColor(594, 30), QColor(128, 128, 128));
-    EXPECT_EQ(Puzzle.Picture.pixelColor(30, 460), QColor(128, 128, 128));
-    const QColor texture = Puzzle.Picture.pixelColor(2, 2);
+    EXPECT_EQ(Puzzle.Picture().pixelColor(594, 30), QColor(128, 128, 128));
+    EXPECT_EQ(Puzzle.Picture().pixelColor(30, 460), QColor(128, 128, 128));
+    const QColor texture = Puzzle.Picture().pixelColor(2, 2);
     EXPECT_NEAR(texture.green(), TGameTree::TextureColor.green(), 6);
     EXPECT_NEAR(texture.red(), TGameTree::TextureColor.red(), 6);
 }
@@ -91,9 +91,9 @@ TEST_F(BoardComposition, LandscapeAtLevelOne)
 TEST_F(BoardComposition, SquareAtLevelNine)
 {
     LoadSolid(700, 700, 9);
-    EXPECT_EQ(Puzzle.Picture.size(), QSize(594, 594));
-    EXPECT_EQ(Puzzle.Columns, 9);
-    EXPECT_EQ(Puzzle.Rows, 9);
+    EXPECT_EQ(Puzzle.Picture().size(), QSize(594, 594));
+    EXPECT_EQ(Puzzle.Columns(), 9);
+    EXPECT_EQ(Puzzle.Rows(), 9);
     EXPECT_EQ(PiecesOnBoard(Puzzle), 16);
     EXPECT_TRUE(IsPictureColour(8, 8));
     EXPECT_TRUE(IsPictureColour(586, 586));
@@ -104,9 +104,9 @@ TEST_F(BoardComposition, SquareAtLevelNine)
 TEST_F(BoardComposition, PortraitAtLevelThree)
 {
     LoadSolid(600, 1200, 3);
-    EXPECT_EQ(Puzzle.Picture.size(), QSize(400, 600));
-    EXPECT_EQ(Puzzle.Columns, 4);
-    EXPECT_EQ(Puzzle.Rows, 6);
+    EXPECT_EQ(Puzzle.Picture().size(), QSize(400, 600));
+    EXPECT_EQ(Puzzle.Columns(), 4);
+    EXPECT_EQ(Puzzle.Rows(), 6);
     EXPECT_EQ(PiecesOnBoard(Puzzle), 5);
     EXPECT_TRUE(IsPictureColour(54, 8));
     EXPECT_TRUE(IsPictureColour(345, 592));
@@ -124,7 +124,7 @@ TEST_F(BoardComposition, PiecesAreCutColumnByColumn)
     EXPECT_EQ(piece.Row, 3);
     EXPECT_EQ(piece.SourceLeft, 240);
     EXPECT_EQ(piece.SourceTop, 360);
-    EXPECT_EQ(piece.Bitmap, Puzzle.Picture.copy(240, 360, 120, 120));
+    EXPECT_EQ(piece.Bitmap, Puzzle.Picture().copy(240, 360, 120, 120));
     // Every pre-placed piece lies on its own cell.
     for (const auto& p : Puzzle.Pieces()) {
         if (p->Place == plOnBoard) {
@@ -136,8 +136,8 @@ TEST_F(BoardComposition, PiecesAreCutColumnByColumn)
 TEST_F(BoardComposition, HintPictureIsPale)
 {
     LoadSolid(1200, 900, 1);
-    EXPECT_EQ(Puzzle.HintPicture.pixelColor(100, 100), QColor(170, 170, 255));
-    EXPECT_EQ(Puzzle.HintPicture.pixelColor(594, 30), QColor(255, 255, 255)); // grey 128 + 170
+    EXPECT_EQ(Puzzle.HintPicture().pixelColor(100, 100), QColor(170, 170, 255));
+    EXPECT_EQ(Puzzle.HintPicture().pixelColor(594, 30), QColor(255, 255, 255)); // grey 128 + 170
 }
 
 TEST_F(BoardComposition, JpegByExtensionOnlyJpgOrJpeg)
@@ -145,7 +145,7 @@ TEST_F(BoardComposition, JpegByExtensionOnlyJpgOrJpeg)
     QImage image = SolidImage(160, 120, PictureColor);
     Puzzle.LoadPicture(DecodeToTemp(Tree.AddLevelPicture(QStringLiteral("T"), 1, 1, image, QStringLiteral(".JPG"))),
                        1);
-    EXPECT_EQ(Puzzle.Columns, 5);
+    EXPECT_EQ(Puzzle.Columns(), 5);
 
     // A bitmap stored under ".jpeg" is read as JPEG and fails; the puzzle
     // keeps the level it had.
@@ -154,14 +154,14 @@ TEST_F(BoardComposition, JpegByExtensionOnlyJpgOrJpeg)
     const QString container = Tree.Path(QStringLiteral("dat/puzz/T/IP0302.dat"));
     EncodeFile(bmpInJpeg, container);
     EXPECT_THROW(Puzzle.LoadPicture(DecodeToTemp(container), 3), EQzError);
-    EXPECT_EQ(Puzzle.Level, 1);
+    EXPECT_EQ(Puzzle.Level(), 1);
     EXPECT_EQ(Puzzle.Pieces().size(), 20u);
     EXPECT_EQ(PiecesOnBoard(Puzzle), 4);
 
     // A JPEG named ".jpeg" is a JPEG like one named ".jpg".
     Puzzle.LoadPicture(DecodeToTemp(Tree.AddLevelPicture(QStringLiteral("T"), 2, 1, image, QStringLiteral(".jpeg"))),
                        2);
-    EXPECT_EQ(Puzzle.Level, 2);
+    EXPECT_EQ(Puzzle.Level(), 2);
 }
 
 TEST(BoardSprites, MissingZindoFrameFailsConstruction)
@@ -177,8 +177,8 @@ TEST_F(BoardComposition, RenderedBoardShowsGridPiecesPreviewAndCrosses)
 {
     LoadSolid(1200, 900, 1);
     Puzzle.Start();
-    const QImage& board = Puzzle.GetBoardBitmap();
-    EXPECT_FALSE(Puzzle.BoardDirty);
+    const QImage& board = Puzzle.BoardBitmap();
+    EXPECT_FALSE(TModelTestAccess::BoardDirty(Puzzle));
     EXPECT_EQ(board.size(), QSize(600, 480));
     EXPECT_EQ(board.pixelColor(120, 60), QColor(Qt::black)); // grid line
     // An empty cell shows the preview; a placed piece shows itself.
@@ -191,17 +191,17 @@ TEST_F(BoardComposition, RenderedBoardShowsGridPiecesPreviewAndCrosses)
     ASSERT_NE(placed, nullptr);
     const QPoint inEmpty = Puzzle.CellOrigin(emptyColumn, emptyRow) + QPoint(60, 60);
     const QPoint inPlaced = Puzzle.CellOrigin(placed->Column, placed->Row) + QPoint(60, 61);
-    EXPECT_EQ(board.pixelColor(inEmpty), Puzzle.HintPicture.pixelColor(inEmpty));
-    EXPECT_EQ(board.pixelColor(inPlaced), Puzzle.Picture.pixelColor(inPlaced));
+    EXPECT_EQ(board.pixelColor(inEmpty), Puzzle.HintPicture().pixelColor(inEmpty));
+    EXPECT_EQ(board.pixelColor(inPlaced), Puzzle.Picture().pixelColor(inPlaced));
 
     // Without the preview an empty cell is white; the check crosses a wrong piece.
-    Puzzle.Bonuses[bnPreview].Active = false;
+    TModelTestAccess::Bonus(Puzzle, bnPreview).Active = false;
     TPiece* wrong = const_cast<TPiece*>(placed);
-    Puzzle.RemoveAt(wrong->Column, wrong->Row);
-    ASSERT_TRUE(Puzzle.PutAt(*wrong, emptyColumn, emptyRow));
-    Puzzle.Bonuses[bnCheck].Active = true;
-    Puzzle.MarkBoardDirty();
-    const QImage& checked = Puzzle.GetBoardBitmap();
+    TModelTestAccess::RemoveAt(Puzzle, wrong->Column, wrong->Row);
+    ASSERT_TRUE(TModelTestAccess::PutAt(Puzzle, *wrong, emptyColumn, emptyRow));
+    TModelTestAccess::Bonus(Puzzle, bnCheck).Active = true;
+    TModelTestAccess::MarkBoardDirty(Puzzle);
+    const QImage& checked = Puzzle.BoardBitmap();
     const QPoint origin = Puzzle.CellOrigin(emptyColumn, emptyRow);
     EXPECT_EQ(checked.pixelColor(origin + QPoint(60, 60)), QColor(255, 0, 0));
     EXPECT_EQ(checked.pixelColor(Puzzle.CellOrigin(placed->Column, placed->Row) + QPoint(60, 61)),
@@ -214,7 +214,7 @@ TEST_F(BoardComposition, CheckCrossShowsOnARedPictureAndStaysInItsPiece)
         Tree.AddLevelPicture(QStringLiteral("R"), 1, 1, SolidImage(1200, 900, QColor(255, 0, 0)));
     Puzzle.LoadPicture(DecodeToTemp(container), 1);
     Puzzle.Start();
-    Puzzle.Bonuses[bnPreview].Active = false;
+    TModelTestAccess::Bonus(Puzzle, bnPreview).Active = false;
     TPiece* wrong = nullptr;
     for (const auto& piece : Puzzle.Pieces())
         if (piece->Place == plOnBoard)
@@ -222,15 +222,15 @@ TEST_F(BoardComposition, CheckCrossShowsOnARedPictureAndStaysInItsPiece)
     ASSERT_NE(wrong, nullptr);
     int column = -1, row = -1;
     ASSERT_TRUE(FindEmptyCell(Puzzle, -1, -1, column, row));
-    Puzzle.RemoveAt(wrong->Column, wrong->Row);
-    ASSERT_TRUE(Puzzle.PutAt(*wrong, column, row));
-    const QImage plain = Puzzle.GetBoardBitmap().copy();
-    Puzzle.Bonuses[bnCheck].Active = true;
-    Puzzle.MarkBoardDirty();
-    const QImage checked = Puzzle.GetBoardBitmap().copy();
+    TModelTestAccess::RemoveAt(Puzzle, wrong->Column, wrong->Row);
+    ASSERT_TRUE(TModelTestAccess::PutAt(Puzzle, *wrong, column, row));
+    const QImage plain = Puzzle.BoardBitmap().copy();
+    TModelTestAccess::Bonus(Puzzle, bnCheck).Active = true;
+    TModelTestAccess::MarkBoardDirty(Puzzle);
+    const QImage checked = Puzzle.BoardBitmap().copy();
 
     // Every changed pixel lies within the wrong piece.
-    const QRect cell(Puzzle.CellOrigin(column, row), QSize(Puzzle.PieceSize, Puzzle.PieceSize));
+    const QRect cell(Puzzle.CellOrigin(column, row), QSize(Puzzle.PieceSize(), Puzzle.PieceSize()));
     int changed = 0;
     for (int y = 0; y < plain.height(); ++y)
         for (int x = 0; x < plain.width(); ++x)
@@ -238,13 +238,13 @@ TEST_F(BoardComposition, CheckCrossShowsOnARedPictureAndStaysInItsPiece)
                 ++changed;
                 ASSERT_TRUE(cell.contains(x, y)) << x << "," << y;
             }
-    EXPECT_GT(changed, Puzzle.PieceSize * 3); // the white edges at least, four lines along two diagonals
+    EXPECT_GT(changed, Puzzle.PieceSize() * 3); // the white edges at least, four lines along two diagonals
 
     // Across each diagonal, a quarter of the way in: at least 3 pixels of red
     // with white on both sides, which parts the cross from a red picture.
     const QColor red(255, 0, 0);
     const QColor white(Qt::white);
-    const int q = Puzzle.PieceSize / 4;
+    const int q = Puzzle.PieceSize() / 4;
     for (const QPoint on : {cell.topLeft() + QPoint(q, q), cell.topRight() + QPoint(-q, q)}) {
         ASSERT_EQ(checked.pixelColor(on), red);
         int left = 0, right = 0;

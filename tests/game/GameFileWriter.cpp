@@ -10,6 +10,7 @@
 //   zindo_game_file_writer record PROGRAMDIR TEMPDIR PREFIX COUNT
 //       says "ready", waits for a line on standard input, then records COUNT
 //       scores of the players PREFIX0, PREFIX1 ... on "Sea".
+#include "support/ModelTestAccess.h"
 #include "GameFileWriter.h"
 
 #include "data/Clock.h"
@@ -40,7 +41,7 @@ int main(int argc, char** argv)
             std::puts("ready");
             std::fflush(stdout);
             for (std::int32_t round = 1;; ++round) {
-                game.Record() = test::SavedGameVariant(round % 2);
+                TModelTestAccess::Record(game) = test::SavedGameVariant(round % 2);
                 game.SaveGame(QStringLiteral("slot"));
                 TGame::RecordHighScore(QStringLiteral("Writer"), QStringLiteral("Sea"), round);
             }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/ModelTestAccess.h"
 #include "support/TestTree.h"
 
 #include "data/Clock.h"
@@ -101,13 +102,13 @@ inline void Play(TGame& Game, TManualClock& Clock, std::uint32_t Ms, std::uint32
 /// Ticks until the pot holds an entry or the level is no longer playing.
 inline bool WaitForPotEntry(TGame& Game, TManualClock& Clock)
 {
-    for (int i = 0; i < 4000 && Game.Puzzle().Pot.Count() == 0; ++i) {
-        if (Game.Puzzle().State != stPlaying)
+    for (int i = 0; i < 4000 && Game.Puzzle().Pot().Count() == 0; ++i) {
+        if (Game.Puzzle().State() != stPlaying)
             return false;
         Clock.Advance(10);
         Game.Tick();
     }
-    return Game.Puzzle().Pot.Count() > 0;
+    return Game.Puzzle().Pot().Count() > 0;
 }
 
 /// What the player did while solving a level by hand.
@@ -122,14 +123,14 @@ struct TSolveLog {
 inline TSolveLog SolveByHand(TGame& Game, TManualClock& Clock)
 {
     TSolveLog log;
-    TPuzzleClass& puzzle = Game.Puzzle();
-    while (puzzle.State == stPlaying) {
+    const TPuzzleClass& puzzle = Game.Puzzle();
+    while (puzzle.State() == stPlaying) {
         if (!WaitForPotEntry(Game, Clock))
             break;
-        const TPieceKind kind = puzzle.Pot.Entry(0).Kind;
-        puzzle.TakeFromPot(0);
-        const TPiece* piece = puzzle.HeldPiece;
-        EXPECT_TRUE(puzzle.DropHeldPiece(piece->Column, piece->Row));
+        const TPieceKind kind = puzzle.Pot().Entry(0).Kind;
+        EXPECT_EQ(Game.TakeFromPot(0), toTaken);
+        const TPiece* piece = puzzle.HeldPiece();
+        EXPECT_EQ(Game.DropOrLiftAt(piece->Column, piece->Row), coDropped);
         if (kind == pkAutoDrop) {
             ++log.AutoDrops;
         } else {
@@ -154,8 +155,8 @@ inline int PiecesOnBoard(const TPuzzleClass& Puzzle)
 /// An empty cell other than (AvoidColumn, AvoidRow), or false when none.
 inline bool FindEmptyCell(const TPuzzleClass& Puzzle, int AvoidColumn, int AvoidRow, int& Column, int& Row)
 {
-    for (int c = 0; c < Puzzle.Columns; ++c)
-        for (int r = 0; r < Puzzle.Rows; ++r)
+    for (int c = 0; c < Puzzle.Columns(); ++c)
+        for (int r = 0; r < Puzzle.Rows(); ++r)
             if (!Puzzle.CellPiece(c, r) && (c != AvoidColumn || r != AvoidRow)) {
                 Column = c;
                 Row = r;
@@ -171,11 +172,13 @@ protected:
     {
         Clock.SetPerformanceCounter(0x5EED0001);
         Game = std::make_unique<TGame>(Clock, Random);
-        Game->OnStateChange = [this](TGame&, std::uint8_t State) { States.push_back(State); };
-        Game->OnEffect = [this](TGame&, std::int32_t Code) { Effects.push_back(Code); };
+        Game->OnStateChange = [this](TGame&, TPuzzleState State) { States.push_back(State); };
+        Game->OnEffect = [this](TGame&, TGameEffect Effect) { Effects.push_back(Effect); };
     }
 
-    TPuzzleClass& Puzzle() { return Game->Puzzle(); }
+    /// The session's puzzle, through the tests' seam: game-level tests play
+    /// some of its rules directly.
+    TPuzzleClass& Puzzle() { return TModelTestAccess::Puzzle(*Game); }
 
     TGameTree Tree;
     TManualClock Clock;
@@ -203,8 +206,8 @@ protected:
     int FeedUntilKind(TPieceKind Kind)
     {
         for (;;) {
-            for (int i = 0; i < Puzzle.Pot.Count(); ++i)
-                if (Puzzle.Pot.Entry(i).Kind == Kind)
+            for (int i = 0; i < Puzzle.Pot().Count(); ++i)
+                if (Puzzle.Pot().Entry(i).Kind == Kind)
                     return i;
             if (Puzzle.FreePieceCount() == 0)
                 return -1;
@@ -220,8 +223,8 @@ protected:
         if (index < 0)
             return nullptr;
         Puzzle.TakeFromPot(index);
-        EXPECT_EQ(Puzzle.HeldKind, Kind);
-        return Puzzle.HeldPiece;
+        EXPECT_EQ(Puzzle.HeldKind(), Kind);
+        return TModelTestAccess::HeldPiece(Puzzle);
     }
 
     /// A piece lying on its own cell.

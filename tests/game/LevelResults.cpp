@@ -32,24 +32,24 @@ protected:
 TEST_F(LevelResults, SolvedLevelBooksPointsAndAHighScore)
 {
     Begin(2);
-    EXPECT_EQ(Game->LevelOutcome(), -1);
+    EXPECT_EQ(Game->LevelOutcome(), loRunning);
     const TSolveLog log = SolveByHand(*Game, Clock);
     TPuzzleClass& puzzle = Puzzle();
-    ASSERT_EQ(puzzle.State, stSolved);
+    ASSERT_EQ(puzzle.State(), stSolved);
     EXPECT_EQ(States.back(), stSolved);
     EXPECT_EQ(log.Counted + log.AutoDrops, 16);
 
     // 20 pieces, 4 of them placed at the start; allowance 60 s.
-    EXPECT_EQ(puzzle.Points.Correct, log.Counted);
-    EXPECT_EQ(puzzle.Points.RisksWon, log.RisksWon);
-    EXPECT_EQ(puzzle.Points.FinishTime, static_cast<std::int32_t>(puzzle.PlayMs));
+    EXPECT_EQ(puzzle.Points().Correct, log.Counted);
+    EXPECT_EQ(puzzle.Points().RisksWon, log.RisksWon);
+    EXPECT_EQ(puzzle.Points().FinishTime, static_cast<std::int32_t>(puzzle.PlayMs()));
     const int expected = 1000 + 200 * log.RisksWon + 100 * log.Counted +
-                         (60000 - static_cast<int>(puzzle.PlayMs)) / 1000 * 11;
+                         (60000 - static_cast<int>(puzzle.PlayMs())) / 1000 * 11;
     EXPECT_EQ(Game->GetScore(), expected);
-    EXPECT_EQ(Game->LevelStartScore, expected);
+    EXPECT_EQ(Game->LevelStartScore(), expected);
     EXPECT_EQ(Game->Record().LastCompletedLevel, 1);
     EXPECT_TRUE(Game->Record().ResultBooked);
-    EXPECT_EQ(Game->LevelOutcome(), 1);
+    EXPECT_EQ(Game->LevelOutcome(), loSolved);
     EXPECT_FALSE(Game->ThemeFinished());
 
     const THighScoreTable table = HighScores();
@@ -67,7 +67,7 @@ TEST_F(LevelResults, SolvedLevelBooksPointsAndAHighScore)
 
     Game->StartLevel();
     EXPECT_EQ(Game->Record().Level, 2);
-    EXPECT_EQ(Puzzle().Level, 2);
+    EXPECT_EQ(Puzzle().Level(), 2);
     EXPECT_FALSE(Game->Record().ResultBooked);
 }
 
@@ -76,10 +76,10 @@ TEST_F(LevelResults, WronglyFilledBoardFailsTheLevel)
     Begin(1);
     TPuzzleClass& puzzle = Puzzle();
     bool first = true;
-    while (puzzle.State == stPlaying) {
+    while (puzzle.State() == stPlaying) {
         ASSERT_TRUE(WaitForPotEntry(*Game, Clock));
         puzzle.TakeFromPot(0);
-        TPiece* piece = puzzle.HeldPiece;
+        const TPiece* piece = puzzle.HeldPiece();
         int column = piece->Column, row = piece->Row;
         if (first)
             ASSERT_TRUE(FindEmptyCell(puzzle, piece->Column, piece->Row, column, row));
@@ -89,11 +89,11 @@ TEST_F(LevelResults, WronglyFilledBoardFailsTheLevel)
         puzzle.DropHeldPiece(column, row);
         Game->UpdateState();
     }
-    EXPECT_EQ(puzzle.State, stWrong);
+    EXPECT_EQ(puzzle.State(), stWrong);
     EXPECT_EQ(States.back(), stWrong);
-    EXPECT_EQ(puzzle.Points.Correct + puzzle.Points.Wrong, 0) << "the counter is reset";
+    EXPECT_EQ(puzzle.Points().Correct + puzzle.Points().Wrong, 0) << "the counter is reset";
     EXPECT_EQ(Game->GetScore(), 0);
-    EXPECT_EQ(Game->LevelOutcome(), 0);
+    EXPECT_EQ(Game->LevelOutcome(), loFailed);
     THighScoreTable table = HighScores();
     EXPECT_EQ(table.UsedCount(), 0);
 
@@ -109,18 +109,18 @@ TEST_F(LevelResults, AbandonedLevelCostsAHundredPoints)
     ASSERT_GT(score, 100);
     Game->StartLevel();
     Play(*Game, Clock, 3000);
-    Game->Abort();
-    EXPECT_EQ(Puzzle().State, stAbandoned);
+    Game->LeaveLevel();
+    EXPECT_EQ(Puzzle().State(), stAbandoned);
     EXPECT_EQ(States.back(), stAbandoned);
     EXPECT_EQ(Game->GetScore(), score - 100);
     // Booked once only, however often the end is reported.
     Game->UpdateState();
     Play(*Game, Clock, 100);
     EXPECT_EQ(Game->GetScore(), score - 100);
-    EXPECT_EQ(Game->LevelOutcome(), 0);
+    EXPECT_EQ(Game->LevelOutcome(), loFailed);
     Game->StartLevel();
     EXPECT_EQ(Game->Record().Level, 2);
-    EXPECT_EQ(Game->LevelStartScore, score - 100);
+    EXPECT_EQ(Game->LevelStartScore(), score - 100);
 }
 
 TEST_F(LevelResults, NewGameStartsFromZero)
@@ -142,12 +142,12 @@ TEST_F(LevelResults, TenLevelsFinishTheTheme)
     for (int level = 1; level <= 10; ++level) {
         if (level > 1)
             Game->StartLevel();
-        ASSERT_EQ(Puzzle().Level, level);
+        ASSERT_EQ(Puzzle().Level(), level);
         SolveByHand(*Game, Clock);
-        ASSERT_EQ(Puzzle().State, stSolved) << "level " << level;
+        ASSERT_EQ(Puzzle().State(), stSolved) << "level " << level;
         EXPECT_EQ(Game->ThemeFinished(), level == 10);
     }
-    EXPECT_EQ(Game->LevelOutcome(), 1);
+    EXPECT_EQ(Game->LevelOutcome(), loSolved);
     const THighScoreTable table = HighScores();
     EXPECT_EQ(table.UsedCount(), 1) << "one entry per player and theme";
     EXPECT_EQ(table[0].Score, Game->GetScore());
@@ -162,8 +162,8 @@ TEST_F(LevelResults, TenLevelsFinishTheTheme)
     }
     EXPECT_EQ(Game->Record().Level, 11);
     EXPECT_EQ(Game->GetScore(), score);
-    EXPECT_EQ(Puzzle().Level, 10);
-    EXPECT_EQ(Puzzle().State, stSolved);
+    EXPECT_EQ(Puzzle().Level(), 10);
+    EXPECT_EQ(Puzzle().State(), stSolved);
 }
 
 TEST_F(LevelResults, MissingPictureChangesNothing)
@@ -173,7 +173,7 @@ TEST_F(LevelResults, MissingPictureChangesNothing)
     const QByteArray before = Game->Record().ToBytes();
     EXPECT_THROW(Game->StartLevel(), EQzError);
     EXPECT_EQ(Game->Record().ToBytes(), before);
-    EXPECT_EQ(Puzzle().Columns, 0);
+    EXPECT_EQ(Puzzle().Columns(), 0);
     EXPECT_TRUE(States.empty());
 
     // A theme that names a folder outside the picture folder has no pictures.
@@ -187,8 +187,8 @@ TEST_F(LevelResults, FirstExistingVariantIsTaken)
     Tree.AddLevelPicture(QStringLiteral("Var"), 1, 12, SolidImage(120, 90, Qt::red));
     Game->NewGame(QStringLiteral("Var"), QStringLiteral("Dora"));
     Game->StartLevel();
-    EXPECT_EQ(Puzzle().Columns, 4) << "the portrait variant 7";
-    EXPECT_EQ(Puzzle().Rows, 5);
+    EXPECT_EQ(Puzzle().Columns(), 4) << "the portrait variant 7";
+    EXPECT_EQ(Puzzle().Rows(), 5);
 }
 
 TEST_F(LevelResults, GamePassesRepaintsOn)
@@ -215,13 +215,13 @@ TEST_F(LevelResults, UnreadablePictureDoesNotBookTheOldLevelAgain)
     EncodeFile(plain, Tree.Path(QStringLiteral("dat/puzz/Alps/IP0201.dat")));
     EXPECT_THROW(Game->StartLevel(), EQzError);
     EXPECT_EQ(Game->Record().Level, 2);
-    EXPECT_EQ(Puzzle().State, stSolved) << "the puzzle keeps the solved level";
+    EXPECT_EQ(Puzzle().State(), stSolved) << "the puzzle keeps the solved level";
     Game->UpdateState();
     Play(*Game, Clock, 100);
     EXPECT_EQ(Game->GetScore(), score);
     EXPECT_EQ(Game->Record().LastCompletedLevel, 1);
     EXPECT_TRUE(Game->Record().ResultBooked);
-    EXPECT_EQ(Game->LevelOutcome(), 0) << "level 2 is now the one to try";
+    EXPECT_EQ(Game->LevelOutcome(), loFailed) << "level 2 is now the one to try";
 }
 
 TEST_F(LevelResults, LeavingWithALiftedPieceLaysItBackOnItsCell)
@@ -230,31 +230,31 @@ TEST_F(LevelResults, LeavingWithALiftedPieceLaysItBackOnItsCell)
     TPuzzleClass& puzzle = Puzzle();
     ASSERT_TRUE(WaitForPotEntry(*Game, Clock));
     puzzle.TakeFromPot(0);
-    TPiece* piece = puzzle.HeldPiece;
+    const TPiece* piece = puzzle.HeldPiece();
     // Set wrong, so the lift and the return are told apart from a right piece.
     int column = -1, row = -1;
     ASSERT_TRUE(FindEmptyCell(puzzle, piece->Column, piece->Row, column, row));
     ASSERT_TRUE(puzzle.DropHeldPiece(column, row));
     const int onBoard = PiecesOnBoard(puzzle);
-    const TPuzzlePointsCounter before = puzzle.Points;
+    const TPuzzlePointsCounter before = puzzle.Points();
 
     puzzle.PickUpAt(column, row);
-    ASSERT_EQ(puzzle.HeldPiece, piece);
-    EXPECT_EQ(puzzle.Points.Correct, before.Correct - 1);
-    Game->Abort();
-    EXPECT_EQ(puzzle.State, stAbandoned);
-    EXPECT_EQ(puzzle.HeldPiece, nullptr) << "nothing stays in the hand after the end";
+    ASSERT_EQ(puzzle.HeldPiece(), piece);
+    EXPECT_EQ(puzzle.Points().Correct, before.Correct - 1);
+    Game->LeaveLevel();
+    EXPECT_EQ(puzzle.State(), stAbandoned);
+    EXPECT_EQ(puzzle.HeldPiece(), nullptr) << "nothing stays in the hand after the end";
     EXPECT_EQ(puzzle.CellPiece(column, row), piece);
     EXPECT_EQ(piece->Place, plOnBoard);
     EXPECT_EQ(PiecesOnBoard(puzzle), onBoard);
-    EXPECT_EQ(puzzle.Points.Correct, before.Correct);
-    EXPECT_EQ(puzzle.Points.Wrong, before.Wrong);
-    EXPECT_EQ(puzzle.GetBoardBitmap().pixelColor(puzzle.CellOrigin(column, row) + QPoint(60, 60)),
+    EXPECT_EQ(puzzle.Points().Correct, before.Correct);
+    EXPECT_EQ(puzzle.Points().Wrong, before.Wrong);
+    EXPECT_EQ(puzzle.BoardBitmap().pixelColor(puzzle.CellOrigin(column, row) + QPoint(60, 60)),
               piece->Bitmap.pixelColor(60, 60));
 
     // A click on the ended board lifts nothing.
     puzzle.PickUpAt(column, row);
-    EXPECT_EQ(puzzle.HeldPiece, nullptr);
+    EXPECT_EQ(puzzle.HeldPiece(), nullptr);
     EXPECT_EQ(puzzle.CellPiece(column, row), piece);
 }
 
@@ -263,14 +263,14 @@ TEST_F(LevelResults, NothingMovesOnAnEndedBoard)
     Begin(1);
     TPuzzleClass& puzzle = Puzzle();
     puzzle.StartZindoRun();
-    puzzle.StartSparkle(60, 60);
-    puzzle.StartBroom();
+    TModelTestAccess::StartSparkle(puzzle, 60, 60);
+    TModelTestAccess::StartBroom(puzzle);
     // Solving knocks every placed piece off before laying all of them on
     // their cells: the knocked-off copies are still falling when it ends.
     puzzle.Solve();
-    ASSERT_EQ(puzzle.State, stSolved);
-    EXPECT_TRUE(puzzle.FallingPieces.empty());
-    EXPECT_FALSE(puzzle.ZindoRunning);
-    EXPECT_FALSE(puzzle.BroomActive);
+    ASSERT_EQ(puzzle.State(), stSolved);
+    EXPECT_TRUE(puzzle.FallingPieces().empty());
+    EXPECT_FALSE(puzzle.ZindoRunning());
+    EXPECT_FALSE(puzzle.BroomActive());
     EXPECT_FALSE(puzzle.SparkleActive());
 }

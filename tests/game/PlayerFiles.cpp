@@ -2,6 +2,8 @@
 // game reads its data and writes the player's files.
 #include "GameTestTree.h"
 
+#include "game/ThemeFiles.h"
+
 #include "data/GamePaths.h"
 #include "data/QzError.h"
 #include "support/ScopedEnvironment.h"
@@ -17,7 +19,7 @@ const QColor PlayersColor(220, 30, 30);
 /// The colour in the middle of the composed board picture.
 QColor PictureCentre(const TPuzzleClass& Puzzle)
 {
-    return Puzzle.Picture.pixelColor(Puzzle.Picture.width() / 2, Puzzle.Picture.height() / 2);
+    return Puzzle.Picture().pixelColor(Puzzle.Picture().width() / 2, Puzzle.Picture().height() / 2);
 }
 
 class PlayerThemes : public TGameFixture {
@@ -41,16 +43,15 @@ TEST_F(PlayerThemes, JoinTheShippedOnesAndWinOverASameNamedOne)
     AddPlayersLevel(QStringLiteral("mine"), 1, PlayersColor);
     QDir().mkpath(Tree.Path(QStringLiteral("var/puzz/.hidden")));
 
-    QStringList themes;
-    Game->ListThemes(themes);
-    EXPECT_EQ(themes, (QStringList{QStringLiteral("Alps"), QStringLiteral("mine"), QStringLiteral("Sea")}));
+    EXPECT_EQ(TThemeFiles().ThemeNames(),
+              (QStringList{QStringLiteral("Alps"), QStringLiteral("mine"), QStringLiteral("Sea")}));
 
     // The player's "Alps" is the whole theme: its level 1, and no level 2
     // borrowed from the shipped theme of the same name.
     Game->NewGame(QStringLiteral("Alps"), QStringLiteral("Ida"));
     Game->StartLevel();
     EXPECT_EQ(PictureCentre(Puzzle()), PlayersColor);
-    Game->Record().Level = 2;
+    TModelTestAccess::Record(*Game).Level = 2;
     EXPECT_THROW(Game->LoadLevel(), EQzError);
 
     Game->NewGame(QStringLiteral("mine"), QStringLiteral("Ida"));

@@ -11,13 +11,13 @@ class RiskPieces : public TPuzzleFixture {
 protected:
     int BonusTotal() const
     {
-        return Puzzle.Bonuses[bnJoker].Count + Puzzle.Bonuses[bnCheck].Count + Puzzle.Bonuses[bnCleanup].Count;
+        return Puzzle.Bonus(bnJoker).Count + Puzzle.Bonus(bnCheck).Count + Puzzle.Bonus(bnCleanup).Count;
     }
     void SetCounts(int Joker, int Check, int Cleanup)
     {
-        Puzzle.Bonuses[bnJoker].Count = Joker;
-        Puzzle.Bonuses[bnCheck].Count = Check;
-        Puzzle.Bonuses[bnCleanup].Count = Cleanup;
+        TModelTestAccess::Bonus(Puzzle, bnJoker).Count = Joker;
+        TModelTestAccess::Bonus(Puzzle, bnCheck).Count = Check;
+        TModelTestAccess::Bonus(Puzzle, bnCleanup).Count = Cleanup;
     }
 };
 
@@ -26,7 +26,7 @@ protected:
 TEST_F(RiskPieces, TakingOneRaisesEffect3)
 {
     ASSERT_TRUE(TakeKind(pkDeath));
-    EXPECT_EQ(Effects, std::vector<std::int32_t>{EffectRisk});
+    EXPECT_EQ(Effects, std::vector<std::int32_t>{efRisk});
 }
 
 TEST_F(RiskPieces, RightDropWinsABonus)
@@ -34,11 +34,11 @@ TEST_F(RiskPieces, RightDropWinsABonus)
     TPiece* piece = TakeKind(pkDeath);
     ASSERT_TRUE(piece);
     EXPECT_TRUE(Puzzle.DropHeldPiece(piece->Column, piece->Row));
-    EXPECT_EQ(Effects, (std::vector<std::int32_t>{EffectRisk, EffectRiskWon}));
-    EXPECT_EQ(Puzzle.Points.RisksWon, 1);
-    EXPECT_EQ(Puzzle.Points.Correct, 1);
+    EXPECT_EQ(Effects, (std::vector<std::int32_t>{efRisk, efRiskWon}));
+    EXPECT_EQ(Puzzle.Points().RisksWon, 1);
+    EXPECT_EQ(Puzzle.Points().Correct, 1);
     EXPECT_EQ(BonusTotal(), 7);
-    EXPECT_FALSE(Puzzle.ZindoRunning);
+    EXPECT_FALSE(Puzzle.ZindoRunning());
 }
 
 TEST_F(RiskPieces, WrongDropSendsTheZindoAndCostsABonus)
@@ -48,26 +48,26 @@ TEST_F(RiskPieces, WrongDropSendsTheZindoAndCostsABonus)
     ASSERT_TRUE(piece && FindEmptyCell(Puzzle, piece->Column, piece->Row, column, row));
     EXPECT_TRUE(Puzzle.DropHeldPiece(column, row));
     // The raid's 3 comes before the 5, so the lost risk is what is heard.
-    EXPECT_EQ(Effects, (std::vector<std::int32_t>{EffectRisk, EffectRisk, EffectRiskLost}));
-    EXPECT_TRUE(Puzzle.ZindoRunning);
+    EXPECT_EQ(Effects, (std::vector<std::int32_t>{efRisk, efRisk, efRiskLost}));
+    EXPECT_TRUE(Puzzle.ZindoRunning());
     EXPECT_EQ(Puzzle.CellPiece(column, row), piece) << "the piece stays where it was dropped";
-    EXPECT_EQ(Puzzle.Points.Wrong, 1);
+    EXPECT_EQ(Puzzle.Points().Wrong, 1);
     EXPECT_EQ(BonusTotal(), 5);
-    EXPECT_EQ(Puzzle.Lives, 3);
+    EXPECT_EQ(Puzzle.Lives(), 3);
 }
 
 TEST_F(RiskPieces, PunishmentTakesABonusBeforeALife)
 {
     SetCounts(2, 0, 0);
-    Puzzle.PunishRisk();
-    EXPECT_EQ(Puzzle.Bonuses[bnJoker].Count, 1);
-    EXPECT_EQ(Puzzle.Lives, 3);
+    TModelTestAccess::PunishRisk(Puzzle);
+    EXPECT_EQ(Puzzle.Bonus(bnJoker).Count, 1);
+    EXPECT_EQ(Puzzle.Lives(), 3);
     SetCounts(0, 0, 1);
-    Puzzle.PunishRisk();
-    EXPECT_EQ(Puzzle.Bonuses[bnCleanup].Count, 0);
-    EXPECT_EQ(Puzzle.Lives, 3);
-    Puzzle.PunishRisk();
-    EXPECT_EQ(Puzzle.Lives, 2);
+    TModelTestAccess::PunishRisk(Puzzle);
+    EXPECT_EQ(Puzzle.Bonus(bnCleanup).Count, 0);
+    EXPECT_EQ(Puzzle.Lives(), 3);
+    TModelTestAccess::PunishRisk(Puzzle);
+    EXPECT_EQ(Puzzle.Lives(), 2);
 }
 
 TEST_F(RiskPieces, ThirdLostLifeEndsTheLevel)
@@ -78,22 +78,22 @@ TEST_F(RiskPieces, ThirdLostLifeEndsTheLevel)
         int column = 0, row = 0;
         ASSERT_TRUE(piece && FindEmptyCell(Puzzle, piece->Column, piece->Row, column, row));
         Puzzle.DropHeldPiece(column, row);
-        EXPECT_EQ(Puzzle.Lives, 3 - loss);
+        EXPECT_EQ(Puzzle.Lives(), 3 - loss);
         EXPECT_EQ(Puzzle.GetState(), loss < 3 ? stPlaying : stNoLives);
     }
-    EXPECT_TRUE(Puzzle.Finished);
+    EXPECT_TRUE(Puzzle.Finished());
     // Nothing more is dealt once the level is over.
-    const int entries = Puzzle.Pot.Count();
+    const int entries = Puzzle.Pot().Count();
     Puzzle.FeedNow();
-    EXPECT_EQ(Puzzle.Pot.Count(), entries);
+    EXPECT_EQ(Puzzle.Pot().Count(), entries);
 }
 
 TEST_F(RiskPieces, RewardGoesToOneOfTheThreeUsableSlots)
 {
     for (int i = 0; i < 30; ++i)
-        Puzzle.RewardRisk();
+        TModelTestAccess::RewardRisk(Puzzle);
     EXPECT_EQ(BonusTotal(), 36);
-    EXPECT_EQ(Puzzle.Bonuses[bnPreview].Count, 0);
+    EXPECT_EQ(Puzzle.Bonus(bnPreview).Count, 0);
 }
 
 /// A whole level lost by risk: the bonuses are used up first, then every
@@ -119,12 +119,12 @@ TEST_F(RiskyLevel, LosesTheLevelForLackOfLives)
     // Every piece goes to a wrong cell while one is free; wrongly placed
     // pieces are swept back into the pool so the dealing goes on.
     int lostRisks = 0;
-    for (int move = 0; move < 2000 && puzzle.State == stPlaying; ++move) {
+    for (int move = 0; move < 2000 && puzzle.State() == stPlaying; ++move) {
         if (!WaitForPotEntry(*Game, Clock))
             break;
-        const TPieceKind kind = puzzle.Pot.Entry(0).Kind;
+        const TPieceKind kind = puzzle.Pot().Entry(0).Kind;
         puzzle.TakeFromPot(0);
-        TPiece* piece = puzzle.HeldPiece;
+        const TPiece* piece = puzzle.HeldPiece();
         int column = 0, row = 0;
         if (!FindEmptyCell(puzzle, piece->Column, piece->Row, column, row)) {
             column = piece->Column;
@@ -134,15 +134,15 @@ TEST_F(RiskyLevel, LosesTheLevelForLackOfLives)
         puzzle.DropHeldPiece(column, row);
         lostRisks += wrongRisk ? 1 : 0;
         Game->UpdateState();
-        if (puzzle.State == stPlaying && FindEmptyCell(puzzle, -1, -1, column, row) &&
+        if (puzzle.State() == stPlaying && FindEmptyCell(puzzle, -1, -1, column, row) &&
             !FindEmptyCell(puzzle, column, row, column, row))
-            puzzle.CleanUp();
+            TModelTestAccess::CleanUp(puzzle);
     }
-    EXPECT_EQ(puzzle.State, stNoLives);
+    EXPECT_EQ(puzzle.State(), stNoLives);
     EXPECT_GE(lostRisks, 3);
-    EXPECT_EQ(puzzle.Lives, 0);
+    EXPECT_EQ(puzzle.Lives(), 0);
     EXPECT_EQ(States.back(), stNoLives);
     EXPECT_EQ(Game->GetScore(), 0);
-    EXPECT_EQ(Game->LevelOutcome(), 0);
+    EXPECT_EQ(Game->LevelOutcome(), loFailed);
     EXPECT_EQ(Game->Record().LastCompletedLevel, 0);
 }

@@ -5,6 +5,7 @@
 #include "GameFileWriter.h"
 
 #include "data/QzError.h"
+#include "game/ThemeFiles.h"
 
 #include <QProcess>
 #include <QThread>
@@ -53,9 +54,9 @@ protected:
 TEST_F(SavedGames, FileHoldsTheRecordByteForByte)
 {
     SolveByHand(*Game, Clock);
-    ASSERT_EQ(Puzzle().State, stSolved);
+    ASSERT_EQ(Puzzle().State(), stSolved);
     const int score = Game->GetScore();
-    Game->Record().Version = 7; // set again by the save
+    TModelTestAccess::Record(*Game).Version = 7; // set again by the save
     Game->SaveGame(QStringLiteral("first"));
 
     const QByteArray bytes = TTestTree::Read(SavedPath(QStringLiteral("first.PGM")));
@@ -72,7 +73,7 @@ TEST_F(SavedGames, FileHoldsTheRecordByteForByte)
     EXPECT_EQ(bytes[229], 1); // ResultBooked
     EXPECT_EQ(bytes.mid(117, 3), QByteArray(3, '\0'));
     EXPECT_EQ(bytes.mid(230, 2), QByteArray(2, '\0'));
-    EXPECT_EQ(Game->SaveName, QStringLiteral("first"));
+    EXPECT_EQ(Game->SaveName(), QStringLiteral("first"));
 }
 
 TEST_F(SavedGames, TextsAreStoredAsWindows1252)
@@ -110,10 +111,10 @@ TEST_F(SavedGames, SolvedLevelContinuesWithTheNext)
     EXPECT_EQ(Game->Record().LastCompletedLevel, 1);
     EXPECT_EQ(Game->Record().PlayerName, QStringLiteral("Finn"));
     EXPECT_EQ(Game->GetScore(), score);
-    EXPECT_EQ(Puzzle().Level, 2);
-    EXPECT_EQ(Puzzle().State, stPlaying);
-    EXPECT_EQ(Game->LevelStartScore, score);
-    EXPECT_EQ(Game->SaveName, QStringLiteral("after-one")) << "loading keeps the save name";
+    EXPECT_EQ(Puzzle().Level(), 2);
+    EXPECT_EQ(Puzzle().State(), stPlaying);
+    EXPECT_EQ(Game->LevelStartScore(), score);
+    EXPECT_EQ(Game->SaveName(), QStringLiteral("after-one")) << "loading keeps the save name";
 
     // The level screen then starts the level once more: the same level.
     Game->StartLevel();
@@ -151,16 +152,14 @@ TEST_F(SavedGames, ThemesAreTheEntriesOfThePictureFolder)
 {
     Tree.AddTheme(QStringLiteral("alpine"), 1);
     QDir().mkpath(Tree.Path(QStringLiteral("dat/puzz/.hidden")));
-    QStringList themes;
-    Game->ListThemes(themes);
-    EXPECT_EQ(themes, (QStringList{QStringLiteral("alpine"), QStringLiteral("Sea")}));
+    EXPECT_EQ(TThemeFiles().ThemeNames(), (QStringList{QStringLiteral("alpine"), QStringLiteral("Sea")}));
 }
 
 TEST_F(SavedGames, MissingOrShortFileLeavesTheSessionAsItWas)
 {
     Play(*Game, Clock, 1000);
     const QByteArray before = Game->Record().ToBytes();
-    const std::int32_t startScore = Game->LevelStartScore;
+    const std::int32_t startScore = Game->LevelStartScore();
 
     ExpectError([&] { Game->LoadGame(QStringLiteral("nothing")); }, QStringLiteral("Cannot open file"));
     EXPECT_EQ(Game->Record().ToBytes(), before);
@@ -172,8 +171,8 @@ TEST_F(SavedGames, MissingOrShortFileLeavesTheSessionAsItWas)
     Tree.Write(QStringLiteral("var/saved/short.PGM"), other.ToBytes().left(231));
     ExpectError([&] { Game->LoadGame(QStringLiteral("short")); }, QStringLiteral("Stream read error"));
     EXPECT_EQ(Game->Record().ToBytes(), before);
-    EXPECT_EQ(Game->LevelStartScore, startScore);
-    EXPECT_EQ(Puzzle().State, stPlaying);
+    EXPECT_EQ(Game->LevelStartScore(), startScore);
+    EXPECT_EQ(Puzzle().State(), stPlaying);
 
     // Longer files are read for their first 232 bytes.
     Tree.Write(QStringLiteral("var/saved/long.PGM"), other.ToBytes() + QByteArray(50, 'z'));
@@ -207,7 +206,7 @@ TEST_F(SavedGames, NamesThatLeaveTheFolderAreRefused)
     }
     EXPECT_FALSE(FileExists(Tree.Path(QStringLiteral("var/saved"))));
     EXPECT_FALSE(FileExists(Tree.Path(QStringLiteral("var/evil.PGM"))));
-    EXPECT_TRUE(Game->SaveName.isEmpty());
+    EXPECT_TRUE(Game->SaveName().isEmpty());
 }
 
 TEST_F(SavedGames, DamagedRecordsAreRefusedAndChangeNothing)
@@ -228,7 +227,7 @@ TEST_F(SavedGames, DamagedRecordsAreRefusedAndChangeNothing)
         damaged(level, score);
         ExpectError([&] { Game->LoadGame(QStringLiteral("bad")); }, QStringLiteral("\"bad\" is damaged"));
         EXPECT_EQ(Game->Record().ToBytes(), before) << level << " " << score;
-        EXPECT_EQ(Puzzle().State, stPlaying);
+        EXPECT_EQ(Puzzle().State(), stPlaying);
     }
 }
 
@@ -243,7 +242,7 @@ TEST_F(SavedGames, ScoreNearTheLimitStopsThereInsteadOfTurningNegative)
     Tree.Write(QStringLiteral("var/saved/rich.PGM"), record.ToBytes());
     Game->LoadGame(QStringLiteral("rich"));
     SolveByHand(*Game, Clock);
-    ASSERT_EQ(Puzzle().State, stSolved);
+    ASSERT_EQ(Puzzle().State(), stSolved);
     EXPECT_EQ(Game->GetScore(), std::numeric_limits<std::int32_t>::max());
     THighScoreTable table;
     TGame::ReadHighScores(table);
@@ -259,7 +258,7 @@ TEST_F(SavedGames, NamesTheFileCannotHoldAreRefusedNotStoredAsQuestionMarks)
     ExpectError([&] { Game->NewGame(cyrillic, QStringLiteral("Finn")); }, QStringLiteral("theme name"));
     EXPECT_EQ(Game->Record().ToBytes(), before);
 
-    Game->Record().PlayerName = cyrillic;
+    TModelTestAccess::Record(*Game).PlayerName = cyrillic;
     EXPECT_THROW(Game->SaveGame(QStringLiteral("never")), EQzError);
     EXPECT_FALSE(FileExists(SavedPath(QStringLiteral("never.PGM"))));
 }

@@ -113,7 +113,7 @@ TEST_F(PlayersThemeFiles, AChosenPictureIsPlayedAtOnceAndAnUnreadableOneChangesN
     Tree.AddLevelPicture(QStringLiteral("Alps"), 1, 1, SolidImage(120, 90, ShippedColor));
     Game->NewGame(QStringLiteral("Alps"), QStringLiteral("Ida"));
     Game->StartLevel();
-    ASSERT_EQ(Centre(Puzzle().Picture), ShippedColor);
+    ASSERT_EQ(Centre(Puzzle().Picture()), ShippedColor);
 
     // A bitmap the player chose, on a theme not yet the player's: the copy is
     // made, the level takes the picture, and the game plays it next time.
@@ -124,13 +124,13 @@ TEST_F(PlayersThemeFiles, AChosenPictureIsPlayedAtOnceAndAnUnreadableOneChangesN
     EXPECT_EQ(StoredFileName(PlayersLevel(QStringLiteral("Alps"), 1)), QStringLiteral("IP0101.jpg"));
     EXPECT_EQ(Themes.LevelPreview(QStringLiteral("Alps"), 1).size(), QSize(600, 300));
     Game->LoadLevel();
-    EXPECT_TRUE(Near(Centre(Puzzle().Picture), ChosenColor)) << Centre(Puzzle().Picture).name().toStdString();
+    EXPECT_TRUE(Near(Centre(Puzzle().Picture()), ChosenColor)) << Centre(Puzzle().Picture()).name().toStdString();
     // Chosen again: the level the game has read before is read afresh.
     const QString another = Tree.Path(QStringLiteral("mine/forest.jpg"));
     ASSERT_TRUE(SolidImage(300, 200, AnotherColor).save(another, "JPEG", 95));
     Themes.ReplaceLevelPicture(QStringLiteral("Alps"), 1, another);
     Game->LoadLevel();
-    EXPECT_TRUE(Near(Centre(Puzzle().Picture), AnotherColor)) << Centre(Puzzle().Picture).name().toStdString();
+    EXPECT_TRUE(Near(Centre(Puzzle().Picture()), AnotherColor)) << Centre(Puzzle().Picture()).name().toStdString();
 
     const QByteArray before = TTestTree::Read(PlayersLevel(QStringLiteral("Alps"), 1));
     const QString broken = Tree.Write(QStringLiteral("mine/broken.jpg"), "not a picture");

@@ -25,7 +25,7 @@ protected:
         Form->StartLevelScreen();
         Fixture.Run(100);
     }
-    TPuzzleClass& Puzzle() { return Form->Session().Puzzle(); }
+    TPuzzleClass& Puzzle() { return TModelTestAccess::Puzzle(Form->Session()); }
 
     TWindowFixture Fixture;
     TMainWindow* Form = nullptr;
@@ -46,9 +46,9 @@ int CountDifferent(const QImage& A, const QImage& B)
 TEST_F(Views, HeldPieceFollowsThePointerOnlyInsideTheBoard)
 {
     Puzzle().TakeFromPot(0);
-    ASSERT_NE(Puzzle().HeldPiece, nullptr);
-    const QSize box = Puzzle().Picture.size();
-    const QImage board = Puzzle().GetBoardBitmap().convertToFormat(QImage::Format_BGR888);
+    ASSERT_NE(Puzzle().HeldPiece(), nullptr);
+    const QSize box = Puzzle().Picture().size();
+    const QImage board = Puzzle().BoardBitmap().convertToFormat(QImage::Format_BGR888);
     const QImage outside = ComposeBoardView(Puzzle(), box, QPoint(-10, 50), Random);
     EXPECT_EQ(CountDifferent(outside, board), 0);
     // Just past the right edge, and beyond the board in a box wider than it.
@@ -57,7 +57,7 @@ TEST_F(Views, HeldPieceFollowsThePointerOnlyInsideTheBoard)
                              board),
               0);
     const QImage inside = ComposeBoardView(Puzzle(), box, QPoint(200, 200), Random);
-    const QImage& piece = Puzzle().HeldPiece->Bitmap;
+    const QImage& piece = Puzzle().HeldPiece()->Bitmap;
     const int s = piece.width();
     EXPECT_EQ(inside.pixel(200 - s / 2 + 3, 200 - s / 2 + 3), piece.pixel(3, 3));
     EXPECT_EQ(inside.pixel(200 + s / 2 - 3, 200 + s / 2 - 3), piece.pixel(s - 3, s - 3));
@@ -66,7 +66,7 @@ TEST_F(Views, HeldPieceFollowsThePointerOnlyInsideTheBoard)
 TEST_F(Views, PausedBoardIsBlackWithTheWordAndThePotIsEmptyBlack)
 {
     Form->Session().Pause();
-    const QImage view = ComposeBoardView(Puzzle(), Puzzle().Picture.size(), QPoint(10, 10), Random);
+    const QImage view = ComposeBoardView(Puzzle(), Puzzle().Picture().size(), QPoint(10, 10), Random);
     EXPECT_EQ(view.pixel(0, 0) & 0xFFFFFF, 0u);
     int white = 0;
     for (int y = 0; y < view.height(); ++y)
@@ -97,16 +97,16 @@ TEST(PausedBoard, MenuCentredOverAPortraitBoardCoversThePausedWord)
 
 TEST_F(Views, PotLaysOutEntriesTheirOutlineAndTheEntryLine)
 {
-    ASSERT_EQ(Puzzle().PieceSize, 120);
+    ASSERT_EQ(Puzzle().PieceSize(), 120);
     const QImage pot = ComposePotView(Puzzle(), QSize(129, 493), Random);
-    const TPieceInPot& entry = Puzzle().Pot.Entry(0);
+    const TPieceInPot& entry = Puzzle().Pot().Entry(0);
     const int bottom = 493 - entry.RoundedPosition();
     // 120-pixel pieces start at x = 8 in a 129-pixel pot: the outline is white there.
     EXPECT_EQ(pot.pixel(8, bottom - 60) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_EQ(pot.pixel(7, bottom - 60) & 0xFFFFFF, 0u);
     EXPECT_EQ(pot.pixel(127, bottom - 60) & 0xFFFFFF, 0xFFFFFFu);
     // The red line where entries come in, across the whole width.
-    const int line = 493 - Puzzle().Pot.EntryPosition();
+    const int line = 493 - Puzzle().Pot().EntryPosition();
     EXPECT_EQ(pot.pixel(0, line) & 0xFFFFFF, 0xFF0000u);
     EXPECT_EQ(pot.pixel(128, line) & 0xFFFFFF, 0xFF0000u);
     // Smaller pieces start at x = 28.

@@ -312,7 +312,7 @@ TEST(Language, LongerCaptionsFitTheirButtonsBoxesAndTheVerdictLine)
              {"Congratulations! You've finished all puzzles of this theme!",
               "You are too slow - you are not ready for the next level yet. Try again in this level!",
               "You took too much risk - you are not ready for the next level yet. Try again in this level"}) {
-            form.SetZindoMessage(QCoreApplication::translate("PlayingScreen", verdict), 1, true);
+            form.SetZindoMessage(QCoreApplication::translate("PlayingScreen", verdict), msVerdict, true);
             EXPECT_LE(panelText->sizeHint().width(), panelText->width()) << panelText->text().toStdString();
         }
 

@@ -55,7 +55,7 @@ TEST(SaveAndLoad, SavedGameIsOfferedAgainAndContinuesItsLevel)
 
     SaveAs(fixture, QStringLiteral("Tess Game"));
     EXPECT_TRUE(QFileInfo::exists(fixture.Tree.Path(QStringLiteral("var/saved/Tess Game.PGM"))));
-    EXPECT_EQ(form.Session().SaveName, QStringLiteral("Tess Game"));
+    EXPECT_EQ(form.Session().SaveName(), QStringLiteral("Tess Game"));
 
     // The save dialog proposes the last name and lists the saved games.
     QStringList offered;
@@ -72,7 +72,7 @@ TEST(SaveAndLoad, SavedGameIsOfferedAgainAndContinuesItsLevel)
 
     fixture.Click("EndOfLevelButton"); // on to level 2, then back to the main screen
     form.ShowScreen(scMain);
-    form.Session().SaveName = QStringLiteral("tess game"); // the case of the name does not matter
+    TModelTestAccess::SaveName(form.Session()) = QStringLiteral("tess game"); // the case of the name does not matter
     fixture.Click("LoadGameButton");
     EXPECT_EQ(form.CurrentScreen(), scLoad);
     EXPECT_FALSE(form.MusicAllowed());
@@ -132,7 +132,7 @@ TEST(SaveAndLoad, LoadScreenTellsTheGamesApartNewestFirstAmongEqualNames)
     writeGame(QStringLiteral("alpha"), 5, 4, 7700, monday.addDays(2));
     fixture.Tree.Write(QStringLiteral("var/saved/Broken.PGM"), QByteArray(10, 'x'));
     TMainWindow& form = fixture.Create();
-    form.Session().SaveName = QStringLiteral("ALPHA");
+    TModelTestAccess::SaveName(form.Session()) = QStringLiteral("ALPHA");
 
     fixture.Click("LoadGameButton");
     auto* list = Find<QTreeWidget>(form, "SavedGamesList");

@@ -69,7 +69,7 @@ TEST(StartUp, ShowsTheMainScreenWithMenuColumnAndIcons)
     EXPECT_EQ(menuColumnLeft, form.MainScreen().width() - 260);
     EXPECT_EQ(Find(form, "StartGameButton")->geometry(), QRect(menuColumnLeft + 100, 73, 150, 33));
     EXPECT_EQ(Find(form, "ExitButton")->geometry().top(), 222);
-    EXPECT_EQ(form.Session().Puzzle().Pot.Length, Find(form, "PotView")->height());
+    EXPECT_EQ(form.Session().Puzzle().Pot().Length, Find(form, "PotView")->height());
     EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
 }
 
@@ -347,18 +347,18 @@ TEST(MessagePanel, StandingLineStaysAbovePassingLines)
     TWindowFixture fixture;
     TMainWindow& form = fixture.Create();
     QWidget* emblem = Find(form, "ZindoMessageImage");
-    form.SetZindoMessage(QStringLiteral("Perfect"), 1, true);
+    form.SetZindoMessage(QStringLiteral("Perfect"), msVerdict, true);
     EXPECT_EQ(form.ZindoMessageMarkup(), QStringLiteral("<b><font size=12>Perfect</font></b><br>"));
     EXPECT_TRUE(emblem->isVisibleTo(&form));
-    form.SetZindoMessage(QStringLiteral("Use Magic"), 3, false);
+    form.SetZindoMessage(QStringLiteral("Use Magic"), msHint, false);
     EXPECT_EQ(form.ZindoMessageMarkup(),
               QStringLiteral("<b><font size=12>Perfect</font></b><br><font size=10>Use Magic</font>"));
-    form.SetZindoMessage(QStringLiteral("Perfect"), 2, false); // the same text is not repeated
+    form.SetZindoMessage(QStringLiteral("Perfect"), msLarge, false); // the same text is not repeated
     EXPECT_EQ(form.ZindoMessageMarkup(), QStringLiteral("<b><font size=12>Perfect</font></b><br>"));
     form.ClearZindoMessage();
     EXPECT_EQ(form.ZindoMessageMarkup(), QString());
     EXPECT_FALSE(emblem->isVisibleTo(&form));
-    form.SetZindoMessage(QStringLiteral("just passing"), 2, false);
+    form.SetZindoMessage(QStringLiteral("just passing"), msLarge, false);
     EXPECT_EQ(form.ZindoMessageMarkup(), QStringLiteral("<font size=12>just passing</font>"));
     EXPECT_TRUE(Find<QLabel>(form, "ZindoMessageText")->text().contains(QStringLiteral("font-size:12pt")));
 }
@@ -367,7 +367,7 @@ TEST(MessagePanel, PageSwitchClearsTheStandingLine)
 {
     TWindowFixture fixture;
     TMainWindow& form = fixture.Create();
-    form.SetZindoMessage(QStringLiteral("verdict"), 1, true);
+    form.SetZindoMessage(QStringLiteral("verdict"), msVerdict, true);
     form.ShowScreen(scAbout);
     EXPECT_EQ(form.ZindoMessageMarkup(), QString());
     EXPECT_EQ(Find<QLabel>(form, "AboutVersionLabel")->text(), QStringLiteral("1.10 (Build 0.58)"));

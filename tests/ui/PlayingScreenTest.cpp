@@ -29,7 +29,7 @@ protected:
         Fixture.Run(100); // the first piece is dealt at once
     }
 
-    TPuzzleClass& Puzzle() { return Form->Session().Puzzle(); }
+    TPuzzleClass& Puzzle() { return TModelTestAccess::Puzzle(Form->Session()); }
     TPlayingScreen& Screen() { return Form->PlayingScreen(); }
     /// A control of the playing screen by its name.
     template <class T = QWidget>
@@ -46,7 +46,7 @@ protected:
             Fixture.Clock.SetPerformanceCounter(seed);
             Form->StartLevelScreen();
             Fixture.Run(100);
-            if (Puzzle().Pot.Count() > 0 && Puzzle().Pot.Entry(0).Kind == Kind)
+            if (Puzzle().Pot().Count() > 0 && Puzzle().Pot().Entry(0).Kind == Kind)
                 return;
         }
         FAIL() << "no seed deals a piece of kind " << int(Kind) << " first";
@@ -54,22 +54,22 @@ protected:
 
     void ClickPot(int Index)
     {
-        const TPieceInPot& entry = Puzzle().Pot.Entry(Index);
-        const int y = PotView()->height() - (entry.RoundedPosition() + Puzzle().PieceSize / 2);
+        const TPieceInPot& entry = Puzzle().Pot().Entry(Index);
+        const int y = PotView()->height() - (entry.RoundedPosition() + Puzzle().PieceSize() / 2);
         QTest::mouseClick(PotView(), Qt::LeftButton, {}, QPoint(60, y));
     }
 
     void ClickCell(int Column, int Row)
     {
-        const int s = Puzzle().PieceSize;
+        const int s = Puzzle().PieceSize();
         QTest::mouseClick(BoardView(), Qt::LeftButton, {}, QPoint(Column * s + s / 2, Row * s + s / 2));
     }
 
     /// Some empty cell that is not Piece's own.
     QPoint EmptyWrongCell(const TPiece& Piece)
     {
-        for (int c = 0; c < Puzzle().Columns; ++c)
-            for (int r = 0; r < Puzzle().Rows; ++r)
+        for (int c = 0; c < Puzzle().Columns(); ++c)
+            for (int r = 0; r < Puzzle().Rows(); ++r)
                 if (!Puzzle().CellPiece(c, r) && (c != Piece.Column || r != Piece.Row))
                     return QPoint(c, r);
         return QPoint(-1, -1);
@@ -77,8 +77,8 @@ protected:
 
     QPoint OccupiedWrongCell(const TPiece& Piece)
     {
-        for (int c = 0; c < Puzzle().Columns; ++c)
-            for (int r = 0; r < Puzzle().Rows; ++r)
+        for (int c = 0; c < Puzzle().Columns(); ++c)
+            for (int r = 0; r < Puzzle().Rows(); ++r)
                 if (Puzzle().CellPiece(c, r) && (c != Piece.Column || r != Piece.Row))
                     return QPoint(c, r);
         return QPoint(-1, -1);
@@ -106,7 +106,7 @@ protected:
 
     int BonusTotal()
     {
-        return Puzzle().Bonuses[bnJoker].Count + Puzzle().Bonuses[bnCheck].Count + Puzzle().Bonuses[bnCleanup].Count;
+        return Puzzle().Bonus(bnJoker).Count + Puzzle().Bonus(bnCheck).Count + Puzzle().Bonus(bnCleanup).Count;
     }
 
     /// Solves the level through the hidden key and answers the points dialog;
@@ -142,79 +142,79 @@ TEST_F(PlayingScreen, LevelStartsWithItsReadOutsAndLayout)
     EXPECT_TRUE(Button("PauseButton")->isVisible());
     EXPECT_FALSE(Button("EndOfLevelButton")->isVisible());
     EXPECT_FALSE(Button("SaveButton")->isVisible());
-    EXPECT_EQ(BoardView()->size(), Puzzle().Picture.size());
+    EXPECT_EQ(BoardView()->size(), Puzzle().Picture().size());
     EXPECT_EQ(Control("BoardPanel")->x() + Control("BoardPanel")->width() + 5, Control("PotPanel")->x());
     EXPECT_EQ(Control("PotPanel")->x() + Control("PotPanel")->width() + 5, Screen().width());
     const QWidget* joker = Control("JokerBonusPanel");
     EXPECT_EQ(Control("CheckBonusPanel")->y(), joker->y() + joker->height() + 4);
     EXPECT_EQ(Button("NextPieceButton")->x(), Control("PotPanel")->x());
     EXPECT_EQ(Button("MenuButton")->y() + Button("MenuButton")->height() + 5, Screen().height());
-    EXPECT_EQ(Puzzle().Pot.Count(), 1);
+    EXPECT_EQ(Puzzle().Pot().Count(), 1);
     EXPECT_TRUE(Form->MusicAllowed());
 }
 
 TEST_F(PlayingScreen, TakingAndDroppingRightAndWrongIsCounted)
 {
     ClickPot(0);
-    ASSERT_NE(Puzzle().HeldPiece, nullptr);
-    TPiece* held = Puzzle().HeldPiece;
+    ASSERT_NE(Puzzle().HeldPiece(), nullptr);
+    const TPiece* held = Puzzle().HeldPiece();
     EXPECT_FALSE(Button("NextPieceButton")->isVisible());
     EXPECT_EQ(Screen().cursor().shape(), Qt::DragMoveCursor);
 
     ClickPot(0); // a full hand ignores the pot
-    EXPECT_EQ(Puzzle().HeldPiece, held);
+    EXPECT_EQ(Puzzle().HeldPiece(), held);
 
     const QPoint wrong = EmptyWrongCell(*held);
     ClickCell(wrong.x(), wrong.y());
-    EXPECT_EQ(Puzzle().HeldPiece, nullptr);
+    EXPECT_EQ(Puzzle().HeldPiece(), nullptr);
     EXPECT_EQ(Puzzle().CellPiece(wrong.x(), wrong.y()), held);
-    EXPECT_EQ(Puzzle().Points.Wrong, 1);
-    EXPECT_EQ(Puzzle().Points.Correct, 0);
+    EXPECT_EQ(Puzzle().Points().Wrong, 1);
+    EXPECT_EQ(Puzzle().Points().Correct, 0);
     EXPECT_EQ(Screen().cursor().shape(), Qt::ArrowCursor);
 
     Fixture.Run(200);
-    ASSERT_GT(Puzzle().Pot.Count(), 0); // the empty pot was refilled at once
+    ASSERT_GT(Puzzle().Pot().Count(), 0); // the empty pot was refilled at once
     ClickPot(0);
-    TPiece* next = Puzzle().HeldPiece;
+    const TPiece* next = Puzzle().HeldPiece();
     ASSERT_NE(next, nullptr);
     ClickCell(next->Column, next->Row);
     EXPECT_EQ(Puzzle().CellPiece(next->Column, next->Row), next);
-    EXPECT_EQ(Puzzle().Points.Correct, 1);
+    EXPECT_EQ(Puzzle().Points().Correct, 1);
 }
 
 TEST_F(PlayingScreen, ClickingAPlacedPieceLiftsItAndSpeedsUpTheDeal)
 {
     const QPoint occupied = OccupiedWrongCell(*Puzzle().Pieces().front());
     ASSERT_GE(occupied.x(), 0);
-    TPiece* lying = Puzzle().CellPiece(occupied.x(), occupied.y());
+    TPiece* lying = TModelTestAccess::CellPiece(Puzzle(), occupied.x(), occupied.y());
     ClickCell(occupied.x(), occupied.y());
-    EXPECT_EQ(Puzzle().HeldPiece, lying);
+    EXPECT_EQ(Puzzle().HeldPiece(), lying);
     EXPECT_EQ(Puzzle().CellPiece(occupied.x(), occupied.y()), nullptr);
-    EXPECT_EQ(Puzzle().Points.Correct, -1);
-    EXPECT_DOUBLE_EQ(Puzzle().SpeedFactor, 1.25);
+    EXPECT_EQ(Puzzle().Points().Correct, -1);
+    EXPECT_DOUBLE_EQ(Puzzle().SpeedFactor(), 1.25);
 }
 
 TEST_F(PlayingScreen, EmptyPartOfThePotTakesNothing)
 {
     QTest::mouseClick(PotView(), Qt::LeftButton, {}, QPoint(60, PotView()->height() - 2));
-    EXPECT_EQ(Puzzle().HeldPiece, nullptr);
-    EXPECT_EQ(Puzzle().Pot.Count(), 1);
+    EXPECT_EQ(Puzzle().HeldPiece(), nullptr);
+    EXPECT_EQ(Puzzle().Pot().Count(), 1);
 }
 
 TEST_F(PlayingScreen, ChangeDropPieceKnocksTheOccupantOff)
 {
     StartWithFirstPieceOfKind(pkChangeDrop);
     ClickPot(0);
-    TPiece* held = Puzzle().HeldPiece;
+    const TPiece* held = Puzzle().HeldPiece();
     ASSERT_NE(held, nullptr);
     EXPECT_EQ(Screen().ModeIcon(), 3);
     const QPoint occupied = OccupiedWrongCell(*held);
-    TPiece* occupant = Puzzle().CellPiece(occupied.x(), occupied.y());
+    TPiece* occupant = TModelTestAccess::CellPiece(Puzzle(), occupied.x(), occupied.y());
     ClickCell(occupied.x(), occupied.y());
     EXPECT_EQ(Puzzle().CellPiece(occupied.x(), occupied.y()), held);
     EXPECT_EQ(occupant->Place, plFree);
-    EXPECT_EQ(Puzzle().FallingPieces.size(), 1u);
-    EXPECT_EQ(Puzzle().Points.Wrong, 1);
+    EXPECT_EQ(Puzzle().FallingPieces().size(), 1u);
+    EXPECT_EQ(Puzzle().Points().Wrong, 1);
     EXPECT_EQ(Screen().ModeIcon(), 0);
 }
 
@@ -222,13 +222,13 @@ TEST_F(PlayingScreen, PlainPieceIsRefusedOnAnOccupiedCell)
 {
     StartWithFirstPieceOfKind(pkPlain);
     ClickPot(0);
-    TPiece* held = Puzzle().HeldPiece;
+    const TPiece* held = Puzzle().HeldPiece();
     const QPoint occupied = OccupiedWrongCell(*held);
-    TPiece* occupant = Puzzle().CellPiece(occupied.x(), occupied.y());
+    TPiece* occupant = TModelTestAccess::CellPiece(Puzzle(), occupied.x(), occupied.y());
     ClickCell(occupied.x(), occupied.y());
-    EXPECT_EQ(Puzzle().HeldPiece, held);
+    EXPECT_EQ(Puzzle().HeldPiece(), held);
     EXPECT_EQ(Puzzle().CellPiece(occupied.x(), occupied.y()), occupant);
-    EXPECT_EQ(Puzzle().Points.Wrong + Puzzle().Points.Correct, 0);
+    EXPECT_EQ(Puzzle().Points().Wrong + Puzzle().Points().Correct, 0);
 }
 
 TEST_F(PlayingScreen, RiskPieceWonRaisesABonus)
@@ -239,11 +239,11 @@ TEST_F(PlayingScreen, RiskPieceWonRaisesABonus)
     ClickPot(0);
     EXPECT_EQ(Form->PendingEffect(), 3);
     EXPECT_EQ(Screen().ModeIcon(), 1);
-    TPiece* held = Puzzle().HeldPiece;
+    const TPiece* held = Puzzle().HeldPiece();
     const int before = BonusTotal();
     ClickCell(held->Column, held->Row);
     EXPECT_EQ(Form->PendingEffect(), 4);
-    EXPECT_EQ(Puzzle().Points.RisksWon, 1);
+    EXPECT_EQ(Puzzle().Points().RisksWon, 1);
     EXPECT_EQ(BonusTotal(), before + 1);
 }
 
@@ -251,14 +251,14 @@ TEST_F(PlayingScreen, RiskPieceLostSendsTheZindoAndCostsABonus)
 {
     StartWithFirstPieceOfKind(pkDeath);
     ClickPot(0);
-    TPiece* held = Puzzle().HeldPiece;
+    const TPiece* held = Puzzle().HeldPiece();
     const int before = BonusTotal();
     const QPoint wrong = EmptyWrongCell(*held);
     ClickCell(wrong.x(), wrong.y());
     EXPECT_EQ(Form->PendingEffect(), 5); // the raid's 3 is raised first; only the last code sounds
-    EXPECT_TRUE(Puzzle().ZindoRunning);
+    EXPECT_TRUE(Puzzle().ZindoRunning());
     EXPECT_EQ(BonusTotal(), before - 1);
-    EXPECT_EQ(Puzzle().Lives, 3);
+    EXPECT_EQ(Puzzle().Lives(), 3);
     Fixture.Run(100);
     EXPECT_EQ(Form->PendingEffect(), 0);
 }
@@ -266,18 +266,18 @@ TEST_F(PlayingScreen, RiskPieceLostSendsTheZindoAndCostsABonus)
 TEST_F(PlayingScreen, BonusesAreGreyAndInertWhileAPieceIsHeld)
 {
     ClickPot(0);
-    ASSERT_NE(Puzzle().HeldPiece, nullptr);
+    ASSERT_NE(Puzzle().HeldPiece(), nullptr);
     EXPECT_EQ(Puzzle().BonusCount(bnCheck), -2);
     QTest::mouseClick(Control("CheckBonusView"), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseClick(Control("CleanupBonusView"), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseClick(Control("JokerBonusView"), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(BonusTotal(), 6);
     EXPECT_FALSE(Puzzle().BonusActive(bnCheck));
-    EXPECT_FALSE(Puzzle().BroomActive);
+    EXPECT_FALSE(Puzzle().BroomActive());
 
     // The greyed icons are darker than the live ones.
     const QImage grey = Control("CheckBonusView")->grab().toImage();
-    const QPoint wrong = EmptyWrongCell(*Puzzle().HeldPiece);
+    const QPoint wrong = EmptyWrongCell(*Puzzle().HeldPiece());
     ClickCell(wrong.x(), wrong.y());
     Fixture.Run(20);
     const QImage live = Control("CheckBonusView")->grab().toImage();
@@ -294,7 +294,7 @@ TEST_F(PlayingScreen, BonusesAreGreyAndInertWhileAPieceIsHeld)
 TEST_F(PlayingScreen, EndedLevelEmptiesTheHandRestoresThePointerAndBlacksTheBonusBoxes)
 {
     ClickPot(0);
-    ASSERT_NE(Puzzle().HeldPiece, nullptr);
+    ASSERT_NE(Puzzle().HeldPiece(), nullptr);
     Fixture.Run(20);
     EXPECT_EQ(BoardView()->cursor().shape(), Qt::DragMoveCursor);
     const char* boxes[] = {"CleanupBonusView", "JokerBonusView", "CheckBonusView"};
@@ -305,7 +305,7 @@ TEST_F(PlayingScreen, EndedLevelEmptiesTheHandRestoresThePointerAndBlacksTheBonu
     for (int second = 0; second < 120 && Form->Session().GetState() == stPlaying; ++second)
         Fixture.Run(1000);
     ASSERT_EQ(Form->Session().GetState(), stTooSlow);
-    EXPECT_EQ(Puzzle().HeldPiece, nullptr);
+    EXPECT_EQ(Puzzle().HeldPiece(), nullptr);
     EXPECT_EQ(BoardView()->cursor().shape(), Qt::ArrowCursor);
     for (const char* box : boxes)
         EXPECT_TRUE(AllBlack(OnScreen(Control(box)))) << box << " still shows icons after the level";
@@ -314,11 +314,11 @@ TEST_F(PlayingScreen, EndedLevelEmptiesTheHandRestoresThePointerAndBlacksTheBonu
 TEST_F(PlayingScreen, HeldPieceLeavesTheBoardWithThePointer)
 {
     ClickPot(0);
-    ASSERT_NE(Puzzle().HeldPiece, nullptr);
-    const QImage& held = Puzzle().HeldPiece->Bitmap;
+    ASSERT_NE(Puzzle().HeldPiece(), nullptr);
+    const QImage& held = Puzzle().HeldPiece()->Bitmap;
     const QPoint centre(held.width() / 2, held.height() / 2);
-    const QPoint cell = EmptyWrongCell(*Puzzle().HeldPiece);
-    const int s = Puzzle().PieceSize;
+    const QPoint cell = EmptyWrongCell(*Puzzle().HeldPiece());
+    const int s = Puzzle().PieceSize();
     const QPoint pointer(cell.x() * s + s / 2, cell.y() * s + s / 2);
     auto showsHeldPiece = [&] {
         // A cross of pixels around the pointer as the piece's middle has them.
@@ -341,14 +341,14 @@ TEST_F(PlayingScreen, HeldPieceLeavesTheBoardWithThePointer)
     QApplication::sendEvent(BoardView(), &leave);
     Form->IdlePass();
     EXPECT_FALSE(showsHeldPiece());
-    EXPECT_NE(Puzzle().HeldPiece, nullptr);
+    EXPECT_NE(Puzzle().HeldPiece(), nullptr);
 }
 
 TEST_F(PlayingScreen, EachBonusActsWhenTheHandIsEmpty)
 {
     QTest::mouseClick(Control("CheckBonusView"), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(Puzzle().BonusActive(bnCheck));
-    EXPECT_EQ(Puzzle().Bonuses[bnCheck].Count, 1);
+    EXPECT_EQ(Puzzle().Bonus(bnCheck).Count, 1);
     Fixture.Run(20);
     EXPECT_EQ(Screen().ModeIcon(), 2);
     Fixture.Run(5100);
@@ -356,17 +356,17 @@ TEST_F(PlayingScreen, EachBonusActsWhenTheHandIsEmpty)
     EXPECT_EQ(Screen().ModeIcon(), 0);
 
     QTest::mouseClick(Control("CleanupBonusView"), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_TRUE(Puzzle().BroomActive);
-    EXPECT_EQ(Puzzle().Bonuses[bnCleanup].Count, 1);
+    EXPECT_TRUE(Puzzle().BroomActive());
+    EXPECT_EQ(Puzzle().Bonus(bnCleanup).Count, 1);
 
-    ASSERT_GT(Puzzle().Pot.Count(), 0);
-    const int placedBefore = Puzzle().Points.Correct;
+    ASSERT_GT(Puzzle().Pot().Count(), 0);
+    const int placedBefore = Puzzle().Points().Correct;
     QTest::mouseClick(Control("JokerBonusView"), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(Puzzle().Bonuses[bnJoker].Count, 1);
+    EXPECT_EQ(Puzzle().Bonus(bnJoker).Count, 1);
     EXPECT_EQ(Form->PendingEffect(), 6);
     EXPECT_TRUE(Puzzle().SparkleActive());
-    EXPECT_EQ(Puzzle().HeldPiece, nullptr);
-    EXPECT_EQ(Puzzle().Points.Correct, placedBefore); // the magic placement is not counted
+    EXPECT_EQ(Puzzle().HeldPiece(), nullptr);
+    EXPECT_EQ(Puzzle().Points().Correct, placedBefore); // the magic placement is not counted
 }
 
 TEST_F(PlayingScreen, PauseHidesThePictureAndResumeShowsIt)
@@ -396,15 +396,15 @@ TEST_F(PlayingScreen, SolvedLevelShowsPointsOnceAndOffersTheNextLevel)
     ASSERT_EQ(rows.size(), 6);
     EXPECT_EQ(rows[0], QStringLiteral("Level successfully completed=1000"));
     EXPECT_EQ(rows[1], QStringLiteral("0 Zindo risks taken=0"));
-    const int correct = Puzzle().Points.Correct;
+    const int correct = Puzzle().Points().Correct;
     EXPECT_EQ(rows[2], QStringLiteral("%1 pieces set correctly=%2").arg(correct).arg(correct * 100));
     EXPECT_TRUE(rows[3].startsWith(QStringLiteral("Speed Bonus=")));
     EXPECT_EQ(rows[4], QStringLiteral("0 pieces set incorrectly=0"));
-    EXPECT_EQ(rows[5], QStringLiteral("Total=%1").arg(Puzzle().Points.TotalPoints()));
+    EXPECT_EQ(rows[5], QStringLiteral("Total=%1").arg(Puzzle().Points().TotalPoints()));
 
     EXPECT_EQ(Form->ZindoMessageMarkup(),
               QStringLiteral("<b><font size=12>Perfect - you are ready for the next level</font></b><br>"));
-    EXPECT_EQ(Text("ScoreLabel"), QString::number(Puzzle().Points.TotalPoints()));
+    EXPECT_EQ(Text("ScoreLabel"), QString::number(Puzzle().Points().TotalPoints()));
     EXPECT_TRUE(Button("EndOfLevelButton")->isVisible());
     EXPECT_EQ(Button("EndOfLevelButton")->text(), QStringLiteral("Next Level"));
     EXPECT_TRUE(Button("SaveButton")->isVisible());
@@ -413,10 +413,10 @@ TEST_F(PlayingScreen, SolvedLevelShowsPointsOnceAndOffersTheNextLevel)
 
     // A click on the board afterwards changes nothing and shows no second dialog.
     const int score = Form->Session().GetScore();
-    TPiece* lying = Puzzle().CellPiece(0, 0);
+    TPiece* lying = TModelTestAccess::CellPiece(Puzzle(), 0, 0);
     ClickCell(0, 0);
     EXPECT_EQ(Puzzle().CellPiece(0, 0), lying);
-    EXPECT_EQ(Puzzle().HeldPiece, nullptr);
+    EXPECT_EQ(Puzzle().HeldPiece(), nullptr);
     EXPECT_EQ(Form->Session().GetScore(), score);
     EXPECT_EQ(OpenModal(), nullptr);
 
@@ -436,7 +436,7 @@ TEST_F(PlayingScreen, TooSlowLevelIsTriedAgainWithTheScoreKept)
                              "Try again in this level!</font></b><br>"));
     EXPECT_EQ(Button("EndOfLevelButton")->text(), QStringLiteral("Try Again"));
     EXPECT_TRUE(Button("EndOfLevelButton")->isVisible());
-    EXPECT_EQ(Puzzle().Pot.Count(), 0);
+    EXPECT_EQ(Puzzle().Pot().Count(), 0);
     EXPECT_FALSE(Form->MusicAllowed());
 
     Button("EndOfLevelButton")->click();
@@ -485,10 +485,10 @@ TEST_F(PlayingScreen, MenuContinueResumesAndTogglesFlipTheSwitches)
 TEST_F(PlayingScreen, ZindoRaidKeyNeedsTheHiddenFunctions)
 {
     Fixture.Trigger("StartRaidAction");
-    EXPECT_FALSE(Puzzle().ZindoRunning);
+    EXPECT_FALSE(Puzzle().ZindoRunning());
     Fixture.Trigger("EnableHiddenFunctionsAction");
     Fixture.Trigger("StartRaidAction");
-    EXPECT_TRUE(Puzzle().ZindoRunning);
+    EXPECT_TRUE(Puzzle().ZindoRunning());
     Fixture.Run(3000);
     EXPECT_TRUE(Fixture.Errors.isEmpty());
 }
@@ -496,7 +496,7 @@ TEST_F(PlayingScreen, ZindoRaidKeyNeedsTheHiddenFunctions)
 TEST_F(PlayingScreen, SolvingTheTenthLevelOffersOnlyTheWayBack)
 {
     Form->Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Tess"));
-    Form->Session().Record().Level = 10;
+    TModelTestAccess::Record(Form->Session()).Level = 10;
     Form->StartLevelScreen();
     Fixture.Run(100);
     SolveAndReadPointsDialog();

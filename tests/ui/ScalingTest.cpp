@@ -90,23 +90,23 @@ TEST_P(ScaledScene, ClicksOnStartGameThePotAndTheBoardActWhereTheyAim)
     form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Scale"));
     form.StartLevelScreen();
     fixture.Run(100);
-    TPuzzleClass& puzzle = form.Session().Puzzle();
-    ASSERT_EQ(puzzle.Pot.Count(), 1);
-    const TPieceInPot& entry = puzzle.Pot.Entry(0);
+    TPuzzleClass& puzzle = TModelTestAccess::Puzzle(form.Session());
+    ASSERT_EQ(puzzle.Pot().Count(), 1);
+    const TPieceInPot& entry = puzzle.Pot().Entry(0);
     TPiece* piece = entry.Piece;
     QWidget* pot = Find(form, "PotView");
-    ClickAt(form, *pot, QPoint(60, pot->height() - (entry.RoundedPosition() + puzzle.PieceSize / 2)));
-    ASSERT_EQ(puzzle.HeldPiece, piece);
+    ClickAt(form, *pot, QPoint(60, pot->height() - (entry.RoundedPosition() + puzzle.PieceSize() / 2)));
+    ASSERT_EQ(puzzle.HeldPiece(), piece);
 
     // Dropped on its own cell, at a point that is no cell's middle: the
     // press must reach the very design pixel aimed at.
     QWidget* board = Find(form, "BoardView");
     TPressSpy spy;
     board->installEventFilter(&spy);
-    const QPoint aim(piece->Column * puzzle.PieceSize + 7, piece->Row * puzzle.PieceSize + puzzle.PieceSize - 3);
+    const QPoint aim(piece->Column * puzzle.PieceSize() + 7, piece->Row * puzzle.PieceSize() + puzzle.PieceSize() - 3);
     ClickAt(form, *board, aim);
     EXPECT_EQ(spy.Position.toPoint(), aim);
-    EXPECT_EQ(puzzle.HeldPiece, nullptr);
+    EXPECT_EQ(puzzle.HeldPiece(), nullptr);
     EXPECT_EQ(puzzle.CellPiece(piece->Column, piece->Row), piece);
     EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
 }

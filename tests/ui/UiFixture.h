@@ -4,6 +4,7 @@
 #include "data/DataContainer.h"
 #include "data/RandomGenerator.h"
 #include "dialogs/StartUpForm.h"
+#include "support/ModelTestAccess.h"
 #include "support/TestTree.h"
 #include "ui/ErrorBox.h"
 #include "ui/MainScreen.h"
