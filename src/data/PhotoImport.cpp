@@ -6,7 +6,6 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
@@ -56,13 +55,7 @@ QSize LevelPictureSize(QSize Size)
 
 QImage TPhotoImport::Convert(const QString& FileName)
 {
-    QFile file(FileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw PictureError(FileName, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw PictureError(FileName, file.errorString());
-    return ConvertData(bytes, FileName);
+    return ConvertData(ReadPictureFile(FileName), FileName);
 }
 
 QImage TPhotoImport::ConvertData(const QByteArray& Bytes, const QString& Name)

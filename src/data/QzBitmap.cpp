@@ -323,8 +323,13 @@ QString BitmapDataProblem(const QByteArray& Bytes)
     case 0: // plain rows, each padded to whole 32-bit words
     case 3:
     case 6: {
+        // Sides and depth are any 32-bit and 16-bit numbers: no product of
+        // them all is formed.
         const qint64 stride = (width * bits + 31) / 32 * 4;
-        return Bytes.size() < start + stride * height ? CutShort() : QString();
+        const qint64 available = Bytes.size() - start;
+        if (stride == 0)
+            return QString();
+        return available < 0 || height > available / stride ? CutShort() : QString();
     }
     case 1: // run-length coded, 8 or 4 bits a pixel
     case 2:
@@ -365,20 +370,26 @@ QImage ReadWithToolkit(const QByteArray& Bytes, const QByteArray& Format, const 
 
 } // namespace
 
-QImage LoadPictureFile(const QString& FileName)
+QByteArray ReadPictureFile(const QString& FileName)
 {
     QFile file(FileName);
     if (!file.open(QIODevice::ReadOnly))
         throw PictureError(FileName, file.errorString());
-    // A picture file is never larger than its decoded pixels may be (a
-    // bitmap of the largest size allowed is as large as they are).
+    // No picture file needs to be larger than the pixels it may decode to:
+    // a bitmap of the largest size allowed is as large as they are, plus
+    // its headers.
     const qint64 limit = PictureMemoryLimit();
     if (limit > 0 && file.size() > limit + 4096)
         throw PictureError(FileName, TooLarge());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw PictureError(FileName, file.errorString());
-    return LoadPictureData(bytes, FileName);
+    return bytes;
+}
+
+QImage LoadPictureFile(const QString& FileName)
+{
+    return LoadPictureData(ReadPictureFile(FileName), FileName);
 }
 
 QImage LoadPictureData(const QByteArray& Bytes, const QString& FileName)

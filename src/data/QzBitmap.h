@@ -145,6 +145,10 @@ bool PictureSizeAllowed(qint64 Width, qint64 Height);
 /// bitmap cut short, or a compressed one that skips pixels, is refused.
 QString BitmapDataProblem(const QByteArray& Bytes);
 
+/// The bytes of the picture file FileName. Raises EQzError when it cannot be
+/// read or is larger than PictureMemoryLimit (and its headers).
+QByteArray ReadPictureFile(const QString& FileName);
+
 /// The error of a picture that cannot be read: "Cannot read picture "Name".
 /// Reason".
 EQzError PictureError(const QString& Name, const QString& Reason);

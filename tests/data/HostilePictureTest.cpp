@@ -119,6 +119,12 @@ TEST(HostilePictures, BitmapWhosePixelsEndEarlyRefusedFromFileAndMemory)
     EXPECT_TRUE(fromMemory.contains(cutShort)) << fromMemory.toStdString();
     EXPECT_EQ(ErrorOf([&] { LoadPictureFile(file); }), QString(fromMemory).replace(QStringLiteral("izn0.bmp"), file));
     EXPECT_TRUE(ImportError(plain).contains(cutShort));
+    // Sides and depth as large as the header can hold.
+    QByteArray absurd = plain;
+    qToLittleEndian<quint32>(0x7FFFFFFF, absurd.data() + 18);
+    qToLittleEndian<quint32>(0x7FFFFFFF, absurd.data() + 22);
+    qToLittleEndian<quint16>(0xFFFF, absurd.data() + 28);
+    EXPECT_EQ(BitmapDataProblem(absurd), BitmapDataProblem(plain));
 
     // Run-length coded: every pixel must get a value.
     const QByteArray complete = RunLengthBitmap(6, 4, FullRows(6, 4) + QByteArray("\x00\x01", 2));
