@@ -19,8 +19,9 @@ inline constexpr std::int32_t PhotoLongSide = 1800;
 /// quantisation steps are a fifth of the standard tables' (two fifths of
 /// those at the library's default of 75): nothing shows in a photograph
 /// seen at 1:1, while a 1800-pixel photograph takes well under a megabyte
-/// and a theme of ten a few megabytes. At 95 the steps halve again and the
-/// files grow by half or more for differences nobody sees.
+/// (the game's own photos some 350 KB) and a theme of ten a few megabytes.
+/// At 95 the steps halve again and the files grow for differences nobody
+/// sees.
 inline constexpr int PhotoJpegQuality = 90;
 
 /// Turns a player's photo into a level picture: reads any picture format the
