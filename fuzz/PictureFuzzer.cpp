@@ -1,14 +1,18 @@
 // Level pictures (JPEG or bitmap, chosen by the name) and sprites (bitmaps
-// drawn with a transparent colour), as a theme maker may replace them: any
-// bytes either fail with the picture error or give a picture that lays out on
-// a board, scales, greys out and merges.
+// drawn with a transparent colour), as a theme maker may replace them, and
+// players' photos through the import, whatever their format: any bytes
+// either fail with the picture error or give a picture that lays out on a
+// board, scales, greys out and merges, or a level picture of the right size.
 #include "FuzzSupport.h"
 
+#include "data/PhotoImport.h"
 #include "data/QzBitmap.h"
 #include "data/QzError.h"
 #include "game/PuzzleClass.h"
 
 #include <QImageReader>
+
+#include <algorithm>
 
 using namespace zindo;
 using namespace zindo::fuzz;
@@ -25,8 +29,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
 {
     if (Size < 2)
         return 0;
-    const int kind = Data[0] % 3;
+    const int kind = Data[0] % 4;
     const int level = 1 + Data[1] % 10;
+    if (kind == 3) {
+        QImage photo;
+        try {
+            photo = TPhotoImport().ConvertData(Bytes(Data + 2, Size - 2), QStringLiteral("photo.png"));
+        } catch (const EQzError&) {
+            return 0;
+        }
+        Require(!photo.isNull() && photo.format() == QImage::Format_RGB32, "an imported photo is 32-bit RGB");
+        Require(photo.width() >= 1 && photo.height() >= 1 && std::max(photo.width(), photo.height()) <= PhotoLongSide,
+                "an imported photo fits the level picture's long side");
+        return 0;
+    }
     const QString name = kind == 0 ? QStringLiteral("IP0101.jpg") : kind == 1 ? QStringLiteral("IP0101.bmp")
                                                                               : QStringLiteral("izn0.bmp");
     QImage picture;

@@ -5,13 +5,16 @@
 // writes OUTDIR/<harness>/<name> for every harness: containers, waves (as the
 // game has them and re-laid in the other formats a file may have), saved
 // games and high-score tables of the game's themes, level pictures scaled
-// down to seed size as JPEG and bitmaps, the sprites, the tutorial texts, and
-// a few MIXER.INI files. Inputs of harnesses that read a leading control
+// down to seed size as JPEG and bitmaps, the sprites, hostile pictures,
+// photos for the import in every format it reads, the tutorial texts, and a
+// few MIXER.INI files. Inputs of harnesses that read a leading control
 // byte get one in front.
 #include "data/DataContainer.h"
+#include "data/JpegPicture.h"
 #include "game/HighScores.h"
 #include "game/SavedGameRecord.h"
 #include "support/EncodedPicture.h"
+#include "support/HostilePictures.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -23,7 +26,7 @@
 #include <limits>
 
 using namespace zindo;
-using zindo::test::EncodedPicture;
+using namespace zindo::test;
 
 namespace {
 
@@ -207,6 +210,44 @@ int main(int argc, char** argv)
     }
     for (const QString& sprite : {QStringLiteral("izn0.dat"), QStringLiteral("izn3.dat"), QStringLiteral("IBROOM.dat")})
         Seed(QStringLiteral("picture"), sprite + QStringLiteral(".bmp"), Prefixed(2, 100, Plain(dat + QLatin1Char('/') + sprite)));
+
+    // Pictures made to stall or exhaust a loader: a progressive JPEG
+    // repeating a scan, a grey JPEG of a few hundred bytes claiming a huge
+    // size, bitmaps cut short (plain and as a sprite).
+    Seed(QStringLiteral("picture"), QStringLiteral("many-scans.jpg"), Prefixed(0, 3, ManyScansJpeg(1000, 800, 1000)));
+    Seed(QStringLiteral("picture"), QStringLiteral("scan-limit.jpg"),
+         Prefixed(0, 8, ManyScansJpeg(300, 200, MaxJpegScans)));
+    Seed(QStringLiteral("picture"), QStringLiteral("huge-grey.jpg"), Prefixed(0, 6, HugeGreyJpeg(16384, 16384)));
+    Seed(QStringLiteral("picture"), QStringLiteral("cut-short.bmp"), Prefixed(1, 4, CutShortBitmap(64, 48)));
+    Seed(QStringLiteral("picture"), QStringLiteral("cut-short-sprite.bmp"), Prefixed(2, 60, CutShortBitmap(30, 30)));
+
+    // Players' photos for the import, in every format it reads, turned by
+    // their Exif orientation, and the hostile pictures once more.
+    if (!themes.isEmpty()) {
+        const QImage photo = QImage::fromData(
+            Plain(dat + QStringLiteral("/puzz/") + themes.first() + QStringLiteral("/IP0101.dat")), "JPEG");
+        if (!photo.isNull()) {
+            const QImage small = photo.scaled(64, 48, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const QByteArray jpeg = EncodedPicture(small, "JPEG", 80);
+            Seed(QStringLiteral("picture"), QStringLiteral("photo-exif6.jpg"), Prefixed(3, 0, WithExifOrientation(jpeg, 6)));
+            Seed(QStringLiteral("picture"), QStringLiteral("photo-exif5-intel.jpg"),
+                 Prefixed(3, 0, WithExifOrientation(jpeg, 5, false)));
+            Seed(QStringLiteral("picture"), QStringLiteral("photo-large.jpg"),
+                 Prefixed(3, 0, WithClaimedSize(EncodedPicture(small, "JPEG", 60, true), 2400, 1800)));
+            Seed(QStringLiteral("picture"), QStringLiteral("photo.png"),
+                 Prefixed(3, 0, EncodedPicture(small.convertToFormat(QImage::Format_ARGB32), "PNG")));
+            Seed(QStringLiteral("picture"), QStringLiteral("photo.webp"), Prefixed(3, 0, EncodedPicture(small, "WEBP", 70)));
+            Seed(QStringLiteral("picture"), QStringLiteral("photo.tiff"), Prefixed(3, 0, EncodedPicture(small, "TIFF")));
+            Seed(QStringLiteral("picture"), QStringLiteral("photo.bmp"), Prefixed(3, 0, EncodedPicture(small, "BMP")));
+        }
+    }
+    Seed(QStringLiteral("picture"), QStringLiteral("photo.gif"),
+         Prefixed(3, 0, QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\xFF\x00\x00\x00\x00\x00"
+                                   ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+                                   35)));
+    Seed(QStringLiteral("picture"), QStringLiteral("photo-many-scans.jpg"), Prefixed(3, 0, ManyScansJpeg(900, 600, 1000)));
+    Seed(QStringLiteral("picture"), QStringLiteral("photo-huge-grey.jpg"), Prefixed(3, 0, HugeGreyJpeg(30000, 20000)));
+    Seed(QStringLiteral("picture"), QStringLiteral("photo-cut-short.bmp"), Prefixed(3, 0, CutShortBitmap(40, 40)));
 
     // Tutorial texts.
     for (const QString& name : QDir(dat + QStringLiteral("/tutorial")).entryList({QStringLiteral("TTUTORIAL*")}, QDir::Files))

@@ -11,7 +11,7 @@ BUILD_DIR="$ROOT_DIR/build"
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-image-formats-plugins
   qt6-tools-dev qt6-l10n-tools
   libsdl2-dev libxrandr-dev libjpeg62-turbo-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev libxdamage-dev

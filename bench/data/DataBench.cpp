@@ -1,8 +1,9 @@
-// Benchmarks of the data layer: decoding a container and a JPEG picture, and
-// merging a sprite.
+// Benchmarks of the data layer: decoding a container and a JPEG picture,
+// merging a sprite, and turning a 24-megapixel photo into a level picture.
 //   build/bench/data/zindo_data_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 #include "data/DataContainer.h"
+#include "data/PhotoImport.h"
 #include "data/QzBitmap.h"
 #include "data/TempFiles.h"
 #include "support/EncodedPicture.h"
@@ -134,6 +135,47 @@ void BM_ToolkitReaderJpeg1011x600(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ToolkitReaderJpeg1011x600)->Unit(benchmark::kMicrosecond);
+
+/// A 6000 x 4000 photograph as a camera stores it (quality 90): smooth
+/// shapes, fine texture and a little noise everywhere, made once.
+const QByteArray& CameraJpeg24MP()
+{
+    static const QByteArray jpeg = [] {
+        QImage picture(6000, 4000, QImage::Format_RGB32);
+        std::uint32_t noise = 12345;
+        for (int y = 0; y < picture.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+            for (int x = 0; x < picture.width(); ++x) {
+                noise = noise * 1664525u + 1013904223u;
+                const int grain = static_cast<int>(noise >> 29);
+                row[x] = qRgb((x / 24 + y / 40 + grain) & 255, ((x * y) / 9000 + grain) & 255,
+                              (((x / 3) ^ (y / 3)) / 4 + 60 + grain) & 255);
+            }
+        }
+        return test::EncodedPicture(picture, "jpeg", 90);
+    }();
+    return jpeg;
+}
+
+void BM_ImportPhoto24MP(benchmark::State& state)
+{
+    const QByteArray& jpeg = CameraJpeg24MP();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TPhotoImport().ConvertData(jpeg, QStringLiteral("photo.jpg")));
+    state.counters["jpeg_MB"] = double(jpeg.size()) / 1e6;
+}
+BENCHMARK(BM_ImportPhoto24MP)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Baseline: the same photo decoded at full size by the game's picture loader,
+// then scaled smoothly to the level picture's size.
+void BM_DecodeWholeAndScale24MP(benchmark::State& state)
+{
+    const QByteArray& jpeg = CameraJpeg24MP();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LoadPictureData(jpeg, QStringLiteral("photo.jpg"))
+                                     .scaled(1800, 1200, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+BENCHMARK(BM_DecodeWholeAndScale24MP)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -10,7 +10,7 @@
 #include <QImageReader>
 
 #include <algorithm>
-#include <optional>
+#include <cstdlib>
 
 namespace zindo {
 
@@ -126,8 +126,8 @@ QImage TQzBitmap::TransparentImage() const
     if (Image.isNull())
         return QImage();
     const TColor color = TransparentColor();
-    if (!FTransparentImage.isNull() && FTransparentSource == Image.cacheKey() && FTransparentColor == color)
-        return FTransparentImage;
+    if (!TransparentCopy.isNull() && TransparentCopySource == Image.cacheKey() && TransparentCopyColor == color)
+        return TransparentCopy;
     const QRgb transparent = ToQRgb(color) & 0xFFFFFF;
     QImage result = Image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < result.height(); ++y) {
@@ -135,9 +135,9 @@ QImage TQzBitmap::TransparentImage() const
         for (int x = 0; x < result.width(); ++x)
             row[x] = (row[x] & 0xFFFFFF) == transparent ? 0 : (row[x] | 0xFF000000);
     }
-    FTransparentImage = result;
-    FTransparentSource = Image.cacheKey();
-    FTransparentColor = color;
+    TransparentCopy = result;
+    TransparentCopySource = Image.cacheKey();
+    TransparentCopyColor = color;
     return result;
 }
 
@@ -198,70 +198,209 @@ bool IsJpegFileName(const QString& FileName)
            extension.compare(QStringLiteral(".jpeg"), Qt::CaseInsensitive) == 0;
 }
 
-namespace {
-
-EQzError CannotReadPicture(const QString& Name, const QString& Reason)
+EQzError PictureError(const QString& Name, const QString& Reason)
 {
     return EQzError(QCoreApplication::translate("Files", "Cannot read picture \"%1\". %2").arg(Name, Reason));
 }
 
-QImage ReadPicture(QImageReader& Reader, const QString& Name)
+qint64 PictureMemoryLimit()
 {
-    Reader.setAutoDetectImageFormat(false);
-    Reader.setDecideFormatFromContent(false);
-    QImage image = Reader.read();
-    if (image.isNull())
-        throw CannotReadPicture(Name, Reader.errorString());
-    return image;
+    return static_cast<qint64>(QImageReader::allocationLimit()) * 1024 * 1024;
 }
 
-QByteArray ReaderFormat(const QString& FileName)
+bool PictureSizeAllowed(qint64 Width, qint64 Height)
 {
-    return IsJpegFileName(FileName) ? QByteArrayLiteral("jpeg") : QByteArrayLiteral("bmp");
+    const qint64 limit = PictureMemoryLimit();
+    // Sides are below 2^31 each, so the product cannot overflow.
+    return limit <= 0 || (Width >= 0 && Height >= 0 && Width * Height * 4 <= limit);
 }
 
-/// JPEG through libjpeg-turbo at once, the few colour spaces it does not
-/// convert (CMYK) through the toolkit's reader (nothing in the first case).
-std::optional<QImage> ReadJpeg(const QByteArray& Bytes, const QString& Name)
+namespace {
+
+std::uint32_t LittleEndian(const QByteArray& Bytes, qsizetype At, int Size)
 {
-    QImage picture;
-    QString error;
-    switch (DecodeJpeg(Bytes, picture, error)) {
-    case TJpegOutcome::Decoded:
-        return picture;
-    case TJpegOutcome::Unsupported:
-        return std::nullopt;
-    case TJpegOutcome::Failed:
-        break;
+    std::uint32_t value = 0;
+    for (int i = Size - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<std::uint8_t>(Bytes[At + i]);
+    return value;
+}
+
+/// Whether the run-length coded pixels from Start on (4 or 8 bits a pixel)
+/// give every pixel of a Width x Height bitmap a value: runs and literal
+/// runs fill each row exactly, rows end with an end-of-line code (the last
+/// one may end with the end-of-bitmap code instead), nothing is skipped with
+/// a delta and nothing lies beyond the data.
+bool RunLengthDataComplete(const QByteArray& Bytes, qsizetype Start, qint64 Width, qint64 Height, int Bits)
+{
+    const qsizetype size = Bytes.size();
+    qsizetype at = Start;
+    qint64 x = 0;
+    qint64 y = 0;
+    while (y < Height) {
+        if (at + 2 > size)
+            return false;
+        const int count = static_cast<std::uint8_t>(Bytes[at]);
+        const int code = static_cast<std::uint8_t>(Bytes[at + 1]);
+        at += 2;
+        if (count > 0) {
+            x += count;
+        } else if (code == 0) { // end of line
+            if (x != Width)
+                return false;
+            x = 0;
+            ++y;
+            continue;
+        } else if (code == 1) { // end of bitmap
+            return x == Width && y == Height - 1;
+        } else if (code == 2) { // delta: skips pixels
+            return false;
+        } else { // literal run of code pixels, padded to whole 16-bit words
+            const qsizetype bytes = Bits == 8 ? code : (code + 1) / 2;
+            at += bytes + (bytes & 1);
+            if (at > size)
+                return false;
+            x += code;
+        }
+        if (x > Width)
+            return false;
     }
-    throw CannotReadPicture(Name, error);
+    return true;
+}
+
+QString CutShort()
+{
+    return QCoreApplication::translate("Files", "The picture's pixel data is cut short.");
+}
+
+QString TooLarge()
+{
+    return QCoreApplication::translate("Files", "The picture is too large.");
 }
 
 } // namespace
 
+QString BitmapDataProblem(const QByteArray& Bytes)
+{
+    // File header (14 bytes): "BM", file size, reserved, offset of the
+    // pixels. Then the information header, which starts with its own size:
+    // 12 bytes in the oldest form (16-bit sides), 40 or more in the others.
+    if (Bytes.size() < 26 || !Bytes.startsWith("BM"))
+        return QString();
+    const qint64 pixelOffset = LittleEndian(Bytes, 10, 4);
+    const qint64 headerSize = LittleEndian(Bytes, 14, 4);
+    qint64 width, height;
+    int bits;
+    std::uint32_t compression = 0;
+    qint64 colours = 0;
+    int colourSize = 4;
+    qint64 masks = 0;
+    if (headerSize == 12) {
+        width = LittleEndian(Bytes, 18, 2);
+        height = LittleEndian(Bytes, 20, 2);
+        bits = static_cast<int>(LittleEndian(Bytes, 24, 2));
+        colourSize = 3;
+    } else if (headerSize >= 40 && Bytes.size() >= 54) {
+        width = static_cast<std::int32_t>(LittleEndian(Bytes, 18, 4));
+        height = static_cast<std::int32_t>(LittleEndian(Bytes, 22, 4));
+        bits = static_cast<int>(LittleEndian(Bytes, 28, 2));
+        compression = LittleEndian(Bytes, 30, 4);
+        colours = LittleEndian(Bytes, 46, 4);
+        if (headerSize == 40 && compression == 3) // three colour masks after the header
+            masks = 12;
+        else if (headerSize == 40 && compression == 6) // four, with alpha
+            masks = 16;
+    } else {
+        return QString();
+    }
+    height = std::abs(height); // negative: stored top row first
+    if (width <= 0 || height == 0)
+        return QString();
+    if (bits <= 8 && colours == 0)
+        colours = qint64(1) << bits;
+    const qint64 tableEnd = 14 + headerSize + masks + (bits <= 8 ? colours * colourSize : 0);
+    const qint64 start = std::max(pixelOffset, tableEnd);
+    switch (compression) {
+    case 0: // plain rows, each padded to whole 32-bit words
+    case 3:
+    case 6: {
+        // Sides and depth are any 32-bit and 16-bit numbers: no product of
+        // them all is formed.
+        const qint64 stride = (width * bits + 31) / 32 * 4;
+        const qint64 available = Bytes.size() - start;
+        if (stride == 0)
+            return QString();
+        return available < 0 || height > available / stride ? CutShort() : QString();
+    }
+    case 1: // run-length coded, 8 or 4 bits a pixel
+    case 2:
+        if (start >= Bytes.size())
+            return CutShort();
+        return RunLengthDataComplete(Bytes, start, width, height, compression == 1 ? 8 : 4) ? QString()
+                                                                                           : CutShort();
+    default:
+        return QString();
+    }
+}
+
+namespace {
+
+/// A picture through the toolkit's reader as Format ("bmp", "jpeg"), never
+/// sniffed: the size judged from the header first, a bitmap's data checked.
+QImage ReadWithToolkit(const QByteArray& Bytes, const QByteArray& Format, const QString& Name)
+{
+    if (Format == "bmp")
+        if (const QString problem = BitmapDataProblem(Bytes); !problem.isEmpty())
+            throw PictureError(Name, problem);
+    QBuffer buffer;
+    buffer.setData(Bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, Format);
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+    const QSize size = reader.size();
+    if (size.isValid() && !PictureSizeAllowed(size.width(), size.height()))
+        throw PictureError(Name, TooLarge());
+    QImage image = reader.read();
+    if (image.isNull())
+        throw PictureError(Name, reader.errorString());
+    if (!PictureSizeAllowed(image.width(), image.height()))
+        throw PictureError(Name, TooLarge());
+    return image;
+}
+
+} // namespace
+
+QByteArray ReadPictureFile(const QString& FileName)
+{
+    QFile file(FileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw PictureError(FileName, file.errorString());
+    // No picture file needs to be larger than the pixels it may decode to:
+    // a bitmap of the largest size allowed is as large as they are, plus
+    // its headers.
+    const qint64 limit = PictureMemoryLimit();
+    if (limit > 0 && file.size() > limit + 4096)
+        throw PictureError(FileName, TooLarge());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw PictureError(FileName, file.errorString());
+    return bytes;
+}
+
 QImage LoadPictureFile(const QString& FileName)
 {
-    if (IsJpegFileName(FileName)) {
-        QFile file(FileName);
-        if (!file.open(QIODevice::ReadOnly))
-            throw CannotReadPicture(FileName, file.errorString());
-        if (std::optional<QImage> picture = ReadJpeg(file.readAll(), FileName))
-            return *picture;
-    }
-    QImageReader reader(FileName, ReaderFormat(FileName));
-    return ReadPicture(reader, FileName);
+    return LoadPictureData(ReadPictureFile(FileName), FileName);
 }
 
 QImage LoadPictureData(const QByteArray& Bytes, const QString& FileName)
 {
-    if (IsJpegFileName(FileName))
-        if (std::optional<QImage> picture = ReadJpeg(Bytes, FileName))
-            return *picture;
-    QBuffer buffer;
-    buffer.setData(Bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, ReaderFormat(FileName));
-    return ReadPicture(reader, FileName);
+    if (IsJpegFileName(FileName)) {
+        TJpegDecoding jpeg = DecodeJpeg(Bytes);
+        if (jpeg.Outcome != joDecoded)
+            throw PictureError(FileName, jpeg.Error);
+        return std::move(jpeg.Picture);
+    }
+    return ReadWithToolkit(Bytes, QByteArrayLiteral("bmp"), FileName);
 }
 
 TQzBitmap LoadTransparentBitmap(const QString& FileName)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QzError.h"
+
 #include <QImage>
 #include <QString>
 
@@ -100,9 +102,9 @@ public:
     TColor FixedTransparentColor = 0;           ///< the colour of the fixed mode
 
 private:
-    mutable QImage FTransparentImage;     ///< see TransparentImage
-    mutable qint64 FTransparentSource = 0; ///< cache key of the picture it was made from
-    mutable TColor FTransparentColor = 0; ///< the transparent colour it was made with
+    mutable QImage TransparentCopy;           ///< the picture TransparentImage gives, once made
+    mutable qint64 TransparentCopySource = 0; ///< cache key of the picture it was made from
+    mutable TColor TransparentCopyColor = 0;  ///< the transparent colour it was made with
 };
 
 /// Whether a picture named FileName is read as JPEG: its extension is ".jpg"
@@ -112,12 +114,44 @@ bool IsJpegFileName(const QString& FileName);
 /// Reads a picture file as the format its extension names: ".jpg" and ".jpeg"
 /// in any letter case are JPEG, every other extension a device-independent
 /// bitmap. The content is never sniffed. Raises EQzError when the file cannot
-/// be read.
+/// be read or the picture is refused (see LoadPictureData).
 QImage LoadPictureFile(const QString& FileName);
 
 /// The same for a picture already in memory; FileName only decides the format
-/// and names the picture in the error.
+/// and names the picture in the error. A file and its bytes in memory give
+/// the same picture or the same error. Refused, so that no picture can stall
+/// the game or make it allocate far beyond what an honest picture needs:
+/// - a picture whose size in 32 bits per pixel is above PictureMemoryLimit,
+///   judged from its header before any pixel is decoded;
+/// - a progressive JPEG with more than MaxJpegScans scans (JpegPicture.h);
+/// - a bitmap whose pixel data ends before the picture does (see
+///   BitmapDataProblem).
 QImage LoadPictureData(const QByteArray& Bytes, const QString& FileName);
+
+/// The most bytes a picture may take once decoded: the toolkit's image
+/// allocation limit (QImageReader::allocationLimit); 0 when there is none.
+qint64 PictureMemoryLimit();
+
+/// Whether a Width x Height picture fits PictureMemoryLimit at 32 bits per
+/// pixel: the format every picture passes through on its way to the screen
+/// (a level is composed in 32-bit RGB, a sprite drawn from premultiplied
+/// ARGB), whatever format it is stored or decoded in.
+bool PictureSizeAllowed(qint64 Width, qint64 Height);
+
+/// Why the device-independent bitmap Bytes cannot be read: empty when its
+/// pixel data covers the whole picture, or when Bytes is no bitmap the check
+/// understands (the toolkit's reader then judges it). The toolkit's reader
+/// leaves pixels it finds no data for as the memory held them before, so a
+/// bitmap cut short, or a compressed one that skips pixels, is refused.
+QString BitmapDataProblem(const QByteArray& Bytes);
+
+/// The bytes of the picture file FileName. Raises EQzError when it cannot be
+/// read or is larger than PictureMemoryLimit (and its headers).
+QByteArray ReadPictureFile(const QString& FileName);
+
+/// The error of a picture that cannot be read: "Cannot read picture "Name".
+/// Reason".
+EQzError PictureError(const QString& Name, const QString& Reason);
 
 /// Loads a sprite: a picture file set to 24 bits, transparent with the colour
 /// of its bottom-left pixel.

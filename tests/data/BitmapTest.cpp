@@ -10,6 +10,12 @@
 #include <QImageReader>
 #include <QImageWriter>
 
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <jpeglib.h>
+
 using namespace zindo;
 using zindo::test::TTestTree;
 
@@ -185,6 +191,39 @@ QByteArray Jpeg(const QImage& Picture, bool Progressive)
     return bytes;
 }
 
+/// A JPEG of ink values as Adobe's programs write them (inverted), made with
+/// libjpeg-turbo: the toolkit's writer makes none.
+QByteArray CmykJpeg(int W, int H)
+{
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = static_cast<JDIMENSION>(W);
+    info.image_height = static_cast<JDIMENSION>(H);
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 85, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<unsigned char> row(static_cast<std::size_t>(W) * 4);
+    for (int y = 0; y < H; ++y) {
+        for (int x = 0; x < W; ++x)
+            for (int c = 0; c < 4; ++c)
+                row[static_cast<std::size_t>(x * 4 + c)] = static_cast<unsigned char>(255 - ((x * (c + 3) + y * (5 - c)) & 127));
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray bytes(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
+    std::free(buffer);
+    return bytes;
+}
+
 QImage ToolkitJpeg(const QByteArray& Bytes)
 {
     QBuffer buffer;
@@ -202,7 +241,8 @@ TEST(LoadPictureData, JpegGivesTheToolkitReadersPixelsAndFormats)
     const QByteArray progressive = Jpeg(Gradient(200, 150, QImage::Format_RGB32), true);
     // Cut short: the library warns and fills the rest, and the picture stays.
     const QByteArray cut = progressive.left(progressive.size() / 2);
-    for (const QByteArray* bytes : {&colour, &grey, &progressive, &cut}) {
+    const QByteArray cmyk = CmykJpeg(45, 30);
+    for (const QByteArray* bytes : {&colour, &grey, &progressive, &cut, &cmyk}) {
         const QImage expected = ToolkitJpeg(*bytes);
         ASSERT_FALSE(expected.isNull());
         const QImage picture = LoadPictureData(*bytes, QStringLiteral("level.JPG"));
