@@ -1,8 +1,8 @@
 #include "sound/SdlWaveOutDevice.h"
 
-#include <SDL.h>
+#include "data/SdlLibrary.h"
 
-#include <dlfcn.h>
+#include <SDL.h>
 
 namespace zindo {
 
@@ -14,40 +14,28 @@ constexpr int SdlFailure = 1;
 
 // The SDL functions the device calls.
 #define ZINDO_SDL_FUNCTIONS(X)                                                                                    \
-    X(SDL_SetMainReady) X(SDL_SetHint) X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_GetError)                  \
-    X(SDL_GetNumAudioDevices) X(SDL_GetAudioDeviceName) X(SDL_GetCurrentAudioDriver) X(SDL_OpenAudioDevice)       \
-    X(SDL_PauseAudioDevice) X(SDL_QueueAudio) X(SDL_GetQueuedAudioSize) X(SDL_LockAudioDevice)                   \
-    X(SDL_UnlockAudioDevice) X(SDL_ClearQueuedAudio) X(SDL_CloseAudioDevice)
+    X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_GetError) X(SDL_GetNumAudioDevices) X(SDL_GetAudioDeviceName) \
+    X(SDL_GetCurrentAudioDriver) X(SDL_OpenAudioDevice) X(SDL_PauseAudioDevice) X(SDL_QueueAudio)                 \
+    X(SDL_GetQueuedAudioSize) X(SDL_LockAudioDevice) X(SDL_UnlockAudioDevice) X(SDL_ClearQueuedAudio)             \
+    X(SDL_CloseAudioDevice)
 
 /// SDL2, loaded when the first device is made rather than with the program:
 /// the library and the thirty others it brings (sound servers, codecs) would
 /// otherwise be loaded before the window can show.
 struct TSdlLibrary {
-#define ZINDO_SDL_POINTER(Name) decltype(&::Name) Name = nullptr;
-    ZINDO_SDL_FUNCTIONS(ZINDO_SDL_POINTER)
-#undef ZINDO_SDL_POINTER
+    ZINDO_FUNCTION_TABLE(ZINDO_SDL_FUNCTIONS)
     QString Error; ///< why the library cannot be used; empty when it can
 };
 
 const TSdlLibrary& Sdl()
 {
     static const TSdlLibrary library = [] {
+        TSharedLibrary sdl = OpenSdlLibrary();
         TSdlLibrary loaded;
-        void* handle = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
-        if (!handle) {
-            loaded.Error = QString::fromLocal8Bit(dlerror());
-            return loaded;
-        }
-        bool complete = true;
-#define ZINDO_SDL_LOOKUP(Name)                                                                                    \
-    loaded.Name = reinterpret_cast<decltype(&::Name)>(dlsym(handle, #Name));                                      \
-    complete = complete && loaded.Name;
-        ZINDO_SDL_FUNCTIONS(ZINDO_SDL_LOOKUP)
-#undef ZINDO_SDL_LOOKUP
-        if (!complete) {
+        loaded.Resolve(sdl);
+        if (!sdl.Error().isEmpty()) {
             loaded = TSdlLibrary();
-            // Like SDL's own reasons, the library's name is not translated.
-            loaded.Error = QStringLiteral("libSDL2-2.0.so.0 lacks audio functions");
+            loaded.Error = sdl.Error();
         }
         return loaded;
     }();
@@ -62,10 +50,6 @@ TSdlWaveOutDevice::TSdlWaveOutDevice()
         Error = Sdl().Error;
         return;
     }
-    Sdl().SDL_SetMainReady();
-    // SDL would turn SIGINT and SIGTERM into quit events nobody reads; the
-    // game's own handlers (temporary files, display mode) must see them.
-    Sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (Sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)
         AudioReady = true;
     else
