@@ -34,7 +34,7 @@ chmod -R a-w "$PREFIX"
 # A display of its own among :81 .. :83.
 for number in 81 82 83; do
   [ -e "/tmp/.X$number-lock" ] && continue
-  Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+  Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
   export DISPLAY=":$number"
   server_up() { [ -S "/tmp/.X11-unix/X$number" ]; }
