@@ -46,6 +46,9 @@ done
 
 mkdir "$WORK/home"
 export HOME="$WORK/home" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
+# The running game's lock and socket go here, not among the user's.
+export XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset XDG_DATA_HOME ZINDO_PUZZLE_PLAYER_DIR
 (cd / && exec "$PREFIX/$BINDIR/zindo-puzzle") >"$WORK/game.log" 2>&1 &
 GAME_PID=$!

@@ -25,6 +25,9 @@ ln -s "$BUILD_DIR/dat" "$WORK/dat"
 export QT_QPA_PLATFORM=xcb
 export SDL_AUDIODRIVER=disk
 export SDL_DISKAUDIOFILE="$WORK/sound.raw"
+# The running game's lock and socket go here, not among the user's.
+export XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 source "$(dirname "$0")/../support/xwindows.sh"
 
