@@ -1,8 +1,10 @@
 // Zindo Puzzle: starts the one window and runs the game.
 
 #include "CommandLine.h"
+#include "SingleInstance.h"
 
 #include "controls/QzFonts.h"
+#include "data/GamePaths.h"
 #include "data/QzError.h"
 #include "display/FullScreenSupport.h"
 #include "display/SessionBus.h"
@@ -22,6 +24,27 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+
+namespace {
+
+/// Brings the game to the front for a second start: the window comes back
+/// from the task bar in the state it had (full screen, maximised or framed),
+/// on top and with the keyboard; a dialog in front of it (the first-start
+/// question before the window shows, a message) stays in front.
+void BringToFront(QWidget& Window)
+{
+    if (Window.isVisible()) {
+        Window.setWindowState(Window.windowState() & ~Qt::WindowMinimized);
+        Window.raise();
+        Window.activateWindow();
+    }
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -79,6 +102,23 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zindo-puzzle: there is no translation for \"%s\"; the game speaks English.\n",
                      qPrintable(commandLine.Language));
 
+    // One game per player's folder: a second start brings the running game
+    // to the front and ends.
+    zindo::TSingleInstance instance(zindo::PlayerFolder());
+    if (const zindo::TInstanceClaim claim = instance.Claim(); claim != zindo::icFirst) {
+        const QString text =
+            claim == zindo::icRaised
+                ? QCoreApplication::translate("main", "Zindo Puzzle is already running; its window has been brought "
+                                                      "to the front.")
+                : QCoreApplication::translate("main", "Zindo Puzzle is already running for this player's folder, "
+                                                      "but it does not answer.");
+        std::fprintf(stderr, "zindo-puzzle: %s\n", qPrintable(text));
+        fontConfiguration.join();
+        FcFini();
+        return claim == zindo::icRaised ? 0 : 1;
+    }
+    instance.Listen();
+
     // The mode table is built once, before the window is placed, from the X
     // server's modes (no modes at all on Wayland or offscreen). It takes a
     // connection of its own and a few round trips to the server, so it is
@@ -94,6 +134,7 @@ int main(int argc, char** argv)
     options.Sound = std::make_unique<zindo::TSoundOutputMadeLater>([] { return zindo::MakeDefaultGameSounds(); });
     options.DisplayMode = commandLine.DisplayMode;
     zindo::TMainWindow window(std::move(options));
+    instance.OnBringToFront = [&window] { BringToFront(window); };
     displayModes.join();
     try {
         window.StartUp();

@@ -14,8 +14,10 @@ TIniFile TIniFile::FromBytes(const QByteArray& Text)
     QString all = QString::fromUtf8(Text);
     if (all.startsWith(QChar(0xFEFF)))
         all.remove(0, 1);
+    // CR-LF, LF and CR alone all end a line (blank lines are skipped below).
+    all.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     for (QStringView line : QStringView(all).split(QLatin1Char('\n'))) {
-        line = line.trimmed(); // also drops the '\r' of CR-LF line ends
+        line = line.trimmed();
         if (line.isEmpty() || line.front() == QLatin1Char(';') || line.front() == QLatin1Char('#'))
             continue;
         if (line.front() == QLatin1Char('[')) {

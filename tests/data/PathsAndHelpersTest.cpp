@@ -175,6 +175,24 @@ TEST(IniFile, ReadsTheWayPlayersWriteIt)
     EXPECT_FALSE(ini.Contains(QStringLiteral("Dev/ice \\ 1"), QString()));
 }
 
+TEST(IniFile, ReadsEveryKindOfLineEnd)
+{
+    // Unix, Windows and old Macintosh line ends, alone and mixed in one file.
+    for (const char* end : {"\n", "\r\n", "\r"}) {
+        const QByteArray text = QByteArray("[general]") + end + "WaveOutDevice=2" + end + "[default]" + end +
+                                "Remix=2" + end + "WaveBlocks=5";
+        const TIniFile ini = TIniFile::FromBytes(text);
+        EXPECT_EQ(ini.IntValue(QStringLiteral("general"), QStringLiteral("WaveOutDevice"), -1), 2) << text.toStdString();
+        EXPECT_EQ(ini.IntValue(QStringLiteral("default"), QStringLiteral("Remix"), -1), 2) << text.toStdString();
+        EXPECT_EQ(ini.IntValue(QStringLiteral("default"), QStringLiteral("WaveBlocks"), -1), 5) << text.toStdString();
+    }
+    const TIniFile mixed = TIniFile::FromBytes("[a]\rone=1\r\n\r\ntwo=2\n\r[b]\r\rthree=3\n");
+    EXPECT_EQ(mixed.IntValue(QStringLiteral("a"), QStringLiteral("one"), 0), 1);
+    EXPECT_EQ(mixed.IntValue(QStringLiteral("a"), QStringLiteral("two"), 0), 2);
+    EXPECT_EQ(mixed.IntValue(QStringLiteral("b"), QStringLiteral("three"), 0), 3);
+    EXPECT_FALSE(mixed.Contains(QStringLiteral("a"), QStringLiteral("three")));
+}
+
 TEST(AtomicWrite, ReplacesTheFileWholeAndLeavesNothingBehind)
 {
     TTestTree tree;

@@ -1,3 +1,4 @@
+#include "data/AtomicFile.h"
 #include "data/TempFiles.h"
 #include "support/TestTree.h"
 
@@ -7,6 +8,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+
+#include <regex>
 
 #include <unistd.h>
 
@@ -98,4 +101,46 @@ TEST(TempFilesOfKilledRuns, AreRemovedAtTheNextStartButThoseOfRunningGamesStay)
     running.terminate();
     ASSERT_TRUE(running.waitForFinished(10000));
     EXPECT_FALSE(folders().contains(liveFolder)) << "a game that ends removes its own folder";
+}
+
+// Two games share the player's folder: one writes a save while the other
+// starts up and clears away what interrupted writes left there.
+TEST(SaveBeingWritten, KeepsItsTemporaryFileFromAnotherGamesCleanUpUntilCutShort)
+{
+    TTestTree tree;
+    const QString saved = tree.Path(QStringLiteral("var/saved"));
+    const QString slot = tree.Write(QStringLiteral("var/saved/slot.PGM"), QByteArray("the game before"));
+    const auto files = [&] {
+        return QDir(saved).entryList(QDir::Files | QDir::Hidden, QDir::Name).join(QLatin1Char(' ')).toStdString();
+    };
+    const std::regex savedAndTemporary("slot\\.PGM slot\\.PGM\\.[A-Za-z0-9]{6}");
+    const auto startSave = [&](QProcess& Writer) {
+        Writer.start(QStringLiteral(TEMP_FILE_PROBE), {QStringLiteral("save"), slot});
+        return Writer.waitForStarted() && Writer.waitForReadyRead(10000) && Writer.readLine() == "writing\n";
+    };
+
+    // Written, not yet in place: the other game's clean-up leaves it.
+    QProcess writer;
+    ASSERT_TRUE(startSave(writer));
+    const std::string during = files();
+    ASSERT_TRUE(std::regex_match(during, savedAndTemporary)) << during;
+    EXPECT_EQ(RemoveInterruptedWrites(saved, QStringLiteral("*.PGM")), 0);
+    EXPECT_EQ(files(), during);
+    writer.write("go on\n");
+    ASSERT_TRUE(writer.waitForFinished(10000));
+    EXPECT_EQ(writer.exitCode(), 0) << writer.readAllStandardOutput().toStdString();
+    EXPECT_EQ(TTestTree::Read(slot).toStdString(), "the game saved by the probe");
+    EXPECT_EQ(files(), "slot.PGM");
+
+    // Killed at the same point: the next clean-up removes what it left, and
+    // the save before it is whole.
+    tree.Write(QStringLiteral("var/saved/slot.PGM"), QByteArray("the game before"));
+    QProcess killed;
+    ASSERT_TRUE(startSave(killed));
+    killed.kill();
+    ASSERT_TRUE(killed.waitForFinished(10000));
+    ASSERT_TRUE(std::regex_match(files(), savedAndTemporary)) << files();
+    EXPECT_EQ(RemoveInterruptedWrites(saved, QStringLiteral("*.PGM")), 1);
+    EXPECT_EQ(files(), "slot.PGM");
+    EXPECT_EQ(TTestTree::Read(slot).toStdString(), "the game before");
 }

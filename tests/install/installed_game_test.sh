@@ -34,7 +34,7 @@ chmod -R a-w "$PREFIX"
 # A display of its own among :81 .. :83.
 for number in 81 82 83; do
   [ -e "/tmp/.X$number-lock" ] && continue
-  Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+  Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
   export DISPLAY=":$number"
   server_up() { [ -S "/tmp/.X11-unix/X$number" ]; }
@@ -46,6 +46,9 @@ done
 
 mkdir "$WORK/home"
 export HOME="$WORK/home" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
+# The running game's lock and socket go here, not among the user's.
+export XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset XDG_DATA_HOME ZINDO_PUZZLE_PLAYER_DIR
 (cd / && exec "$PREFIX/$BINDIR/zindo-puzzle") >"$WORK/game.log" 2>&1 &
 GAME_PID=$!
