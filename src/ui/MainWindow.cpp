@@ -207,15 +207,15 @@ QString TMainWindow::ZindoMessageMarkup() const
 void TMainWindow::ShowOptionsDialog()
 {
     TOptionsForm form(this);
-    form.SetFullScreen(DisplayMode() == QLatin1String("fullscreen"));
-    form.SetBackgroundMusic(FBackgroundMusicOn);
-    form.SetSoundEffects(FSoundEffectsOn);
-    if (form.exec() != QDialog::Accepted)
+    const std::optional<TOptionsChoice> choice = form.Ask({.BackgroundMusic = FBackgroundMusicOn,
+                                                           .SoundEffects = FSoundEffectsOn,
+                                                           .FullScreen = DisplayMode() == QLatin1String("fullscreen")});
+    if (!choice)
         return;
-    FBackgroundMusicOn = form.GetBackgroundMusic();
-    FSoundEffectsOn = form.GetSoundEffects();
+    FBackgroundMusicOn = choice->BackgroundMusic;
+    FSoundEffectsOn = choice->SoundEffects;
     // The player's choice holds for the run even when it cannot be stored.
-    const QString mode = form.GetFullScreen() ? QStringLiteral("fullscreen") : QStringLiteral("window");
+    const QString mode = choice->FullScreen ? QStringLiteral("fullscreen") : QStringLiteral("window");
     RunDisplayMode = mode;
     if (FSettingsKept) {
         try {

@@ -173,10 +173,11 @@ void TMainWindow::AskDisplayModeOnFirstStart()
         return;
     }
     TStartUpForm form(nullptr);
-    if (form.exec() != QDialog::Accepted)
+    const std::optional<bool> fullScreen = form.AskFullScreen();
+    if (!fullScreen)
         return;
     try {
-        WriteDisplayMode(form.FullScreenChosen() ? QStringLiteral("fullscreen") : QStringLiteral("window"));
+        WriteDisplayMode(*fullScreen ? QStringLiteral("fullscreen") : QStringLiteral("window"));
     } catch (const EQzError& error) {
         PlayerFilesNotKept(error.Message(), false);
         RunDisplayMode = QStringLiteral("window");

@@ -293,11 +293,9 @@ void TPlayingScreen::ShowSaveDialog()
     QStringList names;
     QString current;
     Host.Session().ListSavedGames(names, current);
-    form.SetGameNames(names);
-    form.SetGameName(current);
     // A save that fails says why and leaves the dialog open with the name.
     form.OnSave = [this](const QString& Name) { return RunGuarded([&] { Host.Session().SaveGame(Name); }); };
-    form.exec();
+    form.Ask(names, current);
 }
 
 void TPlayingScreen::ShowInGameMenu()
@@ -309,14 +307,11 @@ void TPlayingScreen::ShowInGameMenu()
     const bool wasPlaying = game.GetState() == stPlaying;
     if (wasPlaying)
         game.Pause();
-    form.ShowMusicState(Host.BackgroundMusicOn());
-    form.ShowEffectsState(Host.SoundEffectsOn());
     // Over the board, the menu hides its "PAUSED" whatever the level's shape.
-    form.CentreOver(*BoardView);
-    const bool chosen = form.exec() == QDialog::Accepted;
+    const std::optional<TActionChoice> choice = form.Ask(Host.BackgroundMusicOn(), Host.SoundEffectsOn(), BoardView);
     bool leave = false;
-    if (chosen) {
-        switch (form.Choice) {
+    if (choice) {
+        switch (*choice) {
         case acSaveAndExit:
             // The game is saved as it is, before the 100 points that leaving
             // costs. The level is left once it is saved, or when the player

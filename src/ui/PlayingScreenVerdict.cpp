@@ -21,8 +21,7 @@ void TPlayingScreen::HandleStateChange(std::uint8_t State)
             // the normal pointer, no "Pause" and no "Next".
             UpdatePlayControls();
             TPointsCongratulationForm form(window());
-            form.FillPointsForm(game.Puzzle().Points);
-            form.exec();
+            form.ShowPoints(game.Puzzle().Points);
         }
         verdict = game.ThemeFinished() ? tr("Congratulations! You've finished all puzzles of this theme!")
                                        : tr("Perfect - you are ready for the next level");
