@@ -20,8 +20,11 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 using namespace zindo;
 
@@ -354,4 +357,48 @@ TEST(PointsCongratulationForm, EnterClosesItWithOKAndEscWithout)
     ActWhileModal([](QWidget* Modal) { QTest::keyClick(Modal, Qt::Key_Escape); });
     EXPECT_FALSE(form.ShowPoints(counter));
     EXPECT_FALSE(ModalLeftOpen());
+}
+
+TEST(PointsCongratulationForm, NegativeCountsShowTheirSignInEveryLanguage)
+{
+    // A piece lifted more often than it was set right leaves a negative
+    // count of correct pieces. Its row reads as the row of the count's
+    // magnitude (the same plural form) with the sign before the number.
+    const auto countedRows = [](std::int32_t Count) {
+        TPuzzlePointsCounter counter;
+        counter.AddCorrect(Count);
+        counter.AddRisksWon(Count);
+        counter.AddWrong(Count);
+        const QStringList rows = ShownRows(counter);
+        QStringList descriptions;
+        for (const int row : {1, 2, 4})
+            descriptions << (row < rows.size() ? rows[row].section(QLatin1Char('|'), 0, 0) : QString());
+        return descriptions;
+    };
+    // English, the texts in the code, and every shipped translation.
+    const QStringList languages =
+        QStringList{QString()} + QStringLiteral(ZINDO_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString& language : languages) {
+        SCOPED_TRACE(language.toStdString());
+        QTranslator translator;
+        if (!language.isEmpty()) {
+            ASSERT_TRUE(translator.load(QStringLiteral(ZINDO_TRANSLATIONS_DIR "/zindo_%1.qm").arg(language)));
+            QCoreApplication::installTranslator(&translator);
+        }
+        for (const std::int32_t magnitude : {1, 2, 1234}) {
+            const QStringList positive = countedRows(magnitude);
+            const QStringList negative = countedRows(-magnitude);
+            for (int row = 0; row < negative.size(); ++row) {
+                QString expected = positive[row];
+                expected.replace(QString::number(magnitude), QString::number(-magnitude));
+                EXPECT_EQ(negative[row], expected);
+            }
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
+    TPuzzlePointsCounter counter;
+    counter.AddCorrect(-1);
+    EXPECT_EQ(ShownRows(counter)[2], QStringLiteral("-1 piece set correctly|-100"));
+    EXPECT_EQ(countedRows(std::numeric_limits<std::int32_t>::min())[1],
+              QStringLiteral("-2147483648 pieces set correctly"));
 }
