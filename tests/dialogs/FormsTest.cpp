@@ -82,6 +82,7 @@ TEST(DialogLook, RadioButtonsShowTheirChoiceInOrangeOnBlack)
             const QImage group = groupBox->grab().toImage();
             EXPECT_EQ(group.pixelColor(0, group.height() / 2), Orange);
         }
+        QTest::keyClick(Modal, Qt::Key_Escape);
     });
     options.Ask({.BackgroundMusic = false, .SoundEffects = true, .FullScreen = false});
 
@@ -97,6 +98,7 @@ TEST(DialogLook, RadioButtonsShowTheirChoiceInOrangeOnBlack)
                     white += question.pixelColor(x, y) == QColor(Qt::white);
             EXPECT_GT(white, 100);
         }
+        QTest::keyClick(Modal, Qt::Key_Escape);
     });
     startUp.AskFullScreen();
 }
