@@ -32,15 +32,15 @@ TQzGraphicButton::TQzGraphicButton(const QString& Caption, QWidget* Parent)
 
 void TQzGraphicButton::SetButtonColor(const QColor& Value)
 {
-    FButtonColor = Value;
+    FaceFill = Value;
     update();
 }
 
 void TQzGraphicButton::SetDown(bool Value)
 {
-    if (FDown == Value)
+    if (HeldDown == Value)
         return;
-    FDown = Value;
+    HeldDown = Value;
     update();
 }
 
@@ -91,12 +91,12 @@ QRect TQzGraphicButton::FaceRect() const
 
 bool TQzGraphicButton::Hot() const
 {
-    return FMouseInControl && isEnabled();
+    return MouseOver && isEnabled();
 }
 
 QColor TQzGraphicButton::FaceColor() const
 {
-    return Hot() ? Lighten(FButtonColor) : FButtonColor;
+    return Hot() ? Lighten(FaceFill) : FaceFill;
 }
 
 void TQzGraphicButton::paintEvent(QPaintEvent*)
@@ -170,14 +170,14 @@ void TQzGraphicButton::PaintFace(QPainter& Painter)
 void TQzGraphicButton::enterEvent(QEnterEvent* Event)
 {
     QAbstractButton::enterEvent(Event);
-    FMouseInControl = true;
+    MouseOver = true;
     repaint();
 }
 
 void TQzGraphicButton::leaveEvent(QEvent* Event)
 {
     QAbstractButton::leaveEvent(Event);
-    FMouseInControl = false;
+    MouseOver = false;
     repaint();
 }
 
@@ -185,7 +185,7 @@ void TQzGraphicButton::hideEvent(QHideEvent* Event)
 {
     QAbstractButton::hideEvent(Event);
     // Shown again later, the button must not come back lit.
-    FMouseInControl = false;
+    MouseOver = false;
 }
 
 } // namespace zindo

@@ -35,17 +35,17 @@ public:
     TQzGraphicButton(const QString& Caption, QWidget* Parent = nullptr);
 
     /** Fill of the face; setting it repaints the button. */
-    QColor ButtonColor() const { return FButtonColor; }
+    QColor ButtonColor() const { return FaceFill; }
     void SetButtonColor(const QColor& Value);
 
     /** A button held down from outside (e.g. a selected mode); paints as pressed. */
-    bool Down() const { return FDown; }
+    bool Down() const { return HeldDown; }
     void SetDown(bool Value);
 
     /** Pressed look: held by the mouse (isDown) or by Down. */
-    bool IsPressed() const { return isDown() || FDown; }
+    bool IsPressed() const { return isDown() || HeldDown; }
     /** Whether the mouse is over the button (lighter look). */
-    bool MouseInControl() const { return FMouseInControl; }
+    bool MouseInControl() const { return MouseOver; }
 
     /** Each of red, green and blue raised by 128, capped at 255. */
     static QColor Lighten(const QColor& Color);
@@ -73,9 +73,9 @@ private:
     /** ButtonColor, lightened while Hot. */
     QColor FaceColor() const;
 
-    QColor FButtonColor{QColor::fromRgb(DefaultButtonColor)};  ///< face fill
-    bool FDown = false;                                        ///< held down from outside
-    bool FMouseInControl = false;                              ///< mouse over the button
+    QColor FaceFill{QColor::fromRgb(DefaultButtonColor)}; ///< face fill
+    bool HeldDown = false;                                ///< held down from outside
+    bool MouseOver = false;                               ///< mouse over the button
 };
 
 } // namespace zindo

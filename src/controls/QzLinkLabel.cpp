@@ -23,8 +23,8 @@ TQzLinkLabel::TQzLinkLabel(const QString& Text, QWidget* Parent)
 
 void TQzLinkLabel::SetURL(const QString& Value)
 {
-    FURL = Value;
-    if (FURL.isEmpty())
+    Address = Value;
+    if (Address.isEmpty())
         unsetCursor();
     else
         setCursor(Qt::PointingHandCursor);
@@ -32,20 +32,20 @@ void TQzLinkLabel::SetURL(const QString& Value)
 
 void TQzLinkLabel::mousePressEvent(QMouseEvent* Event)
 {
-    FPressed = Event->button() == Qt::LeftButton;
+    Pressed = Event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(Event);
 }
 
 void TQzLinkLabel::mouseReleaseEvent(QMouseEvent* Event)
 {
     QLabel::mouseReleaseEvent(Event);
-    const bool click = FPressed && Event->button() == Qt::LeftButton
+    const bool click = Pressed && Event->button() == Qt::LeftButton
                        && rect().contains(Event->position().toPoint());
-    FPressed = false;
+    Pressed = false;
     if (!click)
         return;
     // The handler may close the screen that holds this label: keep the address.
-    const QString url = FURL;
+    const QString url = Address;
     if (OnClick)
         OnClick();
     if (!url.isEmpty())

@@ -20,7 +20,7 @@ public:
     explicit TQzLinkLabel(QWidget* Parent = nullptr);
     TQzLinkLabel(const QString& Text, QWidget* Parent = nullptr);
 
-    QString URL() const { return FURL; }
+    QString URL() const { return Address; }
     void SetURL(const QString& Value);
 
     /** Raised on every click, before the address is opened. */
@@ -31,8 +31,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* Event) override;
 
 private:
-    QString FURL;          ///< web address opened on a click; empty = none
-    bool FPressed = false; ///< the left button went down inside the label
+    QString Address;      ///< web address opened on a click; empty = none
+    bool Pressed = false; ///< the left button went down inside the label
 };
 
 } // namespace zindo

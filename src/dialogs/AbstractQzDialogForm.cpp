@@ -11,6 +11,10 @@ namespace {
 constexpr int ButtonWidth = 145;
 constexpr int ButtonHeight = 33;
 constexpr int ButtonMargin = 8;
+constexpr int OKButtonTop = 12;
+constexpr int CancelButtonTop = 48;
+constexpr int DefaultOuterWidth = 401;
+constexpr int DefaultOuterHeight = 344;
 } // namespace
 
 TAbstractQzDialogForm::TAbstractQzDialogForm(QWidget* Parent)
@@ -25,38 +29,47 @@ TAbstractQzDialogForm::TAbstractQzDialogForm(QWidget* Parent)
     CancelButton = new TQzGraphicButton(tr("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
 
-    SetOuterSize(401, 344);
-    connect(OKButton, &QAbstractButton::clicked, this, [this] { OKButtonClick(); });
-    connect(CancelButton, &QAbstractButton::clicked, this, [this] { CancelButtonClick(); });
+    SetOuterSize(DefaultOuterWidth, DefaultOuterHeight);
+    connect(OKButton, &QAbstractButton::clicked, this, &QDialog::accept);
+    connect(CancelButton, &QAbstractButton::clicked, this, &QDialog::reject);
+}
+
+bool TAbstractQzDialogForm::ExecConfirmed()
+{
+    return exec() == QDialog::Accepted;
 }
 
 void TAbstractQzDialogForm::SetOuterSize(int Width, int Height)
 {
     const int clientWidth = Width - FrameWidth;
     setFixedSize(clientWidth, Height - FrameHeight);
-    // Top right, Cancel below OK; derived forms may move them.
     const int left = clientWidth - ButtonWidth - ButtonMargin;
-    OKButton->setGeometry(left, 12, ButtonWidth, ButtonHeight);
-    CancelButton->setGeometry(left, 48, ButtonWidth, ButtonHeight);
+    OKButton->setGeometry(left, OKButtonTop, ButtonWidth, ButtonHeight);
+    CancelButton->setGeometry(left, CancelButtonTop, ButtonWidth, ButtonHeight);
+}
+
+void TAbstractQzDialogForm::PlaceOKButton(QPoint At)
+{
+    OKButton->move(At);
+}
+
+void TAbstractQzDialogForm::PlaceCancelButton(QPoint At)
+{
+    CancelButton->move(At);
+}
+
+void TAbstractQzDialogForm::HideCancelButton()
+{
+    CancelButton->hide();
 }
 
 void TAbstractQzDialogForm::keyPressEvent(QKeyEvent* Event)
 {
     if ((Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter) && OKButton->isVisible()) {
-        OKButtonClick();
+        accept();
         return;
     }
     QDialog::keyPressEvent(Event);
-}
-
-void TAbstractQzDialogForm::OKButtonClick()
-{
-    accept();
-}
-
-void TAbstractQzDialogForm::CancelButtonClick()
-{
-    reject();
 }
 
 } // namespace zindo

@@ -8,11 +8,13 @@ class TQzGraphicButton;
 
 /// Base of the game's OK/Cancel dialogs (options, points breakdown): a black
 /// form with white Arial text, caption "Zindo Puzzle", and the own buttons
-/// OKButton ("OK") and CancelButton ("Cancel"), 145 x 33, at the top right,
-/// Cancel below OK. OK answers QDialog::Accepted, Cancel, Esc and the close
-/// button of the frame answer QDialog::Rejected. Derived forms move the buttons
-/// to their own places. Created by its caller with the main window as parent,
-/// shown with exec(), read when the result is Accepted, and released.
+/// "OK" (object name "OKButton") and "Cancel" ("CancelButton"), 145 x 33, at
+/// the top right, Cancel below OK. OK and Enter close the form as confirmed;
+/// Cancel, Esc and the close button of the frame close it as cancelled.
+/// Derived forms place the buttons where they belong and offer one public
+/// call that fills the form, shows it modally and returns the player's
+/// answer. The caller creates the form with the main window as parent, makes
+/// that call once, and releases the form.
 class TAbstractQzDialogForm : public QDialog
 {
     Q_OBJECT
@@ -20,23 +22,31 @@ class TAbstractQzDialogForm : public QDialog
 public:
     explicit TAbstractQzDialogForm(QWidget* Parent = nullptr);
 
-    /** Closes the form with the result Accepted. */
-    void OKButtonClick();
-    /** Closes the form with the result Rejected. */
-    void CancelButtonClick();
-
-    TQzGraphicButton* OKButton;     ///< "OK"
-    TQzGraphicButton* CancelButton; ///< "Cancel", below OKButton
-
 protected:
+    /** Shows the form modally; true when it was closed with OK (the button
+        or Enter), false when it was cancelled. */
+    bool ExecConfirmed();
+
+    /** Sizes the form for an outer size (frame included) of Width x Height,
+        taking a usual dialog frame off for the client area, and puts the
+        buttons at its top right. */
+    void SetOuterSize(int Width, int Height);
+    /** Moves the OK button's top left corner to At. */
+    void PlaceOKButton(QPoint At);
+    /** Moves the Cancel button's top left corner to At. */
+    void PlaceCancelButton(QPoint At);
+    /** Leaves OK as the only button; Esc and the frame still cancel. */
+    void HideCancelButton();
+
     /** Enter answers OK, as the OK button would; Esc stays Cancel. */
     void keyPressEvent(class QKeyEvent* Event) override;
-    /** Sizes the form for an outer size (frame included) of Width x Height,
-        taking a usual dialog frame off for the client area. */
-    void SetOuterSize(int Width, int Height);
 
     static constexpr int FrameWidth = 8;   ///< left + right frame of a dialog
     static constexpr int FrameHeight = 30; ///< title bar + top and bottom frame
+
+private:
+    TQzGraphicButton* OKButton;     ///< "OK": closes the form as confirmed
+    TQzGraphicButton* CancelButton; ///< "Cancel", below OKButton: closes it as cancelled
 };
 
 } // namespace zindo

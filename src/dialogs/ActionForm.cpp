@@ -13,6 +13,10 @@ namespace zindo {
 
 namespace {
 
+constexpr int ClientWidth = 428;
+constexpr int ClientHeight = 196;
+constexpr int EdgeThickness = 2;
+
 TQzTransparentButton* MakeMenuButton(QWidget* Form, const QString& Name, const QString& Caption, int Top)
 {
     auto* button = new TQzTransparentButton(Caption, Form);
@@ -28,10 +32,10 @@ TActionForm::TActionForm(QWidget* Parent)
 {
     ApplyQzDialogLook(*this);
     setWindowTitle(QStringLiteral("Zindo Puzzle"));
-    setFixedSize(428, 196);
+    setFixedSize(ClientWidth, ClientHeight);
 
-    SaveButton = MakeMenuButton(this, QStringLiteral("SaveButton"), tr("Save and Exit"), 18);
-    SaveButton->setToolTip(tr("Click to save the game"));
+    SaveAndExitButton = MakeMenuButton(this, QStringLiteral("SaveAndExitButton"), tr("Save and Exit"), 18);
+    SaveAndExitButton->setToolTip(tr("Click to save the game"));
     ExitButton = MakeMenuButton(this, QStringLiteral("ExitButton"), tr("Exit"), 50);
     ContinueButton = MakeMenuButton(this, QStringLiteral("ContinueButton"), tr("Continue"), 82);
     ToggleBackgroundMusicButton =
@@ -40,12 +44,23 @@ TActionForm::TActionForm(QWidget* Parent)
     ShowMusicState(true);
     ShowEffectsState(true);
 
-    connect(SaveButton, &QAbstractButton::clicked, this, [this] { SaveButtonClick(); });
-    connect(ExitButton, &QAbstractButton::clicked, this, [this] { ExitButtonClick(); });
-    connect(ContinueButton, &QAbstractButton::clicked, this, [this] { ContinueButtonClick(); });
-    connect(ToggleBackgroundMusicButton, &QAbstractButton::clicked, this,
-            [this] { ToggleBackgroundMusicButtonClick(); });
-    connect(ToggleSoundEffectsButton, &QAbstractButton::clicked, this, [this] { ToggleSoundEffectsButtonClick(); });
+    connect(SaveAndExitButton, &QAbstractButton::clicked, this, [this] { Choose(acSaveAndExit); });
+    connect(ExitButton, &QAbstractButton::clicked, this, [this] { Choose(acExit); });
+    connect(ContinueButton, &QAbstractButton::clicked, this, [this] { Choose(acContinue); });
+    connect(ToggleBackgroundMusicButton, &QAbstractButton::clicked, this, [this] { Choose(acToggleMusic); });
+    connect(ToggleSoundEffectsButton, &QAbstractButton::clicked, this, [this] { Choose(acToggleEffects); });
+}
+
+std::optional<TActionChoice> TActionForm::Ask(bool MusicOn, bool EffectsOn, const QWidget* CentreOver)
+{
+    ShowMusicState(MusicOn);
+    ShowEffectsState(EffectsOn);
+    if (CentreOver != nullptr)
+        MoveOver(*CentreOver);
+    Choice.reset();
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return Choice;
 }
 
 void TActionForm::ShowMusicState(bool On)
@@ -60,7 +75,7 @@ void TActionForm::ShowEffectsState(bool On)
                                          : tr("Turn Sound Effects On"));
 }
 
-void TActionForm::CentreOver(const QWidget& Area)
+void TActionForm::MoveOver(const QWidget& Area)
 {
     QRect placed(QPoint(0, 0), size());
     placed.moveCenter(Area.mapToGlobal(Area.rect().center()));
@@ -77,42 +92,16 @@ void TActionForm::paintEvent(QPaintEvent* Event)
     QDialog::paintEvent(Event);
     QPainter painter(this);
     const QColor edge = QColor::fromRgb(TQzGraphicButton::FrameColor);
-    constexpr int thickness = 2;
-    painter.fillRect(0, 0, width(), thickness, edge);
-    painter.fillRect(0, height() - thickness, width(), thickness, edge);
-    painter.fillRect(0, 0, thickness, height(), edge);
-    painter.fillRect(width() - thickness, 0, thickness, height(), edge);
+    painter.fillRect(0, 0, width(), EdgeThickness, edge);
+    painter.fillRect(0, height() - EdgeThickness, width(), EdgeThickness, edge);
+    painter.fillRect(0, 0, EdgeThickness, height(), edge);
+    painter.fillRect(width() - EdgeThickness, 0, EdgeThickness, height(), edge);
 }
 
 void TActionForm::Choose(TActionChoice AChoice)
 {
     Choice = AChoice;
     accept();
-}
-
-void TActionForm::SaveButtonClick()
-{
-    Choose(acSaveAndExit);
-}
-
-void TActionForm::ExitButtonClick()
-{
-    Choose(acExit);
-}
-
-void TActionForm::ContinueButtonClick()
-{
-    Choose(acContinue);
-}
-
-void TActionForm::ToggleBackgroundMusicButtonClick()
-{
-    Choose(acToggleMusic);
-}
-
-void TActionForm::ToggleSoundEffectsButtonClick()
-{
-    Choose(acToggleEffects);
 }
 
 } // namespace zindo

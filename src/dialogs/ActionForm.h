@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <optional>
 
 namespace zindo {
 
@@ -19,10 +20,11 @@ enum TActionChoice : std::uint8_t {
 
 /// The in-game menu (Esc or the Menu button on the playing screen): a black
 /// form without a window frame, edged by a 2-pixel orange line so that it
-/// stands out from the black paused board, with five own buttons. A button
-/// sets Choice and closes the menu with Accepted; Esc or closing it otherwise answers Rejected, and Choice
-/// is then not to be read. The caller sets the two toggle captions with
-/// ShowMusicState and ShowEffectsState before showing it.
+/// stands out from the black paused board, with five own buttons, one per
+/// TActionChoice: "SaveAndExitButton" (with the hint "Click to save the
+/// game"), "ExitButton", "ContinueButton", "ToggleBackgroundMusicButton" and
+/// "ToggleSoundEffectsButton". A button closes the menu with its choice; Esc
+/// or closing it otherwise chooses nothing.
 class TActionForm : public QDialog
 {
     Q_OBJECT
@@ -30,34 +32,33 @@ class TActionForm : public QDialog
 public:
     explicit TActionForm(QWidget* Parent = nullptr);
 
-    /** "Turn off Background Music" when On, "Turn Background Music On" when off. */
-    void ShowMusicState(bool On);
-    /** "Turn Sound Effects Off" when On, "Turn Sound Effects On" when off. */
-    void ShowEffectsState(bool On);
-    /** Places the menu centred over Area (on the playing screen, the board,
+    /** Shows the menu modally, its two toggle buttons captioned for the
+        sound switches as they are (MusicOn, EffectsOn), and returns the entry
+        chosen; nullopt when the menu was closed without one. With CentreOver
+        the menu is centred over that widget (on the playing screen the board,
         whose "PAUSED" the menu then covers whatever the board's shape), kept
-        within Area's screen. Without it the menu is centred on its owner. */
-    void CentreOver(const QWidget& Area);
-
-    void SaveButtonClick();
-    void ExitButtonClick();
-    void ContinueButtonClick();
-    void ToggleBackgroundMusicButtonClick();
-    void ToggleSoundEffectsButtonClick();
-
-    TActionChoice Choice = acContinue;                  ///< the entry chosen (valid after Accepted)
-
-    TQzTransparentButton* SaveButton;                   ///< "Save and Exit"
-    TQzTransparentButton* ExitButton;                   ///< "Exit"
-    TQzTransparentButton* ContinueButton;               ///< "Continue"
-    TQzTransparentButton* ToggleBackgroundMusicButton;  ///< music on/off
-    TQzTransparentButton* ToggleSoundEffectsButton;     ///< effects on/off
+        within its screen; without it, over its owner. */
+    std::optional<TActionChoice> Ask(bool MusicOn, bool EffectsOn, const QWidget* CentreOver);
 
 protected:
     void paintEvent(class QPaintEvent* Event) override;
 
 private:
+    /** "Turn off Background Music" when On, "Turn Background Music On" when off. */
+    void ShowMusicState(bool On);
+    /** "Turn Sound Effects Off" when On, "Turn Sound Effects On" when off. */
+    void ShowEffectsState(bool On);
+    /** Places the menu centred over Area, kept within Area's screen. */
+    void MoveOver(const QWidget& Area);
+    /** Closes the menu with AChoice. */
     void Choose(TActionChoice AChoice);
+
+    TQzTransparentButton* SaveAndExitButton;            ///< "Save and Exit"
+    TQzTransparentButton* ExitButton;                   ///< "Exit"
+    TQzTransparentButton* ContinueButton;               ///< "Continue"
+    TQzTransparentButton* ToggleBackgroundMusicButton;  ///< music on/off
+    TQzTransparentButton* ToggleSoundEffectsButton;     ///< effects on/off
+    std::optional<TActionChoice> Choice;                ///< the entry chosen while shown
 };
 
 } // namespace zindo

@@ -1,7 +1,5 @@
 #include "dialogs/OptionsForm.h"
 
-#include "controls/QzGraphicButton.h"
-
 #include <QGroupBox>
 #include <QRadioButton>
 
@@ -9,13 +7,25 @@ namespace zindo {
 
 namespace {
 
+constexpr int OuterWidth = 401;
+constexpr int OuterHeight = 344;
+constexpr QPoint OKButtonAt(242, 12);
+constexpr QPoint CancelButtonAt(242, 48);
+constexpr int GroupLeft = 8;
+constexpr int GroupWidth = 225;
+constexpr int GroupHeight = 93;
+constexpr int MusicGroupTop = 6;
+constexpr int SoundEffectsGroupTop = 108;
+constexpr int DisplayGroupTop = 210;
+
+/// A group box of the two radio buttons First and Second, the first checked.
 QGroupBox* MakeGroup(QWidget* Form, const QString& Name, const QString& Caption, int Top,
                      QRadioButton*& First, const QString& FirstName, const QString& FirstCaption,
                      QRadioButton*& Second, const QString& SecondName, const QString& SecondCaption)
 {
     auto* group = new QGroupBox(Caption, Form);
     group->setObjectName(Name);
-    group->setGeometry(8, Top, 225, 93);
+    group->setGeometry(GroupLeft, Top, GroupWidth, GroupHeight);
     First = new QRadioButton(FirstCaption, group);
     First->setObjectName(FirstName);
     First->setGeometry(16, 26, 190, 24);
@@ -32,51 +42,46 @@ TOptionsForm::TOptionsForm(QWidget* Parent)
     : TAbstractQzDialogForm(Parent)
 {
     setWindowTitle(tr("Options"));
-    SetOuterSize(401, 344);
-    OKButton->move(242, 12);
-    CancelButton->move(242, 48);
+    SetOuterSize(OuterWidth, OuterHeight);
+    PlaceOKButton(OKButtonAt);
+    PlaceCancelButton(CancelButtonAt);
 
-    BkSoundGroupBox = MakeGroup(this, QStringLiteral("BkSoundGroupBox"), tr("Background Sound"), 6,
-                                BkSoundOnRadioButton, QStringLiteral("BkSoundOnRadioButton"), tr("On"),
-                                BkSoundOffRadioButton, QStringLiteral("BkSoundOffRadioButton"), tr("Off"));
-    SoundEffectsGroupBox = MakeGroup(this, QStringLiteral("SoundEffectsGroupBox"), tr("Sound Effects"), 108,
-                                     SoundEffectsOnRadioButton, QStringLiteral("SoundEffectsOnRadioButton"),
-                                     tr("On"), SoundEffectsOffRadioButton,
-                                     QStringLiteral("SoundEffectsOffRadioButton"), tr("Off"));
-    DisplayGroupBox = MakeGroup(this, QStringLiteral("DisplayGroupBox"), tr("Display"), 210,
-                                OptionsDisplayFullScreen, QStringLiteral("OptionsDisplayFullScreen"),
-                                tr("Full Screen"), OptionsDisplayWindow,
-                                QStringLiteral("OptionsDisplayWindow"), tr("Window"));
+    MusicGroupBox = MakeGroup(this, QStringLiteral("BkSoundGroupBox"), tr("Background Sound"), MusicGroupTop,
+                              MusicOnRadioButton, QStringLiteral("BkSoundOnRadioButton"), tr("On"),
+                              MusicOffRadioButton, QStringLiteral("BkSoundOffRadioButton"), tr("Off"));
+    SoundEffectsGroupBox = MakeGroup(this, QStringLiteral("SoundEffectsGroupBox"), tr("Sound Effects"),
+                                     SoundEffectsGroupTop, SoundEffectsOnRadioButton,
+                                     QStringLiteral("SoundEffectsOnRadioButton"), tr("On"),
+                                     SoundEffectsOffRadioButton, QStringLiteral("SoundEffectsOffRadioButton"),
+                                     tr("Off"));
+    DisplayGroupBox = MakeGroup(this, QStringLiteral("DisplayGroupBox"), tr("Display"), DisplayGroupTop,
+                                FullScreenRadioButton, QStringLiteral("OptionsDisplayFullScreen"),
+                                tr("Full Screen"), WindowRadioButton, QStringLiteral("OptionsDisplayWindow"),
+                                tr("Window"));
 }
 
-void TOptionsForm::SetBackgroundMusic(bool On)
+std::optional<TOptionsChoice> TOptionsForm::Ask(const TOptionsChoice& Current)
 {
-    (On ? BkSoundOnRadioButton : BkSoundOffRadioButton)->setChecked(true);
+    CheckChoice(Current);
+    if (!ExecConfirmed())
+        return std::nullopt;
+    return CheckedChoice();
 }
 
-void TOptionsForm::SetSoundEffects(bool On)
+void TOptionsForm::CheckChoice(const TOptionsChoice& Choice)
 {
-    (On ? SoundEffectsOnRadioButton : SoundEffectsOffRadioButton)->setChecked(true);
+    (Choice.BackgroundMusic ? MusicOnRadioButton : MusicOffRadioButton)->setChecked(true);
+    (Choice.SoundEffects ? SoundEffectsOnRadioButton : SoundEffectsOffRadioButton)->setChecked(true);
+    (Choice.FullScreen ? FullScreenRadioButton : WindowRadioButton)->setChecked(true);
 }
 
-void TOptionsForm::SetFullScreen(bool On)
+TOptionsChoice TOptionsForm::CheckedChoice() const
 {
-    (On ? OptionsDisplayFullScreen : OptionsDisplayWindow)->setChecked(true);
-}
-
-bool TOptionsForm::GetBackgroundMusic() const
-{
-    return BkSoundOnRadioButton->isChecked();
-}
-
-bool TOptionsForm::GetSoundEffects() const
-{
-    return SoundEffectsOnRadioButton->isChecked();
-}
-
-bool TOptionsForm::GetFullScreen() const
-{
-    return OptionsDisplayFullScreen->isChecked();
+    TOptionsChoice choice;
+    choice.BackgroundMusic = MusicOnRadioButton->isChecked();
+    choice.SoundEffects = SoundEffectsOnRadioButton->isChecked();
+    choice.FullScreen = FullScreenRadioButton->isChecked();
+    return choice;
 }
 
 } // namespace zindo

@@ -1,6 +1,5 @@
 #include "dialogs/PointsCongratulationForm.h"
 
-#include "controls/QzGraphicButton.h"
 #include "game/PuzzlePointsCounter.h"
 
 #include <QLabel>
@@ -9,12 +8,16 @@ namespace zindo {
 
 namespace {
 
+constexpr int OuterWidth = 303;
+constexpr int OuterHeight = 294;
+constexpr QPoint OKButtonAt(74, 210);
 constexpr int LeftColumnX = 10;
 constexpr int LeftColumnWidth = 200;
 constexpr int RightColumnEnd = 282;
 constexpr int RightColumnWidth = 72;
 constexpr int LabelHeight = 16;
-constexpr int RowTops[5] = {42, 66, 90, 114, 138};
+constexpr int HeadingTop = 14;
+constexpr int RowTops[] = {42, 66, 90, 114, 138};
 constexpr int TotalTop = 162;
 
 QLabel* MakeLeftLabel(QWidget* Form, const QString& Name, const QString& Caption, int Top)
@@ -41,36 +44,41 @@ TPointsCongratulationForm::TPointsCongratulationForm(QWidget* Parent)
     : TAbstractQzDialogForm(Parent)
 {
     setWindowTitle(tr("Congratulations"));
-    SetOuterSize(303, 294);
-    OKButton->move(74, 210);
-    CancelButton->hide();
+    SetOuterSize(OuterWidth, OuterHeight);
+    PlaceOKButton(OKButtonAt);
+    HideCancelButton();
 
-    Label3 = MakeRightLabel(this, QStringLiteral("Label3"), tr("Points"), 14);
-    const QString placeholders[5] = {tr("Placed Correctly"), tr("Speed Bonus"),
-                                     tr("Special Points"), tr("Wrong Position"),
-                                     QString()};
-    for (int row = 0; row < 5; ++row) {
+    PointsHeadingLabel = MakeRightLabel(this, QStringLiteral("PointsHeadingLabel"), tr("Points"), HeadingTop);
+    // Captions seen only until the first fill.
+    const QString placeholders[RowCount] = {tr("Placed Correctly"), tr("Speed Bonus"), tr("Special Points"),
+                                            tr("Wrong Position"), QString()};
+    for (int row = 0; row < RowCount; ++row) {
         PointsDescriptionLabels[row] = MakeLeftLabel(
             this, QStringLiteral("PointsDescription%1Label").arg(row), placeholders[row], RowTops[row]);
         PointsLabels[row] =
             MakeRightLabel(this, QStringLiteral("Points%1Label").arg(row), QStringLiteral("00000"), RowTops[row]);
     }
-    Label2 = MakeLeftLabel(this, QStringLiteral("Label2"), tr("Total"), TotalTop);
+    TotalLabel = MakeLeftLabel(this, QStringLiteral("TotalLabel"), tr("Total"), TotalTop);
     TotalPointsLabel = MakeRightLabel(this, QStringLiteral("TotalPointsLabel"), QStringLiteral("00000"), TotalTop);
 }
 
-void TPointsCongratulationForm::FillPointsForm(const TPuzzlePointsCounter& ACounter)
+bool TPointsCongratulationForm::ShowPoints(const TPuzzlePointsCounter& Counter)
 {
-    FCounter = &ACounter;
-    const QString texts[5] = {ACounter.BaseText(), ACounter.RiskText(), ACounter.CorrectText(),
-                              ACounter.SpeedText(), ACounter.WrongText()};
-    const std::int32_t points[5] = {ACounter.BasePoints(), ACounter.RiskPoints(), ACounter.CorrectPoints(),
-                                    ACounter.SpeedPoints(), ACounter.WrongPoints()};
-    for (int row = 0; row < 5; ++row) {
+    Fill(Counter);
+    return ExecConfirmed();
+}
+
+void TPointsCongratulationForm::Fill(const TPuzzlePointsCounter& Counter)
+{
+    const QString texts[RowCount] = {Counter.BaseText(), Counter.RiskText(), Counter.CorrectText(),
+                                     Counter.SpeedText(), Counter.WrongText()};
+    const std::int32_t points[RowCount] = {Counter.BasePoints(), Counter.RiskPoints(), Counter.CorrectPoints(),
+                                           Counter.SpeedPoints(), Counter.WrongPoints()};
+    for (int row = 0; row < RowCount; ++row) {
         PointsDescriptionLabels[row]->setText(texts[row]);
         PointsLabels[row]->setText(QString::number(points[row]));
     }
-    TotalPointsLabel->setText(QString::number(ACounter.TotalPoints()));
+    TotalPointsLabel->setText(QString::number(Counter.TotalPoints()));
 }
 
 } // namespace zindo

@@ -10,10 +10,13 @@ namespace zindo {
 
 class TPuzzlePointsCounter;
 
-/// The points breakdown after a solved level: five rows of description and
-/// points (base, risks, correct pieces, speed, wrong pieces) and the total,
-/// with the OK button only. The verdict creates, fills (FillPointsForm), shows
-/// and releases a fresh instance each time.
+/// The points breakdown after a solved level, caption "Congratulations": under
+/// the heading "Points" ("PointsHeadingLabel"), five rows of description and
+/// points ("PointsDescription0Label" .. "PointsDescription4Label" on the left,
+/// "Points0Label" .. "Points4Label" right-aligned: base, risks, correct
+/// pieces, speed, wrong pieces) and the total ("TotalLabel",
+/// "TotalPointsLabel"), with the OK button only. The verdict creates a fresh
+/// instance each time, shows it with ShowPoints and releases it.
 class TPointsCongratulationForm : public TAbstractQzDialogForm
 {
     Q_OBJECT
@@ -21,22 +24,24 @@ class TPointsCongratulationForm : public TAbstractQzDialogForm
 public:
     explicit TPointsCongratulationForm(QWidget* Parent = nullptr);
 
-    /** Fills the rows from Counter, whose reference the form keeps (not owned):
-        base, risk, correct, speed and wrong texts with their points (wrong with
-        its minus sign), and the total; numbers in plain decimal. */
-    void FillPointsForm(const TPuzzlePointsCounter& ACounter);
-
-    /** The counter last shown, or null. */
-    const TPuzzlePointsCounter* Counter() const { return FCounter; }
-
-    QLabel* Label3;                                    ///< "Points" (heading)
-    std::array<QLabel*, 5> PointsDescriptionLabels{};  ///< PointsDescription0Label .. 4
-    std::array<QLabel*, 5> PointsLabels{};             ///< Points0Label .. Points4Label
-    QLabel* Label2;                                    ///< "Total"
-    QLabel* TotalPointsLabel;                          ///< the level's total
+    /** Shows the rows of Counter modally until the player closes the form:
+        base, risk, correct, speed and wrong texts with their points (wrong
+        with its minus sign), and the total; numbers in plain decimal. Returns
+        true when closed with OK (the button or Enter), false when closed with
+        Esc or the frame; the game goes on the same either way. */
+    bool ShowPoints(const TPuzzlePointsCounter& Counter);
 
 private:
-    const TPuzzlePointsCounter* FCounter = nullptr;    ///< shown, not owned
+    static constexpr int RowCount = 5; ///< base, risk, correct, speed, wrong
+
+    /** Fills the rows and the total from Counter. */
+    void Fill(const TPuzzlePointsCounter& Counter);
+
+    QLabel* PointsHeadingLabel;                               ///< "Points", over the right column
+    std::array<QLabel*, RowCount> PointsDescriptionLabels{};  ///< left column, a row each
+    std::array<QLabel*, RowCount> PointsLabels{};             ///< right column, a row each
+    QLabel* TotalLabel;                                       ///< "Total"
+    QLabel* TotalPointsLabel;                                 ///< the level's total
 };
 
 } // namespace zindo

@@ -25,16 +25,16 @@ bool TQzImage::LoadPicture(const QString& Path)
 
 void TQzImage::mousePressEvent(QMouseEvent* Event)
 {
-    FPressed = Event->button() == Qt::LeftButton;
+    Pressed = Event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(Event);
 }
 
 void TQzImage::mouseReleaseEvent(QMouseEvent* Event)
 {
     QLabel::mouseReleaseEvent(Event);
-    const bool click = FPressed && Event->button() == Qt::LeftButton
+    const bool click = Pressed && Event->button() == Qt::LeftButton
                        && rect().contains(Event->position().toPoint());
-    FPressed = false;
+    Pressed = false;
     if (click && OnClick)
         OnClick();
 }

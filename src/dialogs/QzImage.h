@@ -26,7 +26,7 @@ protected:
     void mouseReleaseEvent(class QMouseEvent* Event) override;
 
 private:
-    bool FPressed = false; ///< the left button went down inside the picture
+    bool Pressed = false; ///< the left button went down inside the picture
 };
 
 } // namespace zindo

@@ -17,12 +17,17 @@ namespace zindo {
 
 namespace {
 
+constexpr int ClientWidth = 543;
+constexpr int ClientMinHeight = 183;  ///< with a message that fits beside the emblem
 constexpr int MessageLeft = 128;
+constexpr int MessageTop = 10;
 constexpr int MessageWidth = 409;
 constexpr int MessageMinHeight = 117; ///< the height beside the emblem
 constexpr int ButtonGap = 11;         ///< between the message and the buttons
 constexpr int BottomMargin = 12;      ///< below the buttons
+constexpr int ButtonWidth = 111;
 constexpr int ButtonHeight = 33;
+constexpr int CancelButtonLeft = 246;
 
 /// Text with a place to break the line, a zero-width space, wherever a word
 /// (a file's path, say) is wider than Width: after each '/' and, within a
@@ -72,29 +77,30 @@ TQzMessageBoxForm::TQzMessageBoxForm(QWidget* Parent)
     UseFixedDialogFrame(*this);
     ApplyQzDialogLook(*this);
     setWindowTitle(QStringLiteral("Zindo Puzzle"));
-    setFixedSize(543, 183);
+    setFixedSize(ClientWidth, ClientMinHeight);
 
-    Image1 = new TQzImage(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(8, 10, 113, 117);
-    Image1->LoadPicture(QStringLiteral(":/images/emblem.png"));
+    EmblemPicture = new TQzImage(this);
+    EmblemPicture->setObjectName(QStringLiteral("EmblemPicture"));
+    EmblemPicture->setGeometry(8, MessageTop, 113, 117);
+    EmblemPicture->LoadPicture(QStringLiteral(":/images/emblem.png"));
 
-    MessageTextStaticText = new QLabel(this);
-    MessageTextStaticText->setObjectName(QStringLiteral("MessageTextStaticText"));
-    MessageTextStaticText->setGeometry(MessageLeft, 10, MessageWidth, MessageMinHeight);
-    MessageTextStaticText->setWordWrap(true);
-    MessageTextStaticText->setTextFormat(Qt::PlainText);
-    MessageTextStaticText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    MessageTextStaticText->setContentsMargins(0, 0, 0, 0);
-    MessageTextStaticText->setMargin(0);
-    MessageTextStaticText->setIndent(0);
+    MessageLabel = new QLabel(this);
+    MessageLabel->setObjectName(QStringLiteral("MessageLabel"));
+    MessageLabel->setGeometry(MessageLeft, MessageTop, MessageWidth, MessageMinHeight);
+    MessageLabel->setWordWrap(true);
+    MessageLabel->setTextFormat(Qt::PlainText);
+    MessageLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    MessageLabel->setContentsMargins(0, 0, 0, 0);
+    MessageLabel->setMargin(0);
+    MessageLabel->setIndent(0);
 
+    const int buttonTop = MessageTop + MessageMinHeight + ButtonGap;
     OKButton = new TQzTransparentButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(MessageLeft, 10 + MessageMinHeight + ButtonGap, 111, ButtonHeight);
+    OKButton->setGeometry(MessageLeft, buttonTop, ButtonWidth, ButtonHeight);
     CancelButton = new TQzTransparentButton(tr("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    CancelButton->setGeometry(246, 10 + MessageMinHeight + ButtonGap, 111, ButtonHeight);
+    CancelButton->setGeometry(CancelButtonLeft, buttonTop, ButtonWidth, ButtonHeight);
 
     // The actions belong to the form, not to the buttons, so their keys work
     // while a button is hidden.
@@ -109,41 +115,38 @@ TQzMessageBoxForm::TQzMessageBoxForm(QWidget* Parent)
     CancelAction->setShortcutContext(Qt::WindowShortcut);
     addAction(CancelAction);
 
-    connect(OKAction, &QAction::triggered, this, [this] { OKActionExecute(); });
-    connect(CancelAction, &QAction::triggered, this, [this] { CancelActionExecute(); });
+    connect(OKAction, &QAction::triggered, this, &QDialog::accept);
+    connect(CancelAction, &QAction::triggered, this, &QDialog::reject);
     connect(OKButton, &QAbstractButton::clicked, OKAction, &QAction::trigger);
     connect(CancelButton, &QAbstractButton::clicked, CancelAction, &QAction::trigger);
 }
 
-void TQzMessageBoxForm::SetButtons(std::uint16_t AButtons)
+TModalResult TQzMessageBoxForm::Ask(const QString& Text, TMessageButtons AButtons)
 {
-    FButtons = AButtons;
-    OKButton->setVisible((AButtons & mbOKBit) != 0);
-    CancelButton->setVisible((AButtons & mbCancelBit) != 0);
+    SetButtons(AButtons);
+    SetMessageText(Text);
+    return exec() == QDialog::Accepted ? mrOK : mrCancel;
+}
+
+void TQzMessageBoxForm::SetButtons(TMessageButtons AButtons)
+{
+    ButtonSet = AButtons;
+    OKButton->setVisible((AButtons & mbOK) != 0);
+    CancelButton->setVisible((AButtons & mbCancel) != 0);
 }
 
 void TQzMessageBoxForm::SetMessageText(const QString& AText)
 {
-    FMessageText = AText;
-    MessageTextStaticText->setText(BreakableText(AText, MessageTextStaticText->fontMetrics(), MessageWidth));
+    Message = AText;
+    MessageLabel->setText(BreakableText(AText, MessageLabel->fontMetrics(), MessageWidth));
     // A message longer than the room beside the emblem makes the box taller,
     // the buttons moving down below it.
-    const int height = std::max(MessageMinHeight, MessageTextStaticText->heightForWidth(MessageWidth));
-    MessageTextStaticText->setGeometry(MessageLeft, 10, MessageWidth, height);
-    const int buttonTop = 10 + height + ButtonGap;
+    const int height = std::max(MessageMinHeight, MessageLabel->heightForWidth(MessageWidth));
+    MessageLabel->setGeometry(MessageLeft, MessageTop, MessageWidth, height);
+    const int buttonTop = MessageTop + height + ButtonGap;
     OKButton->move(OKButton->x(), buttonTop);
     CancelButton->move(CancelButton->x(), buttonTop);
     setFixedSize(width(), buttonTop + ButtonHeight + BottomMargin);
-}
-
-void TQzMessageBoxForm::OKActionExecute()
-{
-    accept();
-}
-
-void TQzMessageBoxForm::CancelActionExecute()
-{
-    reject();
 }
 
 void TQzMessageBoxForm::keyPressEvent(QKeyEvent* Event)
@@ -181,8 +184,7 @@ TQzMessageBoxForm* SharedMessageBoxForm()
     return SharedBox().data();
 }
 
-int ShowMessageBox(const QString& Text, [[maybe_unused]] int Kind, std::uint16_t Buttons,
-                   [[maybe_unused]] int HelpContext)
+TModalResult ShowMessageBox(const QString& Text, [[maybe_unused]] TMessageKind Kind, TMessageButtons Buttons)
 {
     QPointer<TQzMessageBoxForm>& box = SharedBox();
     if (box.isNull()) {
@@ -200,9 +202,7 @@ int ShowMessageBox(const QString& Text, [[maybe_unused]] int Kind, std::uint16_t
         second = std::make_unique<TQzMessageBoxForm>(QApplication::activeWindow());
         shown = second.get();
     }
-    shown->SetButtons(Buttons);
-    shown->SetMessageText(Text);
-    return shown->exec();
+    return shown->Ask(Text, Buttons);
 }
 
 } // namespace zindo

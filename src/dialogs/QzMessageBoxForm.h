@@ -13,16 +13,36 @@ namespace zindo {
 class TQzImage;
 class TQzTransparentButton;
 
-/// Button bits of ShowMessageBox's button set (the positions of the usual
-/// message-dialog set: yes 0, no 1, OK 2, cancel 3); other bits are ignored.
-inline constexpr std::uint16_t mbOKBit = 1u << 2;
-inline constexpr std::uint16_t mbCancelBit = 1u << 3;
+/// The kind of a message, as the usual message dialogs know them. The game's
+/// box looks the same for every kind; callers say what their message is.
+enum TMessageKind : std::uint8_t {
+    mtWarning = 0,  ///< something went wrong that the player may mend
+    mtError,        ///< an operation failed
+    mtInformation,  ///< news for the player ("Get Ready", an error the game goes on after)
+    mtConfirmation, ///< a question
+    mtCustom        ///< none of these
+};
 
-/// The game's message box: the zindo emblem on the left, the message beside it,
-/// word-wrapped and vertically centred, and the own buttons "OK" and "Cancel".
-/// Enter answers Accepted and Esc Rejected even when the button is hidden.
-/// One instance serves the whole run (see ShowMessageBox) and keeps its last
-/// text and buttons between uses.
+/// A message box's button set: bits at the positions of the usual
+/// message-dialog set (yes 0, no 1, OK 2, cancel 3). The box has OK and Cancel
+/// only; other bits are kept but show nothing.
+using TMessageButtons = std::uint16_t;
+inline constexpr TMessageButtons mbOK = 1u << 2;                ///< the "OK" button
+inline constexpr TMessageButtons mbCancel = 1u << 3;            ///< the "Cancel" button
+inline constexpr TMessageButtons mbOKCancel = mbOK | mbCancel;  ///< both
+
+/// How the player closed a message box.
+enum TModalResult : std::uint8_t {
+    mrOK = 1,    ///< "OK" or Enter
+    mrCancel = 2 ///< "Cancel", Esc or the frame's close button
+};
+
+/// The game's message box: the zindo emblem on the left ("EmblemPicture"), the
+/// message beside it ("MessageLabel"), word-wrapped and vertically centred,
+/// and the own buttons "OK" ("OKButton") and "Cancel" ("CancelButton"). Enter
+/// answers OK and Esc Cancel even when that button is hidden. One instance
+/// serves the whole run (see ShowMessageBox) and keeps its last text and
+/// buttons between uses.
 class TQzMessageBoxForm : public QDialog
 {
     Q_OBJECT
@@ -30,44 +50,44 @@ class TQzMessageBoxForm : public QDialog
 public:
     explicit TQzMessageBoxForm(QWidget* Parent = nullptr);
 
-    /** Stores Buttons; OKButton shows when bit 2 is set, CancelButton when bit 3 is. */
-    void SetButtons(std::uint16_t AButtons);
-    /** Stores the text and shows it; a word too wide for a line (a long
-        path) is broken where it must be, and a text taller than the room
-        beside the emblem makes the box taller, the buttons staying below it. */
-    void SetMessageText(const QString& AText);
+    /** Shows Text with the buttons that AButtons selects, modally, and
+        returns how the player closed the box. A word too wide for a line (a
+        long path) is broken where it must be, and a text taller than the
+        room beside the emblem makes the box taller, the buttons staying
+        below it. */
+    TModalResult Ask(const QString& Text, TMessageButtons AButtons);
 
-    /** Closes the box with Accepted. */
-    void OKActionExecute();
-    /** Closes the box with Rejected. */
-    void CancelActionExecute();
-
-    QString MessageText() const { return FMessageText; }
-    std::uint16_t Buttons() const { return FButtons; }
-
-    TQzImage* Image1;                  ///< the emblem, stretched
-    QLabel* MessageTextStaticText;     ///< the message
-    TQzTransparentButton* OKButton;    ///< "OK", bound to OKAction
-    TQzTransparentButton* CancelButton;///< "Cancel", bound to CancelAction
-    QAction* OKAction;                 ///< Enter / Return
-    QAction* CancelAction;             ///< Esc
+    /** The text shown last, as given. */
+    QString MessageText() const { return Message; }
+    /** The button set given last, other bits included. */
+    TMessageButtons Buttons() const { return ButtonSet; }
 
 protected:
     void keyPressEvent(class QKeyEvent* Event) override;
 
 private:
-    QString FMessageText;        ///< the text shown
-    std::uint16_t FButtons = 0;  ///< the button set last given
+    /** Stores AButtons; "OK" shows when mbOK is set, "Cancel" when mbCancel is. */
+    void SetButtons(TMessageButtons AButtons);
+    /** Stores the text and lays the box out for it. */
+    void SetMessageText(const QString& AText);
+
+    TQzImage* EmblemPicture;            ///< the emblem, stretched
+    QLabel* MessageLabel;               ///< the message
+    TQzTransparentButton* OKButton;     ///< "OK", bound to OKAction
+    TQzTransparentButton* CancelButton; ///< "Cancel", bound to CancelAction
+    QAction* OKAction;                  ///< Enter / Return: closes with mrOK
+    QAction* CancelAction;              ///< Esc: closes with mrCancel
+    QString Message;                    ///< the text shown
+    TMessageButtons ButtonSet = 0;      ///< the button set last given
 };
 
-/** Shows Text in the shared message box, modally, and returns its result
-    (QDialog::Accepted for OK, QDialog::Rejected for Cancel). Buttons selects
-    the buttons (mbOKBit, mbCancelBit). Kind (the usual message-dialog kind;
-    callers pass 2, information) and HelpContext are accepted and not used.
-    The box is created at the first call, with the active window as its owner,
-    and reused by every later call; a call while it is open shows the new
-    message in a second box of the same kind. */
-int ShowMessageBox(const QString& Text, int Kind, std::uint16_t Buttons, int HelpContext);
+/** Shows Text in the shared message box, modally, with the buttons Buttons
+    selects (mbOK, mbCancel), and returns how the player closed it. Kind says
+    what the message is; the box looks the same for every kind. The box is
+    created at the first call, with the active window as its owner, and reused
+    by every later call; a call while it is open shows the new message in a
+    second box of the same kind. */
+TModalResult ShowMessageBox(const QString& Text, TMessageKind Kind, TMessageButtons Buttons);
 
 /** The shared message box, or null before the first ShowMessageBox. */
 TQzMessageBoxForm* SharedMessageBoxForm();

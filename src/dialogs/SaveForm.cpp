@@ -9,16 +9,21 @@
 
 namespace zindo {
 
+namespace {
+constexpr int ClientWidth = 421;
+constexpr int ClientHeight = 272;
+/// The prompt sits above the name and the list; everything below it moves
+/// down by its height.
+constexpr int PromptHeight = 24;
+} // namespace
+
 TSaveForm::TSaveForm(QWidget* Parent) : QDialog(Parent)
 {
     setObjectName(QStringLiteral("SaveForm"));
     setWindowTitle(tr("Save"));
     ApplyQzDialogLook(*this);
     UseFixedDialogFrame(*this);
-    // The prompt sits above the name and the list; everything below it moves
-    // down by its height.
-    constexpr int promptHeight = 24;
-    setFixedSize(421, 272 + promptHeight);
+    setFixedSize(ClientWidth, ClientHeight + PromptHeight);
 
     PromptLabel = new QLabel(tr("Save the game as:"), this);
     PromptLabel->setObjectName(QStringLiteral("PromptLabel"));
@@ -26,55 +31,37 @@ TSaveForm::TSaveForm(QWidget* Parent) : QDialog(Parent)
 
     SaveGameComboBox = new TSimpleComboBox(this);
     SaveGameComboBox->setObjectName(QStringLiteral("SaveGameComboBox"));
-    SaveGameComboBox->setGeometry(18, 14 + promptHeight, 267, 241);
-    SaveGameComboBox->OnAccept = [this] { SaveOKButtonClick(); };
+    SaveGameComboBox->setGeometry(18, 14 + PromptHeight, 267, 241);
+    SaveGameComboBox->OnAccept = [this] { Confirm(); };
     PromptLabel->setBuddy(SaveGameComboBox->Edit);
 
     SaveOKButton = new TQzTransparentButton(tr("OK"), this);
     SaveOKButton->setObjectName(QStringLiteral("SaveOKButton"));
-    SaveOKButton->setGeometry(298, 14 + promptHeight, 111, 33);
+    SaveOKButton->setGeometry(298, 14 + PromptHeight, 111, 33);
     SaveCancelButton = new TQzTransparentButton(tr("Cancel"), this);
     SaveCancelButton->setObjectName(QStringLiteral("SaveCancelButton"));
-    SaveCancelButton->setGeometry(298, 54 + promptHeight, 111, 33);
-    connect(SaveOKButton, &QAbstractButton::clicked, this, [this] { SaveOKButtonClick(); });
-    connect(SaveCancelButton, &QAbstractButton::clicked, this, [this] { SaveCancelButtonClick(); });
+    SaveCancelButton->setGeometry(298, 54 + PromptHeight, 111, 33);
+    connect(SaveOKButton, &QAbstractButton::clicked, this, [this] { Confirm(); });
+    connect(SaveCancelButton, &QAbstractButton::clicked, this, &QDialog::reject);
     SaveGameComboBox->Edit->setFocus();
 }
 
-void TSaveForm::SetGameNames(const QStringList& Names)
+std::optional<QString> TSaveForm::Ask(const QStringList& SavedGames, const QString& Proposed)
 {
-    const QString text = SaveGameComboBox->Text();
-    SaveGameComboBox->SetItems(Names);
-    SaveGameComboBox->SetText(text);
-}
-
-QStringList TSaveForm::GameNames() const
-{
-    return SaveGameComboBox->Items();
-}
-
-QString TSaveForm::GetGameName() const
-{
+    SaveGameComboBox->SetItems(SavedGames);
+    SaveGameComboBox->SetText(Proposed);
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
     return SaveGameComboBox->Text();
 }
 
-void TSaveForm::SetGameName(const QString& Name)
+void TSaveForm::Confirm()
 {
-    SaveGameComboBox->SetText(Name);
-}
-
-void TSaveForm::SaveOKButtonClick()
-{
-    if (OnSave && !OnSave(GetGameName())) {
+    if (OnSave && !OnSave(SaveGameComboBox->Text())) {
         SaveGameComboBox->Edit->setFocus();
         return;
     }
     accept();
-}
-
-void TSaveForm::SaveCancelButtonClick()
-{
-    reject();
 }
 
 } // namespace zindo

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QLabel;
 
@@ -13,37 +14,37 @@ namespace zindo {
 class TQzTransparentButton;
 class TSimpleComboBox;
 
-/// The "Save" dialog: the prompt "Save the game as:" over an edit line with the
-/// list of saved games open below it (a click on a name puts it into the line),
-/// "OK" and "Cancel". The caller fills the names and the proposed name, and
-/// either saves under GetGameName() when the dialog answers OK or lets OnSave
-/// do it while the dialog is still open. Closing it by its frame answers Cancel.
+/// The "Save" dialog: the prompt "Save the game as:" ("PromptLabel") over an
+/// edit line with the list of saved games open below it ("SaveGameComboBox";
+/// a click on a name puts it into the line), "OK" ("SaveOKButton") and
+/// "Cancel" ("SaveCancelButton"). Enter in the line answers as "OK" does;
+/// closing the dialog by its frame or with Esc answers as "Cancel" does.
 class TSaveForm : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(SaveForm)
 
 public:
     explicit TSaveForm(QWidget* Parent = nullptr);
 
-    /// Replaces the list of saved games shown below the edit line.
-    void SetGameNames(const QStringList& Names);
-    QStringList GameNames() const;
-
-    QString GetGameName() const;
-    void SetGameName(const QString& Name);
-
-    void SaveOKButtonClick();
-    void SaveCancelButtonClick();
-
-    QLabel* PromptLabel;                    ///< "Save the game as:"
-    TSimpleComboBox* SaveGameComboBox;      ///< the name and the saved games, 18,38 267 x 241
-    TQzTransparentButton* SaveOKButton;     ///< "OK"
-    TQzTransparentButton* SaveCancelButton; ///< "Cancel"
+    /** Shows the dialog modally with SavedGames listed and Proposed in the
+        edit line, and returns the name the game was saved under (the name
+        in the line when "OK" was pressed and OnSave, if set, succeeded);
+        nullopt when the player cancelled. */
+    std::optional<QString> Ask(const QStringList& SavedGames, const QString& Proposed);
 
     /// Saves the game under the name typed when "OK" is pressed, and tells
     /// whether that worked; the dialog closes only then, so a name the game
     /// refuses, or a folder it cannot write, leaves the typed name there to
     /// be mended. Empty: "OK" closes the dialog at once.
     std::function<bool(const QString& Name)> OnSave;
+
+private:
+    /** Saves through OnSave and closes the dialog when that worked. */
+    void Confirm();
+
+    QLabel* PromptLabel;                    ///< "Save the game as:"
+    TSimpleComboBox* SaveGameComboBox;      ///< the name and the saved games
+    TQzTransparentButton* SaveOKButton;     ///< "OK"
+    TQzTransparentButton* SaveCancelButton; ///< "Cancel"
 };
 
 } // namespace zindo

@@ -9,21 +9,26 @@
 
 namespace zindo {
 
+namespace {
+constexpr int ClientWidth = 411;
+constexpr int ClientHeight = 320;
+} // namespace
+
 TStartUpForm::TStartUpForm(QWidget* Parent)
     : QDialog(Parent)
 {
     UseFixedDialogFrame(*this);
     ApplyQzDialogLook(*this);
     setWindowTitle(QStringLiteral("Zindo Puzzle"));
-    setFixedSize(411, 320);
+    setFixedSize(ClientWidth, ClientHeight);
 
-    Label1 = new QLabel(tr("You can play Zindo Puzzle either in a window or as full-screen game. "
-                           "Please select the display mode you prefer"),
-                        this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(16, 16, 359, 60);
+    QuestionLabel = new QLabel(tr("You can play Zindo Puzzle either in a window or as full-screen game. "
+                                  "Please select the display mode you prefer"),
+                               this);
+    QuestionLabel->setObjectName(QStringLiteral("QuestionLabel"));
+    QuestionLabel->setWordWrap(true);
+    QuestionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QuestionLabel->setGeometry(16, 16, 359, 60);
 
     FullScreenRadioButton = new QRadioButton(tr("Full Screen"), this);
     FullScreenRadioButton->setObjectName(QStringLiteral("FullScreenRadioButton"));
@@ -34,46 +39,33 @@ TStartUpForm::TStartUpForm(QWidget* Parent)
     WindowRadioButton->setObjectName(QStringLiteral("WindowRadioButton"));
     WindowRadioButton->setGeometry(249, 80, 150, 20);
 
-    Image1 = new TQzImage(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(16, 104, 150, 112);
-    Image1->LoadPicture(QStringLiteral(":/images/startup_fullscreen.png"));
-    Image1->OnClick = [this] { Image1Click(); };
+    FullScreenPicture = new TQzImage(this);
+    FullScreenPicture->setObjectName(QStringLiteral("FullScreenPicture"));
+    FullScreenPicture->setGeometry(16, 104, 150, 112);
+    FullScreenPicture->LoadPicture(QStringLiteral(":/images/startup_fullscreen.png"));
+    FullScreenPicture->OnClick = [this] { FullScreenRadioButton->setChecked(true); };
 
-    Image2 = new TQzImage(this);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(248, 104, 150, 112);
-    Image2->LoadPicture(QStringLiteral(":/images/startup_window.png"));
-    Image2->OnClick = [this] { Image2Click(); };
+    WindowPicture = new TQzImage(this);
+    WindowPicture->setObjectName(QStringLiteral("WindowPicture"));
+    WindowPicture->setGeometry(248, 104, 150, 112);
+    WindowPicture->LoadPicture(QStringLiteral(":/images/startup_window.png"));
+    WindowPicture->OnClick = [this] { WindowRadioButton->setChecked(true); };
 
-    Label2 = new QLabel(tr("Note: You can always change the setting in the options"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(16, 240, 395, 20);
+    NoteLabel = new QLabel(tr("Note: You can always change the setting in the options"), this);
+    NoteLabel->setObjectName(QStringLiteral("NoteLabel"));
+    NoteLabel->setGeometry(16, 240, 395, 20);
 
-    QzGraphicButton1 = new TQzGraphicButton(tr("OK"), this);
-    QzGraphicButton1->setObjectName(QStringLiteral("QzGraphicButton1"));
-    QzGraphicButton1->setGeometry(129, 280, 153, 33);
-    connect(QzGraphicButton1, &QAbstractButton::clicked, this, [this] { QzGraphicButton1Click(); });
+    OKButton = new TQzGraphicButton(tr("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(129, 280, 153, 33);
+    connect(OKButton, &QAbstractButton::clicked, this, &QDialog::accept);
 }
 
-bool TStartUpForm::FullScreenChosen() const
+std::optional<bool> TStartUpForm::AskFullScreen()
 {
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
     return FullScreenRadioButton->isChecked();
-}
-
-void TStartUpForm::Image1Click()
-{
-    FullScreenRadioButton->setChecked(true);
-}
-
-void TStartUpForm::Image2Click()
-{
-    WindowRadioButton->setChecked(true);
-}
-
-void TStartUpForm::QzGraphicButton1Click()
-{
-    accept();
 }
 
 } // namespace zindo

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QLabel;
 class QRadioButton;
 
@@ -10,10 +12,13 @@ namespace zindo {
 class TQzGraphicButton;
 class TQzImage;
 
-/// Asked once, on the very first start: play full screen or in a window. Two
-/// radio buttons, a screenshot for each choice (clicking it checks its radio
-/// button) and "OK". Centred on the screen, since the main window is not shown
-/// yet. "OK" answers Accepted; the frame's close button and Esc answer Rejected.
+/// Asked once, on the very first start: play full screen or in a window. The
+/// question ("QuestionLabel"), two radio buttons ("FullScreenRadioButton",
+/// checked at first, and "WindowRadioButton"), a screenshot for each choice
+/// ("FullScreenPicture", "WindowPicture"; a click on one checks its radio
+/// button), a note where to change it later ("NoteLabel") and "OK"
+/// ("OKButton"). Centred on the screen, since the main window is not shown
+/// yet; the caller creates it without a parent.
 class TStartUpForm : public QDialog
 {
     Q_OBJECT
@@ -21,23 +26,20 @@ class TStartUpForm : public QDialog
 public:
     explicit TStartUpForm(QWidget* Parent = nullptr);
 
-    /** Whether "Full Screen" is checked. */
-    bool FullScreenChosen() const;
+    /** Shows the question modally and returns the player's choice: true for
+        full screen, false for a window; nullopt when the form was closed
+        without "OK" (Esc or the frame's close button), which leaves the
+        question open for the next start. */
+    std::optional<bool> AskFullScreen();
 
-    /** Checks FullScreenRadioButton. */
-    void Image1Click();
-    /** Checks WindowRadioButton. */
-    void Image2Click();
-    /** Closes the form with the result Accepted. */
-    void QzGraphicButton1Click();
-
-    QLabel* Label1;                       ///< the question
-    QRadioButton* FullScreenRadioButton;  ///< "Full Screen", checked at first
-    QRadioButton* WindowRadioButton;      ///< "Window"
-    TQzImage* Image1;                     ///< screenshot of the game filling the screen
-    TQzImage* Image2;                     ///< screenshot of the game in a window
-    QLabel* Label2;                       ///< where to change it later
-    TQzGraphicButton* QzGraphicButton1;   ///< "OK"
+private:
+    QLabel* QuestionLabel;               ///< window or full screen?
+    QRadioButton* FullScreenRadioButton; ///< "Full Screen", checked at first
+    QRadioButton* WindowRadioButton;     ///< "Window"
+    TQzImage* FullScreenPicture;         ///< screenshot of the game filling the screen
+    TQzImage* WindowPicture;             ///< screenshot of the game in a window
+    QLabel* NoteLabel;                   ///< where to change it later
+    TQzGraphicButton* OKButton;          ///< "OK": the only way to answer
 };
 
 } // namespace zindo

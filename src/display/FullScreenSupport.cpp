@@ -14,42 +14,42 @@ QString DescribeVideoMode(const TVideoMode& Mode)
 } // namespace
 
 TFullScreenSupport::TFullScreenSupport(std::unique_ptr<TDisplayPlatform> APlatform)
-    : FPlatform(APlatform ? std::move(APlatform) : std::make_unique<TNullDisplayPlatform>())
+    : DisplayPlatform(APlatform ? std::move(APlatform) : std::make_unique<TNullDisplayPlatform>())
 {
 }
 
 TFullScreenSupport::~TFullScreenSupport()
 {
-    if (FCurrentVideoMode != 0)
+    if (LastSetMode != 0)
         RestoreVideoMode();
 }
 
 void TFullScreenSupport::InstallDisplayPlatform(std::unique_ptr<TDisplayPlatform> APlatform)
 {
-    if (FCurrentVideoMode != 0)
+    if (LastSetMode != 0)
         RestoreVideoMode();
-    FPlatform = APlatform ? std::move(APlatform) : std::make_unique<TNullDisplayPlatform>();
-    FCurrentVideoMode = 0;
+    DisplayPlatform = APlatform ? std::move(APlatform) : std::make_unique<TNullDisplayPlatform>();
+    LastSetMode = 0;
     ClearTable();
 }
 
 void TFullScreenSupport::ClearTable()
 {
-    FVideoModes.fill(TVideoMode{});
-    FVideoModeCount = 1;
+    ModeTable.fill(TVideoMode{});
+    ModesInUse = 1;
 }
 
 void TFullScreenSupport::EnumerateVideoModes()
 {
     ClearTable();
-    FVideoModes[0] = FPlatform->DesktopMode();
-    FVideoModes[0].Description = QStringLiteral("default");
+    ModeTable[0] = DisplayPlatform->DesktopMode();
+    ModeTable[0].Description = QStringLiteral("default");
 
     // Only modes the platform actually listed are added: a refused listing
     // leaves nothing behind that could be mistaken for a mode.
     TVideoMode listed;
-    for (std::uint32_t n = 0; FVideoModeCount < MaxVideoModeCount; ++n) {
-        if (!FPlatform->ListMode(n, listed))
+    for (std::uint32_t n = 0; ModesInUse < MaxVideoModeCount; ++n) {
+        if (!DisplayPlatform->ListMode(n, listed))
             break;
         AddVideoMode(listed);
     }
@@ -60,11 +60,11 @@ void TFullScreenSupport::EnumerateVideoModes()
     impossible.Width = 42;
     impossible.Height = 37;
     impossible.BitsPerPixel = 8;
-    if (FPlatform->TestMode(impossible))
+    if (DisplayPlatform->TestMode(impossible))
         return;
 
     for (const TStandardVideoMode& standard : StandardVideoModes) {
-        if (FVideoModeCount >= MaxVideoModeCount)
+        if (ModesInUse >= MaxVideoModeCount)
             break;
         TVideoMode mode;
         mode.Width = standard.Width;
@@ -76,21 +76,21 @@ void TFullScreenSupport::EnumerateVideoModes()
 
 void TFullScreenSupport::AddVideoMode(const TVideoMode& Mode)
 {
-    if (FVideoModeCount >= MaxVideoModeCount)
+    if (ModesInUse >= MaxVideoModeCount)
         return;
     // Entry 0 is left out on purpose: the desktop mode is listed again under
     // its own description, and only entries 1 .. count-1 are ever chosen.
-    for (int i = 1; i < FVideoModeCount; ++i)
-        if (SameVideoMode(FVideoModes[i], Mode))
+    for (int i = 1; i < ModesInUse; ++i)
+        if (SameVideoMode(ModeTable[i], Mode))
             return;
-    if (!FPlatform->TestMode(Mode))
+    if (!DisplayPlatform->TestMode(Mode))
         return;
-    TVideoMode& entry = FVideoModes[FVideoModeCount];
+    TVideoMode& entry = ModeTable[ModesInUse];
     entry.Width = Mode.Width;
     entry.Height = Mode.Height;
     entry.BitsPerPixel = Mode.BitsPerPixel;
     entry.Description = DescribeVideoMode(Mode);
-    ++FVideoModeCount;
+    ++ModesInUse;
 }
 
 int TFullScreenSupport::FindBestVideoMode(int W, int H, int B) const
@@ -99,8 +99,8 @@ int TFullScreenSupport::FindBestVideoMode(int W, int H, int B) const
     int bestWidthExcess = 9999;
     int bestHeightExcess = 9999;
     int bestDepthExcess = 99;
-    for (int i = 1; i < FVideoModeCount; ++i) {
-        const TVideoMode& mode = FVideoModes[i];
+    for (int i = 1; i < ModesInUse; ++i) {
+        const TVideoMode& mode = ModeTable[i];
         const int widthExcess = mode.Width - W;
         const int heightExcess = mode.Height - H;
         const int depthExcess = mode.BitsPerPixel - B;
@@ -120,21 +120,21 @@ int TFullScreenSupport::FindBestVideoMode(int W, int H, int B) const
 
 bool TFullScreenSupport::SetVideoMode(int Index)
 {
-    if (Index < 0 || Index >= FVideoModeCount)
+    if (Index < 0 || Index >= ModesInUse)
         return false;
     TVideoMode mode;
-    mode.Width = FVideoModes[Index].Width;
-    mode.Height = FVideoModes[Index].Height;
-    mode.BitsPerPixel = FVideoModes[Index].BitsPerPixel;
-    if (!FPlatform->SwitchMode(mode))
+    mode.Width = ModeTable[Index].Width;
+    mode.Height = ModeTable[Index].Height;
+    mode.BitsPerPixel = ModeTable[Index].BitsPerPixel;
+    if (!DisplayPlatform->SwitchMode(mode))
         return false;
-    FCurrentVideoMode = Index;
+    LastSetMode = Index;
     return true;
 }
 
 void TFullScreenSupport::RestoreVideoMode()
 {
-    FPlatform->RestoreDesktopMode();
+    DisplayPlatform->RestoreDesktopMode();
 }
 
 TFullScreenSupport& FullScreenSupport()

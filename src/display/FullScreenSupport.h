@@ -62,7 +62,7 @@ public:
         the old platform is restored first; the table is emptied to its start
         state, so EnumerateVideoModes is to be called afterwards. */
     void InstallDisplayPlatform(std::unique_ptr<TDisplayPlatform> APlatform);
-    TDisplayPlatform& Platform() { return *FPlatform; }
+    TDisplayPlatform& Platform() { return *DisplayPlatform; }
 
     /** Builds the table: the desktop mode as entry 0 ("default"), then the
         platform's modes, then, unless the platform accepts the impossible
@@ -79,17 +79,17 @@ public:
     /** Returns to the desktop mode; CurrentVideoMode keeps its value. */
     void RestoreVideoMode();
 
-    const std::array<TVideoMode, VideoModeTableSize>& VideoModes() const { return FVideoModes; }
-    int VideoModeCount() const { return FVideoModeCount; }
-    int CurrentVideoMode() const { return FCurrentVideoMode; }
+    const std::array<TVideoMode, VideoModeTableSize>& VideoModes() const { return ModeTable; }
+    int VideoModeCount() const { return ModesInUse; }
+    int CurrentVideoMode() const { return LastSetMode; }
 
 private:
     void ClearTable();
 
-    std::unique_ptr<TDisplayPlatform> FPlatform;              ///< the display settings, owned
-    std::array<TVideoMode, VideoModeTableSize> FVideoModes{}; ///< 0 = desktop, 1 .. count-1 usable modes
-    int FVideoModeCount = 1;                                  ///< entries in use
-    int FCurrentVideoMode = 0;                                ///< entry last set; 0 = none set
+    std::unique_ptr<TDisplayPlatform> DisplayPlatform;      ///< the display settings, owned
+    std::array<TVideoMode, VideoModeTableSize> ModeTable{}; ///< 0 = desktop, 1 .. count-1 usable modes
+    int ModesInUse = 1;                                     ///< entries in use
+    int LastSetMode = 0;                                    ///< entry last set; 0 = none set
 };
 
 /** The process-wide mode table (null platform until one is installed). */

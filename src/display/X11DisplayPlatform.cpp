@@ -38,16 +38,16 @@ class TXErrorTrap
 {
 public:
     explicit TXErrorTrap(Display* ADisplay)
-        : FLock(TrapLock()), FDisplay(ADisplay)
+        : TrapHeld(TrapLock()), Connection(ADisplay)
     {
-        XSync(FDisplay, False);
-        TrappedDisplay = FDisplay;
+        XSync(Connection, False);
+        TrappedDisplay = Connection;
         TrappedErrors = 0;
         PreviousHandler = XSetErrorHandler(&HandleError);
     }
     ~TXErrorTrap()
     {
-        XSync(FDisplay, False);
+        XSync(Connection, False);
         XSetErrorHandler(PreviousHandler);
         TrappedDisplay = nullptr;
     }
@@ -57,7 +57,7 @@ public:
     /** Whether an error came back for the requests sent so far. */
     bool Failed()
     {
-        XSync(FDisplay, False);
+        XSync(Connection, False);
         return TrappedErrors != 0;
     }
 
@@ -84,8 +84,8 @@ private:
     static inline int TrappedErrors = 0;                                      ///< errors seen on it
     static inline int (*PreviousHandler)(Display*, XErrorEvent*) = nullptr;   ///< the handler before the trap
 
-    std::lock_guard<std::mutex> FLock; ///< one trap at a time: the handler is process-wide
-    Display* FDisplay;                 ///< the connection whose errors are caught
+    std::lock_guard<std::mutex> TrapHeld;      ///< one trap at a time: the handler is process-wide
+    Display* Connection;                       ///< the connection whose errors are caught
 };
 
 #ifdef ZINDO_HAVE_IO_ERROR_EXIT_HANDLER
@@ -213,24 +213,24 @@ public:
 
     void Watch(TX11DisplayPlatform* Platform)
     {
-        std::lock_guard<std::mutex> lock(FLock);
-        if (std::find(FWatched.begin(), FWatched.end(), Platform) != FWatched.end())
+        std::lock_guard<std::mutex> lock(Lock);
+        if (std::find(Watched.begin(), Watched.end(), Platform) != Watched.end())
             return;
-        if (!FStarted && !Start())
+        if (!Started && !Start())
             return;
-        FWatched.push_back(Platform);
-        if (FWatched.size() == 1)
+        Watched.push_back(Platform);
+        if (Watched.size() == 1)
             InstallHandlers();
     }
 
     void Unwatch(TX11DisplayPlatform* Platform)
     {
-        std::lock_guard<std::mutex> lock(FLock);
-        const auto found = std::find(FWatched.begin(), FWatched.end(), Platform);
-        if (found == FWatched.end())
+        std::lock_guard<std::mutex> lock(Lock);
+        const auto found = std::find(Watched.begin(), Watched.end(), Platform);
+        if (found == Watched.end())
             return;
-        FWatched.erase(found);
-        if (FWatched.empty())
+        Watched.erase(found);
+        if (Watched.empty())
             RemoveHandlers();
     }
 
@@ -253,10 +253,10 @@ private:
         if (pipe2(ends, O_CLOEXEC) != 0)
             return false;
         fcntl(ends[1], F_SETFL, O_NONBLOCK);
-        FReadPipe = ends[0];
+        ReadPipe = ends[0];
         WritePipe = ends[1];
         std::thread(&TTerminationGuard::Run, this).detach();
-        FStarted = true;
+        Started = true;
         return true;
     }
 
@@ -268,7 +268,7 @@ private:
             if (sigaction(signal, nullptr, &current) != 0 || current.sa_handler == SIG_IGN
                 || (current.sa_flags & SA_SIGINFO) != 0 || current.sa_handler == &OnSignal)
                 continue;
-            FPrevious[i] = current.sa_handler;
+            PreviousHandlers[i] = current.sa_handler;
             struct sigaction ours {};
             ours.sa_handler = &OnSignal;
             sigemptyset(&ours.sa_mask);
@@ -285,7 +285,7 @@ private:
             if (sigaction(signal, nullptr, &current) != 0 || (current.sa_flags & SA_SIGINFO) != 0
                 || current.sa_handler != &OnSignal)
                 continue;
-            std::signal(signal, FPrevious[i]);
+            std::signal(signal, PreviousHandlers[i]);
         }
     }
 
@@ -294,7 +294,7 @@ private:
     {
         for (std::size_t i = 0; i < std::size(GuardedSignals); ++i)
             if (GuardedSignals[i] == Signal)
-                return FPrevious[i];
+                return PreviousHandlers[i];
         return SIG_DFL;
     }
 
@@ -302,15 +302,15 @@ private:
     {
         for (;;) {
             unsigned char number = 0;
-            const ssize_t got = read(FReadPipe, &number, 1);
+            const ssize_t got = read(ReadPipe, &number, 1);
             if (got < 0 && errno == EINTR)
                 continue;
             if (got <= 0)
                 return;
             void (*previous)(int) = SIG_DFL;
             {
-                std::lock_guard<std::mutex> lock(FLock);
-                for (TX11DisplayPlatform* platform : FWatched)
+                std::lock_guard<std::mutex> lock(Lock);
+                for (TX11DisplayPlatform* platform : Watched)
                     platform->RestoreDesktopMode();
                 previous = PreviousHandler(number);
             }
@@ -325,11 +325,11 @@ private:
 
     static inline volatile sig_atomic_t WritePipe = -1; ///< written by the signal handler
 
-    std::mutex FLock;                          ///< guards the list and the handlers
-    std::vector<TX11DisplayPlatform*> FWatched; ///< platforms that have switched, until destroyed
-    void (*FPrevious[std::size(GuardedSignals)])(int) = {SIG_DFL, SIG_DFL, SIG_DFL}; ///< handlers before ours
-    int FReadPipe = -1;                        ///< read by the thread
-    bool FStarted = false;                     ///< the pipe and the thread exist
+    std::mutex Lock;                           ///< guards the list and the handlers
+    std::vector<TX11DisplayPlatform*> Watched; ///< platforms that have switched, until destroyed
+    void (*PreviousHandlers[std::size(GuardedSignals)])(int) = {SIG_DFL, SIG_DFL, SIG_DFL}; ///< handlers before ours
+    int ReadPipe = -1;                         ///< read by the thread
+    bool Started = false;                      ///< the pipe and the thread exist
 };
 
 } // namespace
@@ -594,9 +594,9 @@ struct TX11DisplayPlatform::TState
 };
 
 TX11DisplayPlatform::TX11DisplayPlatform()
-    : FState(std::make_unique<TState>())
+    : State(std::make_unique<TState>())
 {
-    TState& state = *FState;
+    TState& state = *State;
     state.Connection = XOpenDisplay(nullptr);
     if (state.Connection == nullptr)
         return;
@@ -676,7 +676,7 @@ TX11DisplayPlatform::~TX11DisplayPlatform()
 
 bool TX11DisplayPlatform::Usable() const
 {
-    return FState->Connection != nullptr && FState->Output != 0 && !FState->Lost;
+    return State->Connection != nullptr && State->Output != 0 && !State->Lost;
 }
 
 TVideoMode TX11DisplayPlatform::DesktopMode()
@@ -684,29 +684,29 @@ TVideoMode TX11DisplayPlatform::DesktopMode()
     if (!Usable())
         return TNullDisplayPlatform().DesktopMode();
     TVideoMode mode;
-    mode.Width = FState->DesktopWidth;
-    mode.Height = FState->DesktopHeight;
-    mode.BitsPerPixel = FState->Depth;
+    mode.Width = State->DesktopWidth;
+    mode.Height = State->DesktopHeight;
+    mode.BitsPerPixel = State->Depth;
     return mode;
 }
 
 bool TX11DisplayPlatform::ListMode(std::uint32_t ModeNumber, TVideoMode& Mode)
 {
-    if (!Usable() || ModeNumber >= FState->Sizes.size())
+    if (!Usable() || ModeNumber >= State->Sizes.size())
         return false;
-    const TState::TListedSize& size = FState->Sizes[ModeNumber];
+    const TState::TListedSize& size = State->Sizes[ModeNumber];
     Mode.Width = size.Width;
     Mode.Height = size.Height;
-    Mode.BitsPerPixel = FState->Depth;
+    Mode.BitsPerPixel = State->Depth;
     Mode.Description = size.Name;
     return true;
 }
 
 bool TX11DisplayPlatform::TestMode(const TVideoMode& Mode)
 {
-    if (!Usable() || Mode.BitsPerPixel != FState->Depth)
+    if (!Usable() || Mode.BitsPerPixel != State->Depth)
         return false;
-    return std::any_of(FState->Sizes.begin(), FState->Sizes.end(), [&](const TState::TListedSize& S) {
+    return std::any_of(State->Sizes.begin(), State->Sizes.end(), [&](const TState::TListedSize& S) {
         return S.Width == Mode.Width && S.Height == Mode.Height;
     });
 }
@@ -717,8 +717,8 @@ bool TX11DisplayPlatform::SwitchMode(const TVideoMode& Mode)
         return false;
     bool switched = false;
     {
-        std::lock_guard<std::mutex> lock(FState->Lock);
-        switched = !FState->Lost && FState->Switch(Mode.Width, Mode.Height);
+        std::lock_guard<std::mutex> lock(State->Lock);
+        switched = !State->Lost && State->Switch(Mode.Width, Mode.Height);
     }
     // Watched from the first switch on; the guard calls RestoreDesktopMode,
     // which takes the lock, so it is asked outside it.
@@ -731,9 +731,9 @@ void TX11DisplayPlatform::RestoreDesktopMode()
 {
     if (!Usable())
         return;
-    std::lock_guard<std::mutex> lock(FState->Lock);
-    if (!FState->Lost)
-        FState->Restore();
+    std::lock_guard<std::mutex> lock(State->Lock);
+    if (!State->Lost)
+        State->Restore();
 }
 
 bool RunsOnX11Display()

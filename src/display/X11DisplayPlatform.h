@@ -55,7 +55,7 @@ public:
 
 private:
     struct TState;
-    std::unique_ptr<TState> FState; ///< the connection, the output's sizes and the remembered mode
+    std::unique_ptr<TState> State; ///< the connection, the output's sizes and the remembered mode
 };
 
 /** Whether the program shows its window on an X11 display: asks the running

@@ -2,17 +2,46 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <limits>
+
 namespace zindo {
 
 namespace {
+
+/// Text with every number Shown in it that is not part of a longer number
+/// written as Signed instead.
+QString WithSignedNumber(QString Text, const QString& Shown, const QString& Signed)
+{
+    qsizetype at = 0;
+    while ((at = Text.indexOf(Shown, at)) >= 0) {
+        const qsizetype end = at + Shown.size();
+        const bool alone = (at == 0 || !Text[at - 1].isDigit()) && (end == Text.size() || !Text[end].isDigit());
+        if (!alone) {
+            at = end;
+            continue;
+        }
+        Text.replace(at, Shown.size(), Signed);
+        at += Signed.size();
+    }
+    return Text;
+}
 
 /// A count in words. English picks its singular or plural source text by
 /// itself, so the game reads right with no translation loaded; a translation
 /// gives each of the two all the plural forms of its language, and Qt picks
 /// the form by that language's rule (French says "0 pièce", German "0 Teile").
+/// Qt fills in %n only for counts of 0 and more, so a negative count (more
+/// pieces lifted than set right) is said with the form of its magnitude, and
+/// the number filled in gets its sign afterwards.
 QString Counted(std::int32_t Count, const char* One, const char* Many)
 {
-    return QCoreApplication::translate("PuzzlePointsCounter", Count == 1 ? One : Many, nullptr, Count);
+    const std::int64_t magnitude = Count < 0 ? -std::int64_t(Count) : std::int64_t(Count);
+    const int said = static_cast<int>(std::min<std::int64_t>(magnitude, std::numeric_limits<int>::max()));
+    const QString text = QCoreApplication::translate("PuzzlePointsCounter", said == 1 ? One : Many, nullptr, said);
+    if (Count >= 0)
+        return text;
+    return WithSignedNumber(text, QString::number(said), QString::number(Count));
 }
 
 } // namespace

@@ -34,7 +34,9 @@ public:
     std::int32_t TotalPoints() const;
 
     // The rows' texts; a count of one takes the singular ("1 piece set
-    // correctly", "1 Zindo risk taken"), any other the plural.
+    // correctly", "1 Zindo risk taken"), any other the plural. A negative
+    // count is shown with its sign and takes the form of its magnitude
+    // ("-1 piece set correctly").
 
     /// "Level successfully completed".
     QString BaseText() const;

@@ -45,12 +45,12 @@ TSoundMixer::~TSoundMixer()
 
 void TSoundMixer::SetActivated(bool Value)
 {
-    if (Value == FActivated)
+    if (Value == DeviceHeld)
         return;
     if (!Value)
         PumpTimer.stop();
     MixerActivate(Request.Session, Value);
-    FActivated = Value;
+    DeviceHeld = Value;
     SchedulePump();
 }
 
@@ -58,7 +58,7 @@ void TSoundMixer::SchedulePump()
 {
     // The application object may come after the mixer; the timer starts at
     // the first chance.
-    if (!FActivated || !QCoreApplication::instance()) {
+    if (!DeviceHeld || !QCoreApplication::instance()) {
         PumpTimer.stop();
         return;
     }
@@ -71,7 +71,7 @@ void TSoundMixer::SchedulePump()
 
 void TSoundMixer::SetChannels(std::uint8_t Value)
 {
-    if (Value == FChannels)
+    if (Value == OpenChannelMask)
         return;
     if (Value == 255) {
         OpenChannels(Request.Session, 0, 1);
@@ -79,7 +79,7 @@ void TSoundMixer::SetChannels(std::uint8_t Value)
         CloseChannels(Request.Session, 0, 1);
     } else {
         for (int c = 0; c < MixerChannelCount; ++c) {
-            const bool was = (FChannels >> c) & 1;
+            const bool was = (OpenChannelMask >> c) & 1;
             const bool now = (Value >> c) & 1;
             if (now && !was)
                 OpenChannels(Request.Session, c, 0);
@@ -87,7 +87,7 @@ void TSoundMixer::SetChannels(std::uint8_t Value)
                 CloseChannels(Request.Session, c, 0);
         }
     }
-    FChannels = Value;
+    OpenChannelMask = Value;
     SchedulePump();
 }
 

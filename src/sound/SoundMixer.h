@@ -38,11 +38,11 @@ public:
 
     /// Whether the mixer holds the device. Setting it allocates or releases
     /// the device; queued waves survive and resume.
-    bool Activated() const { return FActivated; }
+    bool Activated() const { return DeviceHeld; }
     void SetActivated(bool Value);
 
     /// Bit i set: channel i is open. 255 opens all, 0 closes all.
-    std::uint8_t Channels() const { return FChannels; }
+    std::uint8_t Channels() const { return OpenChannelMask; }
     void SetChannels(std::uint8_t Value);
 
     /// Bit i set when channel i is open and has something queued.
@@ -76,10 +76,10 @@ private:
     /// application exists; stops it when there is none.
     void SchedulePump();
 
-    TPlayRequest Request;     ///< kept filled with the session
-    bool FActivated = false;  ///< Activated
-    std::uint8_t FChannels = 0; ///< Channels
-    QTimer PumpTimer;         ///< single shot: the next Pump
+    TPlayRequest Request;             ///< kept filled with the session
+    bool DeviceHeld = false;          ///< Activated: the mixer holds the device
+    std::uint8_t OpenChannelMask = 0; ///< Channels: bit i set = channel i open
+    QTimer PumpTimer;                 ///< single shot: the next Pump
 };
 
 } // namespace zindo

@@ -39,7 +39,7 @@ void ShowErrorBox(const QString& Text)
     struct TClose {
         ~TClose() { OpenErrors().removeLast(); }
     } close;
-    ShowMessageBox(Text, 2, mbOKBit, 0);
+    ShowMessageBox(Text, mtInformation, mbOK);
 }
 
 void SetErrorBoxHook(std::function<void(const QString&)> AHook)

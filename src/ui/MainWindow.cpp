@@ -156,15 +156,14 @@ void TMainWindow::CloseWindow()
 void TMainWindow::ShowOptionsDialog()
 {
     TOptionsForm form(this);
-    form.SetFullScreen(DisplayMode() == dmFullScreen);
-    form.SetBackgroundMusic(Audio.MusicOn());
-    form.SetSoundEffects(Audio.EffectsOn());
-    if (form.exec() != QDialog::Accepted)
+    const std::optional<TOptionsChoice> choice = form.Ask(
+        {.BackgroundMusic = Audio.MusicOn(), .SoundEffects = Audio.EffectsOn(), .FullScreen = DisplayMode() == dmFullScreen});
+    if (!choice)
         return;
     // The music follows its switch at once, on whatever screen.
-    Audio.SetMusicOn(form.GetBackgroundMusic());
-    Audio.SetEffectsOn(form.GetSoundEffects());
-    KeepDisplayMode(form.GetFullScreen() ? dmFullScreen : dmWindow);
+    Audio.SetMusicOn(choice->BackgroundMusic);
+    Audio.SetEffectsOn(choice->SoundEffects);
+    KeepDisplayMode(choice->FullScreen ? dmFullScreen : dmWindow);
     ApplyDisplayMode();
     // The main screen's column follows the new window width at once.
     if (CurrentScreen() == scMain)

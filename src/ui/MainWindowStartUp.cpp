@@ -214,9 +214,10 @@ void TMainWindow::AskDisplayModeOnFirstStart()
         return;
     }
     TStartUpForm form(nullptr);
-    if (form.exec() != QDialog::Accepted)
+    const std::optional<bool> fullScreen = form.AskFullScreen();
+    if (!fullScreen)
         return;
-    KeepDisplayMode(form.FullScreenChosen() ? dmFullScreen : dmWindow);
+    KeepDisplayMode(*fullScreen ? dmFullScreen : dmWindow);
     // Whatever was chosen, a choice that could not be stored leaves this run windowed.
     if (RunDisplayMode != dmUnknown)
         RunDisplayMode = dmWindow;

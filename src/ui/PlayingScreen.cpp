@@ -267,11 +267,9 @@ void TPlayingScreen::ShowSaveDialog()
     QStringList names;
     QString current;
     Session.ListSavedGames(names, current);
-    form.SetGameNames(names);
-    form.SetGameName(current);
     // A save that fails says why and leaves the dialog open with the name.
     form.OnSave = [this](const QString& Name) { return RunGuarded([&] { Session.SaveGame(Name); }); };
-    form.exec();
+    form.Ask(names, current);
 }
 
 void TPlayingScreen::ShowInGameMenu()
@@ -280,14 +278,11 @@ void TPlayingScreen::ShowInGameMenu()
         return;
     TActionForm form(window());
     const bool wasPlaying = Session.Pause();
-    form.ShowMusicState(Host.BackgroundMusicOn());
-    form.ShowEffectsState(Host.SoundEffectsOn());
     // Over the board, the menu hides its "PAUSED" whatever the level's shape.
-    form.CentreOver(*BoardView);
-    const bool chosen = form.exec() == QDialog::Accepted;
+    const std::optional<TActionChoice> choice = form.Ask(Host.BackgroundMusicOn(), Host.SoundEffectsOn(), BoardView);
     bool leave = false;
-    if (chosen) {
-        switch (form.Choice) {
+    if (choice) {
+        switch (*choice) {
         case acSaveAndExit:
             // The game is saved as it is, before the 100 points that leaving
             // costs. The level is left once it is saved, or when the player

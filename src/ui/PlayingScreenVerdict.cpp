@@ -20,8 +20,7 @@ void TPlayingScreen::HandleStateChange(TPuzzleState State)
             // the normal pointer, no "Pause" and no "Next".
             UpdatePlayControls();
             TPointsCongratulationForm form(window());
-            form.FillPointsForm(Session.Puzzle().Points());
-            form.exec();
+            form.ShowPoints(Session.Puzzle().Points());
         }
         verdict = Session.ThemeFinished() ? tr("Congratulations! You've finished all puzzles of this theme!")
                                        : tr("Perfect - you are ready for the next level");

@@ -123,7 +123,7 @@ void TThemeSelectionScreen::GoButtonClick()
         PlayerNameEdit->setFocus();
         CheckAnsiText(name, QCoreApplication::translate("AnsiText", "player name"));
     }
-    ShowMessageBox(tr("Get Ready"), 2, mbOKBit, 0);
+    ShowMessageBox(tr("Get Ready"), mtInformation, mbOK);
     const QList<QListWidgetItem*> selected = ThemeList->selectedItems();
     if (selected.isEmpty())
         throw EQzError(tr("Please select a theme first."));

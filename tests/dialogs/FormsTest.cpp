@@ -1,15 +1,14 @@
-// The options dialog, the start-up display choice, the in-game menu and the
-// points breakdown: what they show and what they answer.
+// The options dialog, the start-up display choice, the in-game menu, the save
+// dialog and the points breakdown: what they show and what they answer. Each
+// test drives the dialog's one call through its real buttons, keys and
+// pictures while the dialog is open.
 
 #include "ModalRunner.h"
 
-#include "controls/QzGraphicButton.h"
-#include "controls/QzTransparentButton.h"
 #include "controls/SimpleComboBox.h"
 #include "dialogs/ActionForm.h"
 #include "dialogs/OptionsForm.h"
 #include "dialogs/PointsCongratulationForm.h"
-#include "dialogs/QzImage.h"
 #include "dialogs/SaveForm.h"
 #include "dialogs/StartUpForm.h"
 #include "game/PuzzlePointsCounter.h"
@@ -21,19 +20,30 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTest>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 using namespace zindo;
 
 namespace {
 
-QString LabelText(const QWidget& Form, const char* Name)
+QString LabelText(const QWidget* Form, const char* Name)
 {
-    const auto* label = Form.findChild<QLabel*>(QString::fromLatin1(Name));
-    return label != nullptr ? label->text() : QStringLiteral("<missing %1>").arg(QLatin1String(Name));
+    const auto* label = Child<QLabel>(Form, Name);
+    return label != nullptr ? label->text() : QString();
 }
+
+bool Checked(const QWidget* Form, const char* Name)
+{
+    const auto* button = Child<QRadioButton>(Form, Name);
+    return button != nullptr && button->isChecked();
+}
+
+/// A radio button is clicked on its ring.
+constexpr QPoint OnTheRing(8, 8);
 
 const QColor Orange(255, 187, 0);
 
@@ -48,140 +58,205 @@ void IndicatorColours(QRadioButton& Button, QColor& Middle, QColor& Ring)
     Ring = image.pixelColor(indicator.left() + 1, indicator.center().y());
 }
 
+void ExpectRadioButtonsInOrangeOnBlack(const QWidget* Form)
+{
+    const QList<QRadioButton*> buttons = Form->findChildren<QRadioButton*>();
+    ASSERT_GE(buttons.size(), 2);
+    for (QRadioButton* button : buttons) {
+        QColor middle, ring;
+        IndicatorColours(*button, middle, ring);
+        EXPECT_EQ(ring, Orange) << button->objectName().toStdString();
+        EXPECT_EQ(middle, button->isChecked() ? Orange : QColor(Qt::black)) << button->objectName().toStdString();
+    }
+}
+
 } // namespace
 
 TEST(DialogLook, RadioButtonsShowTheirChoiceInOrangeOnBlack)
 {
     TOptionsForm options;
-    options.SetBackgroundMusic(false);
-    TStartUpForm startUp;
-    for (QWidget* form : std::initializer_list<QWidget*>{&options, &startUp}) {
-        form->show();
-        const QList<QRadioButton*> buttons = form->findChildren<QRadioButton*>();
-        ASSERT_GE(buttons.size(), 2);
-        for (QRadioButton* button : buttons) {
-            QColor middle, ring;
-            IndicatorColours(*button, middle, ring);
-            EXPECT_EQ(ring, Orange) << button->objectName().toStdString();
-            EXPECT_EQ(middle, button->isChecked() ? Orange : QColor(Qt::black)) << button->objectName().toStdString();
+    ActWhileModal([](QWidget* Modal) {
+        ExpectRadioButtonsInOrangeOnBlack(Modal);
+        // Group boxes are framed in orange: a point on the frame's left edge.
+        if (auto* groupBox = Child(Modal, "BkSoundGroupBox")) {
+            const QImage group = groupBox->grab().toImage();
+            EXPECT_EQ(group.pixelColor(0, group.height() / 2), Orange);
         }
-        form->hide();
-    }
-    // The look's style sheet leaves plain labels white on black.
-    startUp.show();
-    const QImage question = startUp.Label1->grab().toImage();
-    int white = 0;
-    for (int y = 0; y < question.height(); ++y)
-        for (int x = 0; x < question.width(); ++x)
-            white += question.pixelColor(x, y) == QColor(Qt::white);
-    EXPECT_GT(white, 100);
-    // Group boxes are framed in orange: a point on the frame's left edge.
-    const QImage group = options.BkSoundGroupBox->grab().toImage();
-    EXPECT_EQ(group.pixelColor(0, group.height() / 2), Orange);
+        QTest::keyClick(Modal, Qt::Key_Escape);
+    });
+    options.Ask({.BackgroundMusic = false, .SoundEffects = true, .FullScreen = false});
+
+    TStartUpForm startUp;
+    ActWhileModal([](QWidget* Modal) {
+        ExpectRadioButtonsInOrangeOnBlack(Modal);
+        // The look's style sheet leaves plain labels white on black.
+        if (auto* label = Child(Modal, "QuestionLabel")) {
+            const QImage question = label->grab().toImage();
+            int white = 0;
+            for (int y = 0; y < question.height(); ++y)
+                for (int x = 0; x < question.width(); ++x)
+                    white += question.pixelColor(x, y) == QColor(Qt::white);
+            EXPECT_GT(white, 100);
+        }
+        QTest::keyClick(Modal, Qt::Key_Escape);
+    });
+    startUp.AskFullScreen();
 }
 
 TEST(SaveForm, PromptsForTheNameOverAFramedListOfSavedGames)
 {
     TSaveForm form;
     EXPECT_EQ(form.windowTitle(), "Save");
-    EXPECT_EQ(LabelText(form, "PromptLabel"), "Save the game as:");
-    const QRect prompt = form.PromptLabel->geometry();
-    const QRect edit = form.SaveGameComboBox->Edit->geometry().translated(form.SaveGameComboBox->pos());
+    EXPECT_EQ(LabelText(&form, "PromptLabel"), "Save the game as:");
+    auto* combo = Child<TSimpleComboBox>(&form, "SaveGameComboBox");
+    ASSERT_NE(combo, nullptr);
+    const QRect prompt = Child(&form, "PromptLabel")->geometry();
+    const QRect edit = combo->Edit->geometry().translated(combo->pos());
     EXPECT_LE(prompt.bottom(), edit.top());
-    EXPECT_LE(form.SaveGameComboBox->geometry().bottom(), form.height());
+    EXPECT_LE(combo->geometry().bottom(), form.height());
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
 
-    form.SetGameNames({QStringLiteral("Alpha"), QStringLiteral("Beta")});
-    form.SetGameName(QStringLiteral("Beta"));
-    form.show();
-    const QImage list = form.SaveGameComboBox->List->grab().toImage();
-    EXPECT_EQ(list.pixelColor(0, list.height() / 2), Orange);
-    EXPECT_EQ(list.pixelColor(list.width() - 1, list.height() - 1), Orange);
-    EXPECT_EQ(list.pixelColor(list.width() / 2, list.height() - 4), QColor(Qt::black));
-    EXPECT_EQ(form.SaveGameComboBox->List->palette().color(QPalette::Text), QColor(Qt::white));
-    EXPECT_EQ(form.GetGameName(), QStringLiteral("Beta"));
+    QString proposed;
+    QStringList listed;
+    ActWhileModal([&](QWidget*) {
+        const QImage list = combo->List->grab().toImage();
+        EXPECT_EQ(list.pixelColor(0, list.height() / 2), Orange);
+        EXPECT_EQ(list.pixelColor(list.width() - 1, list.height() - 1), Orange);
+        EXPECT_EQ(list.pixelColor(list.width() / 2, list.height() - 4), QColor(Qt::black));
+        EXPECT_EQ(combo->List->palette().color(QPalette::Text), QColor(Qt::white));
+        proposed = combo->Text();
+        listed = combo->Items();
+        ClickChild(&form, "SaveOKButton");
+    });
+    EXPECT_EQ(form.Ask({QStringLiteral("Alpha"), QStringLiteral("Beta")}, QStringLiteral("Beta")),
+              QStringLiteral("Beta"));
+    EXPECT_EQ(proposed, QStringLiteral("Beta"));
+    EXPECT_EQ(listed, (QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta")}));
 }
 
-TEST(OptionsForm, SettersCheckTheRightRadioButtonAndGettersReadThem)
+TEST(SaveForm, AnswersTheNameSavedUnderOrNothingWhenCancelled)
 {
-    TOptionsForm form;
-    EXPECT_TRUE(form.GetBackgroundMusic());
-    EXPECT_TRUE(form.GetSoundEffects());
-    EXPECT_TRUE(form.GetFullScreen());
+    TSaveForm form;
+    QStringList tried;
+    form.OnSave = [&tried](const QString& Name) {
+        tried << Name;
+        return Name != QStringLiteral("refused");
+    };
+    // A name the game refuses keeps the dialog open with the name; Enter in
+    // the line saves as "OK" does.
+    bool stayed = false;
+    ActWhileModal([&](QWidget* Modal) {
+        ClickChild(Modal, "SaveOKButton");
+        stayed = Modal->isVisible();
+        auto* combo = Child<TSimpleComboBox>(Modal, "SaveGameComboBox");
+        combo->Edit->clear();
+        QTest::keyClicks(combo->Edit, QStringLiteral("Tess"));
+        QTest::keyClick(combo->Edit, Qt::Key_Return);
+    });
+    EXPECT_EQ(form.Ask({}, QStringLiteral("refused")), QStringLiteral("Tess"));
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(tried, (QStringList{QStringLiteral("refused"), QStringLiteral("Tess")}));
 
-    form.SetBackgroundMusic(false);
-    form.SetSoundEffects(true);
-    form.SetFullScreen(false);
-    EXPECT_FALSE(form.GetBackgroundMusic());
-    EXPECT_TRUE(form.GetSoundEffects());
-    EXPECT_FALSE(form.GetFullScreen());
-    EXPECT_TRUE(form.findChild<QRadioButton*>("BkSoundOffRadioButton")->isChecked());
-    EXPECT_TRUE(form.findChild<QRadioButton*>("OptionsDisplayWindow")->isChecked());
-    EXPECT_FALSE(form.findChild<QRadioButton*>("OptionsDisplayFullScreen")->isChecked());
-
-    form.SetBackgroundMusic(true);
-    form.SetSoundEffects(false);
-    EXPECT_TRUE(form.GetBackgroundMusic());
-    EXPECT_FALSE(form.GetSoundEffects());
-    // The three groups are independent of each other.
-    EXPECT_FALSE(form.GetFullScreen());
+    ActWhileModal([](QWidget* Modal) { ClickChild(Modal, "SaveCancelButton"); });
+    EXPECT_EQ(form.Ask({QStringLiteral("Tess")}, QStringLiteral("Tess")), std::nullopt);
+    ActWhileModal([](QWidget* Modal) { QTest::keyClick(Modal, Qt::Key_Escape); });
+    EXPECT_EQ(form.Ask({QStringLiteral("Tess")}, QStringLiteral("Tess")), std::nullopt);
+    EXPECT_FALSE(ModalLeftOpen());
+    EXPECT_EQ(tried.size(), 2); // cancelling saves nothing
 }
 
-TEST(OptionsForm, PlayerClicksChangeTheAnswerAndOKOrCancelClose)
+TEST(OptionsForm, ShowsTheCurrentChoiceAndOKAnswersWhatIsChecked)
 {
     TOptionsForm form;
     EXPECT_EQ(form.windowTitle(), "Options");
-    EXPECT_EQ(RunModal(form,
-                       [&form](QWidget*) {
-                           QTest::mouseClick(form.SoundEffectsOffRadioButton, Qt::LeftButton, {}, QPoint(8, 8));
-                           QTest::mouseClick(form.OKButton, Qt::LeftButton);
-                       }),
-              QDialog::Accepted);
-    EXPECT_FALSE(form.GetSoundEffects());
-    EXPECT_TRUE(form.GetBackgroundMusic());
-    EXPECT_EQ(RunModal(form, [&form](QWidget*) { QTest::mouseClick(form.CancelButton, Qt::LeftButton); }),
-              QDialog::Rejected);
-    EXPECT_EQ(RunModal(form, [&form](QWidget*) { form.close(); }), QDialog::Rejected);
+    // The three groups are independent of each other.
+    for (const TOptionsChoice current : {TOptionsChoice{true, true, true}, TOptionsChoice{false, true, false},
+                                         TOptionsChoice{true, false, false}, TOptionsChoice{false, false, true}}) {
+        TOptionsChoice shown;
+        ActWhileModal([&shown](QWidget* Modal) {
+            shown.BackgroundMusic = Checked(Modal, "BkSoundOnRadioButton");
+            shown.SoundEffects = Checked(Modal, "SoundEffectsOnRadioButton");
+            shown.FullScreen = Checked(Modal, "OptionsDisplayFullScreen");
+            EXPECT_NE(Checked(Modal, "BkSoundOffRadioButton"), shown.BackgroundMusic);
+            EXPECT_NE(Checked(Modal, "SoundEffectsOffRadioButton"), shown.SoundEffects);
+            EXPECT_NE(Checked(Modal, "OptionsDisplayWindow"), shown.FullScreen);
+            ClickChild(Modal, "OKButton");
+        });
+        EXPECT_EQ(form.Ask(current), current);
+        EXPECT_EQ(shown, current);
+    }
+}
+
+TEST(OptionsForm, PlayerClicksChangeTheAnswerAndCancelAnswersNothing)
+{
+    TOptionsForm form;
+    const TOptionsChoice current{.BackgroundMusic = true, .SoundEffects = true, .FullScreen = false};
+    ActWhileModal([](QWidget* Modal) {
+        ClickChild(Modal, "SoundEffectsOffRadioButton", OnTheRing);
+        ClickChild(Modal, "OptionsDisplayFullScreen", OnTheRing);
+        QTest::keyClick(Modal, Qt::Key_Return);
+    });
+    EXPECT_EQ(form.Ask(current), (TOptionsChoice{.BackgroundMusic = true, .SoundEffects = false, .FullScreen = true}));
+
+    ActWhileModal([](QWidget* Modal) {
+        ClickChild(Modal, "BkSoundOffRadioButton", OnTheRing);
+        ClickChild(Modal, "CancelButton");
+    });
+    EXPECT_EQ(form.Ask(current), std::nullopt);
+    ActWhileModal([](QWidget* Modal) { QTest::keyClick(Modal, Qt::Key_Escape); });
+    EXPECT_EQ(form.Ask(current), std::nullopt);
+    ActWhileModal([](QWidget* Modal) { Modal->close(); });
+    EXPECT_EQ(form.Ask(current), std::nullopt);
+    EXPECT_FALSE(ModalLeftOpen());
 }
 
 TEST(StartUpForm, PicturesCheckTheirRadioButtons)
 {
     TStartUpForm form;
-    form.show();
-    EXPECT_TRUE(form.FullScreenChosen());
-    QTest::mouseClick(form.Image2, Qt::LeftButton, {}, QPoint(75, 56));
-    EXPECT_FALSE(form.FullScreenChosen());
-    EXPECT_TRUE(form.WindowRadioButton->isChecked());
-    QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(75, 56));
-    EXPECT_TRUE(form.FullScreenChosen());
-    EXPECT_FALSE(form.WindowRadioButton->isChecked());
+    bool fullScreenAtFirst = false;
+    bool windowAfterItsPicture = false;
+    ActWhileModal([&](QWidget* Modal) {
+        fullScreenAtFirst = Checked(Modal, "FullScreenRadioButton") && !Checked(Modal, "WindowRadioButton");
+        ClickChild(Modal, "WindowPicture");
+        windowAfterItsPicture = Checked(Modal, "WindowRadioButton") && !Checked(Modal, "FullScreenRadioButton");
+        ClickChild(Modal, "FullScreenPicture");
+        ClickChild(Modal, "OKButton");
+    });
+    EXPECT_EQ(form.AskFullScreen(), true);
+    EXPECT_TRUE(fullScreenAtFirst);
+    EXPECT_TRUE(windowAfterItsPicture);
 }
 
-TEST(StartUpForm, OnlyOKAcceptsClosingByTheFrameCancels)
+TEST(StartUpForm, OnlyOKAnswersClosingByTheFrameOrEscLeavesItOpen)
 {
     TStartUpForm form;
-    EXPECT_EQ(RunModal(form,
-                       [&form](QWidget*) {
-                           QTest::mouseClick(form.Image2, Qt::LeftButton, {}, QPoint(10, 10));
-                           form.close();
-                       }),
-              QDialog::Rejected);
-    EXPECT_EQ(RunModal(form, [&form](QWidget*) { QTest::mouseClick(form.QzGraphicButton1, Qt::LeftButton); }),
-              QDialog::Accepted);
-    EXPECT_FALSE(form.FullScreenChosen());
+    ActWhileModal([](QWidget* Modal) {
+        ClickChild(Modal, "WindowPicture");
+        Modal->close();
+    });
+    EXPECT_EQ(form.AskFullScreen(), std::nullopt);
+    ActWhileModal([](QWidget* Modal) { QTest::keyClick(Modal, Qt::Key_Escape); });
+    EXPECT_EQ(form.AskFullScreen(), std::nullopt);
+    EXPECT_FALSE(ModalLeftOpen());
+    ActWhileModal([](QWidget* Modal) { ClickChild(Modal, "OKButton"); });
+    EXPECT_EQ(form.AskFullScreen(), false);
 }
 
 TEST(ActionForm, ToggleCaptionsFollowTheSoundSwitches)
 {
     TActionForm form;
-    form.ShowMusicState(true);
-    form.ShowEffectsState(true);
-    EXPECT_EQ(form.ToggleBackgroundMusicButton->text(), "Turn off Background Music");
-    EXPECT_EQ(form.ToggleSoundEffectsButton->text(), "Turn Sound Effects Off");
-    form.ShowMusicState(false);
-    form.ShowEffectsState(false);
-    EXPECT_EQ(form.ToggleBackgroundMusicButton->text(), "Turn Background Music On");
-    EXPECT_EQ(form.ToggleSoundEffectsButton->text(), "Turn Sound Effects On");
+    for (const bool on : {true, false}) {
+        QString music;
+        QString effects;
+        ActWhileModal([&](QWidget* Modal) {
+            music = Child<QAbstractButton>(Modal, "ToggleBackgroundMusicButton")->text();
+            effects = Child<QAbstractButton>(Modal, "ToggleSoundEffectsButton")->text();
+            QTest::keyClick(Modal, Qt::Key_Escape);
+        });
+        EXPECT_EQ(form.Ask(on, on, nullptr), std::nullopt);
+        EXPECT_EQ(music, on ? "Turn off Background Music" : "Turn Background Music On");
+        EXPECT_EQ(effects, on ? "Turn Sound Effects Off" : "Turn Sound Effects On");
+    }
 }
 
 TEST(ActionForm, EachButtonClosesWithItsChoice)
@@ -190,24 +265,23 @@ TEST(ActionForm, EachButtonClosesWithItsChoice)
     {
         const char* Name;
         TActionChoice Choice;
-    } entries[] = {{"SaveButton", acSaveAndExit},
+    } entries[] = {{"SaveAndExitButton", acSaveAndExit},
                    {"ExitButton", acExit},
                    {"ContinueButton", acContinue},
                    {"ToggleBackgroundMusicButton", acToggleMusic},
                    {"ToggleSoundEffectsButton", acToggleEffects}};
+    // One menu asked again and again answers each time what was chosen then.
+    TActionForm form;
     for (const auto& entry : entries) {
-        TActionForm form;
-        auto* button = form.findChild<TQzTransparentButton*>(QString::fromLatin1(entry.Name));
-        ASSERT_NE(button, nullptr) << entry.Name;
-        form.Choice = entry.Choice == acExit ? acSaveAndExit : acExit;
-        EXPECT_EQ(RunModal(form, [button](QWidget*) { QTest::mouseClick(button, Qt::LeftButton); }),
-                  QDialog::Accepted)
-            << entry.Name;
-        EXPECT_EQ(form.Choice, entry.Choice) << entry.Name;
+        ActWhileModal([&entry](QWidget* Modal) { ClickChild(Modal, entry.Name); });
+        EXPECT_EQ(form.Ask(true, true, nullptr), entry.Choice) << entry.Name;
     }
+    ActWhileModal([](QWidget* Modal) { QTest::keyClick(Modal, Qt::Key_Escape); });
+    EXPECT_EQ(form.Ask(true, true, nullptr), std::nullopt);
+    EXPECT_FALSE(ModalLeftOpen());
 }
 
-TEST(ActionForm, EscAnswersCancel)
+TEST(ActionForm, IsFramelessWithAnOrangeEdge)
 {
     TActionForm form;
     EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
@@ -217,8 +291,32 @@ TEST(ActionForm, EscAnswersCancel)
                             QPoint(200, image.height() - 2)})
         EXPECT_EQ(image.pixelColor(at), Orange) << at.x() << "," << at.y();
     EXPECT_EQ(image.pixelColor(5, 100), QColor(Qt::black));
-    EXPECT_EQ(RunModal(form, [&form](QWidget*) { QTest::keyClick(&form, Qt::Key_Escape); }), QDialog::Rejected);
 }
+
+namespace {
+
+/// The rows of the points dialog as it shows Counter: "left|right" each, the
+/// total last.
+QStringList ShownRows(const TPuzzlePointsCounter& Counter, bool* ClosedWithOK = nullptr)
+{
+    QStringList rows;
+    TPointsCongratulationForm form;
+    ActWhileModal([&rows](QWidget* Modal) {
+        for (int row = 0; row < 5; ++row) {
+            const QByteArray left = QStringLiteral("PointsDescription%1Label").arg(row).toLatin1();
+            const QByteArray right = QStringLiteral("Points%1Label").arg(row).toLatin1();
+            rows << LabelText(Modal, left.constData()) + QLatin1Char('|') + LabelText(Modal, right.constData());
+        }
+        rows << LabelText(Modal, "TotalLabel") + QLatin1Char('|') + LabelText(Modal, "TotalPointsLabel");
+        ClickChild(Modal, "OKButton");
+    });
+    const bool closedWithOK = form.ShowPoints(Counter);
+    if (ClosedWithOK != nullptr)
+        *ClosedWithOK = closedWithOK;
+    return rows;
+}
+
+} // namespace
 
 TEST(PointsCongratulationForm, RowsShowTheCounter)
 {
@@ -229,43 +327,80 @@ TEST(PointsCongratulationForm, RowsShowTheCounter)
     counter.SetSpeedAllowance(108000);
     counter.SetFinishTime(60000);
 
-    TPointsCongratulationForm form;
-    form.FillPointsForm(counter);
-    EXPECT_EQ(form.Counter(), &counter);
-    EXPECT_EQ(LabelText(form, "PointsDescription0Label"), counter.BaseText());
-    EXPECT_EQ(LabelText(form, "Points0Label"), "1000");
-    EXPECT_EQ(LabelText(form, "PointsDescription1Label"), counter.RiskText());
-    EXPECT_EQ(LabelText(form, "Points1Label"), "200");
-    EXPECT_EQ(LabelText(form, "PointsDescription2Label"), counter.CorrectText());
-    EXPECT_EQ(LabelText(form, "Points2Label"), "2900");
-    EXPECT_EQ(LabelText(form, "PointsDescription3Label"), "Speed Bonus");
-    EXPECT_EQ(LabelText(form, "Points3Label"), "528");
-    EXPECT_EQ(LabelText(form, "PointsDescription4Label"), "2 pieces set incorrectly");
-    EXPECT_EQ(LabelText(form, "Points4Label"), "-200");
-    EXPECT_EQ(LabelText(form, "TotalPointsLabel"), "4428");
-    EXPECT_EQ(LabelText(form, "Label2"), "Total");
-    EXPECT_EQ(LabelText(form, "Label3"), "Points");
+    bool closedWithOK = false;
+    EXPECT_EQ(ShownRows(counter, &closedWithOK),
+              (QStringList{counter.BaseText() + QStringLiteral("|1000"), counter.RiskText() + QStringLiteral("|200"),
+                           counter.CorrectText() + QStringLiteral("|2900"), QStringLiteral("Speed Bonus|528"),
+                           QStringLiteral("2 pieces set incorrectly|-200"), QStringLiteral("Total|4428")}));
+    EXPECT_TRUE(closedWithOK);
 }
 
 TEST(PointsCongratulationForm, RightColumnEndsAt282AndOnlyOKIsOffered)
 {
     TPointsCongratulationForm form;
     EXPECT_EQ(form.windowTitle(), "Congratulations");
-    for (const char* name : {"Label3", "Points0Label", "Points4Label", "TotalPointsLabel"}) {
-        const QLabel* label = form.findChild<QLabel*>(QString::fromLatin1(name));
+    EXPECT_EQ(LabelText(&form, "PointsHeadingLabel"), "Points");
+    for (const char* name : {"PointsHeadingLabel", "Points0Label", "Points4Label", "TotalPointsLabel"}) {
+        const QLabel* label = Child<QLabel>(&form, name);
         ASSERT_NE(label, nullptr) << name;
         EXPECT_EQ(label->geometry().right() + 1, 282) << name;
         EXPECT_TRUE(label->alignment() & Qt::AlignRight) << name;
     }
-    EXPECT_TRUE(form.CancelButton->isHidden());
-    EXPECT_EQ(form.OKButton->geometry(), QRect(74, 210, 145, 33));
-    EXPECT_EQ(RunModal(form, [&form](QWidget*) { QTest::mouseClick(form.OKButton, Qt::LeftButton); }),
-              QDialog::Accepted);
+    EXPECT_TRUE(Child(&form, "CancelButton")->isHidden());
+    EXPECT_EQ(Child(&form, "OKButton")->geometry(), QRect(74, 210, 145, 33));
 }
 
-TEST(PointsCongratulationForm, EnterClosesItWithOK)
+TEST(PointsCongratulationForm, EnterClosesItWithOKAndEscWithout)
 {
     TPointsCongratulationForm form;
-    EXPECT_EQ(RunModal(form, [&form](QWidget*) { QTest::keyClick(&form, Qt::Key_Return); }), QDialog::Accepted);
-    EXPECT_EQ(RunModal(form, [&form](QWidget*) { QTest::keyClick(&form, Qt::Key_Escape); }), QDialog::Rejected);
+    const TPuzzlePointsCounter counter;
+    ActWhileModal([](QWidget* Modal) { QTest::keyClick(Modal, Qt::Key_Return); });
+    EXPECT_TRUE(form.ShowPoints(counter));
+    ActWhileModal([](QWidget* Modal) { QTest::keyClick(Modal, Qt::Key_Escape); });
+    EXPECT_FALSE(form.ShowPoints(counter));
+    EXPECT_FALSE(ModalLeftOpen());
+}
+
+TEST(PointsCongratulationForm, NegativeCountsShowTheirSignInEveryLanguage)
+{
+    // A piece lifted more often than it was set right leaves a negative
+    // count of correct pieces. Its row reads as the row of the count's
+    // magnitude (the same plural form) with the sign before the number.
+    const auto countedRows = [](std::int32_t Count) {
+        TPuzzlePointsCounter counter;
+        counter.AddCorrect(Count);
+        counter.AddRisksWon(Count);
+        counter.AddWrong(Count);
+        const QStringList rows = ShownRows(counter);
+        QStringList descriptions;
+        for (const int row : {1, 2, 4})
+            descriptions << (row < rows.size() ? rows[row].section(QLatin1Char('|'), 0, 0) : QString());
+        return descriptions;
+    };
+    // English, the texts in the code, and every shipped translation.
+    const QStringList languages =
+        QStringList{QString()} + QStringLiteral(ZINDO_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString& language : languages) {
+        SCOPED_TRACE(language.toStdString());
+        QTranslator translator;
+        if (!language.isEmpty()) {
+            ASSERT_TRUE(translator.load(QStringLiteral(ZINDO_TRANSLATIONS_DIR "/zindo_%1.qm").arg(language)));
+            QCoreApplication::installTranslator(&translator);
+        }
+        for (const std::int32_t magnitude : {1, 2, 1234}) {
+            const QStringList positive = countedRows(magnitude);
+            const QStringList negative = countedRows(-magnitude);
+            for (int row = 0; row < negative.size(); ++row) {
+                QString expected = positive[row];
+                expected.replace(QString::number(magnitude), QString::number(-magnitude));
+                EXPECT_EQ(negative[row], expected);
+            }
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
+    TPuzzlePointsCounter counter;
+    counter.AddCorrect(-1);
+    EXPECT_EQ(ShownRows(counter)[2], QStringLiteral("-1 piece set correctly|-100"));
+    EXPECT_EQ(countedRows(std::numeric_limits<std::int32_t>::min())[1],
+              QStringLiteral("-2147483648 pieces set correctly"));
 }

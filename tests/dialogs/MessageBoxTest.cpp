@@ -2,7 +2,6 @@
 
 #include "ModalRunner.h"
 
-#include "controls/QzTransparentButton.h"
 #include "dialogs/QzMessageBoxForm.h"
 
 #include <QLabel>
@@ -22,18 +21,18 @@ struct TSeen
 };
 
 /// Shows a box and presses Key inside it; records what was on screen.
-int ShowAndPress(const QString& Text, std::uint16_t Buttons, Qt::Key Key, TSeen& Seen)
+TModalResult ShowAndPress(const QString& Text, TMessageButtons Buttons, Qt::Key Key, TSeen& Seen)
 {
     ActWhileModal([&Seen, Key](QWidget* Modal) {
         auto* box = qobject_cast<TQzMessageBoxForm*>(Modal);
         if (box == nullptr)
             return;
-        Seen.OKShown = box->OKButton->isVisible();
-        Seen.CancelShown = box->CancelButton->isVisible();
-        Seen.Text = box->MessageTextStaticText->text();
+        Seen.OKShown = Child(box, "OKButton")->isVisible();
+        Seen.CancelShown = Child(box, "CancelButton")->isVisible();
+        Seen.Text = Child<QLabel>(box, "MessageLabel")->text();
         QTest::keyClick(box, Key);
     });
-    return ShowMessageBox(Text, 2, Buttons, 0);
+    return ShowMessageBox(Text, mtInformation, Buttons);
 }
 
 } // namespace
@@ -41,7 +40,7 @@ int ShowAndPress(const QString& Text, std::uint16_t Buttons, Qt::Key Key, TSeen&
 TEST(MessageBox, OnlyOKShownEnterAnswersOK)
 {
     TSeen seen;
-    EXPECT_EQ(ShowAndPress(QStringLiteral("Get Ready"), mbOKBit, Qt::Key_Return, seen), QDialog::Accepted);
+    EXPECT_EQ(ShowAndPress(QStringLiteral("Get Ready"), mbOK, Qt::Key_Return, seen), mrOK);
     EXPECT_TRUE(seen.OKShown);
     EXPECT_FALSE(seen.CancelShown);
     EXPECT_EQ(seen.Text, "Get Ready");
@@ -50,44 +49,42 @@ TEST(MessageBox, OnlyOKShownEnterAnswersOK)
 TEST(MessageBox, KeysActEvenWithTheirButtonHidden)
 {
     TSeen seen;
-    EXPECT_EQ(ShowAndPress(QStringLiteral("Get Ready"), mbOKBit, Qt::Key_Escape, seen), QDialog::Rejected);
+    EXPECT_EQ(ShowAndPress(QStringLiteral("Get Ready"), mbOK, Qt::Key_Escape, seen), mrCancel);
     EXPECT_FALSE(seen.CancelShown);
-    EXPECT_EQ(ShowAndPress(QStringLiteral("Cancel only"), mbCancelBit, Qt::Key_Enter, seen), QDialog::Accepted);
+    EXPECT_EQ(ShowAndPress(QStringLiteral("Cancel only"), mbCancel, Qt::Key_Enter, seen), mrOK);
     EXPECT_FALSE(seen.OKShown);
 }
 
 TEST(MessageBox, ButtonBitsChooseTheButtonsAndOtherBitsAreIgnored)
 {
     TSeen seen;
-    ShowAndPress(QStringLiteral("Both"), mbOKBit | mbCancelBit | 0x3, Qt::Key_Escape, seen);
+    ShowAndPress(QStringLiteral("Both"), mbOKCancel | 0x3, Qt::Key_Escape, seen);
     EXPECT_TRUE(seen.OKShown);
     EXPECT_TRUE(seen.CancelShown);
-    ShowAndPress(QStringLiteral("Cancel only"), mbCancelBit | 0x10, Qt::Key_Escape, seen);
+    ShowAndPress(QStringLiteral("Cancel only"), mbCancel | 0x10, Qt::Key_Escape, seen);
     EXPECT_FALSE(seen.OKShown);
     EXPECT_TRUE(seen.CancelShown);
-    EXPECT_EQ(SharedMessageBoxForm()->Buttons(), mbCancelBit | 0x10);
+    EXPECT_EQ(SharedMessageBoxForm()->Buttons(), mbCancel | 0x10);
 }
 
 TEST(MessageBox, ClickingTheButtonsAnswers)
 {
-    ActWhileModal([](QWidget* Modal) {
-        if (auto* box = qobject_cast<TQzMessageBoxForm*>(Modal))
-            QTest::mouseClick(box->CancelButton, Qt::LeftButton);
-    });
-    EXPECT_EQ(ShowMessageBox(QStringLiteral("Sure?"), 2, mbOKBit | mbCancelBit, 0), QDialog::Rejected);
-    ActWhileModal([](QWidget* Modal) {
-        if (auto* box = qobject_cast<TQzMessageBoxForm*>(Modal))
-            QTest::mouseClick(box->OKButton, Qt::LeftButton);
-    });
-    EXPECT_EQ(ShowMessageBox(QStringLiteral("Sure?"), 2, mbOKBit | mbCancelBit, 0), QDialog::Accepted);
+    ActWhileModal([](QWidget* Modal) { ClickChild(Modal, "CancelButton"); });
+    EXPECT_EQ(ShowMessageBox(QStringLiteral("Sure?"), mtConfirmation, mbOKCancel), mrCancel);
+    ActWhileModal([](QWidget* Modal) { ClickChild(Modal, "OKButton"); });
+    EXPECT_EQ(ShowMessageBox(QStringLiteral("Sure?"), mtConfirmation, mbOKCancel), mrOK);
+    // Closed by its frame, the box answers Cancel.
+    ActWhileModal([](QWidget* Modal) { Modal->close(); });
+    EXPECT_EQ(ShowMessageBox(QStringLiteral("Sure?"), mtConfirmation, mbOKCancel), mrCancel);
+    EXPECT_FALSE(ModalLeftOpen());
 }
 
 TEST(MessageBox, OneBoxServesEveryCallAndKeepsTheLastText)
 {
     TSeen seen;
-    ShowAndPress(QStringLiteral("First"), mbOKBit, Qt::Key_Return, seen);
+    ShowAndPress(QStringLiteral("First"), mbOK, Qt::Key_Return, seen);
     TQzMessageBoxForm* first = SharedMessageBoxForm();
-    ShowAndPress(QStringLiteral("Second"), mbOKBit, Qt::Key_Return, seen);
+    ShowAndPress(QStringLiteral("Second"), mbOK, Qt::Key_Return, seen);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(SharedMessageBoxForm(), first);
     EXPECT_EQ(first->MessageText(), "Second");
@@ -111,18 +108,18 @@ TEST(MessageBox, LongTextsAreWrappedWithinTheBoxWhichGrowsForThem)
         if (form == nullptr)
             return;
         kept = form->MessageText();
-        QLabel* shown = form->MessageTextStaticText;
+        QLabel* shown = Child<QLabel>(form, "MessageLabel");
         label = shown->geometry();
         // Laid out as the label lays it out, every line fits its width and
         // every line its height.
         const QRect needed = shown->fontMetrics().boundingRect(QRect(0, 0, label.width(), 10000),
                                                                Qt::TextWordWrap | Qt::AlignLeft, shown->text());
         fits = needed.width() <= label.width() && needed.height() <= label.height();
-        okButton = form->OKButton->geometry();
+        okButton = Child(form, "OKButton")->geometry();
         box = form->size();
-        form->OKActionExecute();
+        ClickChild(form, "OKButton");
     });
-    ShowMessageBox(text, 2, mbOKBit, 0);
+    ShowMessageBox(text, mtError, mbOK);
     EXPECT_EQ(kept, text);
     EXPECT_TRUE(fits) << "text cut off in a label of " << label.width() << " x " << label.height();
     EXPECT_GT(label.height(), 117);
@@ -132,7 +129,7 @@ TEST(MessageBox, LongTextsAreWrappedWithinTheBoxWhichGrowsForThem)
 
     // The next short message has the box at its own size again.
     TSeen seen;
-    ShowAndPress(QStringLiteral("Get Ready"), mbOKBit, Qt::Key_Return, seen);
+    ShowAndPress(QStringLiteral("Get Ready"), mbOK, Qt::Key_Return, seen);
     EXPECT_EQ(SharedMessageBoxForm()->size(), QSize(543, 183));
     EXPECT_EQ(seen.Text, QStringLiteral("Get Ready"));
 }

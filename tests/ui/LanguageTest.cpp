@@ -323,23 +323,28 @@ TEST(Language, LongerCaptionsFitTheirButtonsBoxesAndTheVerdictLine)
         counter.Wrong = 88;
         counter.SpeedAllowance = 100000;
         TPointsCongratulationForm points(&form);
-        points.FillPointsForm(counter);
-        for (const QLabel* label : points.findChildren<QLabel*>())
-            EXPECT_LE(Overflow(label->font(), label->text(), label->width()), 0) << label->text().toStdString();
+        WhenModalOpens([](QWidget& Modal) {
+            for (const QLabel* label : Modal.findChildren<QLabel*>())
+                EXPECT_LE(Overflow(label->font(), label->text(), label->width()), 0) << label->text().toStdString();
+            static_cast<QDialog&>(Modal).accept();
+        });
+        points.ShowPoints(counter);
 
         // The first-start question's note, on one line.
         TStartUpForm startUp(&form);
-        const auto* note = Find<QLabel>(startUp, "Label2");
+        const auto* note = Find<QLabel>(startUp, "NoteLabel");
         EXPECT_LE(Overflow(note->font(), note->text(), note->width()), 0) << note->text().toStdString();
 
         // The in-game menu in both states of its switches.
         TActionForm menu(&form);
         for (const bool on : {true, false}) {
-            menu.ShowMusicState(on);
-            menu.ShowEffectsState(on);
-            for (const TQzTransparentButton* button : menu.findChildren<TQzTransparentButton*>())
-                EXPECT_LE(Overflow(button->font(), button->text(), button->width() - 6), 0)
-                    << button->text().toStdString();
+            WhenModalOpens([](QWidget& Modal) {
+                for (const TQzTransparentButton* button : Modal.findChildren<TQzTransparentButton*>())
+                    EXPECT_LE(Overflow(button->font(), button->text(), button->width() - 6), 0)
+                        << button->text().toStdString();
+                static_cast<QDialog&>(Modal).reject();
+            });
+            menu.Ask(on, on, nullptr);
         }
     }
 }

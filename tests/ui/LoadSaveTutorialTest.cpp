@@ -2,6 +2,7 @@
 
 #include "controls/QzGraphicButton.h"
 #include "controls/QzTransparentButton.h"
+#include "controls/SimpleComboBox.h"
 #include "dialogs/ActionForm.h"
 #include "dialogs/SaveForm.h"
 #include "game/Game.h"
@@ -32,8 +33,8 @@ void SaveAs(TWindowFixture& Fixture, const QString& Name)
 {
     WhenModalOpens([Name](QWidget& Modal) {
         auto& form = dynamic_cast<TSaveForm&>(Modal);
-        form.SetGameName(Name);
-        form.SaveOKButtonClick();
+        Find<TSimpleComboBox>(form, "SaveGameComboBox")->SetText(Name);
+        QTest::mouseClick(Find(form, "SaveOKButton"), Qt::LeftButton);
     });
     Fixture.Click("SaveButton");
 }
@@ -62,9 +63,9 @@ TEST(SaveAndLoad, SavedGameIsOfferedAgainAndContinuesItsLevel)
     QString proposed;
     WhenModalOpens([&](QWidget& Modal) {
         auto& dialog = dynamic_cast<TSaveForm&>(Modal);
-        offered = dialog.GameNames();
-        proposed = dialog.GetGameName();
-        dialog.SaveCancelButtonClick();
+        offered = Find<TSimpleComboBox>(dialog, "SaveGameComboBox")->Items();
+        proposed = Find<TSimpleComboBox>(dialog, "SaveGameComboBox")->Text();
+        QTest::mouseClick(Find(dialog, "SaveCancelButton"), Qt::LeftButton);
     });
     fixture.Click("SaveButton");
     EXPECT_EQ(offered, QStringList{QStringLiteral("Tess Game")});
@@ -170,8 +171,10 @@ TEST(SaveAndLoad, SaveAndExitSavesBeforeTheDeductionAndReturnsEitherWay)
     form.StartLevelScreen();
     fixture.Run(100);
     WhenModalOpens([](QWidget& Modal) {
-        dynamic_cast<TActionForm&>(Modal).SaveButtonClick();
-        WhenModalOpens([](QWidget& Save) { dynamic_cast<TSaveForm&>(Save).SaveCancelButtonClick(); });
+        QTest::mouseClick(Find(dynamic_cast<TActionForm&>(Modal), "SaveAndExitButton"), Qt::LeftButton);
+        WhenModalOpens([](QWidget& Save) {
+            QTest::mouseClick(Find(dynamic_cast<TSaveForm&>(Save), "SaveCancelButton"), Qt::LeftButton);
+        });
     });
     fixture.Click("MenuButton");
     EXPECT_EQ(form.CurrentScreen(), scMain);
@@ -188,14 +191,15 @@ TEST(SaveAndLoad, SaveAndExitThatCannotWriteKeepsTheDialogOverThePausedLevel)
     fixture.Tree.Write(QStringLiteral("var/saved"), "a file where the folder should be");
     bool stayed = false;
     WhenModalOpens([&](QWidget& Modal) {
-        dynamic_cast<TActionForm&>(Modal).SaveButtonClick();
+        QTest::mouseClick(Find(dynamic_cast<TActionForm&>(Modal), "SaveAndExitButton"), Qt::LeftButton);
         WhenModalOpens([&](QWidget& Save) {
             auto& dialog = dynamic_cast<TSaveForm&>(Save);
-            dialog.SetGameName(QStringLiteral("keep me"));
-            dialog.SaveOKButtonClick();
-            stayed = dialog.isVisible() && dialog.GetGameName() == QStringLiteral("keep me") &&
+            auto* name = Find<TSimpleComboBox>(dialog, "SaveGameComboBox");
+            name->SetText(QStringLiteral("keep me"));
+            QTest::mouseClick(Find(dialog, "SaveOKButton"), Qt::LeftButton);
+            stayed = dialog.isVisible() && name->Text() == QStringLiteral("keep me") &&
                      form.Session().GetState() == stPaused && form.CurrentScreen() == scPlaying;
-            dialog.SaveCancelButtonClick();
+            QTest::mouseClick(Find(dialog, "SaveCancelButton"), Qt::LeftButton);
         });
     });
     fixture.Click("MenuButton");

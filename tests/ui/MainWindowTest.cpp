@@ -222,7 +222,9 @@ TEST(ThemeSelection, ListsThemesAndShowsPreviewsOfTheFirst)
 
     // The ten pictures are let go while the game runs and shown again on coming back.
     Find<QLineEdit>(form, "PlayerNameEdit")->setText(QStringLiteral("Tess"));
-    WhenModalOpens([](QWidget& Modal) { dynamic_cast<TQzMessageBoxForm&>(Modal).OKActionExecute(); });
+    WhenModalOpens([](QWidget& Modal) {
+        QTest::mouseClick(Find(dynamic_cast<TQzMessageBoxForm&>(Modal), "OKButton"), Qt::LeftButton);
+    });
     fixture.Click("GoButton");
     ASSERT_EQ(form.CurrentScreen(), scPlaying);
     EXPECT_TRUE(seventh->Picture().isNull());
@@ -257,7 +259,7 @@ TEST(ThemeSelection, TwentyCharactersAreAcceptedAndTwentyOneRefused)
     WhenModalOpens([&boxText](QWidget& Modal) {
         auto& box = dynamic_cast<TQzMessageBoxForm&>(Modal);
         boxText = box.MessageText();
-        box.OKActionExecute();
+        QTest::mouseClick(Find(box, "OKButton"), Qt::LeftButton);
     });
     fixture.Click("GoButton");
     EXPECT_EQ(boxText, QStringLiteral("Get Ready"));
@@ -289,7 +291,9 @@ TEST(ThemeSelection, GoAsksForANameAndTheNameIsOfferedAgainNextRun)
     EXPECT_EQ(first.CurrentScreen(), scThemeSelection);
 
     name->setText(QStringLiteral("Tess"));
-    WhenModalOpens([](QWidget& Modal) { dynamic_cast<TQzMessageBoxForm&>(Modal).OKActionExecute(); });
+    WhenModalOpens([](QWidget& Modal) {
+        QTest::mouseClick(Find(dynamic_cast<TQzMessageBoxForm&>(Modal), "OKButton"), Qt::LeftButton);
+    });
     fixture.Click("GoButton");
     EXPECT_EQ(first.CurrentScreen(), scPlaying);
     EXPECT_EQ(first.Session().Record().PlayerName, QStringLiteral("Tess"));
@@ -322,7 +326,7 @@ TEST(ErrorBox, ErrorsShowInTheGamesOwnBoxOnceEach)
                 auto* other = qobject_cast<TQzMessageBoxForm*>(window);
                 if (other && other != &box && other->isVisible()) {
                     shown << other->MessageText();
-                    other->OKActionExecute();
+                    QTest::mouseClick(Find(*other, "OKButton"), Qt::LeftButton);
                 }
             }
         });
@@ -332,7 +336,7 @@ TEST(ErrorBox, ErrorsShowInTheGamesOwnBoxOnceEach)
         ShowErrorBox(box.MessageText());
         ShowErrorBox(QStringLiteral("Cannot write file"));
         shown << box.MessageText();
-        box.OKActionExecute();
+        QTest::mouseClick(Find(box, "OKButton"), Qt::LeftButton);
     });
     fixture.Click("GoButton");
     EXPECT_EQ(shown, (QStringList{QStringLiteral("Zindo Puzzle: Player Name may not be longer than 20 characters"),

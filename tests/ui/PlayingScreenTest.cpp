@@ -116,9 +116,13 @@ protected:
         QStringList rows;
         WhenModalOpens([&rows](QWidget& Modal) {
             auto& form = dynamic_cast<TPointsCongratulationForm&>(Modal);
-            for (int i = 0; i < 5; ++i)
-                rows << form.PointsDescriptionLabels[i]->text() + QLatin1Char('=') + form.PointsLabels[i]->text();
-            rows << QStringLiteral("Total=") + form.TotalPointsLabel->text();
+            for (int i = 0; i < 5; ++i) {
+                const QByteArray description = QStringLiteral("PointsDescription%1Label").arg(i).toLatin1();
+                const QByteArray points = QStringLiteral("Points%1Label").arg(i).toLatin1();
+                rows << Find<QLabel>(form, description.constData())->text() + QLatin1Char('=')
+                            + Find<QLabel>(form, points.constData())->text();
+            }
+            rows << QStringLiteral("Total=") + Find<QLabel>(form, "TotalPointsLabel")->text();
             form.accept();
         });
         Fixture.Trigger("EnableHiddenFunctionsAction");
@@ -449,8 +453,9 @@ TEST_F(PlayingScreen, MenuExitAbandonsTheLevelWithoutAVerdict)
 {
     WhenModalOpens([](QWidget& Modal) {
         auto& menu = dynamic_cast<TActionForm&>(Modal);
-        EXPECT_EQ(menu.ToggleBackgroundMusicButton->text(), QStringLiteral("Turn off Background Music"));
-        menu.ExitButtonClick();
+        EXPECT_EQ(Find<QAbstractButton>(menu, "ToggleBackgroundMusicButton")->text(),
+                  QStringLiteral("Turn off Background Music"));
+        QTest::mouseClick(Find(menu, "ExitButton"), Qt::LeftButton);
     });
     Button("MenuButton")->click();
     EXPECT_EQ(Form->CurrentScreen(), scMain);
@@ -467,9 +472,9 @@ TEST_F(PlayingScreen, MenuContinueResumesAndTogglesFlipTheSwitches)
         auto& menu = dynamic_cast<TActionForm&>(Modal);
         // The menu's hints reach the message panel as the window's own do.
         QEvent enter(QEvent::Enter);
-        QApplication::sendEvent(menu.SaveButton, &enter);
+        QApplication::sendEvent(Find(menu, "SaveAndExitButton"), &enter);
         hint = Form->ZindoMessageMarkup();
-        menu.ToggleSoundEffectsButtonClick();
+        QTest::mouseClick(Find(menu, "ToggleSoundEffectsButton"), Qt::LeftButton);
     });
     Button("MenuButton")->click();
     EXPECT_EQ(hint, QStringLiteral("<font size=10>Click to save the game</font>"));
@@ -477,7 +482,9 @@ TEST_F(PlayingScreen, MenuContinueResumesAndTogglesFlipTheSwitches)
     EXPECT_EQ(Form->Session().GetState(), stPlaying);
 
     Button("PauseButton")->click();
-    WhenModalOpens([](QWidget& Modal) { dynamic_cast<TActionForm&>(Modal).ContinueButtonClick(); });
+    WhenModalOpens([](QWidget& Modal) {
+        QTest::mouseClick(Find(dynamic_cast<TActionForm&>(Modal), "ContinueButton"), Qt::LeftButton);
+    });
     Button("MenuButton")->click();
     EXPECT_EQ(Form->Session().GetState(), stPaused); // paused before the menu: stays paused
 }

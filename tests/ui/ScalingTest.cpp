@@ -9,6 +9,7 @@
 #include "dialogs/QzMessageBoxForm.h"
 #include "display/FullScreenSupport.h"
 #include "game/Game.h"
+#include "game/PuzzlePointsCounter.h"
 #include "ui/SceneView.h"
 
 #include <gtest/gtest.h>
@@ -150,11 +151,11 @@ TEST(SceneDialogs, OpenCentredInTheSceneAndHoldItUntilClosed)
     };
     for (int showing = 0; showing < 2; ++showing) {
         acceptCentred();
-        ShowMessageBox(QStringLiteral("Get Ready"), 0, mbOKBit, 0);
+        ShowMessageBox(QStringLiteral("Get Ready"), mtInformation, mbOK);
     }
     TPointsCongratulationForm points(Find(form, "PlayingScreen"));
     acceptCentred();
-    points.exec();
+    points.ShowPoints(TPuzzlePointsCounter());
 }
 
 TEST(DisplaySwitch, KeepsARunningLevelRunningAndAPausedOnePaused)

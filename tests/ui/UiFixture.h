@@ -165,11 +165,8 @@ inline void AnswerFirstStartQuestion(bool FullScreen)
 {
     WhenModalOpens([FullScreen](QWidget& Modal) {
         auto& form = dynamic_cast<TStartUpForm&>(Modal);
-        if (FullScreen)
-            form.FullScreenRadioButton->setChecked(true);
-        else
-            form.Image2Click();
-        form.QzGraphicButton1Click();
+        QTest::mouseClick(Find(form, FullScreen ? "FullScreenPicture" : "WindowPicture"), Qt::LeftButton);
+        QTest::mouseClick(Find(form, "OKButton"), Qt::LeftButton);
     });
 }
 
