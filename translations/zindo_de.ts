@@ -42,18 +42,18 @@
         <translation>Der %1 „%2“ enthält Zeichen, die die Dateien des Spiels nicht speichern können. Bitte verwende nur westeuropäische Buchstaben.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="+76"/>
-        <location line="+168"/>
+        <location filename="../src/game/Game.cpp" line="+91"/>
+        <location line="+252"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+135"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+124"/>
         <source>player name</source>
         <translation>Spielername</translation>
     </message>
     <message>
-        <location line="-167"/>
-        <location line="+168"/>
+        <location line="-251"/>
+        <location line="+252"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+47"/>
+        <location filename="../src/game/ThemeFiles.cpp" line="+69"/>
         <source>theme name</source>
         <translation>Themenname</translation>
     </message>
@@ -73,7 +73,6 @@
         <location line="+13"/>
         <location filename="../src/data/DataContainer.cpp" line="+148"/>
         <location line="+6"/>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+21"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
     </message>
@@ -106,7 +105,7 @@
         <translation>Ein anderes Programm hält sie gesperrt.</translation>
     </message>
     <message>
-        <location filename="../src/data/GamePaths.cpp" line="+105"/>
+        <location filename="../src/data/GamePaths.cpp" line="+98"/>
         <source>Cannot create folder &quot;%1&quot;. %2</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden. %2</translation>
     </message>
@@ -116,46 +115,63 @@
         <translation>In den Ordner „%1“ kann nicht geschrieben werden. %2</translation>
     </message>
     <message>
-        <location filename="../src/data/QzBitmap.cpp" line="+206"/>
+        <location filename="../src/data/QzBitmap.cpp" line="+203"/>
         <location filename="../src/game/PuzzleClass.cpp" line="+47"/>
         <source>Cannot read picture &quot;%1&quot;. %2</source>
         <translation>Das Bild „%1“ kann nicht gelesen werden. %2</translation>
     </message>
     <message>
-        <location filename="../src/data/JpegPicture.cpp" line="+1"/>
+        <location line="+69"/>
+        <source>The picture&apos;s pixel data is cut short.</source>
+        <translation>Die Pixeldaten des Bildes brechen vorzeitig ab.</translation>
+    </message>
+    <message>
+        <location filename="../src/data/JpegPicture.cpp" line="+205"/>
+        <location filename="../src/data/PhotoImport.cpp" line="+25"/>
+        <location filename="../src/data/QzBitmap.cpp" line="+5"/>
         <source>The picture is too large.</source>
         <translation>Das Bild ist zu groß.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="-276"/>
+        <location line="+3"/>
+        <source>The picture is made of more than %1 progressive scans.</source>
+        <translation>Das Bild besteht aus mehr als %1 progressiven Durchläufen.</translation>
+    </message>
+    <message>
+        <location filename="../src/game/Game.cpp" line="-373"/>
         <source>Cannot create folder &quot;%1&quot;</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location line="+213"/>
+        <location line="+310"/>
         <source>Cannot read file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht gelesen werden. %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/DisplayModeSetting.cpp" line="+55"/>
+        <location filename="../src/data/PlayerSettings.cpp" line="+39"/>
         <source>Cannot create file &quot;%1&quot;. The settings could not be written.</source>
         <translation>Die Datei „%1“ kann nicht angelegt werden. Die Einstellungen wurden nicht gespeichert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+84"/>
+        <location filename="../src/game/ThemeFiles.cpp" line="+127"/>
         <source>Cannot create the folder &quot;%1&quot;.</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <location filename="../src/data/PhotoImport.cpp" line="+137"/>
+        <source>Cannot store the picture as JPEG. %1</source>
+        <translation>Das Bild kann nicht als JPEG gespeichert werden. %1</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
-        <location filename="../src/game/Game.cpp" line="-145"/>
+        <location filename="../src/game/Game.cpp" line="-237"/>
         <source>Internal error: no picture found for level</source>
         <translation>Interner Fehler: Für das Level wurde kein Bild gefunden</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+211"/>
         <source>&quot;%1&quot; is not a valid name for a saved game: a name may not be empty, start with &quot;.&quot; or hold &quot;/&quot;.</source>
         <translation>„%1“ ist kein gültiger Name für einen Spielstand: Ein Name darf nicht leer sein, nicht mit „.“ beginnen und kein „/“ enthalten.</translation>
     </message>
@@ -241,7 +257,7 @@
         <translation>Zurück zum Hauptmenü</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+29"/>
         <source>cannot be read</source>
         <translation>nicht lesbar</translation>
     </message>
@@ -289,12 +305,12 @@
         <translation>Beenden</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>The high scores cannot be read. %1</source>
         <translation>Die Bestenliste kann nicht gelesen werden. %1</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+65"/>
         <source>HIGHSCORE</source>
         <translation>BESTENLISTE</translation>
     </message>
@@ -302,14 +318,14 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/MainWindowStartUp.cpp" line="+65"/>
+        <location filename="../src/ui/MainWindowStartUp.cpp" line="+134"/>
         <source>The game&apos;s data was not found. It was looked for in:
 %1</source>
         <translation>Die Daten des Spiels wurden nicht gefunden. Gesucht wurde in:
 %1</translation>
     </message>
     <message>
-        <location line="+126"/>
+        <location line="+115"/>
         <source>Zindo Puzzle cannot keep your settings, saved games and high scores.
 
 %1
@@ -343,7 +359,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>PAUSE</translation>
     </message>
     <message>
-        <location filename="../src/ui/PlayingScreen.cpp" line="+63"/>
+        <location filename="../src/ui/PlayingScreen.cpp" line="+44"/>
         <source>That&apos;s how the finished puzzle should look</source>
         <translation>So soll das fertige Puzzle aussehen</translation>
     </message>
@@ -353,7 +369,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Leg deine Puzzleteile hier ab</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>Click to take a piece</source>
         <translation>Klick, um ein Teil zu nehmen</translation>
     </message>
@@ -373,7 +389,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Prüf, ob dein Puzzle stimmt</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+18"/>
         <location filename="../tools/content/Tutorial.cpp" line="+165"/>
         <source>Level</source>
         <translation>Level</translation>
@@ -404,13 +420,13 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
     <message>
         <location line="+1"/>
-        <location line="+222"/>
+        <location line="+106"/>
         <location filename="../tools/content/Tutorial.cpp" line="+2"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location line="-221"/>
+        <location line="-105"/>
         <location filename="../src/ui/PlayingScreenVerdict.cpp" line="+75"/>
         <location filename="../tools/content/Tutorial.cpp" line="+383"/>
         <source>Next Level</source>
@@ -439,12 +455,12 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Nächstes Teil</translation>
     </message>
     <message>
-        <location line="+217"/>
+        <location line="+101"/>
         <source>Continue Playing</source>
         <translation>Weiterspielen</translation>
     </message>
     <message>
-        <location filename="../src/ui/PlayingScreenVerdict.cpp" line="-48"/>
+        <location filename="../src/ui/PlayingScreenVerdict.cpp" line="-50"/>
         <source>Congratulations! You&apos;ve finished all puzzles of this theme!</source>
         <translation>Glückwunsch! Du hast alle Puzzles dieses Themas gelöst!</translation>
     </message>
@@ -470,7 +486,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Zu viel riskiert – du bist noch nicht bereit für das nächste Level. Versuch es noch einmal</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>Back to Main Screen</source>
         <translation>Zum Hauptmenü</translation>
     </message>
@@ -483,17 +499,12 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>PuzzleMakerScreen</name>
     <message>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="-110"/>
+        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+29"/>
         <source>Please select or enter the name of a theme first.</source>
         <translation>Bitte wähle zuerst ein Thema aus oder gib seinen Namen ein.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>A theme name may not start with &quot;.&quot; nor contain &quot;/&quot; or &quot;\&quot;.</source>
-        <translation>Ein Themenname darf nicht mit „.“ beginnen und weder „/“ noch „\“ enthalten.</translation>
-    </message>
-    <message>
-        <location line="+32"/>
+        <location line="+9"/>
         <source>Theme</source>
         <translation>Thema</translation>
     </message>
@@ -531,7 +542,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>PuzzlePointsCounter</name>
     <message>
-        <location filename="../src/game/PuzzlePointsCounter.cpp" line="+45"/>
+        <location filename="../src/game/PuzzlePointsCounter.cpp" line="+74"/>
         <source>Level successfully completed</source>
         <translation>Level geschafft</translation>
     </message>
@@ -592,12 +603,12 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>SaveForm</name>
     <message>
-        <location filename="../src/dialogs/SaveForm.cpp" line="+15"/>
+        <location filename="../src/dialogs/SaveForm.cpp" line="+23"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+5"/>
         <source>Save the game as:</source>
         <translation>Spiel speichern als:</translation>
     </message>
@@ -719,9 +730,68 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
 </context>
 <context>
+    <name>ThemeFiles</name>
+    <message>
+        <location filename="../src/game/ThemeFiles.cpp" line="-136"/>
+        <source>A theme needs a name.</source>
+        <translation>Ein Thema braucht einen Namen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A theme name may not start with &quot;.&quot; nor contain &quot;/&quot; or &quot;\&quot;.</source>
+        <translation>Ein Themenname darf nicht mit „.“ beginnen und weder „/“ noch „\“ enthalten.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A theme name may be at most %1 characters long.</source>
+        <translation>Ein Themenname darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>There is already a theme called &quot;%1&quot;.</source>
+        <translation>Es gibt schon ein Thema namens „%1“.</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>The picture cannot be compressed. %1</source>
+        <translation>Das Bild kann nicht komprimiert werden. %1</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>The theme &quot;%1&quot; comes with the game and cannot be renamed.</source>
+        <translation>Das Thema „%1“ gehört zum Spiel und kann nicht umbenannt werden.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Cannot rename the theme &quot;%1&quot; to &quot;%2&quot;.</source>
+        <translation>Das Thema „%1“ kann nicht in „%2“ umbenannt werden.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The theme &quot;%1&quot; comes with the game and cannot be deleted.</source>
+        <translation>Das Thema „%1“ gehört zum Spiel und kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+9"/>
+        <source>Cannot delete the theme &quot;%1&quot;.</source>
+        <translation>Das Thema „%1“ kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The theme &quot;%1&quot; is deleted, but some of its files could not be removed from the folder &quot;%2&quot;.</source>
+        <translation>Das Thema „%1“ ist gelöscht, aber einige seiner Dateien konnten nicht aus dem Ordner „%2“ entfernt werden.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>There is no theme called &quot;%1&quot;.</source>
+        <translation>Es gibt kein Thema namens „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>ThemeSelectionScreen</name>
     <message>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-107"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-99"/>
         <source>Your name for the Highscore List:</source>
         <translation>Dein Name für die Bestenliste:</translation>
     </message>
@@ -747,7 +817,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Zum Hauptmenü</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+62"/>
         <source>Player Name may not be longer than 20 characters</source>
         <translation>Der Spielername darf höchstens 20 Zeichen lang sein</translation>
     </message>
@@ -1119,7 +1189,17 @@ Abzug, noch einmal.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+84"/>
+        <location filename="../src/app/main.cpp" line="+111"/>
+        <source>Zindo Puzzle is already running; its window has been brought to the front.</source>
+        <translation>Zindo Puzzle läuft bereits; sein Fenster wurde in den Vordergrund geholt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zindo Puzzle is already running for this player&apos;s folder, but it does not answer.</source>
+        <translation>Zindo Puzzle läuft bereits für diesen Spielerordner, antwortet aber nicht.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Zindo Puzzle cannot start.
 
 %1</source>
@@ -1131,7 +1211,7 @@ Abzug, noch einmal.</translation>
 <context>
     <name>zindo::TAbstractQzDialogForm</name>
     <message>
-        <location filename="../src/dialogs/AbstractQzDialogForm.cpp" line="+23"/>
+        <location filename="../src/dialogs/AbstractQzDialogForm.cpp" line="+27"/>
         <location filename="../tools/content/Tutorial.cpp" line="-5"/>
         <source>OK</source>
         <translation>OK</translation>
@@ -1145,7 +1225,7 @@ Abzug, noch einmal.</translation>
 <context>
     <name>zindo::TActionForm</name>
     <message>
-        <location filename="../src/dialogs/ActionForm.cpp" line="+33"/>
+        <location filename="../src/dialogs/ActionForm.cpp" line="+37"/>
         <source>Save and Exit</source>
         <translation>Speichern und beenden</translation>
     </message>
@@ -1165,7 +1245,7 @@ Abzug, noch einmal.</translation>
         <translation>Weiterspielen</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+28"/>
         <source>Turn off Background Music</source>
         <translation>Hintergrundmusik ausschalten</translation>
     </message>
@@ -1188,7 +1268,7 @@ Abzug, noch einmal.</translation>
 <context>
     <name>zindo::TOptionsForm</name>
     <message>
-        <location filename="../src/dialogs/OptionsForm.cpp" line="+34"/>
+        <location filename="../src/dialogs/OptionsForm.cpp" line="+44"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
@@ -1205,17 +1285,17 @@ Abzug, noch einmal.</translation>
     </message>
     <message>
         <location line="-3"/>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Off</source>
         <translation>Aus</translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="-4"/>
         <source>Sound Effects</source>
         <translation>Soundeffekte</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Display</source>
         <translation>Anzeige</translation>
     </message>
@@ -1233,7 +1313,7 @@ Abzug, noch einmal.</translation>
 <context>
     <name>zindo::TPointsCongratulationForm</name>
     <message>
-        <location filename="../src/dialogs/PointsCongratulationForm.cpp" line="+43"/>
+        <location filename="../src/dialogs/PointsCongratulationForm.cpp" line="+46"/>
         <location filename="../tools/content/Tutorial.cpp" line="-23"/>
         <source>Congratulations</source>
         <translation>Glückwunsch</translation>
@@ -1245,7 +1325,7 @@ Abzug, noch einmal.</translation>
         <translation>Punkte</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Placed Correctly</source>
         <translation>Richtig gesetzt</translation>
     </message>
@@ -1255,17 +1335,17 @@ Abzug, noch einmal.</translation>
         <translation>Tempobonus</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Special Points</source>
         <translation>Sonderpunkte</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Wrong Position</source>
         <translation>Falsch gesetzt</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Total</source>
         <translation>Gesamt</translation>
     </message>
@@ -1273,7 +1353,7 @@ Abzug, noch einmal.</translation>
 <context>
     <name>zindo::TQzMessageBoxForm</name>
     <message>
-        <location filename="../src/dialogs/QzMessageBoxForm.cpp" line="+92"/>
+        <location filename="../src/dialogs/QzMessageBoxForm.cpp" line="+98"/>
         <location line="+9"/>
         <source>OK</source>
         <translation>OK</translation>
@@ -1288,7 +1368,7 @@ Abzug, noch einmal.</translation>
 <context>
     <name>zindo::TStartUpForm</name>
     <message>
-        <location filename="../src/dialogs/StartUpForm.cpp" line="+20"/>
+        <location filename="../src/dialogs/StartUpForm.cpp" line="+25"/>
         <source>You can play Zindo Puzzle either in a window or as full-screen game. Please select the display mode you prefer</source>
         <translation>Du kannst Zindo Puzzle im Fenster oder im Vollbild spielen. Bitte wähle, was dir lieber ist</translation>
     </message>

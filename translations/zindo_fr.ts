@@ -42,18 +42,18 @@
         <translation>Le %1 «&#xa0;%2&#xa0;» contient des caractères que les fichiers du jeu ne peuvent pas enregistrer. N&apos;utilisez que des lettres d&apos;Europe occidentale.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="+76"/>
-        <location line="+168"/>
+        <location filename="../src/game/Game.cpp" line="+91"/>
+        <location line="+252"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+135"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+124"/>
         <source>player name</source>
         <translation>nom du joueur</translation>
     </message>
     <message>
-        <location line="-167"/>
-        <location line="+168"/>
+        <location line="-251"/>
+        <location line="+252"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+47"/>
+        <location filename="../src/game/ThemeFiles.cpp" line="+69"/>
         <source>theme name</source>
         <translation>nom du thème</translation>
     </message>
@@ -73,7 +73,6 @@
         <location line="+13"/>
         <location filename="../src/data/DataContainer.cpp" line="+148"/>
         <location line="+6"/>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+21"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
@@ -106,7 +105,7 @@
         <translation>Un autre programme le garde verrouillé.</translation>
     </message>
     <message>
-        <location filename="../src/data/GamePaths.cpp" line="+105"/>
+        <location filename="../src/data/GamePaths.cpp" line="+98"/>
         <source>Cannot create folder &quot;%1&quot;. %2</source>
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;». %2</translation>
     </message>
@@ -116,46 +115,63 @@
         <translation>Impossible d&apos;écrire dans le dossier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
-        <location filename="../src/data/QzBitmap.cpp" line="+206"/>
+        <location filename="../src/data/QzBitmap.cpp" line="+203"/>
         <location filename="../src/game/PuzzleClass.cpp" line="+47"/>
         <source>Cannot read picture &quot;%1&quot;. %2</source>
         <translation>Impossible de lire l&apos;image «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
-        <location filename="../src/data/JpegPicture.cpp" line="+1"/>
+        <location line="+69"/>
+        <source>The picture&apos;s pixel data is cut short.</source>
+        <translation>Les données de pixels de l&apos;image sont tronquées.</translation>
+    </message>
+    <message>
+        <location filename="../src/data/JpegPicture.cpp" line="+205"/>
+        <location filename="../src/data/PhotoImport.cpp" line="+25"/>
+        <location filename="../src/data/QzBitmap.cpp" line="+5"/>
         <source>The picture is too large.</source>
         <translation>L&apos;image est trop grande.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="-276"/>
+        <location line="+3"/>
+        <source>The picture is made of more than %1 progressive scans.</source>
+        <translation>L&apos;image comporte plus de %1 passes progressives.</translation>
+    </message>
+    <message>
+        <location filename="../src/game/Game.cpp" line="-373"/>
         <source>Cannot create folder &quot;%1&quot;</source>
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+213"/>
+        <location line="+310"/>
         <source>Cannot read file &quot;%1&quot;. %2</source>
         <translation>Impossible de lire le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/DisplayModeSetting.cpp" line="+55"/>
+        <location filename="../src/data/PlayerSettings.cpp" line="+39"/>
         <source>Cannot create file &quot;%1&quot;. The settings could not be written.</source>
         <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». Les réglages n&apos;ont pas pu être enregistrés.</translation>
     </message>
     <message>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+84"/>
+        <location filename="../src/game/ThemeFiles.cpp" line="+127"/>
         <source>Cannot create the folder &quot;%1&quot;.</source>
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <location filename="../src/data/PhotoImport.cpp" line="+137"/>
+        <source>Cannot store the picture as JPEG. %1</source>
+        <translation>Impossible d&apos;enregistrer l&apos;image au format JPEG. %1</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
-        <location filename="../src/game/Game.cpp" line="-145"/>
+        <location filename="../src/game/Game.cpp" line="-237"/>
         <source>Internal error: no picture found for level</source>
         <translation>Erreur interne&#xa0;: aucune image trouvée pour le niveau</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+211"/>
         <source>&quot;%1&quot; is not a valid name for a saved game: a name may not be empty, start with &quot;.&quot; or hold &quot;/&quot;.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom valide pour une partie enregistrée&#xa0;: un nom ne peut pas être vide, commencer par «&#xa0;.&#xa0;» ni contenir «&#xa0;/&#xa0;».</translation>
     </message>
@@ -241,7 +257,7 @@
         <translation>Retour au menu principal</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+29"/>
         <source>cannot be read</source>
         <translation>illisible</translation>
     </message>
@@ -289,12 +305,12 @@
         <translation>Quitter</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+34"/>
         <source>The high scores cannot be read. %1</source>
         <translation>Impossible de lire les meilleurs scores. %1</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+65"/>
         <source>HIGHSCORE</source>
         <translation>MEILLEURS SCORES</translation>
     </message>
@@ -302,14 +318,14 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/MainWindowStartUp.cpp" line="+65"/>
+        <location filename="../src/ui/MainWindowStartUp.cpp" line="+134"/>
         <source>The game&apos;s data was not found. It was looked for in:
 %1</source>
         <translation>Les données du jeu sont introuvables. Elles ont été cherchées dans&#xa0;:
 %1</translation>
     </message>
     <message>
-        <location line="+126"/>
+        <location line="+115"/>
         <source>Zindo Puzzle cannot keep your settings, saved games and high scores.
 
 %1
@@ -343,7 +359,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>PAUSE</translation>
     </message>
     <message>
-        <location filename="../src/ui/PlayingScreen.cpp" line="+63"/>
+        <location filename="../src/ui/PlayingScreen.cpp" line="+44"/>
         <source>That&apos;s how the finished puzzle should look</source>
         <translation>Voici à quoi doit ressembler le puzzle terminé</translation>
     </message>
@@ -353,7 +369,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Posez vos pièces ici</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>Click to take a piece</source>
         <translation>Cliquez pour prendre une pièce</translation>
     </message>
@@ -373,7 +389,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Vérifiez si votre puzzle est juste</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+18"/>
         <location filename="../tools/content/Tutorial.cpp" line="+165"/>
         <source>Level</source>
         <translation>Niveau</translation>
@@ -404,13 +420,13 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     </message>
     <message>
         <location line="+1"/>
-        <location line="+222"/>
+        <location line="+106"/>
         <location filename="../tools/content/Tutorial.cpp" line="+2"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location line="-221"/>
+        <location line="-105"/>
         <location filename="../src/ui/PlayingScreenVerdict.cpp" line="+75"/>
         <location filename="../tools/content/Tutorial.cpp" line="+383"/>
         <source>Next Level</source>
@@ -439,12 +455,12 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Pièce suivante</translation>
     </message>
     <message>
-        <location line="+217"/>
+        <location line="+101"/>
         <source>Continue Playing</source>
         <translation>Reprendre</translation>
     </message>
     <message>
-        <location filename="../src/ui/PlayingScreenVerdict.cpp" line="-48"/>
+        <location filename="../src/ui/PlayingScreenVerdict.cpp" line="-50"/>
         <source>Congratulations! You&apos;ve finished all puzzles of this theme!</source>
         <translation>Félicitations&#xa0;! Vous avez terminé tous les puzzles de ce thème&#xa0;!</translation>
     </message>
@@ -470,7 +486,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Trop de risques – vous ne pouvez pas encore passer au niveau suivant. Recommencez ce niveau</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>Back to Main Screen</source>
         <translation>Menu principal</translation>
     </message>
@@ -483,17 +499,12 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>PuzzleMakerScreen</name>
     <message>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="-110"/>
+        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+29"/>
         <source>Please select or enter the name of a theme first.</source>
         <translation>Veuillez d&apos;abord choisir un thème ou saisir son nom.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>A theme name may not start with &quot;.&quot; nor contain &quot;/&quot; or &quot;\&quot;.</source>
-        <translation>Un nom de thème ne peut ni commencer par «&#xa0;.&#xa0;» ni contenir «&#xa0;/&#xa0;» ou «&#xa0;\&#xa0;».</translation>
-    </message>
-    <message>
-        <location line="+32"/>
+        <location line="+9"/>
         <source>Theme</source>
         <translation>Thème</translation>
     </message>
@@ -531,7 +542,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>PuzzlePointsCounter</name>
     <message>
-        <location filename="../src/game/PuzzlePointsCounter.cpp" line="+45"/>
+        <location filename="../src/game/PuzzlePointsCounter.cpp" line="+74"/>
         <source>Level successfully completed</source>
         <translation>Niveau réussi</translation>
     </message>
@@ -592,12 +603,12 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>SaveForm</name>
     <message>
-        <location filename="../src/dialogs/SaveForm.cpp" line="+15"/>
+        <location filename="../src/dialogs/SaveForm.cpp" line="+23"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+5"/>
         <source>Save the game as:</source>
         <translation>Enregistrer la partie sous&#xa0;:</translation>
     </message>
@@ -719,9 +730,68 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     </message>
 </context>
 <context>
+    <name>ThemeFiles</name>
+    <message>
+        <location filename="../src/game/ThemeFiles.cpp" line="-136"/>
+        <source>A theme needs a name.</source>
+        <translation>Un thème doit avoir un nom.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A theme name may not start with &quot;.&quot; nor contain &quot;/&quot; or &quot;\&quot;.</source>
+        <translation>Un nom de thème ne peut ni commencer par «&#xa0;.&#xa0;» ni contenir «&#xa0;/&#xa0;» ou «&#xa0;\&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A theme name may be at most %1 characters long.</source>
+        <translation>Un nom de thème ne peut pas dépasser %1 caractères.</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>There is already a theme called &quot;%1&quot;.</source>
+        <translation>Il existe déjà un thème nommé «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>The picture cannot be compressed. %1</source>
+        <translation>Impossible de compresser l&apos;image. %1</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>The theme &quot;%1&quot; comes with the game and cannot be renamed.</source>
+        <translation>Le thème «&#xa0;%1&#xa0;» est fourni avec le jeu et ne peut pas être renommé.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Cannot rename the theme &quot;%1&quot; to &quot;%2&quot;.</source>
+        <translation>Impossible de renommer le thème «&#xa0;%1&#xa0;» en «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The theme &quot;%1&quot; comes with the game and cannot be deleted.</source>
+        <translation>Le thème «&#xa0;%1&#xa0;» est fourni avec le jeu et ne peut pas être supprimé.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+9"/>
+        <source>Cannot delete the theme &quot;%1&quot;.</source>
+        <translation>Impossible de supprimer le thème «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The theme &quot;%1&quot; is deleted, but some of its files could not be removed from the folder &quot;%2&quot;.</source>
+        <translation>Le thème «&#xa0;%1&#xa0;» est supprimé, mais certains de ses fichiers n&apos;ont pas pu être retirés du dossier «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>There is no theme called &quot;%1&quot;.</source>
+        <translation>Il n&apos;existe aucun thème nommé «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
     <name>ThemeSelectionScreen</name>
     <message>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-107"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-99"/>
         <source>Your name for the Highscore List:</source>
         <translation>Votre nom pour les meilleurs scores&#xa0;:</translation>
     </message>
@@ -747,7 +817,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Menu principal</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+62"/>
         <source>Player Name may not be longer than 20 characters</source>
         <translation>Le nom du joueur ne peut pas dépasser 20&#xa0;caractères</translation>
     </message>
@@ -1120,7 +1190,17 @@ quitté par le menu&#xa0;:
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+84"/>
+        <location filename="../src/app/main.cpp" line="+111"/>
+        <source>Zindo Puzzle is already running; its window has been brought to the front.</source>
+        <translation>Zindo Puzzle est déjà lancé&#xa0;; sa fenêtre a été mise au premier plan.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zindo Puzzle is already running for this player&apos;s folder, but it does not answer.</source>
+        <translation>Zindo Puzzle est déjà lancé pour ce dossier de joueur, mais il ne répond pas.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Zindo Puzzle cannot start.
 
 %1</source>
@@ -1132,7 +1212,7 @@ quitté par le menu&#xa0;:
 <context>
     <name>zindo::TAbstractQzDialogForm</name>
     <message>
-        <location filename="../src/dialogs/AbstractQzDialogForm.cpp" line="+23"/>
+        <location filename="../src/dialogs/AbstractQzDialogForm.cpp" line="+27"/>
         <location filename="../tools/content/Tutorial.cpp" line="-5"/>
         <source>OK</source>
         <translation>OK</translation>
@@ -1146,7 +1226,7 @@ quitté par le menu&#xa0;:
 <context>
     <name>zindo::TActionForm</name>
     <message>
-        <location filename="../src/dialogs/ActionForm.cpp" line="+33"/>
+        <location filename="../src/dialogs/ActionForm.cpp" line="+37"/>
         <source>Save and Exit</source>
         <translation>Enregistrer et quitter</translation>
     </message>
@@ -1166,7 +1246,7 @@ quitté par le menu&#xa0;:
         <translation>Continuer</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+28"/>
         <source>Turn off Background Music</source>
         <translation>Couper la musique de fond</translation>
     </message>
@@ -1189,7 +1269,7 @@ quitté par le menu&#xa0;:
 <context>
     <name>zindo::TOptionsForm</name>
     <message>
-        <location filename="../src/dialogs/OptionsForm.cpp" line="+34"/>
+        <location filename="../src/dialogs/OptionsForm.cpp" line="+44"/>
         <source>Options</source>
         <translation>Options</translation>
     </message>
@@ -1206,17 +1286,17 @@ quitté par le menu&#xa0;:
     </message>
     <message>
         <location line="-3"/>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Off</source>
         <translation>Désactivé</translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="-4"/>
         <source>Sound Effects</source>
         <translation>Effets sonores</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Display</source>
         <translation>Affichage</translation>
     </message>
@@ -1234,7 +1314,7 @@ quitté par le menu&#xa0;:
 <context>
     <name>zindo::TPointsCongratulationForm</name>
     <message>
-        <location filename="../src/dialogs/PointsCongratulationForm.cpp" line="+43"/>
+        <location filename="../src/dialogs/PointsCongratulationForm.cpp" line="+46"/>
         <location filename="../tools/content/Tutorial.cpp" line="-23"/>
         <source>Congratulations</source>
         <translation>Félicitations</translation>
@@ -1246,7 +1326,7 @@ quitté par le menu&#xa0;:
         <translation>Points</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Placed Correctly</source>
         <translation>Bien placées</translation>
     </message>
@@ -1256,17 +1336,17 @@ quitté par le menu&#xa0;:
         <translation>Bonus de vitesse</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Special Points</source>
         <translation>Points spéciaux</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Wrong Position</source>
         <translation>Mal placées</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Total</source>
         <translation>Total</translation>
     </message>
@@ -1274,7 +1354,7 @@ quitté par le menu&#xa0;:
 <context>
     <name>zindo::TQzMessageBoxForm</name>
     <message>
-        <location filename="../src/dialogs/QzMessageBoxForm.cpp" line="+92"/>
+        <location filename="../src/dialogs/QzMessageBoxForm.cpp" line="+98"/>
         <location line="+9"/>
         <source>OK</source>
         <translation>OK</translation>
@@ -1289,7 +1369,7 @@ quitté par le menu&#xa0;:
 <context>
     <name>zindo::TStartUpForm</name>
     <message>
-        <location filename="../src/dialogs/StartUpForm.cpp" line="+20"/>
+        <location filename="../src/dialogs/StartUpForm.cpp" line="+25"/>
         <source>You can play Zindo Puzzle either in a window or as full-screen game. Please select the display mode you prefer</source>
         <translation>Zindo Puzzle se joue dans une fenêtre ou en plein écran. Choisissez le mode d&apos;affichage que vous préférez</translation>
     </message>
