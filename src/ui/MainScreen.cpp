@@ -122,7 +122,7 @@ void TMainScreen::ReadHighScores()
 
 void TMainScreen::PlaceMenuColumn()
 {
-    FMenuColumnLeft = width() - 260;
+    ColumnLeft = width() - 260;
 }
 
 void TMainScreen::resizeEvent(QResizeEvent* Event)
@@ -141,7 +141,7 @@ void TMainScreen::Arrange()
     TQzGraphicButton* buttons[] = {TutorialButton, StartGameButton, LoadGameButton,
                                    OptionsButton,  AboutButton,     ExitButton};
     for (int i = 0; i < 6; ++i)
-        buttons[i]->setGeometry(FMenuColumnLeft + 100, tops[i], MenuColumnWidth, 33);
+        buttons[i]->setGeometry(ColumnLeft + 100, tops[i], MenuColumnWidth, 33);
     SplashView->update();
 }
 
@@ -150,7 +150,7 @@ void TMainScreen::PaintSplashAndScores(QPainter& Painter, const QRegion& Exposed
     if (!SplashImage.isNull())
         SplashPicture.Draw(Painter, SplashImage.rect(), SplashImage, Exposed);
 
-    const int left = FMenuColumnLeft;
+    const int left = ColumnLeft;
     const int top = SplashView->height() - 160;
 
     // The box: the picture beneath it, darkened (made again only when the

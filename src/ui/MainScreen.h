@@ -42,7 +42,7 @@ public:
     void Arrange();
     /// Left edge of the right-hand column, where the high-score box starts;
     /// the buttons stand 100 pixels further right.
-    int MenuColumnLeft() const { return FMenuColumnLeft; }
+    int MenuColumnLeft() const { return ColumnLeft; }
 
     /// Wants the background music, reads the high scores and arranges the screen.
     void Enter() override;
@@ -58,7 +58,7 @@ private:
     void ReadHighScores();
 
     static constexpr int MenuColumnWidth = 150; ///< width of the menu buttons
-    int FMenuColumnLeft = 751;                  ///< see MenuColumnLeft
+    int ColumnLeft = 751;                  ///< see MenuColumnLeft
     QImage SplashImage;                         ///< the game's picture, decoded once
     THighScoreTable HighScores;                 ///< what the box shows
     bool HighScoreErrorShown = false;           ///< the player was told the table cannot be read

@@ -18,7 +18,7 @@ void TPaintBox::paintEvent(QPaintEvent* Event)
     if (!OnPaint)
         return;
     QPainter painter(this);
-    FPaintedRegion = Event->region();
+    PaintingRegion = Event->region();
     RunGuarded([&] { OnPaint(*this, painter); });
 }
 

@@ -24,7 +24,7 @@ public:
     std::function<void(TPaintBox& Sender)> OnClick; ///< left button pressed and released inside
 
     /// While OnPaint runs: the part of the box that needs painting.
-    const QRegion& PaintedRegion() const { return FPaintedRegion; }
+    const QRegion& PaintedRegion() const { return PaintingRegion; }
 
 protected:
     void paintEvent(QPaintEvent* Event) override;
@@ -35,7 +35,7 @@ protected:
 
 private:
     bool Pressed = false;   ///< the left button went down inside the box
-    QRegion FPaintedRegion; ///< see PaintedRegion
+    QRegion PaintingRegion; ///< see PaintedRegion
 };
 
 } // namespace zindo

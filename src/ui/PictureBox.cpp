@@ -10,21 +10,21 @@ TPictureBox::TPictureBox(QWidget* Parent, bool AProportional) : QWidget(Parent),
 
 void TPictureBox::SetPicture(const QImage& APicture)
 {
-    FPicture = APicture;
+    ShownPicture = APicture;
     update();
 }
 
 void TPictureBox::paintEvent(QPaintEvent* Event)
 {
-    if (FPicture.isNull())
+    if (ShownPicture.isNull())
         return;
     QPainter painter(this);
-    QSize size = FPicture.size();
+    QSize size = ShownPicture.size();
     if (Proportional)
         size.scale(this->size(), Qt::KeepAspectRatio);
     const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    Shown.Draw(painter, target, FPicture, Event->region());
+    Shown.Draw(painter, target, ShownPicture, Event->region());
 }
 
 void TPictureBox::mousePressEvent(QMouseEvent* Event)

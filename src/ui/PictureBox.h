@@ -16,7 +16,7 @@ public:
     explicit TPictureBox(QWidget* Parent = nullptr, bool AProportional = true);
 
     void SetPicture(const QImage& APicture);
-    const QImage& Picture() const { return FPicture; }
+    const QImage& Picture() const { return ShownPicture; }
 
     std::function<void()> OnClick; ///< left button pressed and released on the picture
 
@@ -26,7 +26,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* Event) override;
 
 private:
-    QImage FPicture;           ///< what is shown; empty = nothing
+    QImage ShownPicture;           ///< what is shown; empty = nothing
     TDevicePicture Shown;      ///< the same, scaled to the screen's pixels
     bool Proportional = true;  ///< scale to fit keeping proportions
     bool Pressed = false;      ///< the left button went down on the picture

@@ -204,13 +204,13 @@ void TSceneView::FitScene()
     Root->setMinimumSize(design);
     Root->setMaximumSize(design);
     Root->resize(design);
-    FScale = std::min(room.width() / design.width(), room.height() / design.height());
+    CurrentScale = std::min(room.width() / design.width(), room.height() / design.height());
     // The bars take what is left, half on each side; the scene starts on a
     // whole pixel so that a scale of 1 copies it pixel for pixel.
-    const qreal left = std::floor((room.width() - design.width() * FScale) / 2);
-    const qreal top = std::floor((room.height() - design.height() * FScale) / 2);
-    setTransform(QTransform::fromScale(FScale, FScale));
-    setSceneRect(QRectF(-left / FScale, -top / FScale, room.width() / FScale, room.height() / FScale));
+    const qreal left = std::floor((room.width() - design.width() * CurrentScale) / 2);
+    const qreal top = std::floor((room.height() - design.height() * CurrentScale) / 2);
+    setTransform(QTransform::fromScale(CurrentScale, CurrentScale));
+    setSceneRect(QRectF(-left / CurrentScale, -top / CurrentScale, room.width() / CurrentScale, room.height() / CurrentScale));
     for (QGraphicsItem* item : Root->childItems())
         if (auto* window = qgraphicsitem_cast<QGraphicsProxyWidget*>(item); window && window->widget())
             PlaceWindow(*window->widget());
@@ -425,7 +425,7 @@ void TSceneView::ShowToolTip(QHelpEvent& Event)
     }
     static const QFont desktopFont = QToolTip::font();
     QFont font = desktopFont;
-    const qreal factor = std::max<qreal>(1.0, FScale);
+    const qreal factor = std::max<qreal>(1.0, CurrentScale);
     if (font.pointSizeF() > 0)
         font.setPointSizeF(desktopFont.pointSizeF() * factor);
     else

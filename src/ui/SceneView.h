@@ -37,7 +37,7 @@ public:
     ~TSceneView() override;
 
     /// The factor design units are drawn with.
-    qreal Scale() const { return FScale; }
+    qreal Scale() const { return CurrentScale; }
     /// Where a point of the scene, in design units, lies in the view.
     QPointF MapFromDesign(const QPointF& Point) const;
     /// Fits the scene to the view again; called when the view or the
@@ -74,7 +74,7 @@ private:
 
     TScene& Scene;                         ///< the content, in design units
     QGraphicsProxyWidget* Root = nullptr;  ///< the scene's stand-in in the graphics scene
-    qreal FScale = 1.0;                    ///< see Scale
+    qreal CurrentScale = 1.0;                    ///< see Scale
     QList<QPointer<QWidget>> ModalWindows; ///< embedded modal windows now open
 };
 

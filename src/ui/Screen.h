@@ -27,17 +27,17 @@ public:
     /// Adds the new screen as the last page of Pages, at the design size of a
     /// page, before the derived screen builds its controls on it.
     TScreen(TScreenHost& AHost, TScreenId AId, QStackedWidget& Pages, const QString& Name)
-        : Host(AHost), FId(AId)
+        : Host(AHost), ScreenId(AId)
     {
         setObjectName(Name);
         Pages.addWidget(this);
         resize(SceneDesignWidth, PageDesignHeight);
     }
 
-    TScreenId Id() const { return FId; }
+    TScreenId Id() const { return ScreenId; }
 
     /// The way into this screen from a menu; by default the page switch alone.
-    virtual void Open() { Host.ShowScreen(FId); }
+    virtual void Open() { Host.ShowScreen(ScreenId); }
     /// The control that has the input focus when the screen is shown.
     virtual QWidget* FirstControl() { return this; }
     /// The entry actions of every page switch to this screen; they run after
@@ -52,7 +52,7 @@ protected:
     TScreenHost& Host; ///< the window holding the screen
 
 private:
-    TScreenId FId; ///< which screen this is
+    TScreenId ScreenId; ///< which screen this is
 };
 
 } // namespace zindo

@@ -71,6 +71,26 @@ TEST_F(LevelResults, SolvedLevelBooksPointsAndAHighScore)
     EXPECT_FALSE(Game->Record().ResultBooked);
 }
 
+TEST_F(LevelResults, HighScoreFileThatCannotBeWrittenIsToldAfterTheLevelIsBooked)
+{
+    Begin(2);
+    // A folder where the table belongs: no game can write it, root neither.
+    ASSERT_TRUE(QDir().mkpath(Tree.Path(QStringLiteral("var/hscore.hsc"))));
+    Puzzle().Solve();
+    EXPECT_THROW(Game->UpdateState(), EQzError);
+    // The level is booked and its verdict reported before the file fails.
+    EXPECT_EQ(States.back(), stSolved);
+    EXPECT_EQ(Game->LevelOutcome(), loSolved);
+    EXPECT_EQ(Game->Record().LastCompletedLevel, 1);
+    const std::int32_t score = Game->GetScore();
+    EXPECT_GT(score, 1000);
+    // Asking again books nothing twice and tries no second write.
+    EXPECT_NO_THROW(Game->UpdateState());
+    EXPECT_EQ(Game->GetScore(), score);
+    Game->StartLevel();
+    EXPECT_EQ(Game->Record().Level, 2);
+}
+
 TEST_F(LevelResults, WronglyFilledBoardFailsTheLevel)
 {
     Begin(1);

@@ -193,6 +193,9 @@ TEST_F(ZindoAndBroom, MagicPutsAPotPieceOnItsOwnCellWithASparkle)
 
 TEST_F(ZindoAndBroom, BonusesNeedAnEmptyHandAndAPlayingLevel)
 {
+    ASSERT_EQ(Puzzle.Pot().Count(), 0);
+    Puzzle.UseBonus(bnJoker);
+    EXPECT_EQ(Puzzle.BonusCount(bnJoker), 2) << "magic with nothing in the pot costs nothing";
     Puzzle.FeedNow();
     Puzzle.TakeFromPot(0);
     EXPECT_EQ(Puzzle.BonusCount(bnCheck), -2) << "greyed while a piece is in hand";

@@ -73,16 +73,21 @@ TEST(StartUp, ShowsTheMainScreenWithMenuColumnAndIcons)
     EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
 }
 
+namespace {
+
+/// What the window asks of the sound side, in order.
+struct TRecordingSound : TSoundOutput {
+    explicit TRecordingSound(QStringList& ACalls) : Calls(ACalls) {}
+    void LoadEffectSounds() override { Calls << QStringLiteral("load"); }
+    void PlayEffect(std::uint8_t Code) override { Calls << QStringLiteral("effect %1").arg(Code); }
+    void PlayOrStopMusic(int Wanted) override { Calls << QStringLiteral("music %1").arg(Wanted); }
+    QStringList& Calls;
+};
+
+} // namespace
+
 TEST(StartUp, SoundsAndOtherScreensWaitForTheFirstFrameOrForTheFirstScreenThatNeedsThem)
 {
-    // What the window asks of the sound side, in order.
-    struct TRecordingSound : TSoundOutput {
-        explicit TRecordingSound(QStringList& ACalls) : Calls(ACalls) {}
-        void LoadEffectSounds() override { Calls << QStringLiteral("load"); }
-        void PlayEffect(std::uint8_t Code) override { Calls << QStringLiteral("effect %1").arg(Code); }
-        void PlayOrStopMusic(int Wanted) override { Calls << QStringLiteral("music %1").arg(Wanted); }
-        QStringList& Calls;
-    };
     const auto startWithoutShowing = [](TWindowFixture& Fixture, QStringList& Calls) -> TMainWindow& {
         TMainWindow::TOptions options = Fixture.Options();
         options.Sound = std::make_unique<TRecordingSound>(Calls);
@@ -380,7 +385,16 @@ TEST(MessagePanel, PageSwitchClearsTheStandingLine)
 TEST(Options, OkAppliesTheChoicesAndCancelKeepsThem)
 {
     TWindowFixture fixture;
-    TMainWindow& form = fixture.Create();
+    QStringList calls;
+    TMainWindow::TOptions options = fixture.Options();
+    options.Sound = std::make_unique<TRecordingSound>(calls);
+    fixture.Window = std::make_unique<TMainWindow>(std::move(options));
+    TMainWindow& form = *fixture.Window;
+    form.StartUp();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.FinishStartUp();
+    ASSERT_EQ(calls.last(), QStringLiteral("music 2"));
     WhenModalOpens([](QWidget& Modal) { static_cast<QDialog&>(Modal).reject(); });
     fixture.Click("OptionsButton");
     EXPECT_TRUE(form.BackgroundMusicOn());
@@ -396,6 +410,15 @@ TEST(Options, OkAppliesTheChoicesAndCancelKeepsThem)
     EXPECT_TRUE(form.SoundEffectsOn());
     EXPECT_EQ(StoredDisplayMode(fixture.Tree), QStringLiteral("fullscreen"));
     EXPECT_EQ(Find(form, "CinemaScopePanelTop")->height(), 15);
+    // The main screen's music follows the switch at once: no idle pass runs
+    // outside a level to catch up with it.
+    EXPECT_EQ(calls.last(), QStringLiteral("music 0"));
+    WhenModalOpens([](QWidget& Modal) {
+        Modal.findChild<QRadioButton*>(QStringLiteral("BkSoundOnRadioButton"))->setChecked(true);
+        static_cast<QDialog&>(Modal).accept();
+    });
+    fixture.Click("OptionsButton");
+    EXPECT_EQ(calls.last(), QStringLiteral("music 2"));
 }
 
 TEST(MainScreen, ExitClosesTheWindowWithoutAQuestion)

@@ -515,3 +515,87 @@ TEST_F(PlayingScreen, SolvingTheTenthLevelOffersOnlyTheWayBack)
     Button("EndOfLevelButton")->click();
     EXPECT_EQ(Form->CurrentScreen(), scMain);
 }
+
+TEST_F(PlayingScreen, WrongBoardAndLostLivesEndWithTheirVerdictAndATryAgain)
+{
+    // Every empty cell filled, the pieces taken in turn from the end: some
+    // land on another piece's cell.
+    TModelTestAccess::Pot(Puzzle()).Clear();
+    std::vector<TPiece*> loose;
+    for (const auto& piece : Puzzle().Pieces())
+        if (piece->Place == plFree)
+            loose.push_back(piece.get());
+    ASSERT_GE(loose.size(), 2u);
+    std::rotate(loose.begin(), loose.begin() + 1, loose.end());
+    for (int c = 0; c < Puzzle().Columns(); ++c)
+        for (int r = 0; r < Puzzle().Rows(); ++r)
+            if (!Puzzle().CellPiece(c, r)) {
+                TModelTestAccess::PutAt(Puzzle(), *loose.back(), c, r);
+                loose.pop_back();
+            }
+    Form->Session().UpdateState();
+    Fixture.Run(50);
+    EXPECT_EQ(Form->Session().GetState(), stWrong);
+    EXPECT_EQ(Form->ZindoMessageMarkup(),
+              QStringLiteral("<b><font size=12>No - you are not ready for the next level yet. Try again in this "
+                             "level</font></b><br>"));
+    EXPECT_EQ(Button("EndOfLevelButton")->text(), QStringLiteral("Try Again"));
+    EXPECT_TRUE(Button("EndOfLevelButton")->isVisible());
+    EXPECT_TRUE(Button("SaveButton")->isVisible());
+
+    Button("EndOfLevelButton")->click();
+    Fixture.Run(100);
+    ASSERT_EQ(Form->Session().GetState(), stPlaying);
+    TModelTestAccess::Lives(Puzzle()) = 0;
+    Form->Session().UpdateState();
+    EXPECT_EQ(Form->Session().GetState(), stNoLives);
+    EXPECT_EQ(Form->ZindoMessageMarkup(),
+              QStringLiteral("<b><font size=12>You took too much risk - you are not ready for the next level yet. "
+                             "Try again in this level</font></b><br>"));
+    EXPECT_EQ(Button("EndOfLevelButton")->text(), QStringLiteral("Try Again"));
+    EXPECT_EQ(Form->Session().Record().Level, 1);
+}
+
+TEST_F(PlayingScreen, NextIsOfferedOnlyWhileThePotHasRoomAtItsTop)
+{
+    // Nobody takes a piece: every 12.8 s another comes until the pot is full.
+    for (int i = 0; i < 1600 && !Puzzle().Pot().IsFull(); ++i)
+        Fixture.Run(50);
+    ASSERT_TRUE(Puzzle().Pot().IsFull());
+    ASSERT_EQ(Form->Session().GetState(), stPlaying);
+    EXPECT_FALSE(Button("NextPieceButton")->isVisible());
+    // The lowest piece on its own cell: the others slide down and make room.
+    ClickPot(0);
+    EXPECT_FALSE(Button("NextPieceButton")->isVisible()) << "not while a piece is in the hand";
+    const TPiece* held = Puzzle().HeldPiece();
+    ASSERT_NE(held, nullptr);
+    ClickCell(held->Column, held->Row);
+    for (int i = 0; i < 200 && !Puzzle().Pot().HasRoom(); ++i)
+        Fixture.Run(50);
+    ASSERT_TRUE(Puzzle().Pot().HasRoom());
+    EXPECT_TRUE(Button("NextPieceButton")->isVisible());
+}
+
+TEST(PlayingScreenTimer, ALevelRunsOnTheIdleTimerAloneInRealTime)
+{
+    // The window's own timer, on the system's clock, as the player runs it:
+    // the first piece is dealt and slides down the pot with nobody driving
+    // the idle pass.
+    TWindowFixture fixture;
+    TMainWindow::TOptions options = fixture.Options();
+    options.Clock = nullptr;
+    options.RunIdleTimer = true;
+    fixture.Window = std::make_unique<TMainWindow>(std::move(options));
+    TMainWindow& form = *fixture.Window;
+    form.StartUp();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Tim"));
+    form.StartLevelScreen();
+    const TPuzzleClass& puzzle = form.Session().Puzzle();
+    const auto slid = [&] {
+        return puzzle.Pot().Count() > 0 && puzzle.Pot().Entry(0).RoundedPosition() < puzzle.Pot().EntryPosition() - 10;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(slid, 10000)) << "the pot's first piece never moved";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return puzzle.PlayMs() >= 1000; }, 10000)) << "the level's clock stood still";
+}
