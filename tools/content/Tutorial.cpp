@@ -328,13 +328,13 @@ public:
     }
 };
 
-/// The callout's text size: PixelSize, smaller where a line of Text would
-/// not fit Width at that size (a translation may run longer than the English
-/// the callout was made for) and the callout would break it, leaving a word
-/// on a line of its own.
+/// The callout's text size: PixelSize, or a little smaller where that lets
+/// every line of Text fit Width as written (a translation may run longer than
+/// the English the callout was made for); where even that is too long, the
+/// callout breaks the line.
 int CalloutPixelSize(const QString& Text, double Width, int PixelSize)
 {
-    constexpr int smallest = 14;
+    const int smallest = PixelSize - 2;
     const QStringList given = Text.split(QLatin1Char('\n'));
     const auto fits = [&](int Size) {
         for (qsizetype i = 0; i < given.size(); ++i)
@@ -342,8 +342,9 @@ int CalloutPixelSize(const QString& Text, double Width, int PixelSize)
                 return false;
         return true;
     };
-    while (PixelSize > smallest && !fits(PixelSize))
-        --PixelSize;
+    for (int size = PixelSize; size >= smallest; --size)
+        if (fits(size))
+            return size;
     return PixelSize;
 }
 
