@@ -9,6 +9,8 @@
 #   assets/photos/prepare.sh [ROOT]       cuts every picture from the
 #                                         photographs unpacked below ROOT
 #                                         (default /: the packages installed)
+#                                         into this folder, or into
+#                                         $PREPARE_OUT when that is set
 #
 # Needs ImageMagick; fetching needs apt-get and dpkg, and djxl (libjxl-tools)
 # decodes the JPEG XL files of budgie-backgrounds into lossless PNG.
