@@ -116,14 +116,14 @@ QString TTutorialScreen::LoadTutorialText(int Page) const
 
 void TTutorialScreen::ShowFirstTutorialPage()
 {
-    FTutorialPage = 1;
-    ShowTutorialPage(FTutorialPage);
+    PageNumber = 1;
+    ShowTutorialPage(PageNumber);
 }
 
 void TTutorialScreen::ShowNextTutorialPage()
 {
-    ++FTutorialPage;
-    ShowTutorialPage(FTutorialPage);
+    ++PageNumber;
+    ShowTutorialPage(PageNumber);
 }
 
 void TTutorialScreen::ShowTutorialPage(int Page)

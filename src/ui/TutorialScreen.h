@@ -32,7 +32,7 @@ public:
     void ShowFirstTutorialPage();
     void ShowNextTutorialPage();
     /// The page shown; 1 when the tutorial opens.
-    int TutorialPage() const { return FTutorialPage; }
+    int TutorialPage() const { return PageNumber; }
 
     /// When page Page has a picture: reads it into Bitmap and answers true;
     /// otherwise answers false and leaves Bitmap as it was.
@@ -44,7 +44,7 @@ public:
 private:
     void ShowTutorialPage(int Page);
 
-    int FTutorialPage = 0;                            ///< see TutorialPage
+    int PageNumber = 0;                            ///< see TutorialPage
     TPictureBox* TutorialPageImage = nullptr;         ///< the page's picture, at the size it was drawn for
     QLabel* TutorialPageText = nullptr;               ///< the page's text
     TQzGraphicButton* NextTutorialPageButton = nullptr; ///< "Next >", while there is a next page
