@@ -35,12 +35,25 @@ public:
     {
         switch (Metric) {
         case PM_TitleBarHeight:
-            return TitleHeight;
+            // The edge runs across the top of the title bar, which keeps
+            // its height below it.
+            return TitleHeight + EdgeWidth;
         case PM_MdiSubWindowFrameWidth:
             return EdgeWidth;
         default:
             return QProxyStyle::pixelMetric(Metric, Option, Widget);
         }
+    }
+
+    int styleHint(StyleHint Hint, const QStyleOption* Option, const QWidget* Widget,
+                  QStyleHintReturn* Return) const override
+    {
+        // Square corners with the orange edge all round, the title bar
+        // inside it: a corner rounded by a mask of whole pixels shows its
+        // steps once the scene is scaled.
+        if (Hint == SH_WindowFrame_Mask || Hint == SH_TitleBar_NoBorder)
+            return 0;
+        return QProxyStyle::styleHint(Hint, Option, Widget, Return);
     }
 
     QRect subControlRect(ComplexControl Control, const QStyleOptionComplex* Option, SubControl Sub,

@@ -454,7 +454,7 @@ TEST_F(PlayingScreen, MenuExitAbandonsTheLevelWithoutAVerdict)
     WhenModalOpens([](QWidget& Modal) {
         auto& menu = dynamic_cast<TActionForm&>(Modal);
         EXPECT_EQ(Find<QAbstractButton>(menu, "ToggleBackgroundMusicButton")->text(),
-                  QStringLiteral("Turn off Background Music"));
+                  QStringLiteral("Turn Background Music Off"));
         QTest::mouseClick(Find(menu, "ExitButton"), Qt::LeftButton);
     });
     Button("MenuButton")->click();
