@@ -105,11 +105,11 @@ void TOptionsForm::CheckChoice(const TOptionsChoice& Choice)
     (Choice.BackgroundMusic ? MusicOnRadioButton : MusicOffRadioButton)->setChecked(true);
     (Choice.SoundEffects ? SoundEffectsOnRadioButton : SoundEffectsOffRadioButton)->setChecked(true);
     (Choice.FullScreen ? FullScreenRadioButton : WindowRadioButton)->setChecked(true);
-    QRadioButton* language = LanguageButtons[1].Button; // English, for a language not offered
+    GivenLanguage = {Choice.Language, LanguageButtons[1].Button}; // English, for a language not offered
     for (const TLanguageButton& offered : LanguageButtons)
         if (offered.Code == Choice.Language)
-            language = offered.Button;
-    language->setChecked(true);
+            GivenLanguage.Button = offered.Button;
+    GivenLanguage.Button->setChecked(true);
 }
 
 TOptionsChoice TOptionsForm::CheckedChoice() const
@@ -120,7 +120,7 @@ TOptionsChoice TOptionsForm::CheckedChoice() const
     choice.FullScreen = FullScreenRadioButton->isChecked();
     for (const TLanguageButton& offered : LanguageButtons)
         if (offered.Button->isChecked())
-            choice.Language = offered.Code;
+            choice.Language = offered.Button == GivenLanguage.Button ? GivenLanguage.Code : offered.Code;
     return choice;
 }
 

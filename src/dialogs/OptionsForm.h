@@ -46,7 +46,8 @@ public:
         settings checked when the player pressed OK (also when unchanged);
         nullopt when the player cancelled (Cancel, Esc or the frame). A
         Current language the dialog does not offer is shown as English, which
-        the game speaks for it. */
+        the game speaks for it, and answered as it was given unless the
+        player chose another. */
     std::optional<TOptionsChoice> Ask(const TOptionsChoice& Current);
 
 private:
@@ -72,6 +73,7 @@ private:
     QRadioButton* WindowRadioButton;          ///< "Window"
     QGroupBox* LanguageGroupBox;              ///< "Language"
     std::vector<TLanguageButton> LanguageButtons; ///< the desktop's, English, Deutsch, Français
+    TLanguageButton GivenLanguage{};          ///< the language given to Ask and the button that shows it
 };
 
 } // namespace zindo

@@ -383,11 +383,29 @@ bool TSceneView::eventFilter(QObject* Watched, QEvent* Event)
         break;
     case QEvent::ShowToParent:
         PlaceWindow(*window);
-        if (QGraphicsProxyWidget* proxy = window->graphicsProxyWidget())
+        if (QGraphicsProxyWidget* proxy = window->graphicsProxyWidget()) {
+            // A window shown again (the shared message box) comes in front
+            // of the windows embedded since it was first shown.
+            qreal front = 0;
+            for (const QGraphicsItem* item : Root->childItems())
+                if (item != proxy)
+                    front = std::max(front, item->zValue());
+            proxy->setZValue(front + 1);
             scene()->setActivePanel(proxy);
+        }
         break;
     case QEvent::Hide:
         NoteModal(*window, false);
+        if (QGraphicsProxyWidget* proxy = window->graphicsProxyWidget(); proxy && scene()->activePanel() == proxy) {
+            // The keyboard goes back to the window in front of those still
+            // shown (the dialog a message box was shown over).
+            QGraphicsItem* front = nullptr;
+            for (QGraphicsItem* item : Root->childItems())
+                if (item != proxy && item->isPanel() && item->isVisible() && (!front || item->zValue() > front->zValue()))
+                    front = item;
+            if (front)
+                scene()->setActivePanel(front);
+        }
         break;
     default:
         break;

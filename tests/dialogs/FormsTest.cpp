@@ -284,7 +284,9 @@ TEST(OptionsForm, OffersEachLanguageInItsOwnWordsAndShowsOneNotOfferedAsEnglish)
     EXPECT_EQ(shownLanguage(QStringLiteral("en")), QStringLiteral("English -> en"));
     EXPECT_EQ(shownLanguage(QStringLiteral("de")), QStringLiteral("Deutsch -> de"));
     EXPECT_EQ(shownLanguage(QStringLiteral("fr")), QStringLiteral("Fran\u00E7ais -> fr"));
-    EXPECT_EQ(shownLanguage(QStringLiteral("it")), QStringLiteral("English -> en"));
+    // Not offered: shown as English, which the game speaks for it, and kept
+    // as it is unless the player chooses.
+    EXPECT_EQ(shownLanguage(QStringLiteral("it")), QStringLiteral("English -> it"));
     // The dialog keeps every group within it, the language below the others.
     EXPECT_LE(Child(&form, "LanguageGroupBox")->geometry().bottom(), form.height());
     EXPECT_GT(Child(&form, "LanguageGroupBox")->y(), Child(&form, "DisplayGroupBox")->geometry().bottom());
