@@ -4,7 +4,9 @@
 #include "controls/QzTransparentButton.h"
 #include "controls/SimpleComboBox.h"
 #include "dialogs/ActionForm.h"
+#include "dialogs/QzMessageBoxForm.h"
 #include "dialogs/SaveForm.h"
+#include "ui/SceneView.h"
 #include "game/Game.h"
 #include "ui/PictureBox.h"
 
@@ -168,6 +170,10 @@ TEST(SaveAndLoad, ReplacingASavedGameAndDeletingOneAskFirst)
 {
     TWindowFixture fixture;
     TMainWindow& form = fixture.Create();
+    // The shared message box, shown once before the save dialog is made: it
+    // must still come in front of it.
+    WhenMessageBoxOpens([](TQzMessageBoxForm& Box) { QTest::mouseClick(Find(Box, "OKButton"), Qt::LeftButton); });
+    ShowMessageBox(QStringLiteral("Get Ready"), mtInformation, mbOK);
     form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Tess"));
     form.StartLevelScreen();
     fixture.Run(100);
@@ -180,25 +186,35 @@ TEST(SaveAndLoad, ReplacingASavedGameAndDeletingOneAskFirst)
     // Spoil the file, to see whether it is written again.
     fixture.Tree.Write(QStringLiteral("var/saved/Mine.PGM"), QByteArray(10, 'x'));
 
-    // Saving over "Mine" asks; "Choose Another Name" keeps the dialog and the file.
+    // Saving over "Mine" asks, in front of the dialog; "Choose Another Name"
+    // keeps the dialog, with the keyboard and the name selected, and the file.
     QString question;
+    bool inFront = false;
     bool stayed = false;
+    QString typed;
     WhenModalOpens([&](QWidget& Modal) {
         auto& dialog = dynamic_cast<TSaveForm&>(Modal);
-        Find<TSimpleComboBox>(dialog, "SaveGameComboBox")->SetText(QStringLiteral("Mine"));
+        auto* name = Find<TSimpleComboBox>(dialog, "SaveGameComboBox");
+        name->SetText(QStringLiteral("Mine"));
         WhenMessageBoxOpens([&](TQzMessageBoxForm& Box) {
             question = Find<QLabel>(Box, "MessageLabel")->text();
+            inFront = Box.graphicsProxyWidget()->zValue() > dialog.graphicsProxyWidget()->zValue();
             QTest::mouseClick(Find(Box, "CancelButton"), Qt::LeftButton);
         });
         QTest::mouseClick(Find(dialog, "SaveOKButton"), Qt::LeftButton);
         stayed = dialog.isVisible();
+        QTest::keyClicks(&form.SceneView(), QStringLiteral("Mine2"));
+        typed = name->Text();
         // "Replace" writes it.
+        name->SetText(QStringLiteral("Mine"));
         WhenMessageBoxOpens([](TQzMessageBoxForm& Box) { QTest::mouseClick(Find(Box, "OKButton"), Qt::LeftButton); });
         QTest::mouseClick(Find(dialog, "SaveOKButton"), Qt::LeftButton);
     });
     fixture.Click("SaveButton");
     EXPECT_TRUE(question.contains(QStringLiteral("\"Mine\""))) << question.toStdString();
+    EXPECT_TRUE(inFront);
     EXPECT_TRUE(stayed);
+    EXPECT_EQ(typed, QStringLiteral("Mine2"));
     EXPECT_EQ(QFileInfo(mine).size(), TSavedGameRecord::Size);
 
     // The load screen has its heading, and deletes a game after a question:
