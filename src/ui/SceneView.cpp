@@ -10,6 +10,7 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOptionTitleBar>
@@ -420,6 +421,15 @@ bool TSceneView::viewportEvent(QEvent* Event)
     if (Event->type() == QEvent::ToolTip) {
         ShowToolTip(*static_cast<QHelpEvent*>(Event));
         return true;
+    }
+    // A press on what an open modal window blocks does nothing: it would
+    // take the keyboard from that window, or bring a window it blocks (the
+    // dialog a message box was opened over) in front of it.
+    if ((Event->type() == QEvent::MouseButtonPress || Event->type() == QEvent::MouseButtonDblClick) &&
+        OpenModalWindows() > 0) {
+        const QList<QGraphicsItem*> under = items(static_cast<QMouseEvent*>(Event)->position().toPoint());
+        if (under.isEmpty() || under.first()->isBlockedByModalPanel())
+            return true;
     }
     return QGraphicsView::viewportEvent(Event);
 }

@@ -198,8 +198,10 @@ TEST(SaveAndLoad, ReplacingASavedGameAndDeletingOneAskFirst)
         name->SetText(QStringLiteral("Mine"));
         WhenMessageBoxOpens([&](TQzMessageBoxForm& Box) {
             question = Find<QLabel>(Box, "MessageLabel")->text();
+            // The question has the keyboard: Esc through the window answers
+            // "Choose Another Name".
             inFront = Box.graphicsProxyWidget()->zValue() > dialog.graphicsProxyWidget()->zValue();
-            QTest::mouseClick(Find(Box, "CancelButton"), Qt::LeftButton);
+            QTest::keyClick(&form.SceneView(), Qt::Key_Escape);
         });
         QTest::mouseClick(Find(dialog, "SaveOKButton"), Qt::LeftButton);
         stayed = dialog.isVisible();
