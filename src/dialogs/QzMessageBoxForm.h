@@ -12,6 +12,7 @@ namespace zindo {
 
 class TQzImage;
 class TQzTransparentButton;
+struct TMessageCaptions;
 
 /// The kind of a message, as the usual message dialogs know them. The game's
 /// box looks the same for every kind; callers say what their message is.
@@ -42,15 +43,6 @@ enum TModalResult : std::uint8_t {
     mrNo = 7,     ///< "No", or Esc and the frame's close button while it shows without "Cancel"
 };
 
-/// What the buttons of a question say, so that each answer names what it
-/// does ("Save and Quit" rather than "Yes"). An empty caption keeps the
-/// usual one ("Yes", "No", "OK", "Cancel").
-struct TMessageCaptions {
-    QString Yes{};    ///< the caption of "YesButton"
-    QString No{};     ///< the caption of "NoButton"
-    QString OK{};     ///< the caption of "OKButton"
-    QString Cancel{}; ///< the caption of "CancelButton"
-};
 
 /// The game's message box: the zindo emblem on the left ("EmblemPicture"), the
 /// message beside it ("MessageLabel"), word-wrapped and vertically centred,
@@ -74,7 +66,7 @@ public:
         a text taller than the room beside the emblem makes the box taller,
         the buttons staying below it. Buttons too wide for the room beside the
         emblem start below it, and widen the box when they need more. */
-    TModalResult Ask(const QString& Text, TMessageButtons AButtons, const TMessageCaptions& Captions = {});
+    TModalResult Ask(const QString& Text, TMessageButtons AButtons, const TMessageCaptions& Captions);
 
     /** The text shown last, as given. */
     QString MessageText() const { return Message; }
@@ -104,6 +96,16 @@ private:
     QAction* CancelAction;              ///< Esc: closes with EscapeAnswer
     QString Message;                    ///< the text shown
     TMessageButtons ButtonSet = 0;      ///< the button set last given
+};
+
+/// What the buttons of a question say, so that each answer names what it
+/// does ("Save and Quit" rather than "Yes"). An empty caption keeps the
+/// usual one ("Yes", "No", "OK", "Cancel").
+struct TMessageCaptions {
+    QString Yes{};    ///< the caption of "YesButton"
+    QString No{};     ///< the caption of "NoButton"
+    QString OK{};     ///< the caption of "OKButton"
+    QString Cancel{}; ///< the caption of "CancelButton"
 };
 
 /** Shows Text in the shared message box, modally, with the buttons Buttons
