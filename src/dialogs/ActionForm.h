@@ -44,7 +44,7 @@ protected:
     void paintEvent(class QPaintEvent* Event) override;
 
 private:
-    /** "Turn off Background Music" when On, "Turn Background Music On" when off. */
+    /** "Turn Background Music Off" when On, "Turn Background Music On" when off. */
     void ShowMusicState(bool On);
     /** "Turn Sound Effects Off" when On, "Turn Sound Effects On" when off. */
     void ShowEffectsState(bool On);

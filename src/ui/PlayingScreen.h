@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -40,10 +41,11 @@ enum TModeIcon : std::uint8_t {
 /// bottom ("Menu", "Pause", the end-of-level choice, "Save...", "Next").
 ///
 /// It turns the player's clicks into the session's intents, follows the
-/// session's three events itself (repaints, effects, states), paints its views
-/// from the session's puzzle when the idle pass finds them due, and shows the
-/// verdict with the points dialog at the end of a level
-/// (PlayingScreenVerdict.cpp).
+/// session's four events itself (repaints, effects, states, news), paints its
+/// views from the session's puzzle when the idle pass finds them due, tells
+/// the session's news (a raid's toll, a risk won or lost, a bonus used up) as
+/// passing lines in the message panel, and shows the verdict with the points
+/// dialog at the end of a level (PlayingScreenVerdict.cpp).
 class TPlayingScreen : public TScreen {
     Q_DECLARE_TR_FUNCTIONS(PlayingScreen)
 
@@ -60,6 +62,11 @@ public:
     /// Esc or "Menu", only while this screen is shown: the in-game menu,
     /// with the level paused behind it.
     void ShowInGameMenu();
+    /// The "Save" dialog over the screen: saves the game under the name
+    /// typed (asking before it replaces a saved game), and says so in the
+    /// message panel; a save that fails shows its error and keeps the dialog
+    /// open. True when the game was saved, false when the player cancelled.
+    bool ShowSaveDialog();
 
     // Layout.
 
@@ -99,6 +106,8 @@ private:
     /// The points dialog once per solved level, the verdict line, the music
     /// and the controls.
     void HandleStateChange(TPuzzleState State);
+    /// The news as a passing line in the message panel.
+    void ShowNews(const TPuzzleNews& News);
 
     void BuildViews();
     void BuildButtons();
@@ -112,9 +121,11 @@ private:
     void NextPieceButtonClick();
     void PauseButtonClick();
     void EndOfLevelButtonClick();
-    /// The "Save" dialog over the screen: saves the game under the name typed;
-    /// a save that fails shows its error and keeps the dialog open.
-    void ShowSaveDialog();
+    /// The "Save" dialog: the name the game was saved under, or nothing
+    /// when the player cancelled.
+    std::optional<QString> SaveThroughDialog();
+    /// "Game saved as ..." in the message panel.
+    void TellSaved(const QString& Name);
     void UpdateEndOfLevelButtons();
 
     TGame& Session;                       ///< the game session, whose puzzle the views show
