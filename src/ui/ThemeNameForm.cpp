@@ -12,6 +12,8 @@
 #include "game/ThemeMaker.h"
 
 #include <QFileInfo>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +31,18 @@ constexpr int InnerWidth = ClientWidth - 2 * Margin;
 constexpr int RowHeight = 22;
 constexpr int ProgressPollMs = 40;
 
+/// Gives the keyboard back to Control after a message box closed: the box
+/// was a window of its own in the scene, and with it gone the scene has no
+/// active window, so keys would reach nobody until the next click.
+void GiveKeyboardTo(QWidget& Control)
+{
+    if (QGraphicsProxyWidget* proxy = Control.window()->graphicsProxyWidget())
+        if (QGraphicsScene* scene = proxy->scene())
+            scene->setActivePanel(proxy);
+    Control.activateWindow();
+    Control.setFocus(Qt::OtherFocusReason);
+}
+
 } // namespace
 
 TThemeNameForm::TThemeNameForm(QWidget* Parent) : QDialog(Parent)
@@ -40,9 +54,11 @@ TThemeNameForm::TThemeNameForm(QWidget* Parent) : QDialog(Parent)
     PromptLabel = new QLabel(this);
     PromptLabel->setObjectName(QStringLiteral("PromptLabel"));
     PromptLabel->setWordWrap(true);
+    PromptLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PhotoCountLabel = new QLabel(this);
     PhotoCountLabel->setObjectName(QStringLiteral("PhotoCountLabel"));
     PhotoCountLabel->setWordWrap(true);
+    PhotoCountLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PhotoList = new QListWidget(this);
     PhotoList->setObjectName(QStringLiteral("PhotoList"));
     PhotoList->setSelectionMode(QAbstractItemView::NoSelection);
@@ -96,6 +112,8 @@ std::optional<QString> TThemeNameForm::AskNewTheme(const QStringList& APhotos, c
 {
     Photos = APhotos;
     RenamedTheme.clear();
+    ThemeNameEdit->setEnabled(true);
+    OKButton->show();
     setWindowTitle(tr("New Theme from Photos"));
     const int count = int(Photos.size());
     const int used = std::min(count, TThemeMaker::MaxPhotos);
@@ -130,6 +148,8 @@ std::optional<QString> TThemeNameForm::AskRename(const QString& Theme)
 {
     Photos.clear();
     RenamedTheme = Theme;
+    ThemeNameEdit->setEnabled(true);
+    OKButton->show();
     setWindowTitle(tr("Rename Theme"));
     PromptLabel->setText(tr("New name for the theme \"%1\":").arg(Theme));
     PhotoCountLabel->setText(tr("Saved games of the theme keep its old name: they cannot be continued after "
@@ -146,24 +166,28 @@ std::optional<QString> TThemeNameForm::AskRename(const QString& Theme)
 
 void TThemeNameForm::Arrange(bool WithPhotos)
 {
-    int y = 12;
-    PromptLabel->setGeometry(Margin, y, InnerWidth, 44);
-    y += 48;
-    PhotoCountLabel->setGeometry(Margin, y, InnerWidth, 44);
-    y += 48;
+    // The texts take the lines they need.
+    int y = 14;
+    PromptLabel->setGeometry(Margin, y, InnerWidth, PromptLabel->heightForWidth(InnerWidth));
+    y += PromptLabel->height() + 8;
+    PhotoCountLabel->setGeometry(Margin, y, InnerWidth, PhotoCountLabel->heightForWidth(InnerWidth));
+    y += PhotoCountLabel->height() + 12;
     PhotoList->setVisible(WithPhotos);
     if (WithPhotos) {
-        PhotoList->setGeometry(Margin, y, InnerWidth, TThemeFiles::LevelCount * RowHeight + 6);
+        const int row = PhotoList->count() > 0 ? PhotoList->sizeHintForRow(0) : RowHeight;
+        PhotoList->setGeometry(Margin, y, InnerWidth, TThemeFiles::LevelCount * row + 2 * PhotoList->frameWidth() + 4);
         y += PhotoList->height() + 12;
     }
     NameCaption->setGeometry(Margin, y, InnerWidth, 22);
     y += 24;
     ThemeNameEdit->setGeometry(Margin, y, InnerWidth, 28);
     y += 38;
+    // The progress bar has room only where photos are converted.
     ConvertProgress->setGeometry(Margin, y, InnerWidth, 16);
     ConvertProgress->setValue(0);
     ConvertProgress->hide();
-    y += 20;
+    if (WithPhotos)
+        y += 20;
     ProgressLabel->setGeometry(Margin, y, InnerWidth, 22);
     ProgressLabel->clear();
     y += 30;
@@ -195,8 +219,10 @@ void TThemeNameForm::Confirm()
         RefuseName(error.Message());
         return;
     }
+    // Only Cancel answers while the photos are converted.
+    ThemeNameEdit->deselect();
     ThemeNameEdit->setEnabled(false);
-    OKButton->setEnabled(false);
+    OKButton->hide();
     ConvertProgress->show();
     ProgressLabel->show();
     FollowConversion();
@@ -235,8 +261,7 @@ void TThemeNameForm::FollowConversion()
 void TThemeNameForm::RefuseName(const QString& Text)
 {
     ShowErrorBox(Text);
-    ThemeNameEdit->setEnabled(true);
-    ThemeNameEdit->setFocus();
+    GiveKeyboardTo(*ThemeNameEdit);
 }
 
 void TThemeNameForm::reject()

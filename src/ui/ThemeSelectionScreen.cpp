@@ -21,9 +21,12 @@
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>
+#include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +46,18 @@ const QString HeadingStyle = QStringLiteral("QLabel { color: #FFBB00; background
 /// The longer side the thumbnails are decoded at: sharp on a screen that
 /// shows the page at three times its design size.
 constexpr int ThumbnailSide = 360;
+
+/// Gives the keyboard back to Control after a message box closed: the box
+/// was a window of its own in the scene, and with it gone the scene has no
+/// active window, so keys would reach nobody until the next click.
+void GiveKeyboardTo(QWidget& Control)
+{
+    if (QGraphicsProxyWidget* proxy = Control.window()->graphicsProxyWidget())
+        if (QGraphicsScene* scene = proxy->scene())
+            scene->setActivePanel(proxy);
+    Control.activateWindow();
+    Control.setFocus(Qt::OtherFocusReason);
+}
 
 /// The local files among dropped or pasted data.
 QStringList LocalFiles(const QMimeData* Data)
@@ -149,9 +164,12 @@ TThemeSelectionScreen::TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget&
 
     ChoosePhotoFiles = [this] {
         // The platform's dialog opens beside the scene, as a window of its own.
+        // It opens in the desktop's pictures folder when there is one.
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        if (!QFileInfo(folder).isDir())
+            folder = QDir::homePath();
         return QFileDialog::getOpenFileNames(
-            TSceneView::HostWindow(*this), tr("New Theme from Photos"),
-            QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+            TSceneView::HostWindow(*this), tr("New Theme from Photos"), folder,
             tr("Pictures (%1)").arg(TThemeMaker::PhotoFilePatterns().join(QLatin1Char(' '))));
     };
     Arrange();
@@ -234,7 +252,8 @@ void TThemeSelectionScreen::Arrange()
         const auto index = static_cast<std::size_t>(i);
         const int x = right + (i % 5) * (cell + gap);
         const int y = gridTop + (i / 5) * (cell + labelHeight + 14);
-        Previews[index]->setGeometry(x, y, cell, cell);
+        PreviewCells[index] = QRect(x, y, cell, cell);
+        PlacePreview(index);
         PreviewLabels[index]->setGeometry(x, y + cell + 2, cell, labelHeight);
     }
     const int themeButtonsTop = gridTop + 2 * (cell + labelHeight + 14) + 6;
@@ -272,6 +291,12 @@ QString TThemeSelectionScreen::SelectedTheme() const
 
 void TThemeSelectionScreen::ThemeListClick()
 {
+    // A click beside the names would leave no theme selected: the current
+    // one stays.
+    if (ThemeList->selectedItems().isEmpty() && ThemeList->currentItem()) {
+        const QSignalBlocker blocker(ThemeList);
+        ThemeList->currentItem()->setSelected(true);
+    }
     UpdateThemeButtons();
     const QString theme = SelectedTheme();
     if (!theme.isEmpty())
@@ -302,9 +327,21 @@ void TThemeSelectionScreen::ShowThemePreviews(const QString& Theme)
                 problem = error.Message();
         }
         Previews[static_cast<std::size_t>(n - 1)]->SetPicture(thumbnail);
+        PlacePreview(static_cast<std::size_t>(n - 1));
     }
     if (!problem.isEmpty())
         Host.SetZindoMessage(problem, msHint, false);
+}
+
+void TThemeSelectionScreen::PlacePreview(std::size_t Index)
+{
+    const QRect cell = PreviewCells[Index];
+    const QImage& picture = Previews[Index]->Picture();
+    QSize size = cell.size();
+    if (!picture.isNull())
+        size = picture.size().scaled(cell.size(), Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    Previews[Index]->setGeometry(cell.x() + (cell.width() - size.width()) / 2, cell.bottom() + 1 - size.height(),
+                                 size.width(), size.height());
 }
 
 void TThemeSelectionScreen::ShowLargePreview(int Level)
@@ -392,6 +429,7 @@ void TThemeSelectionScreen::MakeThemeFromPhotos(const QStringList& FilesAndFolde
                           "(JPEG, PNG, WebP, TIFF, BMP, GIF)."));
     TThemeNameForm form(window());
     const std::optional<QString> made = form.AskNewTheme(photos, TThemeMaker::ProposedName(photos, TThemeFiles()));
+    GiveKeyboardTo(*ThemeList);
     if (!made)
         return;
     FillThemeList(*made);
@@ -406,6 +444,7 @@ void TThemeSelectionScreen::RenameThemeButtonClick()
         return;
     TThemeNameForm form(window());
     const std::optional<QString> renamed = form.AskRename(theme);
+    GiveKeyboardTo(*ThemeList);
     if (!renamed)
         return;
     // The theme last played keeps being offered under its new name.
@@ -430,14 +469,14 @@ void TThemeSelectionScreen::DeleteThemeButtonClick()
            "continued.")
             .arg(theme);
     if (ShowMessageBox(question, mtConfirmation, mbOKCancel) != mrOK) {
-        ThemeList->setFocus();
+        GiveKeyboardTo(*ThemeList);
         return;
     }
     TThemeFiles().DeleteTheme(theme);
     // A shipped theme of the same name shows again, and stays selected.
     FillThemeList(theme);
     ThemeListClick();
-    ThemeList->setFocus();
+    GiveKeyboardTo(*ThemeList);
     Host.SetZindoMessage(tr("The theme \"%1\" is deleted.").arg(theme), msHint, false);
 }
 
@@ -466,7 +505,7 @@ void TThemeSelectionScreen::GoButtonClick()
     if (const QString problem = PlayerNameProblem(); !problem.isEmpty()) {
         ShowErrorBox(problem);
         // What the player types next goes into the name again.
-        PlayerNameEdit->setFocus();
+        GiveKeyboardTo(*PlayerNameEdit);
         return;
     }
     const QString name = PlayerNameEdit->text();

@@ -96,6 +96,9 @@ private:
     void RenameThemeButtonClick();
     void DeleteThemeButtonClick();
     void GoButtonClick();
+    /// Fits preview Index to its picture: standing on the bottom of its
+    /// cell, so that every picture has its level's number right beneath it.
+    void PlacePreview(std::size_t Index);
     /// Why the typed name cannot go into the high-score list; empty when it can.
     QString PlayerNameProblem() const;
 
@@ -112,6 +115,7 @@ private:
     QLabel* PreviewCaption = nullptr;                ///< the levels of which theme
     std::array<TPictureBox*, 10> Previews{};         ///< level 1 to 10 of the selected theme
     std::array<QLabel*, 10> PreviewLabels{};         ///< "Level 1" .. "Level 10"
+    std::array<QRect, 10> PreviewCells{};            ///< the room of each preview
     QWidget* LargePreview = nullptr;                 ///< one level's picture over the page
     TPictureBox* LargePicture = nullptr;             ///< the picture in LargePreview
     QLabel* LargeCaption = nullptr;                  ///< which level, and how to close it
