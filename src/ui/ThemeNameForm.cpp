@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
