@@ -70,7 +70,7 @@
         <location filename="../src/game/Game.cpp" line="+95"/>
         <location line="+272"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+124"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+495"/>
         <source>player name</source>
         <translation>Spielername</translation>
     </message>
@@ -78,7 +78,7 @@
         <location line="-271"/>
         <location line="+272"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
-        <location filename="../src/game/ThemeFiles.cpp" line="+69"/>
+        <location filename="../src/game/ThemeFiles.cpp" line="+86"/>
         <source>theme name</source>
         <translation>Themenname</translation>
     </message>
@@ -173,12 +173,14 @@
         <translation>Die Datei „%1“ kann nicht gelesen werden. %2</translation>
     </message>
     <message>
-        <location filename="../src/data/PlayerSettings.cpp" line="+39"/>
+        <location filename="../src/data/PlayerSettings.cpp" line="+40"/>
         <source>Cannot create file &quot;%1&quot;. The settings could not be written.</source>
         <translation>Die Datei „%1“ kann nicht angelegt werden. Die Einstellungen wurden nicht gespeichert.</translation>
     </message>
     <message>
-        <location filename="../src/game/ThemeFiles.cpp" line="+127"/>
+        <location filename="../src/game/ThemeFiles.cpp" line="+130"/>
+        <location line="+73"/>
+        <location line="+14"/>
         <source>Cannot create the folder &quot;%1&quot;.</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
     </message>
@@ -666,7 +668,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>PuzzleMakerScreen</name>
     <message>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+29"/>
+        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+30"/>
         <source>Please select or enter the name of a theme first.</source>
         <translation>Bitte wähle zuerst ein Thema aus oder gib seinen Namen ein.</translation>
     </message>
@@ -701,9 +703,9 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Zum Hauptmenü</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Pictures (*.jpg *.jpeg *.bmp)</source>
-        <translation>Bilder (*.jpg *.jpeg *.bmp)</translation>
+        <location line="+8"/>
+        <source>Pictures (%1)</source>
+        <translation>Bilder (%1)</translation>
     </message>
 </context>
 <context>
@@ -914,7 +916,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>ThemeFiles</name>
     <message>
-        <location filename="../src/game/ThemeFiles.cpp" line="-136"/>
+        <location filename="../src/game/ThemeFiles.cpp" line="-226"/>
         <source>A theme needs a name.</source>
         <translation>Ein Thema braucht einen Namen.</translation>
     </message>
@@ -934,12 +936,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Es gibt schon ein Thema namens „%1“.</translation>
     </message>
     <message>
-        <location line="+90"/>
-        <source>The picture cannot be compressed. %1</source>
-        <translation>Das Bild kann nicht komprimiert werden. %1</translation>
-    </message>
-    <message>
-        <location line="+46"/>
+        <location line="+137"/>
         <source>The theme &quot;%1&quot; comes with the game and cannot be renamed.</source>
         <translation>Das Thema „%1“ gehört zum Spiel und kann nicht umbenannt werden.</translation>
     </message>
@@ -955,7 +952,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
     <message>
         <location line="+5"/>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Cannot delete the theme &quot;%1&quot;.</source>
         <translation>Das Thema „%1“ kann nicht gelöscht werden.</translation>
     </message>
@@ -965,31 +962,183 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Das Thema „%1“ ist gelöscht, aber einige seiner Dateien konnten nicht aus dem Ordner „%2“ entfernt werden.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+46"/>
+        <source>Cannot create the theme &quot;%1&quot; in the folder &quot;%2&quot;.</source>
+        <translation>Das Thema „%1“ kann im Ordner „%2“ nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>There is no theme called &quot;%1&quot;.</source>
         <translation>Es gibt kein Thema namens „%1“.</translation>
     </message>
 </context>
 <context>
+    <name>ThemeMaker</name>
+    <message>
+        <location filename="../src/game/ThemeMaker.cpp" line="+135"/>
+        <source>My Photos</source>
+        <translation>Meine Fotos</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Please choose at least one photo.</source>
+        <translation>Bitte wähle mindestens ein Foto.</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeNameForm</name>
+    <message>
+        <location filename="../src/ui/ThemeNameForm.cpp" line="+67"/>
+        <source>Name of the theme:</source>
+        <translation>Name des Themas:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&quot;%1&quot; cannot be part of a theme&apos;s name: please use Western European letters only.</source>
+        <translation>„%1“ kann nicht Teil eines Themennamens sein: Bitte verwende nur westeuropäische Buchstaben.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location line="+42"/>
+        <source>Make Theme</source>
+        <translation>Thema erstellen</translation>
+    </message>
+    <message>
+        <location line="-39"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>New Theme from Photos</source>
+        <translation>Neues Thema aus Fotos</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your photos become the ten levels of a new theme, in the order shown.</source>
+        <translation>Deine Fotos werden in der gezeigten Reihenfolge die zehn Level eines neuen Themas.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You chose %1 photos. A theme has ten levels, so the first ten are used.</source>
+        <translation>Du hast %1 Fotos gewählt. Ein Thema hat zehn Level, daher werden die ersten zehn verwendet.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ten photos: one for each level.</source>
+        <translation>Zehn Fotos: eins für jedes Level.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>One photo: every level shows it.</source>
+        <translation>Ein Foto: Jedes Level zeigt es.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 photos for ten levels: the levels take them in turn, from the first again after the last.</source>
+        <translation>%1 Fotos für zehn Level: Die Level nehmen sie der Reihe nach, nach dem letzten wieder ab dem ersten.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Level %1: %2</source>
+        <translation>Level %1: %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Rename Theme</source>
+        <translation>Thema umbenennen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New name for the theme &quot;%1&quot;:</source>
+        <translation>Neuer Name für das Thema „%1“:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saved games of the theme keep its old name: they cannot be continued after the theme is renamed.</source>
+        <translation>Gespeicherte Spiele des Themas behalten seinen alten Namen: Nach dem Umbenennen können sie nicht mehr fortgesetzt werden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Converting the photos: %1 of %2 done</source>
+        <translation>Fotos werden umgewandelt: %1 von %2 fertig</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The theme was not made. %1</source>
+        <translation>Das Thema wurde nicht erstellt. %1</translation>
+    </message>
+</context>
+<context>
     <name>ThemeSelectionScreen</name>
     <message>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-99"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-414"/>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Your name for the Highscore List:</source>
         <translation>Dein Name für die Bestenliste:</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+5"/>
+        <location line="+8"/>
+        <source>&quot;%1&quot; cannot be stored in the Highscore List: please use Western European letters only.</source>
+        <translation>„%1“ kann nicht in der Bestenliste gespeichert werden: Bitte verwende nur westeuropäische Buchstaben.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+3"/>
         <source>Select a theme</source>
         <translation>Wähle ein Thema</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+4"/>
+        <source>New Theme from Photos...</source>
+        <translation>Neues Thema aus Fotos...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Make a theme of your own from your photos (or drop photos or a folder here)</source>
+        <translation>Mach aus deinen Fotos ein eigenes Thema (oder zieh Fotos oder einen Ordner hierher)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rename...</source>
+        <translation>Umbenennen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Give your theme another name</source>
+        <translation>Gib deinem Thema einen anderen Namen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete your theme with its pictures</source>
+        <translation>Lösche dein Thema mit seinen Bildern</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This theme comes with the game: it cannot be renamed or deleted.</source>
+        <translation>Dieses Thema gehört zum Spiel: Es kann nicht umbenannt oder gelöscht werden.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Go</source>
         <translation>Los!</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Click &quot;Go&quot; to start the puzzle</source>
         <translation>Klick auf „Los!“, um das Puzzle zu starten</translation>
     </message>
@@ -999,17 +1148,77 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Zum Hauptmenü</translation>
     </message>
     <message>
-        <location line="+62"/>
-        <source>Player Name may not be longer than 20 characters</source>
-        <translation>Der Spielername darf höchstens 20 Zeichen lang sein</translation>
+        <location line="+11"/>
+        <source>Level %1: click to see the picture large</source>
+        <translation>Level %1: Klicke, um das Bild groß zu sehen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Level %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>New Theme from Photos</source>
+        <translation>Neues Thema aus Fotos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pictures (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message>
+        <location line="+144"/>
+        <source>The ten levels of &quot;%1&quot;: click one to see it large</source>
+        <translation>Die zehn Level von „%1“: Klicke eins an, um es groß zu sehen</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Level %1 of &quot;%2&quot;. Click or press Esc to close.</source>
+        <translation>Level %1 von „%2“. Zum Schließen klicken oder Esc drücken.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>A name in the Highscore List may be at most %1 characters long.</source>
+        <translation>Ein Name in der Bestenliste darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Drop your photos or a folder of them here to make a new theme.</source>
+        <translation>Lass deine Fotos oder einen Ordner damit hier fallen, um ein neues Thema zu machen.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>There are no pictures among the files given. A theme is made from pictures (JPEG, PNG, WebP, TIFF, BMP, GIF).</source>
+        <translation>Unter den Dateien ist kein Bild. Ein Thema wird aus Bildern gemacht (JPEG, PNG, WebP, TIFF, BMP, GIF).</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Your theme &quot;%1&quot; is ready.</source>
+        <translation>Dein Thema „%1“ ist fertig.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Delete the theme &quot;%1&quot; with all its pictures? Saved games of this theme can then no longer be continued.</source>
+        <translation>Das Thema „%1“ mit allen Bildern löschen? Gespeicherte Spiele dieses Themas können dann nicht mehr fortgesetzt werden.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The theme &quot;%1&quot; is deleted.</source>
+        <translation>Das Thema „%1“ ist gelöscht.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Please type your name for the Highscore List first.</source>
         <translation>Bitte gib zuerst deinen Namen für die Bestenliste ein.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+2"/>
+        <source>Player Name may not be longer than %1 characters</source>
+        <translation>Der Spielername darf nicht länger als %1 Zeichen sein</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Get Ready</source>
         <translation>Mach dich bereit!</translation>
     </message>

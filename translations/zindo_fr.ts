@@ -70,7 +70,7 @@
         <location filename="../src/game/Game.cpp" line="+95"/>
         <location line="+272"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+124"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+495"/>
         <source>player name</source>
         <translation>nom du joueur</translation>
     </message>
@@ -78,7 +78,7 @@
         <location line="-271"/>
         <location line="+272"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
-        <location filename="../src/game/ThemeFiles.cpp" line="+69"/>
+        <location filename="../src/game/ThemeFiles.cpp" line="+86"/>
         <source>theme name</source>
         <translation>nom du thème</translation>
     </message>
@@ -173,12 +173,14 @@
         <translation>Impossible de lire le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
-        <location filename="../src/data/PlayerSettings.cpp" line="+39"/>
+        <location filename="../src/data/PlayerSettings.cpp" line="+40"/>
         <source>Cannot create file &quot;%1&quot;. The settings could not be written.</source>
         <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». Les réglages n&apos;ont pas pu être enregistrés.</translation>
     </message>
     <message>
-        <location filename="../src/game/ThemeFiles.cpp" line="+127"/>
+        <location filename="../src/game/ThemeFiles.cpp" line="+130"/>
+        <location line="+73"/>
+        <location line="+14"/>
         <source>Cannot create the folder &quot;%1&quot;.</source>
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;».</translation>
     </message>
@@ -666,7 +668,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>PuzzleMakerScreen</name>
     <message>
-        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+29"/>
+        <location filename="../src/ui/PuzzleMakerScreen.cpp" line="+30"/>
         <source>Please select or enter the name of a theme first.</source>
         <translation>Veuillez d&apos;abord choisir un thème ou saisir son nom.</translation>
     </message>
@@ -701,9 +703,9 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Menu principal</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Pictures (*.jpg *.jpeg *.bmp)</source>
-        <translation>Images (*.jpg *.jpeg *.bmp)</translation>
+        <location line="+8"/>
+        <source>Pictures (%1)</source>
+        <translation>Images (%1)</translation>
     </message>
 </context>
 <context>
@@ -914,7 +916,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>ThemeFiles</name>
     <message>
-        <location filename="../src/game/ThemeFiles.cpp" line="-136"/>
+        <location filename="../src/game/ThemeFiles.cpp" line="-226"/>
         <source>A theme needs a name.</source>
         <translation>Un thème doit avoir un nom.</translation>
     </message>
@@ -934,12 +936,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Il existe déjà un thème nommé «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location line="+90"/>
-        <source>The picture cannot be compressed. %1</source>
-        <translation>Impossible de compresser l&apos;image. %1</translation>
-    </message>
-    <message>
-        <location line="+46"/>
+        <location line="+137"/>
         <source>The theme &quot;%1&quot; comes with the game and cannot be renamed.</source>
         <translation>Le thème «&#xa0;%1&#xa0;» est fourni avec le jeu et ne peut pas être renommé.</translation>
     </message>
@@ -955,7 +952,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     </message>
     <message>
         <location line="+5"/>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Cannot delete the theme &quot;%1&quot;.</source>
         <translation>Impossible de supprimer le thème «&#xa0;%1&#xa0;».</translation>
     </message>
@@ -965,31 +962,183 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Le thème «&#xa0;%1&#xa0;» est supprimé, mais certains de ses fichiers n&apos;ont pas pu être retirés du dossier «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+46"/>
+        <source>Cannot create the theme &quot;%1&quot; in the folder &quot;%2&quot;.</source>
+        <translation>Impossible de créer le thème «&#xa0;%1&#xa0;» dans le dossier «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>There is no theme called &quot;%1&quot;.</source>
         <translation>Il n&apos;existe aucun thème nommé «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
+    <name>ThemeMaker</name>
+    <message>
+        <location filename="../src/game/ThemeMaker.cpp" line="+135"/>
+        <source>My Photos</source>
+        <translation>Mes photos</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Please choose at least one photo.</source>
+        <translation>Veuillez choisir au moins une photo.</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeNameForm</name>
+    <message>
+        <location filename="../src/ui/ThemeNameForm.cpp" line="+67"/>
+        <source>Name of the theme:</source>
+        <translation>Nom du thème&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&quot;%1&quot; cannot be part of a theme&apos;s name: please use Western European letters only.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas figurer dans le nom d&apos;un thème&#xa0;: n&apos;utilisez que des lettres d&apos;Europe occidentale.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <location line="+42"/>
+        <source>Make Theme</source>
+        <translation>Créer le thème</translation>
+    </message>
+    <message>
+        <location line="-39"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>New Theme from Photos</source>
+        <translation>Nouveau thème à partir de photos</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your photos become the ten levels of a new theme, in the order shown.</source>
+        <translation>Vos photos deviennent les dix niveaux d&apos;un nouveau thème, dans l&apos;ordre affiché.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You chose %1 photos. A theme has ten levels, so the first ten are used.</source>
+        <translation>Vous avez choisi %1 photos. Un thème compte dix niveaux&#xa0;: les dix premières sont utilisées.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ten photos: one for each level.</source>
+        <translation>Dix photos&#xa0;: une pour chaque niveau.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>One photo: every level shows it.</source>
+        <translation>Une photo&#xa0;: chaque niveau la montre.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 photos for ten levels: the levels take them in turn, from the first again after the last.</source>
+        <translation>%1 photos pour dix niveaux&#xa0;: les niveaux les prennent tour à tour, en reprenant à la première après la dernière.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Level %1: %2</source>
+        <translation>Niveau %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Rename Theme</source>
+        <translation>Renommer le thème</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New name for the theme &quot;%1&quot;:</source>
+        <translation>Nouveau nom du thème «&#xa0;%1&#xa0;»&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saved games of the theme keep its old name: they cannot be continued after the theme is renamed.</source>
+        <translation>Les parties enregistrées du thème gardent son ancien nom&#xa0;: elles ne pourront plus être poursuivies après le renommage.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Converting the photos: %1 of %2 done</source>
+        <translation>Conversion des photos&#xa0;: %1 sur %2 terminées</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The theme was not made. %1</source>
+        <translation>Le thème n&apos;a pas été créé. %1</translation>
+    </message>
+</context>
+<context>
     <name>ThemeSelectionScreen</name>
     <message>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-99"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-414"/>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Your name for the Highscore List:</source>
         <translation>Votre nom pour les meilleurs scores&#xa0;:</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+5"/>
+        <location line="+8"/>
+        <source>&quot;%1&quot; cannot be stored in the Highscore List: please use Western European letters only.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être enregistré dans le tableau des meilleurs scores&#xa0;: n&apos;utilisez que des lettres d&apos;Europe occidentale.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+3"/>
         <source>Select a theme</source>
         <translation>Choisissez un thème</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+4"/>
+        <source>New Theme from Photos...</source>
+        <translation>Nouveau thème à partir de photos...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Make a theme of your own from your photos (or drop photos or a folder here)</source>
+        <translation>Créez votre propre thème à partir de vos photos (ou déposez ici des photos ou un dossier)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rename...</source>
+        <translation>Renommer...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Give your theme another name</source>
+        <translation>Donnez un autre nom à votre thème</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete your theme with its pictures</source>
+        <translation>Supprimez votre thème et ses images</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This theme comes with the game: it cannot be renamed or deleted.</source>
+        <translation>Ce thème est fourni avec le jeu&#xa0;: il ne peut être ni renommé ni supprimé.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Go</source>
         <translation>Jouer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Click &quot;Go&quot; to start the puzzle</source>
         <translation>Cliquez sur «&#xa0;Jouer&#xa0;» pour lancer le puzzle</translation>
     </message>
@@ -999,17 +1148,77 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Menu principal</translation>
     </message>
     <message>
-        <location line="+62"/>
-        <source>Player Name may not be longer than 20 characters</source>
-        <translation>Le nom du joueur ne peut pas dépasser 20&#xa0;caractères</translation>
+        <location line="+11"/>
+        <source>Level %1: click to see the picture large</source>
+        <translation>Niveau %1&#xa0;: cliquez pour voir l&apos;image en grand</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Level %1</source>
+        <translation>Niveau %1</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>New Theme from Photos</source>
+        <translation>Nouveau thème à partir de photos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pictures (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <location line="+144"/>
+        <source>The ten levels of &quot;%1&quot;: click one to see it large</source>
+        <translation>Les dix niveaux de «&#xa0;%1&#xa0;»&#xa0;: cliquez sur l&apos;un d&apos;eux pour le voir en grand</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Level %1 of &quot;%2&quot;. Click or press Esc to close.</source>
+        <translation>Niveau %1 de «&#xa0;%2&#xa0;». Cliquez ou appuyez sur Échap pour fermer.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>A name in the Highscore List may be at most %1 characters long.</source>
+        <translation>Un nom du tableau des meilleurs scores peut compter au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Drop your photos or a folder of them here to make a new theme.</source>
+        <translation>Déposez ici vos photos ou un dossier de photos pour créer un nouveau thème.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>There are no pictures among the files given. A theme is made from pictures (JPEG, PNG, WebP, TIFF, BMP, GIF).</source>
+        <translation>Aucune image parmi les fichiers donnés. Un thème se crée à partir d&apos;images (JPEG, PNG, WebP, TIFF, BMP, GIF).</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Your theme &quot;%1&quot; is ready.</source>
+        <translation>Votre thème «&#xa0;%1&#xa0;» est prêt.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Delete the theme &quot;%1&quot; with all its pictures? Saved games of this theme can then no longer be continued.</source>
+        <translation>Supprimer le thème «&#xa0;%1&#xa0;» avec toutes ses images&#xa0;? Les parties enregistrées de ce thème ne pourront plus être poursuivies.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The theme &quot;%1&quot; is deleted.</source>
+        <translation>Le thème «&#xa0;%1&#xa0;» est supprimé.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Please type your name for the Highscore List first.</source>
         <translation>Veuillez d&apos;abord saisir votre nom pour les meilleurs scores.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+2"/>
+        <source>Player Name may not be longer than %1 characters</source>
+        <translation>Le nom du joueur ne peut pas dépasser %1 caractères</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Get Ready</source>
         <translation>Préparez-vous&#xa0;!</translation>
     </message>
