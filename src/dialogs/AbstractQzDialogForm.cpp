@@ -1,5 +1,6 @@
 #include "dialogs/AbstractQzDialogForm.h"
 
+#include "controls/FocusKeys.h"
 #include "controls/QzGraphicButton.h"
 #include "dialogs/QzDialogLook.h"
 
@@ -32,10 +33,23 @@ TAbstractQzDialogForm::TAbstractQzDialogForm(QWidget* Parent)
     SetOuterSize(DefaultOuterWidth, DefaultOuterHeight);
     connect(OKButton, &QAbstractButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QAbstractButton::clicked, this, &QDialog::reject);
+    MoveFocusWithArrows(*this);
 }
 
 bool TAbstractQzDialogForm::ExecConfirmed()
 {
+    // The derived form's controls come first in the focus order, OK and
+    // Cancel last; the first of them has the focus.
+    QWidget* last = CancelButton;
+    for (QWidget* w = CancelButton->nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (isAncestorOf(w))
+            last = w;
+    if (last != CancelButton) {
+        setTabOrder(last, OKButton);
+        setTabOrder(OKButton, CancelButton);
+    }
+    if (QWidget* first = FirstTabStop(*this))
+        first->setFocus();
     return exec() == QDialog::Accepted;
 }
 

@@ -14,7 +14,9 @@ namespace {
 /// black. Labels are named too: under a style sheet they would otherwise lose
 /// the white text of the form's palette. A radio button's ring is 2 pixels
 /// wide; when checked, an orange dot fills its middle (the gradient keeps a
-/// black gap between dot and ring).
+/// black gap between dot and ring). The control with the keyboard focus shows
+/// it: a radio button's caption turns orange and its ring white, an edit
+/// line's or a list's frame white.
 QString DialogControlsStyle()
 {
     const QString orange = QColor::fromRgb(TQzGraphicButton::FrameColor).name();
@@ -34,7 +36,11 @@ QString DialogControlsStyle()
                "QLineEdit { color: white; background: black; border: 1px solid %1; padding: 1px 3px;"
                " selection-color: black; selection-background-color: %1; }"
                "QListView { color: white; background: black; border: 1px solid %1; }"
-               "QListView::item:selected { color: black; background: %1; }")
+               "QListView::item:selected { color: black; background: %1; }"
+               // The focus mark: an orange caption with a white ring, a white frame.
+               "QRadioButton:focus { color: %1; }"
+               "QRadioButton::indicator:focus { border-color: white; }"
+               "QLineEdit:focus, QListView:focus { border-color: white; }")
         .arg(orange);
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/QzMessageBoxForm.h"
 
+#include "controls/FocusKeys.h"
 #include "controls/QzTransparentButton.h"
 #include "dialogs/QzDialogLook.h"
 #include "dialogs/QzImage.h"
@@ -119,12 +120,19 @@ TQzMessageBoxForm::TQzMessageBoxForm(QWidget* Parent)
     connect(CancelAction, &QAction::triggered, this, &QDialog::reject);
     connect(OKButton, &QAbstractButton::clicked, OKAction, &QAction::trigger);
     connect(CancelButton, &QAbstractButton::clicked, CancelAction, &QAction::trigger);
+    MoveFocusWithArrows(*this);
 }
 
 TModalResult TQzMessageBoxForm::Ask(const QString& Text, TMessageButtons AButtons)
 {
     SetButtons(AButtons);
     SetMessageText(Text);
+    // OK has the focus; without it the box holds the focus itself, so that
+    // Enter still answers OK rather than pressing Cancel.
+    if (OKButton->isVisibleTo(this))
+        OKButton->setFocus();
+    else
+        setFocus();
     return exec() == QDialog::Accepted ? mrOK : mrCancel;
 }
 

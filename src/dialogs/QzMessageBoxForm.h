@@ -40,7 +40,8 @@ enum TModalResult : std::uint8_t {
 /// The game's message box: the zindo emblem on the left ("EmblemPicture"), the
 /// message beside it ("MessageLabel"), word-wrapped and vertically centred,
 /// and the own buttons "OK" ("OKButton") and "Cancel" ("CancelButton"). Enter
-/// answers OK and Esc Cancel even when that button is hidden. One instance
+/// answers OK and Esc Cancel even when that button is hidden; OK has the
+/// focus when the box opens, and Enter on a focused Cancel presses Cancel. One instance
 /// serves the whole run (see ShowMessageBox) and keeps its last text and
 /// buttons between uses.
 class TQzMessageBoxForm : public QDialog

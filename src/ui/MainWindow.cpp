@@ -22,6 +22,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -37,6 +39,7 @@ TMainWindow::TMainWindow(TOptions Options)
       // Its sprites are read on a worker thread meanwhile.
       GameSession(Clock, Random),
       Audio(std::move(Options.Sound)),
+      Gamepads(Clock),
       RunIdleTimer(Options.RunIdleTimer),
       RunDisplayMode(Options.DisplayMode.isEmpty() ? dmUnknown : DisplayModeFromText(Options.DisplayMode)),
       // The two pictures of the first frame are read while the screens are built.
@@ -75,6 +78,15 @@ TMainWindow::TMainWindow(TOptions Options)
     BuildActions();
 
     Audio.Output().ShowMessage = [this](const QString& Message) { SetZindoMessage(Message, msHint, false); };
+    // A pad's action may open a dialog, whose own loop polls the pads
+    // again: it is carried out once the poll that raised it is over.
+    Gamepads.OnAction = [this](TGamepadInput&, TGamepadAction Action, bool) {
+        QMetaObject::invokeMethod(
+            this, [this, Action] { RunGuarded([&] { GamepadAction(Action); }); }, Qt::QueuedConnection);
+    };
+    Gamepads.OnConnection = [this](TGamepadInput&, const QString& PadName, bool Connected) {
+        GamepadConnection(PadName, Connected);
+    };
     qApp->installEventFilter(this);
 }
 
@@ -132,7 +144,17 @@ void TMainWindow::ShowScreen(TScreenId Id)
 
 void TMainWindow::OpenScreen(TScreenId Id)
 {
-    Screen(Id).Open();
+    TScreen& screen = Screen(Id);
+    screen.Open();
+    // What Open did after showing the screen (the tutorial's first page
+    // brings its "Next" back) leaves the first control with the focus.
+    if (CurrentScreen() == Id)
+        screen.FirstControl()->setFocus();
+}
+
+void TMainWindow::GoBack()
+{
+    Screen(CurrentScreen()).GoBack();
 }
 
 TScreenId TMainWindow::CurrentScreen() const
@@ -189,6 +211,20 @@ QString TMainWindow::ZindoMessageMarkup() const
 
 bool TMainWindow::eventFilter(QObject* Watched, QEvent* Event)
 {
+    // The keyboard shows the playing screen's cursors, the mouse hides them:
+    // only what the player did counts, not what the toolkit passes on, and
+    // a mouse that only seems to move (a window opening under it) does not.
+    if (Event->spontaneous()) {
+        if (Event->type() == QEvent::KeyPress) {
+            PlayingScreen().ShowCursors(true);
+        } else if (Event->type() == QEvent::MouseMove) {
+            const QPoint pointer = static_cast<QMouseEvent*>(Event)->globalPosition().toPoint();
+            if (pointer != LastPointer) {
+                LastPointer = pointer;
+                PlayingScreen().ShowCursors(false);
+            }
+        }
+    }
     // The hint of the control under the pointer appears in the message panel
     // as a passing line below the standing message; so do the hints of the
     // dialogs the window opens (the in-game menu's, for one).
@@ -210,6 +246,91 @@ bool TMainWindow::ShowsHintsOf(const QWidget& Control) const
             return true;
     }
     return false;
+}
+
+// ---------------------------------------------------------------- the gamepads
+
+void TMainWindow::StartGamepadPolling()
+{
+    GamepadTimer = new QTimer(this);
+    GamepadTimer->setSingleShot(true);
+    connect(GamepadTimer, &QTimer::timeout, this, [this] { PollGamepads(); });
+    GamepadTimer->start(0);
+}
+
+void TMainWindow::PollGamepads()
+{
+    const int wait = Gamepads.Poll();
+    if (GamepadTimer && wait != TGamepadInput::PollNever)
+        GamepadTimer->start(wait);
+}
+
+void TMainWindow::GamepadAction(TGamepadAction Action)
+{
+    // A pad lying on the desk must not play while the player is elsewhere.
+    if (!isActiveWindow())
+        return;
+    PlayingScreen().ShowCursors(true);
+    const bool dialogOpen = View->OpenModalWindows() > 0 || QApplication::activeModalWidget();
+    switch (Action) {
+    case gaUp:
+        SendKeyToFocus(Qt::Key_Up);
+        break;
+    case gaDown:
+        SendKeyToFocus(Qt::Key_Down);
+        break;
+    case gaLeft:
+        SendKeyToFocus(Qt::Key_Left);
+        break;
+    case gaRight:
+        SendKeyToFocus(Qt::Key_Right);
+        break;
+    case gaAccept:
+        SendKeyToFocus(Qt::Key_Return);
+        break;
+    case gaBack:
+        if (dialogOpen)
+            SendKeyToFocus(Qt::Key_Escape);
+        else
+            GoBack();
+        break;
+    case gaBroom:
+    case gaMagic:
+    case gaCheck:
+    case gaDealNext:
+    case gaPause:
+    case gaMenu:
+        if (!dialogOpen && CurrentScreen() == scPlaying)
+            PlayingScreen().RunCommand(TPlayInput::CommandForPad(Action));
+        break;
+    }
+}
+
+void TMainWindow::SendKeyToFocus(int Key)
+{
+    // The view passes keys on into the scene, to the control focused there
+    // or in a dialog open over it.
+    QWidget* target = QApplication::focusWidget();
+    if (!target)
+        target = View;
+    QKeyEvent press(QEvent::KeyPress, Key, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &press);
+    // Let go where the focus is now, as a key is.
+    target = QApplication::focusWidget() ? QApplication::focusWidget() : View;
+    QKeyEvent release(QEvent::KeyRelease, Key, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &release);
+}
+
+void TMainWindow::GamepadConnection(const QString& PadName, bool Connected)
+{
+    QString text;
+    if (Connected)
+        text = PadName.isEmpty() ? QCoreApplication::translate("MainWindow", "Gamepad connected")
+                                 : QCoreApplication::translate("MainWindow", "Gamepad connected: %1").arg(PadName);
+    else
+        text = PadName.isEmpty() ? QCoreApplication::translate("MainWindow", "Gamepad disconnected")
+                                 : QCoreApplication::translate("MainWindow", "Gamepad disconnected: %1").arg(PadName);
+    SetZindoMessage(text, msHint, false);
 }
 
 // ---------------------------------------------------------------- the idle pass

@@ -1,0 +1,78 @@
+#include "controls/FocusKeys.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QRadioButton>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace zindo {
+
+namespace {
+
+/// Watches the key presses that reach its container unused.
+class TArrowFocus : public QObject {
+public:
+    explicit TArrowFocus(QWidget& AContainer) : QObject(&AContainer), Container(AContainer) {}
+
+    bool eventFilter(QObject* Watched, QEvent* Event) override
+    {
+        if (Watched != &Container || Event->type() != QEvent::KeyPress || Container.hasFocus())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(Event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        bool next = true;
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            next = false;
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            break;
+        default:
+            return false;
+        }
+        QWidget* focus = Container.focusWidget();
+        if (!focus)
+            return false;
+        // The focused control moves the focus as Tab would, which also finds
+        // its way out of a dialog embedded in the scene.
+        QKeyEvent tab(QEvent::KeyPress, next ? Qt::Key_Tab : Qt::Key_Backtab,
+                      next ? Qt::NoModifier : Qt::ShiftModifier);
+        QCoreApplication::sendEvent(focus, &tab);
+        return true;
+    }
+
+private:
+    QWidget& Container; ///< the screen or dialog
+};
+
+} // namespace
+
+void MoveFocusWithArrows(QWidget& Container)
+{
+    Container.installEventFilter(new TArrowFocus(Container));
+}
+
+QWidget* FirstTabStop(QWidget& Container)
+{
+    for (QWidget* w = Container.nextInFocusChain(); w && w != &Container; w = w->nextInFocusChain()) {
+        if (!Container.isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(&Container) ||
+            !w->isEnabled())
+            continue;
+        // A group of radio buttons is reached at its checked one, as Tab does.
+        if (const auto* radio = qobject_cast<QRadioButton*>(w); radio && radio->autoExclusive() && !radio->isChecked()) {
+            const QList<QRadioButton*> group = radio->parentWidget()->findChildren<QRadioButton*>(
+                QString(), Qt::FindDirectChildrenOnly);
+            if (std::any_of(group.begin(), group.end(), [](const QRadioButton* B) { return B->isChecked(); }))
+                continue;
+        }
+        return w;
+    }
+    return nullptr;
+}
+
+} // namespace zindo
