@@ -57,22 +57,51 @@ void MoveFocusWithArrows(QWidget& Container)
     Container.installEventFilter(new TArrowFocus(Container));
 }
 
+namespace {
+
+/// W is a stop of Container's Tab: a control of it that is shown, enabled and
+/// takes Tab focus; of a group of radio buttons, the checked one.
+bool IsTabStop(QWidget& Container, QWidget& W)
+{
+    if (!Container.isAncestorOf(&W) || !(W.focusPolicy() & Qt::TabFocus) || !W.isVisibleTo(&Container) ||
+        !W.isEnabled())
+        return false;
+    if (const auto* radio = qobject_cast<QRadioButton*>(&W); radio && radio->autoExclusive() && !radio->isChecked()) {
+        const QList<QRadioButton*> group =
+            radio->parentWidget()->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly);
+        return std::none_of(group.begin(), group.end(), [](const QRadioButton* B) { return B->isChecked(); });
+    }
+    return true;
+}
+
+} // namespace
+
 QWidget* FirstTabStop(QWidget& Container)
 {
-    for (QWidget* w = Container.nextInFocusChain(); w && w != &Container; w = w->nextInFocusChain()) {
-        if (!Container.isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(&Container) ||
-            !w->isEnabled())
-            continue;
-        // A group of radio buttons is reached at its checked one, as Tab does.
-        if (const auto* radio = qobject_cast<QRadioButton*>(w); radio && radio->autoExclusive() && !radio->isChecked()) {
-            const QList<QRadioButton*> group = radio->parentWidget()->findChildren<QRadioButton*>(
-                QString(), Qt::FindDirectChildrenOnly);
-            if (std::any_of(group.begin(), group.end(), [](const QRadioButton* B) { return B->isChecked(); }))
-                continue;
-        }
-        return w;
-    }
+    for (QWidget* w = Container.nextInFocusChain(); w && w != &Container; w = w->nextInFocusChain())
+        if (IsTabStop(Container, *w))
+            return w;
     return nullptr;
+}
+
+bool MoveFocusWithin(QWidget& Container, bool Next)
+{
+    // Round the focus chain from the control with the focus (or from the
+    // container), once at most.
+    QWidget* from = Container.focusWidget() ? Container.focusWidget() : &Container;
+    QWidget* w = from;
+    do {
+        w = Next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == &Container && (Container.focusPolicy() & Qt::TabFocus)) {
+            Container.setFocus(Next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+        if (w != &Container && IsTabStop(Container, *w)) {
+            w->setFocus(Next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (w != from);
+    return false;
 }
 
 } // namespace zindo

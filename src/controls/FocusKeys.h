@@ -19,4 +19,10 @@ void MoveFocusWithArrows(QWidget& Container);
 /// checked one); null when there is none.
 QWidget* FirstTabStop(QWidget& Container);
 
+/// Tab (Next) or Shift+Tab within Container: the focus goes to the next or
+/// the previous of its stops, round from the last to the first, and to
+/// Container itself where it takes the focus by Tab. False when there is
+/// no stop to go to.
+bool MoveFocusWithin(QWidget& Container, bool Next);
+
 } // namespace zindo

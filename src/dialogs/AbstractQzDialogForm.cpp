@@ -39,14 +39,13 @@ TAbstractQzDialogForm::TAbstractQzDialogForm(QWidget* Parent)
 bool TAbstractQzDialogForm::ExecConfirmed()
 {
     // The derived form's controls come first in the focus order, OK and
-    // Cancel last; the first of them has the focus.
-    QWidget* last = CancelButton;
-    for (QWidget* w = CancelButton->nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
-        if (isAncestorOf(w))
-            last = w;
-    if (last != CancelButton) {
-        setTabOrder(last, OKButton);
-        setTabOrder(OKButton, CancelButton);
+    // Cancel last: a control put back into its form joins the end of the
+    // form's focus order. The first control has the focus.
+    for (TQzGraphicButton* button : {OKButton, CancelButton}) {
+        const bool hidden = button->isHidden();
+        button->setParent(nullptr);
+        button->setParent(this);
+        button->setHidden(hidden);
     }
     if (QWidget* first = FirstTabStop(*this))
         first->setFocus();
@@ -75,6 +74,11 @@ void TAbstractQzDialogForm::PlaceCancelButton(QPoint At)
 void TAbstractQzDialogForm::HideCancelButton()
 {
     CancelButton->hide();
+}
+
+bool TAbstractQzDialogForm::focusNextPrevChild(bool Next)
+{
+    return MoveFocusWithin(*this, Next);
 }
 
 void TAbstractQzDialogForm::keyPressEvent(QKeyEvent* Event)

@@ -43,6 +43,8 @@ protected:
 
     /** Enter answers OK, as the OK button would; Esc stays Cancel. */
     void keyPressEvent(class QKeyEvent* Event) override;
+    /** Tab goes round the form's controls. */
+    bool focusNextPrevChild(bool Next) override;
 
     static constexpr int FrameWidth = 8;   ///< left + right frame of a dialog
     static constexpr int FrameHeight = 30; ///< title bar + top and bottom frame

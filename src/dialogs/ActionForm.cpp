@@ -108,4 +108,9 @@ void TActionForm::Choose(TActionChoice AChoice)
     accept();
 }
 
+bool TActionForm::focusNextPrevChild(bool Next)
+{
+    return MoveFocusWithin(*this, Next);
+}
+
 } // namespace zindo

@@ -43,6 +43,8 @@ public:
 
 protected:
     void paintEvent(class QPaintEvent* Event) override;
+    /** Tab goes round the form's controls. */
+    bool focusNextPrevChild(bool Next) override;
 
 private:
     /** "Turn off Background Music" when On, "Turn Background Music On" when off. */

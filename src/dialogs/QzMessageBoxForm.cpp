@@ -213,4 +213,9 @@ TModalResult ShowMessageBox(const QString& Text, [[maybe_unused]] TMessageKind K
     return shown->Ask(Text, Buttons);
 }
 
+bool TQzMessageBoxForm::focusNextPrevChild(bool Next)
+{
+    return MoveFocusWithin(*this, Next);
+}
+
 } // namespace zindo

@@ -65,6 +65,8 @@ public:
 
 protected:
     void keyPressEvent(class QKeyEvent* Event) override;
+    /** Tab goes round the form's controls. */
+    bool focusNextPrevChild(bool Next) override;
 
 private:
     /** Stores AButtons; "OK" shows when mbOK is set, "Cancel" when mbCancel is. */

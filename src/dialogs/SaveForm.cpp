@@ -66,4 +66,9 @@ void TSaveForm::Confirm()
     accept();
 }
 
+bool TSaveForm::focusNextPrevChild(bool Next)
+{
+    return MoveFocusWithin(*this, Next);
+}
+
 } // namespace zindo

@@ -37,6 +37,10 @@ public:
     /// be mended. Empty: "OK" closes the dialog at once.
     std::function<bool(const QString& Name)> OnSave;
 
+protected:
+    /** Tab goes round the form's controls. */
+    bool focusNextPrevChild(bool Next) override;
+
 private:
     /** Saves through OnSave and closes the dialog when that worked. */
     void Confirm();

@@ -83,4 +83,9 @@ std::optional<bool> TStartUpForm::AskFullScreen()
     return FullScreenRadioButton->isChecked();
 }
 
+bool TStartUpForm::focusNextPrevChild(bool Next)
+{
+    return MoveFocusWithin(*this, Next);
+}
+
 } // namespace zindo

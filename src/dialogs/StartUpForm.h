@@ -35,6 +35,8 @@ public:
 
 protected:
     void keyPressEvent(class QKeyEvent* Event) override;
+    /** Tab goes round the form's controls. */
+    bool focusNextPrevChild(bool Next) override;
 
 private:
     QLabel* QuestionLabel;               ///< window or full screen?

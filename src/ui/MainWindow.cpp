@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStackedWidget>
@@ -70,10 +71,19 @@ TMainWindow::TMainWindow(TOptions Options)
     Screens[scPlaying] = new TPlayingScreen(*this, pages, GameSession, Random);
     View = new TSceneView(*Scene, this);
     layout->addWidget(View);
-    // While a dialog is open in the scene, the window's keys are the dialog's.
+    // While a dialog is open in the scene, the window's keys are the dialog's;
+    // once it is closed, the keys are back where they were.
     View->OnModalChanged = [this](bool Open) {
         for (QAction* action : actions())
             action->setEnabled(!Open);
+        if (Open) {
+            FocusBeforeDialog = Scene->focusWidget();
+            return;
+        }
+        QWidget* back = FocusBeforeDialog;
+        if (!back || !back->isVisible() || !back->isEnabled())
+            back = Screen(CurrentScreen()).FirstControl();
+        back->setFocus(Qt::OtherFocusReason);
     };
     BuildActions();
 
@@ -227,11 +237,16 @@ bool TMainWindow::eventFilter(QObject* Watched, QEvent* Event)
     }
     // The hint of the control under the pointer appears in the message panel
     // as a passing line below the standing message; so do the hints of the
-    // dialogs the window opens (the in-game menu's, for one).
-    if (Event->type() == QEvent::Enter || Event->type() == QEvent::Leave) {
+    // dialogs the window opens (the in-game menu's, for one), and the hint
+    // of a control the keyboard moves to.
+    const bool tabbedTo = Event->type() == QEvent::FocusIn &&
+                          (static_cast<QFocusEvent*>(Event)->reason() == Qt::TabFocusReason ||
+                           static_cast<QFocusEvent*>(Event)->reason() == Qt::BacktabFocusReason);
+    const bool entered = Event->type() == QEvent::Enter || tabbedTo;
+    if (entered || Event->type() == QEvent::Leave || Event->type() == QEvent::FocusOut) {
         auto* widget = qobject_cast<QWidget*>(Watched);
         if (widget && !widget->toolTip().isEmpty() && ShowsHintsOf(*widget))
-            SetZindoMessage(Event->type() == QEvent::Enter ? widget->toolTip() : QString(), msHint, false);
+            SetZindoMessage(entered ? widget->toolTip() : QString(), msHint, false);
     }
     return QWidget::eventFilter(Watched, Event);
 }

@@ -8,6 +8,7 @@
 #include "input/GamepadInput.h"
 #include "sound/SoundOutput.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -213,6 +214,7 @@ private:
     TGamepadInput Gamepads;                ///< the pads, polled from the first frame on
     QTimer* GamepadTimer = nullptr;        ///< polls the pads; null until the first frame
     QPoint LastPointer;                    ///< where the mouse last moved to, on the screen
+    QPointer<QWidget> FocusBeforeDialog;   ///< the control that had the keys when a dialog opened
     bool RunIdleTimer = true;              ///< start IdleTimer in StartUp
     bool Started = false;                  ///< StartUp has run
     TStartUpLoader* AfterFirstFrame = nullptr; ///< builds and loads what waits for the first frame

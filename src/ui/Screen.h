@@ -68,6 +68,9 @@ public:
     virtual void Leave() {}
 
 protected:
+    /// Tab and Shift+Tab go round the screen's own controls.
+    bool focusNextPrevChild(bool Next) override { return MoveFocusWithin(*this, Next) || QWidget::focusNextPrevChild(Next); }
+
     TScreenHost& Host; ///< the window holding the screen
 
 private:

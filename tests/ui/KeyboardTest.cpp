@@ -12,6 +12,7 @@
 #include "dialogs/QzMessageBoxForm.h"
 #include "dialogs/SaveForm.h"
 #include "game/Game.h"
+#include "ui/PhotoCredits.h"
 #include "ui/PlayInput.h"
 #include "ui/SceneView.h"
 
@@ -147,4 +148,254 @@ TEST_F(Keyboard, ALevelIsStartedAndPlayedToSolvedWithKeysAlone)
     Press(Qt::Key_Return);
     EXPECT_EQ(Form->Session().Record().Level, 2);
     EXPECT_EQ(FocusedControl(), &Screen());
+}
+
+TEST_F(Keyboard, LettersUseTheBonusesDealAndPauseAndEscapePutsAPieceBack)
+{
+    Form->Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Kay"));
+    Form->StartLevelScreen();
+    Fixture.Run(100);
+    ASSERT_EQ(Puzzle().Pot().Count(), 1);
+
+    Press(Qt::Key_C);
+    EXPECT_EQ(Puzzle().Bonus(bnCheck).Count, 1);
+    EXPECT_TRUE(Puzzle().BonusActive(bnCheck));
+    Press(Qt::Key_B);
+    EXPECT_EQ(Puzzle().Bonus(bnCleanup).Count, 1);
+    for (int i = 0; i < 400 && !Form->Session().CanDealNow(); ++i)
+        Fixture.Run(10);
+    Press(Qt::Key_N);
+    EXPECT_EQ(Puzzle().Pot().Count(), 2);
+    Press(Qt::Key_M);
+    EXPECT_EQ(Puzzle().Bonus(bnJoker).Count, 1);
+    EXPECT_EQ(Puzzle().Pot().Count(), 1);
+    Press(Qt::Key_P);
+    EXPECT_EQ(Puzzle().State(), stPaused);
+    Press(Qt::Key_Space); // nothing is taken from a paused level
+    EXPECT_EQ(Puzzle().HeldPiece(), nullptr);
+    Press(Qt::Key_P);
+    EXPECT_EQ(Puzzle().State(), stPlaying);
+
+    // Taken from the pot, the piece goes back there with Escape, and the
+    // keys with it.
+    const TPiece* potPiece = Puzzle().Pot().Entry(0).Piece;
+    Press(Qt::Key_Space);
+    ASSERT_EQ(Puzzle().HeldPiece(), potPiece);
+    EXPECT_EQ(Input().Area(), paBoard);
+    Press(Qt::Key_Escape);
+    EXPECT_EQ(Puzzle().HeldPiece(), nullptr);
+    ASSERT_EQ(Puzzle().Pot().Count(), 1);
+    EXPECT_EQ(Puzzle().Pot().Entry(0).Piece, potPiece);
+    EXPECT_EQ(Input().Area(), paPot);
+    EXPECT_EQ(OpenModal(), nullptr);
+
+    // Left crosses to the board, where Space lifts a piece; Escape lays it
+    // back on its cell; Right from the last column crosses back to the pot.
+    const TPiece* placed = nullptr;
+    for (const auto& piece : Puzzle().Pieces())
+        if (piece->Place == plOnBoard)
+            placed = piece.get();
+    ASSERT_NE(placed, nullptr);
+    Press(Qt::Key_Left);
+    EXPECT_EQ(Input().Area(), paBoard);
+    MoveBoardCursorTo(QPoint(placed->Column, placed->Row));
+    Press(Qt::Key_Space);
+    ASSERT_EQ(Puzzle().HeldPiece(), placed);
+    Press(Qt::Key_Escape);
+    EXPECT_EQ(Puzzle().CellPiece(placed->Column, placed->Row), placed);
+    MoveBoardCursorTo(QPoint(Puzzle().Columns() - 1, 0));
+    Press(Qt::Key_Right);
+    EXPECT_EQ(Input().Area(), paPot);
+}
+
+TEST_F(Keyboard, CursorsShowWhileKeysAreUsedAndTheHeldPieceFollowsTheBoardCursor)
+{
+    Form->Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Kay"));
+    Form->StartLevelScreen();
+    Fixture.Run(100);
+    QWidget* board = Find(*Form, "BoardView");
+    QWidget* pot = Find(*Form, "PotView");
+    const QColor orange = QColor::fromRgb(TQzGraphicButton::FrameColor);
+    const int s = Puzzle().PieceSize();
+    // The left edge of the cell (1, 1), and of the lowest pot entry, inside
+    // the cursor's band.
+    auto boardCursorShown = [&] { return board->grab().toImage().pixelColor(s + 2, s + s / 2) == orange; };
+    auto potCursorShown = [&] {
+        const TPieceInPot& entry = Puzzle().Pot().Entry(0);
+        const int y = pot->height() - entry.RoundedPosition() - s / 2;
+        const int left = pot->width() - 1 < s + 28 ? pot->width() - 1 - s : 28;
+        return pot->grab().toImage().pixelColor(left + 2, y) == orange;
+    };
+    EXPECT_FALSE(boardCursorShown());
+    EXPECT_FALSE(potCursorShown());
+
+    Press(Qt::Key_Space);
+    ASSERT_NE(Puzzle().HeldPiece(), nullptr);
+    const QImage& held = Puzzle().HeldPiece()->Bitmap;
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Down);
+    ASSERT_EQ(Input().BoardCursor(), QPoint(1, 1));
+    Form->IdlePass();
+    const QImage shown = board->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(s + 2, s + s / 2), orange);
+    EXPECT_EQ(shown.pixel(s + s / 2, s + s / 2) & 0xFFFFFF, held.pixel(s / 2, s / 2) & 0xFFFFFF)
+        << "the piece in hand lies on the cursor's cell";
+
+    // The mouse moving hides the cursors; the next key shows them again.
+    QTest::mouseMove(Form->SceneView().viewport(), QPoint(20, 20));
+    QTest::mouseMove(Form->SceneView().viewport(), QPoint(30, 30));
+    EXPECT_FALSE(Screen().CursorsShown());
+    EXPECT_FALSE(boardCursorShown());
+    Press(Qt::Key_Escape);
+    Form->IdlePass();
+    EXPECT_TRUE(Screen().CursorsShown());
+    EXPECT_TRUE(potCursorShown());
+    EXPECT_FALSE(boardCursorShown()) << "the board's cursor is thin while the keys work the pot";
+}
+
+TEST_F(Keyboard, EveryScreenStartsAtItsFirstControlAndTabShowsTheFocusOnEach)
+{
+    Fixture.Trigger("EnableHiddenFunctionsAction");
+    Form->Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Kay"));
+    const QColor orange = QColor::fromRgb(TQzGraphicButton::FrameColor);
+    auto name = [](QWidget* Control) {
+        if (!Control)
+            return QStringLiteral("<none>");
+        if (!Control->objectName().isEmpty())
+            return Control->objectName();
+        return Control->parentWidget()->objectName() + QLatin1Char('.') + Control->metaObject()->className();
+    };
+    struct TExpected {
+        TScreenId Screen;
+        QStringList Order;
+    };
+    const QStringList credits = [] {
+        QStringList links;
+        for (std::size_t i = 1; i <= PhotoCredits().size(); ++i)
+            links << QStringLiteral("AboutPhotoLink%1").arg(i);
+        return links;
+    }();
+    const TExpected screens[] = {
+        {scMain, {"TutorialButton", "StartGameButton", "LoadGameButton", "OptionsButton", "AboutButton",
+                  "ExitButton"}},
+        {scThemeSelection, {"PlayerNameEdit", "ThemeList", "GoButton", "ThemeSelectionBackButton"}},
+        {scLoad, {"SavedGamesList", "LoadOKButton", "LoadCancelButton"}},
+        {scTutorial, {"EndTutorialButton"}},
+        {scAbout, credits + QStringList{"AboutBackButton"}},
+        {scPuzzleMaker, {"ThemeComboBox.QLineEdit", "ThemeComboBox.QListWidget", "EditThemeButton",
+                         "PuzzleMakerBackButton"}},
+        {scPlaying, {"PlayingScreen", "MenuButton", "PauseButton", "NextPieceButton"}},
+    };
+    for (const TExpected& expected : screens) {
+        SCOPED_TRACE(expected.Order.first().toStdString());
+        if (expected.Screen == scPlaying)
+            Form->StartLevelScreen();
+        else
+            Form->OpenScreen(expected.Screen);
+        ASSERT_EQ(Form->CurrentScreen(), expected.Screen);
+        QStringList order;
+        for (int stop = 0; stop <= expected.Order.size(); ++stop) {
+            QWidget* focus = FocusedControl();
+            order << name(focus);
+            if (stop == expected.Order.size())
+                break;
+            // The focused button shows the mark, an orange face; the one it
+            // came from is dark again.
+            if (auto* button = qobject_cast<TQzGraphicButton*>(focus); button && expected.Order.size() > 1) {
+                EXPECT_EQ(button->grab().toImage().pixelColor(5, 5), orange) << name(focus).toStdString();
+                Press(Qt::Key_Tab);
+                EXPECT_NE(button->grab().toImage().pixelColor(5, 5), orange) << name(focus).toStdString();
+            } else {
+                Press(Qt::Key_Tab);
+            }
+        }
+        // Around once, and back to the first.
+        EXPECT_EQ(order, expected.Order + QStringList{expected.Order.first()});
+        Press(Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(name(FocusedControl()), expected.Order.last());
+    }
+}
+
+TEST_F(Keyboard, DialogsStartAtTheirFirstControlAndEscapeCancelsEach)
+{
+    // Options: the focus on the music's checked choice, the radio buttons
+    // before OK and Cancel; Escape keeps everything as it was.
+    QStringList order;
+    bool radioMarked = false;
+    WhenModalOpens([&](QWidget& Modal) {
+        ASSERT_NE(dynamic_cast<TOptionsForm*>(&Modal), nullptr);
+        QWidget* first = FocusedControl();
+        const QImage focused = first->grab().toImage();
+        for (int stop = 0; stop < 5; ++stop) {
+            order << FocusedControl()->objectName();
+            if (stop < 4)
+                Press(Qt::Key_Tab);
+            if (stop == 0)
+                radioMarked = first->grab().toImage() != focused;
+        }
+        Press(Qt::Key_Down); // on Cancel: the arrows go round as Tab does
+        order << FocusedControl()->objectName();
+        Press(Qt::Key_Escape);
+    });
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Down);
+    ASSERT_EQ(FocusName(), QStringLiteral("OptionsButton"));
+    Press(Qt::Key_Space);
+    EXPECT_EQ(order, (QStringList{"BkSoundOnRadioButton", "SoundEffectsOnRadioButton", "OptionsDisplayWindow",
+                                  "OKButton", "CancelButton", "BkSoundOnRadioButton"}));
+    EXPECT_TRUE(radioMarked) << "a focused radio button looks different";
+    EXPECT_EQ(OpenModal(), nullptr);
+    EXPECT_TRUE(Form->BackgroundMusicOn());
+    EXPECT_EQ(FocusName(), QStringLiteral("OptionsButton"));
+
+    // The message box: OK first; Enter on Cancel answers Cancel; Escape cancels.
+    WhenModalOpens([this](QWidget&) {
+        EXPECT_EQ(FocusName(), QStringLiteral("OKButton"));
+        Press(Qt::Key_Right);
+        Press(Qt::Key_Return);
+    });
+    EXPECT_EQ(ShowMessageBox(QStringLiteral("Sure?"), mtConfirmation, mbOKCancel), mrCancel);
+    AnswerNextDialog(Qt::Key_Escape);
+    EXPECT_EQ(ShowMessageBox(QStringLiteral("Sure?"), mtConfirmation, mbOKCancel), mrCancel);
+    AnswerNextDialog(Qt::Key_Return);
+    EXPECT_EQ(ShowMessageBox(QStringLiteral("Sure?"), mtConfirmation, mbOKCancel), mrOK);
+
+    // The in-game menu opens with "Continue" focused; Escape goes on playing.
+    Form->Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Kay"));
+    Form->StartLevelScreen();
+    Fixture.Run(100);
+    QString menuFocus;
+    WhenModalOpens([&](QWidget& Modal) {
+        EXPECT_NE(dynamic_cast<TActionForm*>(&Modal), nullptr);
+        menuFocus = FocusName();
+        EXPECT_EQ(Puzzle().State(), stPaused);
+        Press(Qt::Key_Escape);
+    });
+    Press(Qt::Key_Escape);
+    EXPECT_EQ(menuFocus, QStringLiteral("ContinueButton"));
+    EXPECT_EQ(OpenModal(), nullptr);
+    EXPECT_EQ(Puzzle().State(), stPlaying);
+    EXPECT_EQ(FocusedControl(), &Screen());
+
+    // The points dialog closes with Escape too; the save dialog, reached
+    // with Tab from "Next Level", saves nothing when Escape cancels it.
+    AnswerNextDialog(Qt::Key_Escape);
+    Fixture.Trigger("EnableHiddenFunctionsAction");
+    Fixture.Trigger("SolveLevelAction");
+    EXPECT_EQ(OpenModal(), nullptr);
+    ASSERT_EQ(FocusName(), QStringLiteral("EndOfLevelButton"));
+    Press(Qt::Key_Tab);
+    ASSERT_EQ(FocusName(), QStringLiteral("SaveButton"));
+    QString saveFocus;
+    WhenModalOpens([&](QWidget& Modal) {
+        EXPECT_NE(dynamic_cast<TSaveForm*>(&Modal), nullptr);
+        saveFocus = FocusedControl()->metaObject()->className();
+        Press(Qt::Key_Escape);
+    });
+    Press(Qt::Key_Return);
+    EXPECT_EQ(saveFocus, QStringLiteral("QLineEdit"));
+    EXPECT_EQ(OpenModal(), nullptr);
+    EXPECT_TRUE(Form->Session().SavedGames().empty());
+    EXPECT_EQ(Form->CurrentScreen(), scPlaying);
 }
