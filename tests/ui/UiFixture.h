@@ -5,6 +5,7 @@
 #include "data/RandomGenerator.h"
 #include "dialogs/StartUpForm.h"
 #include "support/ModelTestAccess.h"
+#include "support/QStringPrint.h"
 #include "support/TestTree.h"
 #include "ui/ErrorBox.h"
 #include "ui/MainScreen.h"
@@ -31,9 +32,6 @@
 #include <ostream>
 #include <stdexcept>
 
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& Text, std::ostream* Stream) { *Stream << '"' << Text.toStdString() << '"'; }
-QT_END_NAMESPACE
 
 namespace zindo::test {
 
