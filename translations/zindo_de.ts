@@ -14,7 +14,7 @@
         <translation>Fotos:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Back to Main Screen</source>
         <translation>Zum Hauptmenü</translation>
     </message>
@@ -32,6 +32,31 @@
         <location line="+2"/>
         <source>Lomiri wallpapers, Ubuntu community (CC BY, CC BY-SA, CC0)</source>
         <translation>Lomiri-Hintergrundbilder, Ubuntu-Community (CC BY, CC BY-SA, CC0)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Budgie desktop backgrounds (CC0)</source>
+        <translation>Budgie-Desktop-Hintergründe (CC0)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>GNOME backgrounds (CC0)</source>
+        <translation>GNOME-Hintergründe (CC0)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>LXQt wallpapers (LGPL-2.1+)</source>
+        <translation>LXQt-Hintergrundbilder (LGPL-2.1+)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lifeograph backgrounds (GPL-3+)</source>
+        <translation>Lifeograph-Hintergründe (GPL-3+)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MATE screensaver pictures (GPL-2+)</source>
+        <translation>Bilder des MATE-Bildschirmschoners (GPL-2+)</translation>
     </message>
 </context>
 <context>
@@ -390,7 +415,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../tools/content/Tutorial.cpp" line="+165"/>
+        <location filename="../tools/content/Tutorial.cpp" line="+185"/>
         <source>Level</source>
         <translation>Level</translation>
     </message>
@@ -414,7 +439,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../tools/content/Tutorial.cpp" line="+111"/>
+        <location filename="../tools/content/Tutorial.cpp" line="+115"/>
         <source>Menu</source>
         <translation>Menü</translation>
     </message>
@@ -428,7 +453,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     <message>
         <location line="-105"/>
         <location filename="../src/ui/PlayingScreenVerdict.cpp" line="+75"/>
-        <location filename="../tools/content/Tutorial.cpp" line="+383"/>
+        <location filename="../tools/content/Tutorial.cpp" line="+407"/>
         <source>Next Level</source>
         <translation>Nächstes Level</translation>
     </message>
@@ -439,7 +464,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../tools/content/Tutorial.cpp" line="-380"/>
+        <location filename="../tools/content/Tutorial.cpp" line="-404"/>
         <source>Save...</source>
         <translation>Speichern...</translation>
     </message>
@@ -466,7 +491,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../tools/content/Tutorial.cpp" line="+390"/>
+        <location filename="../tools/content/Tutorial.cpp" line="+415"/>
         <source>Perfect - you are ready for the next level</source>
         <translation>Perfekt – du bist bereit für das nächste Level</translation>
     </message>
@@ -840,7 +865,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>Tutorial</name>
     <message>
-        <location filename="../tools/content/Tutorial.cpp" line="-273"/>
+        <location filename="../tools/content/Tutorial.cpp" line="-274"/>
         <source>The pot
 New pieces drop
 in here one by one</source>
@@ -1149,7 +1174,7 @@ nächsten zu kommen.</translation>
         <translation>Level nicht gelöst: Du versuchst es erneut</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+73"/>
         <source>Solved!
 Your points are added;
 go on, or save the game
@@ -1176,7 +1201,7 @@ Abzug, noch einmal.</translation>
 <context>
     <name>TutorialScreen</name>
     <message>
-        <location filename="../src/ui/TutorialScreen.cpp" line="+55"/>
+        <location filename="../src/ui/TutorialScreen.cpp" line="+86"/>
         <source>Next &gt;</source>
         <translation>Weiter &gt;</translation>
     </message>

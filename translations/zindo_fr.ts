@@ -14,7 +14,7 @@
         <translation>Photos&#xa0;:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Back to Main Screen</source>
         <translation>Menu principal</translation>
     </message>
@@ -32,6 +32,31 @@
         <location line="+2"/>
         <source>Lomiri wallpapers, Ubuntu community (CC BY, CC BY-SA, CC0)</source>
         <translation>Fonds d&apos;écran Lomiri, communauté Ubuntu (CC BY, CC BY-SA, CC0)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Budgie desktop backgrounds (CC0)</source>
+        <translation>Fonds d&apos;écran du bureau Budgie (CC0)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>GNOME backgrounds (CC0)</source>
+        <translation>Fonds d&apos;écran de GNOME (CC0)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>LXQt wallpapers (LGPL-2.1+)</source>
+        <translation>Fonds d&apos;écran de LXQt (LGPL-2.1+)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lifeograph backgrounds (GPL-3+)</source>
+        <translation>Fonds de Lifeograph (GPL-3+)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MATE screensaver pictures (GPL-2+)</source>
+        <translation>Images de l&apos;économiseur d&apos;écran MATE (GPL-2+)</translation>
     </message>
 </context>
 <context>
@@ -390,7 +415,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     </message>
     <message>
         <location line="+18"/>
-        <location filename="../tools/content/Tutorial.cpp" line="+165"/>
+        <location filename="../tools/content/Tutorial.cpp" line="+185"/>
         <source>Level</source>
         <translation>Niveau</translation>
     </message>
@@ -414,7 +439,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../tools/content/Tutorial.cpp" line="+111"/>
+        <location filename="../tools/content/Tutorial.cpp" line="+115"/>
         <source>Menu</source>
         <translation>Menu</translation>
     </message>
@@ -428,7 +453,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     <message>
         <location line="-105"/>
         <location filename="../src/ui/PlayingScreenVerdict.cpp" line="+75"/>
-        <location filename="../tools/content/Tutorial.cpp" line="+383"/>
+        <location filename="../tools/content/Tutorial.cpp" line="+407"/>
         <source>Next Level</source>
         <translation>Niveau suivant</translation>
     </message>
@@ -439,7 +464,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../tools/content/Tutorial.cpp" line="-380"/>
+        <location filename="../tools/content/Tutorial.cpp" line="-404"/>
         <source>Save...</source>
         <translation>Enregistrer...</translation>
     </message>
@@ -466,7 +491,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../tools/content/Tutorial.cpp" line="+390"/>
+        <location filename="../tools/content/Tutorial.cpp" line="+415"/>
         <source>Perfect - you are ready for the next level</source>
         <translation>Parfait – vous pouvez passer au niveau suivant</translation>
     </message>
@@ -840,7 +865,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>Tutorial</name>
     <message>
-        <location filename="../tools/content/Tutorial.cpp" line="-273"/>
+        <location filename="../tools/content/Tutorial.cpp" line="-274"/>
         <source>The pot
 New pieces drop
 in here one by one</source>
@@ -1150,7 +1175,7 @@ passer au suivant.</translation>
         <translation>Niveau non réussi&#xa0;: vous le recommencez</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+73"/>
         <source>Solved!
 Your points are added;
 go on, or save the game
@@ -1177,7 +1202,7 @@ quitté par le menu&#xa0;:
 <context>
     <name>TutorialScreen</name>
     <message>
-        <location filename="../src/ui/TutorialScreen.cpp" line="+55"/>
+        <location filename="../src/ui/TutorialScreen.cpp" line="+86"/>
         <source>Next &gt;</source>
         <translation>Suivant &gt;</translation>
     </message>

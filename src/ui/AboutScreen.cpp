@@ -45,8 +45,9 @@ TAboutScreen::TAboutScreen(TScreenHost& AHost, QStackedWidget& Pages)
         linkLabel(QStringLiteral("AboutPhotoLink%1").arg(index++), tr(credit.Text), credit.Url, top);
         top += 26;
     }
+    // The way back keeps its distance below the last credit.
     AboutBackButton = NewButton(this, QStringLiteral("AboutBackButton"), tr("Back to Main Screen"),
-                                QRect(40, 300, 185, 33));
+                                QRect(40, top + 20, 185, 33));
     OnClicked(AboutBackButton, [this] { Host.ShowScreen(scMain); });
 }
 

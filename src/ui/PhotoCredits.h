@@ -14,7 +14,7 @@ struct TPhotoCredit {
     QString Url;      ///< opened on a click
 };
 
-/// The three credit lines of the theme photographs.
+/// The credit lines of the theme photographs, one for each package they come from.
 inline const std::vector<TPhotoCredit>& PhotoCredits()
 {
     static const std::vector<TPhotoCredit> credits = {
@@ -24,6 +24,14 @@ inline const std::vector<TPhotoCredit>& PhotoCredits()
          QStringLiteral("https://invent.kde.org/plasma/plasma-workspace-wallpapers")},
         {QT_TRANSLATE_NOOP("AboutScreen", "Lomiri wallpapers, Ubuntu community (CC BY, CC BY-SA, CC0)"),
          QStringLiteral("https://gitlab.com/ubports/development/core/lomiri-wallpapers")},
+        {QT_TRANSLATE_NOOP("AboutScreen", "Budgie desktop backgrounds (CC0)"),
+         QStringLiteral("https://github.com/BuddiesOfBudgie/budgie-backgrounds")},
+        {QT_TRANSLATE_NOOP("AboutScreen", "GNOME backgrounds (CC0)"),
+         QStringLiteral("https://gitlab.gnome.org/GNOME/gnome-backgrounds")},
+        {QT_TRANSLATE_NOOP("AboutScreen", "LXQt wallpapers (LGPL-2.1+)"), QStringLiteral("https://github.com/lxqt/lxqt-themes")},
+        {QT_TRANSLATE_NOOP("AboutScreen", "Lifeograph backgrounds (GPL-3+)"), QStringLiteral("https://launchpad.net/lifeograph")},
+        {QT_TRANSLATE_NOOP("AboutScreen", "MATE screensaver pictures (GPL-2+)"),
+         QStringLiteral("https://git.mate-desktop.org/mate-screensaver/")},
     };
 
     return credits;

@@ -14,12 +14,43 @@
 #include "data/QzBitmap.h"
 
 #include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
 
 namespace zindo {
 
 namespace {
 
 constexpr int MaxTutorialText = 20001;
+
+/// The page's picture, centred in its area at the size it was drawn for: a
+/// picture at least twice as wide as the area was drawn with two (or more)
+/// pixels to each of the area's and is shown at half (a third, ...) of its
+/// size; any other at its own size. Drawn smoothly at the device's
+/// resolution, so a picture with more pixels stays sharp on a screen that
+/// shows the game enlarged.
+class TTutorialPicture : public TPictureBox {
+public:
+    explicit TTutorialPicture(QWidget* Parent) : TPictureBox(Parent, false) {}
+
+protected:
+    void paintEvent(QPaintEvent* Event) override
+    {
+        if (Picture().isNull())
+            return;
+        const int pixelsPerPoint = std::max(1, Picture().width() / width());
+        const QSize size = Picture().size() / pixelsPerPoint;
+        const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        Shown.Draw(painter, target, Picture(), Event->region());
+    }
+
+private:
+    TDevicePicture Shown; ///< the picture at the device's resolution
+};
 
 /// The page's file in the language the game speaks ("tutorial/de/..."), or
 /// the English one when that language has none.
@@ -40,7 +71,7 @@ QString TutorialFile(const char* Prefix, int Page)
 TTutorialScreen::TTutorialScreen(TScreenHost& AHost, QStackedWidget& Pages)
     : TScreen(AHost, scTutorial, Pages, QStringLiteral("TutorialScreen"))
 {
-    TutorialPageImage = new TPictureBox(this, false);
+    TutorialPageImage = new TTutorialPicture(this);
     TutorialPageImage->setObjectName(QStringLiteral("TutorialPageImage"));
     TutorialPageImage->setGeometry(0, 0, width(), 511);
     TutorialPageText = new QLabel(this);
@@ -85,14 +116,14 @@ QString TTutorialScreen::LoadTutorialText(int Page) const
 
 void TTutorialScreen::ShowFirstTutorialPage()
 {
-    FTutorialPage = 1;
-    ShowTutorialPage(FTutorialPage);
+    PageNumber = 1;
+    ShowTutorialPage(PageNumber);
 }
 
 void TTutorialScreen::ShowNextTutorialPage()
 {
-    ++FTutorialPage;
-    ShowTutorialPage(FTutorialPage);
+    ++PageNumber;
+    ShowTutorialPage(PageNumber);
 }
 
 void TTutorialScreen::ShowTutorialPage(int Page)

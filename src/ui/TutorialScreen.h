@@ -17,7 +17,9 @@ class TQzGraphicButton;
 /// beneath it, read from "tutorial/ITUTORIAL<n>.DAT" (picture) and
 /// "TTUTORIAL<n>.DAT" (text) in the game's data folder; in another language than English from
 /// "tutorial/<language>/" where that language has the file. The pages run from 1 to the first missing
-/// picture; "Next >" moves on, "End Tutorial" leaves, and there is no way back.
+/// picture; "Next >" moves on, "End Tutorial" leaves, and there is no way back. A picture fills the
+/// area above the text at the size it was drawn for: one drawn at twice that size (2022 x 1022) is
+/// shown at half its size, sharp on an enlarged screen; one of the area's size or smaller as it is.
 class TTutorialScreen : public TScreen {
     Q_DECLARE_TR_FUNCTIONS(TutorialScreen)
 
@@ -30,7 +32,7 @@ public:
     void ShowFirstTutorialPage();
     void ShowNextTutorialPage();
     /// The page shown; 1 when the tutorial opens.
-    int TutorialPage() const { return FTutorialPage; }
+    int TutorialPage() const { return PageNumber; }
 
     /// When page Page has a picture: reads it into Bitmap and answers true;
     /// otherwise answers false and leaves Bitmap as it was.
@@ -42,8 +44,8 @@ public:
 private:
     void ShowTutorialPage(int Page);
 
-    int FTutorialPage = 0;                            ///< see TutorialPage
-    TPictureBox* TutorialPageImage = nullptr;         ///< the page's picture, at its own size
+    int PageNumber = 0;                            ///< see TutorialPage
+    TPictureBox* TutorialPageImage = nullptr;         ///< the page's picture, at the size it was drawn for
     QLabel* TutorialPageText = nullptr;               ///< the page's text
     TQzGraphicButton* NextTutorialPageButton = nullptr; ///< "Next >", while there is a next page
     TQzGraphicButton* EndTutorialButton = nullptr;    ///< "End Tutorial"

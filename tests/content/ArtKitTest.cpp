@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -152,6 +153,55 @@ TEST(ComposeBoard, MakesTheGamesBoardOfAWidePicture)
     EXPECT_EQ(board.Picture.pixel(8, 20), qRgb(10, 200, 10));  // the picture starts at (8, 20)
     EXPECT_EQ(board.Picture.pixel(7, 20), qRgb(120, 60, 20));  // the table beside it
     EXPECT_EQ(board.Picture.pixel(8 + 585 + 1, 20 + 439 + 1), qRgb(128, 128, 128)); // its shadow
+}
+
+TEST(ComposeBoard, AtScaleTwoHasTwiceThePixelsOfTheSameLayout)
+{
+    QImage photo(1200, 900, QImage::Format_RGB32);
+    photo.fill(QColor(10, 200, 10));
+    QImage texture(640, 640, QImage::Format_RGB32);
+    texture.fill(QColor(120, 60, 20));
+    const TComposedBoard board = ComposeBoard(photo, 120, texture, 2);
+    EXPECT_EQ(board.Picture.size(), QSize(1200, 960));
+    EXPECT_EQ(board.Picture.devicePixelRatio(), 2.0);
+    EXPECT_EQ(board.PieceSize, 120);
+    EXPECT_EQ(board.Columns, 5);
+    EXPECT_EQ(board.Rows, 4);
+    EXPECT_EQ(board.Picture.pixel(2 * 8, 2 * 20), qRgb(10, 200, 10));
+    EXPECT_EQ(board.Picture.pixel(2 * 8 - 1, 2 * 20), qRgb(120, 60, 20));
+    EXPECT_EQ(board.Picture.pixel(2 * (8 + 585) + 3, 2 * (20 + 439) + 3), qRgb(128, 128, 128));
+}
+
+TEST(Callout, ALineTooLongIsBrokenIntoLinesOfEvenLengthNotAWordLeftOver)
+{
+    // One word more than fits a line: broken greedily, the word would stand
+    // alone on the second line.
+    constexpr int size = 17;
+    constexpr double width = 234.0;
+    const QFontMetricsF metrics(ArtFont(size, false));
+    QString line = QStringLiteral("Spielfeld");
+    while (metrics.horizontalAdvance(line + QStringLiteral(" Spielfeld")) <= width - 20.0)
+        line += QStringLiteral(" Spielfeld");
+    const QString text = QStringLiteral("Title\n") + line + QStringLiteral(" Spielfeld");
+    const QRectF box = CalloutBox(QPointF(0.0, 0.0), width, text, size);
+    QImage image(int(box.width()) + 2, int(box.height()) + 2, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    DrawCallout(painter, box, text, size);
+    painter.end();
+    // The rightmost white ink of each body line.
+    const double lineHeight = metrics.height() + 1.0;
+    std::vector<int> ends;
+    for (int k = 1; k <= 2; ++k) {
+        int end = 0;
+        for (int y = int(6 + k * lineHeight) + 2; y < int(6 + (k + 1) * lineHeight) - 2; ++y)
+            for (int x = 0; x < int(width) - 12; ++x)
+                if (qRed(image.pixel(x, y)) > 160 && qBlue(image.pixel(x, y)) > 160)
+                    end = std::max(end, x);
+        ends.push_back(end);
+    }
+    EXPECT_NEAR(box.height(), 3 * lineHeight + 12.0, 0.5); // title and two lines
+    EXPECT_GT(ends[1], ends[0] * 0.6) << ends[0] << " " << ends[1];
 }
 
 TEST(WaveFile, WritesAPcmHeaderAndPadsOddData)

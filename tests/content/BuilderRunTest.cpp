@@ -94,7 +94,7 @@ TEST(BuilderRun, ASecondRunRemakesOnlyWhatChanged)
     EXPECT_TRUE(Tree(dat.path()) == before);
 
     // A newer photograph remakes its level, and the pictures drawn from it.
-    const QString photo = assetsCopy.path() + QStringLiteral("/photos/Landscapes/07_Dune.jpg");
+    const QString photo = assetsCopy.path() + QStringLiteral("/photos/Landscapes/07_SnowyForest.jpg");
     QFile file(photo);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(3600), QFileDevice::FileModificationTime));

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPainter>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QStackedWidget>
@@ -236,6 +237,56 @@ TEST(Tutorial, PagesFollowEachOtherUntilTheFirstGap)
     EXPECT_EQ(form.CurrentScreen(), scMain);
     fixture.Click("TutorialButton");
     EXPECT_EQ(tutorial.TutorialPage(), 1);
+}
+
+TEST(Tutorial, APictureOfTwiceTheSizeFillsTheAreaOneOfItsSizeFills)
+{
+    // Four coloured quarters, at the area's size and at twice it; and a
+    // small picture, which stays at its own size in the middle.
+    const auto quarters = [](int Scale) {
+        QImage image(1011 * Scale, 511 * Scale, QImage::Format_RGB32);
+        QPainter painter(&image);
+        const int w = 500 * Scale;
+        const int h = 250 * Scale;
+        painter.fillRect(0, 0, image.width(), image.height(), QColor(0, 0, 255));
+        painter.fillRect(0, 0, w, h, QColor(255, 0, 0));
+        painter.fillRect(image.width() - w, 0, w, h, QColor(0, 255, 0));
+        painter.fillRect(0, image.height() - h, w, h, QColor(255, 255, 0));
+        return image;
+    };
+    TWindowFixture fixture;
+    WriteDatPicture(fixture.Tree, QStringLiteral("tutorial/ITUTORIAL1.DAT"), quarters(2), "BMP", QStringLiteral("page1.bmp"));
+    WriteDatPicture(fixture.Tree, QStringLiteral("tutorial/ITUTORIAL2.DAT"), quarters(1), "BMP", QStringLiteral("page2.bmp"));
+    QImage small(200, 100, QImage::Format_RGB32);
+    small.fill(QColor(255, 0, 255));
+    WriteDatPicture(fixture.Tree, QStringLiteral("tutorial/ITUTORIAL3.DAT"), small, "BMP", QStringLiteral("page3.bmp"));
+    TMainWindow& form = fixture.Create();
+    QWidget* area = Find(form.TutorialScreen(), "TutorialPageImage");
+    const auto shown = [&] { return area->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+
+    fixture.Click("TutorialButton");
+    ASSERT_EQ(Find<TPictureBox>(form.TutorialScreen(), "TutorialPageImage")->Picture().size(), QSize(2022, 1022));
+    const QImage twice = shown();
+    fixture.Click("NextTutorialPageButton");
+    const QImage once = shown();
+    ASSERT_EQ(once.size(), QSize(1011, 511));
+    EXPECT_EQ(twice.size(), once.size());
+    int differing = 0;
+    for (int y = 0; y < once.height(); ++y)
+        for (int x = 0; x < once.width(); ++x)
+            differing += qGray(once.pixel(x, y)) != qGray(twice.pixel(x, y));
+    EXPECT_LT(differing, 1011 * 4); // at most the seams between the quarters
+    EXPECT_EQ(twice.pixel(5, 5), qRgb(255, 0, 0));
+    EXPECT_EQ(twice.pixel(1005, 5), qRgb(0, 255, 0));
+    EXPECT_EQ(twice.pixel(5, 505), qRgb(255, 255, 0));
+    EXPECT_EQ(twice.pixel(1005, 505), qRgb(0, 0, 255));
+
+    fixture.Click("NextTutorialPageButton");
+    const QImage alone = shown();
+    EXPECT_EQ(alone.pixel(505, 255), qRgb(255, 0, 255));
+    EXPECT_EQ(alone.pixel(406, 206), qRgb(255, 0, 255)); // its corner, 200 x 100 around the middle
+    EXPECT_NE(alone.pixel(404, 204), qRgb(255, 0, 255));
+    EXPECT_NE(alone.pixel(5, 5), qRgb(255, 0, 255));
 }
 
 TEST(Tutorial, LongTextsAreCutAt20001Characters)

@@ -194,6 +194,24 @@ namespace {
 /// The lines of a callout as drawn: the text's own lines, each broken between
 /// words where it is wider than the box (a translation may run longer than
 /// the English the box was sized for). The first line is bold when Title.
+/// Text broken into lines at spaces, each as long as fits Room.
+QStringList WrapWords(const QString& Text, double Room, const QFontMetricsF& Metrics)
+{
+    QStringList lines;
+    QString line;
+    for (const QString& word : Text.split(QLatin1Char(' '))) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && Metrics.horizontalAdvance(longer) > Room) {
+            lines.append(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    lines.append(line);
+    return lines;
+}
+
 QStringList CalloutLines(const QString& Text, double Width, int PixelSize, bool Title)
 {
     const double room = Width - 20.0;
@@ -201,17 +219,15 @@ QStringList CalloutLines(const QString& Text, double Width, int PixelSize, bool 
     const QStringList given = Text.split(QLatin1Char('\n'));
     for (int i = 0; i < given.size(); ++i) {
         const QFontMetricsF metrics(ArtFont(PixelSize, Title && i == 0));
-        QString line;
-        for (const QString& word : given[i].split(QLatin1Char(' '))) {
-            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > room) {
-                lines.append(line);
-                line = word;
-            } else {
-                line = longer;
-            }
-        }
-        lines.append(line);
+        const QStringList wrapped = WrapWords(given[i], room, metrics);
+        // A line too long for the callout is broken into lines of even
+        // length, at the narrowest room that needs no more lines, rather than
+        // into full lines and a word or two left over.
+        double narrow = room;
+        for (double step = room / 2.0; step >= 1.0; step /= 2.0)
+            if (WrapWords(given[i], narrow - step, metrics).size() == wrapped.size())
+                narrow -= step;
+        lines += wrapped.size() > 1 ? WrapWords(given[i], narrow, metrics) : wrapped;
     }
     return lines;
 }

@@ -68,6 +68,14 @@ QImage PieceTile(const QImage& Source, QRect Area, int Size)
     return tile;
 }
 
+/// The square of Source centred at (CentreX, CentreY) whose side is Share of
+/// the picture's shorter side (all as fractions), whatever the picture's size.
+QRect SquareAt(const QImage& Source, double CentreX, double CentreY, double Share)
+{
+    const int side = int(std::min(Source.width(), Source.height()) * Share);
+    return QRect(int(Source.width() * CentreX) - side / 2, int(Source.height() * CentreY) - side / 2, side, side);
+}
+
 /// Draws Image rotated by Degrees around its centre at Centre, over a soft
 /// drop shadow.
 void DrawTilted(QPainter& Painter, const QImage& Image, QPointF Centre, double Degrees, double Shadow = 8.0)
@@ -212,7 +220,7 @@ QImage MakeWallpaper()
     return image;
 }
 
-TComposedBoard ComposeBoard(const QImage& Photo, int PieceSize, const QImage& Texture)
+TComposedBoard ComposeBoard(const QImage& Photo, int PieceSize, const QImage& Texture, int Scale)
 {
     TComposedBoard board;
     const int s = PieceSize;
@@ -228,14 +236,18 @@ TComposedBoard ComposeBoard(const QImage& Photo, int PieceSize, const QImage& Te
     }
     const int W = s * int((w + 15.0) / s + 0.999999999);
     const int H = s * int((h + 15.0) / s + 0.999999999);
-    QImage picture(W, H, QImage::Format_RGB32);
+    QImage picture(W * Scale, H * Scale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(Scale);
     picture.fill(QColor(255, 255, 255));
     QPainter painter(&picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(0, 0, Texture);
     const int left = int(std::nearbyint(W / 2.0 - w / 2.0));
     const int top = int(std::nearbyint(H / 2.0 - h / 2.0));
     painter.fillRect(QRect(left + 3, top + 3, w, h), QColor(0x80, 0x80, 0x80));
-    painter.drawImage(left, top, Photo.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QImage photo = Photo.scaled(w * Scale, h * Scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    photo.setDevicePixelRatio(Scale);
+    painter.drawImage(left, top, photo);
     painter.end();
     board.Picture = picture;
     board.PieceSize = s;
@@ -309,12 +321,12 @@ QImage MakeTitlePicture(const TPhotoSource& Photos)
     DrawTilted(painter, board, QPointF(300.0, 352.0), -4.0, 12.0);
 
     // Loose pieces: the missing ones, and two from other pictures.
-    const QImage dunes = Photos(QStringLiteral("photos/Landscapes/07_Dune.jpg"));
+    const QImage forest = Photos(QStringLiteral("photos/Landscapes/07_SnowyForest.jpg"));
     const QImage cups = Photos(QStringLiteral("photos/Curiosities/07_Cups.jpg"));
     DrawTilted(painter, PieceTile(boardPhoto, QRect(2 * piece, 2 * piece, piece, piece), piece), QPointF(618.0, 248.0),
                14.0);
-    DrawTilted(painter, PieceTile(dunes, QRect(420, 300, 300, 300), piece), QPointF(100.0, 520.0), -11.0);
-    DrawTilted(painter, PieceTile(cups, QRect(150, 380, 360, 360), 84), QPointF(218.0, 560.0), 7.0);
+    DrawTilted(painter, PieceTile(forest, SquareAt(forest, 0.5, 0.45, 0.3), piece), QPointF(100.0, 520.0), -11.0);
+    DrawTilted(painter, PieceTile(cups, SquareAt(cups, 0.4, 0.6, 0.36), 84), QPointF(218.0, 560.0), 7.0);
     DrawTilted(painter, PieceTile(boardPhoto, QRect(3 * piece, 2 * piece, piece, piece), piece), QPointF(566.0, 362.0),
                -6.0);
 

@@ -10,7 +10,7 @@ namespace zindo {
 
 /// Where the drawings find the photographs they are made from: a function
 /// that loads an image from the assets folder by its relative path (for
-/// example "photos/Garden/01_FreshFlower.jpg") and notes it as an input.
+/// example "photos/Garden/01_Meadow.jpg") and notes it as an input.
 using TPhotoSource = std::function<QImage(const QString& Relative)>;
 
 /// Sizes fixed by the screens that show the pictures.
@@ -50,14 +50,16 @@ QImage MakeStartupPicture(bool FullScreen, const QImage& Title);
 
 /// A board picture made the way the game makes one: the photograph scaled so
 /// its long side is the board's long side less 15 pixels, centred with a grey
-/// shadow on the table texture, the board a whole number of pieces.
+/// shadow on the table texture, the board a whole number of pieces. The sizes
+/// are the game's; the picture has Scale times their pixels (its device pixel
+/// ratio is Scale), for drawings made at a higher resolution.
 struct TComposedBoard {
-    QImage Picture;  ///< the board picture
+    QImage Picture;  ///< the board picture, Scale times the board's size
     int PieceSize = 0;
     int Columns = 0;
     int Rows = 0;
 };
-TComposedBoard ComposeBoard(const QImage& Photo, int PieceSize, const QImage& Texture);
+TComposedBoard ComposeBoard(const QImage& Photo, int PieceSize, const QImage& Texture, int Scale = 1);
 
 /// A jigsaw-piece outline in the unit square, with a knob or hole on each side:
 /// +1 knob out, -1 hole in, 0 flat; sides top, right, bottom, left.

@@ -39,6 +39,20 @@ QFont FittingFont(const QString& Text, int PixelSize, bool Bold, double Width)
     return font;
 }
 
+/// Art drawn at the pictures' resolution: Art has TutorialScale pixels to
+/// each of its drawn ones.
+QImage AtPageResolution(QImage Art)
+{
+    Art.setDevicePixelRatio(TutorialScale);
+    return Art;
+}
+
+/// A bonus icon of Size drawn pixels.
+QImage IconArt(TBonusIcon Icon, int Size)
+{
+    return AtPageResolution(BonusIconArt(Icon, Size * TutorialScale));
+}
+
 QString GameText(const char* Context, const char* Text, int Count = -1)
 {
     return QCoreApplication::translate(Context, Text, nullptr, Count);
@@ -71,7 +85,7 @@ public:
     explicit TScene(const TPhotoSource& Photos)
     {
         Photo = Photos(QStringLiteral("photos/Landscapes/01_EveningGlow.jpg"));
-        Board = ComposeBoard(Photo, 120, MakeTableTexture());
+        Board = ComposeBoard(Photo, 120, MakeTableTexture(), TutorialScale);
         Cells.assign(std::size_t(Board.Columns * Board.Rows), std::nullopt);
         Wallpaper = MakeWallpaper();
     }
@@ -87,7 +101,11 @@ public:
                     Place(c, r);
     }
 
-    QImage PieceImage(QPoint Piece) const { return Board.Picture.copy(Piece.x() * S(), Piece.y() * S(), S(), S()); }
+    QImage PieceImage(QPoint Piece) const
+    {
+        constexpr int k = TutorialScale;
+        return AtPageResolution(Board.Picture.copy(Piece.x() * S() * k, Piece.y() * S() * k, S() * k, S() * k));
+    }
 
     /// A cell's rectangle in screen coordinates.
     QRectF CellRect(int C, int R) const
@@ -148,8 +166,10 @@ private:
     void PaintPreview(QPainter& Painter) const
     {
         Panel(Painter, PreviewBox);
-        const QImage fit = Photo.scaled(PreviewBox.size() - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        Painter.drawImage(PreviewBox.center() - QPoint(fit.width() / 2, fit.height() / 2) + QPoint(1, 1), fit);
+        const QSize size = Photo.size().scaled(PreviewBox.size() - QSize(4, 4), Qt::KeepAspectRatio);
+        const QImage fit = AtPageResolution(
+            Photo.scaled(size * TutorialScale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        Painter.drawImage(PreviewBox.center() - QPoint(size.width() / 2, size.height() / 2) + QPoint(1, 1), fit);
     }
 
     void PaintReadouts(QPainter& Painter) const
@@ -167,7 +187,7 @@ private:
         box(QRect(3, 401, 94, 57), QCoreApplication::translate("PlayingScreen", "Score"), QString::number(Score));
         box(QRect(100, 401, 96, 57), QCoreApplication::translate("PlayingScreen", "Mode"), QString());
         if (Mode)
-            Painter.drawImage(148, 418, BonusIconArt(*Mode, 30));
+            Painter.drawImage(148, 418, IconArt(*Mode, 30));
     }
 
     void PaintBoard(QPainter& Painter) const
@@ -175,7 +195,8 @@ private:
         const int W = Board.Columns * S();
         const int H = Board.Rows * S();
         Panel(Painter, QRectF(BoardOrigin.x() - 2, BoardOrigin.y() - 2, W + 4, H + 4));
-        QImage board(W, H, QImage::Format_RGB32);
+        QImage board(W * TutorialScale, H * TutorialScale, QImage::Format_RGB32);
+        board.setDevicePixelRatio(TutorialScale);
         board.fill(QColor(255, 255, 255));
         QPainter p(&board);
         p.setPen(QPen(QColor(0, 0, 0), 1.0));
@@ -194,16 +215,20 @@ private:
                     }
                 }
         for (const TFalling& f : Falling) {
+            // Every other drawn pixel grey, as the game dims a falling piece.
             QImage dotted = PieceImage(f.Piece);
-            for (int y = 0; y < dotted.height(); y += 2)
-                for (int x = 0; x < dotted.width(); x += 2)
-                    dotted.setPixel(x, y, qRgb(128, 128, 128));
+            constexpr int k = TutorialScale;
+            for (int y = 0; y < dotted.height(); y += 2 * k)
+                for (int x = 0; x < dotted.width(); x += 2 * k)
+                    for (int dy = 0; dy < k; ++dy)
+                        for (int dx = 0; dx < k; ++dx)
+                            dotted.setPixel(x + dx, y + dy, qRgb(128, 128, 128));
             p.drawImage(f.At, dotted);
         }
         if (Broom)
-            p.drawImage(*Broom, BroomArt(1.0));
+            p.drawImage(*Broom, AtPageResolution(BroomArt(TutorialScale)));
         if (Zindo)
-            p.drawImage(*Zindo, RunningZindoArt(ZindoFrame, 1.0));
+            p.drawImage(*Zindo, AtPageResolution(RunningZindoArt(ZindoFrame, TutorialScale)));
         p.end();
         Painter.drawImage(BoardOrigin, board);
         for (const QPoint& cell : Highlight) {
@@ -215,8 +240,7 @@ private:
             Painter.restore();
         }
         if (Hand) {
-            const QImage held = PieceImage(*Hand);
-            Painter.drawImage(Pointer - QPointF(held.width() / 2, held.height() / 2), held);
+            Painter.drawImage(Pointer - QPointF(S() / 2, S() / 2), PieceImage(*Hand));
             PaintPointer(Painter, Pointer);
         }
     }
@@ -250,7 +274,7 @@ private:
             Painter.setBrush(Qt::NoBrush);
             Painter.drawRect(r);
             if (Pot[i].Kind)
-                Painter.drawImage(QPointF(PotBox.left(), r.bottom() - 30.0), BonusIconArt(*Pot[i].Kind, 30));
+                Painter.drawImage(QPointF(PotBox.left(), r.bottom() - 30.0), IconArt(*Pot[i].Kind, 30));
         }
         Painter.setPen(QPen(QColor(255, 0, 0), 1.0));
         const QPointF line = PotLine();
@@ -263,7 +287,7 @@ private:
         for (int i = 0; i < 3; ++i) {
             Panel(Painter, BonusBox(i).adjusted(-1, -1, 1, 1));
             const int count = Bonuses[std::size_t(i)];
-            QImage icon = BonusIconArt(icons[std::size_t(i)], 30);
+            QImage icon = IconArt(icons[std::size_t(i)], 30);
             if (count < 0) {
                 QPainter dim(&icon);
                 dim.setCompositionMode(QPainter::CompositionMode_SourceAtop);
@@ -304,10 +328,31 @@ public:
     }
 };
 
+/// The callout's text size: PixelSize, or a little smaller where that lets
+/// every line of Text fit Width as written (a translation may run longer than
+/// the English the callout was made for); where even that is too long, the
+/// callout breaks the line.
+int CalloutPixelSize(const QString& Text, double Width, int PixelSize)
+{
+    const int smallest = PixelSize - 2;
+    const QStringList given = Text.split(QLatin1Char('\n'));
+    const auto fits = [&](int Size) {
+        for (qsizetype i = 0; i < given.size(); ++i)
+            if (QFontMetricsF(ArtFont(Size, i == 0)).horizontalAdvance(given[i]) > Width - 20.0)
+                return false;
+        return true;
+    };
+    for (int size = PixelSize; size >= smallest; --size)
+        if (fits(size))
+            return size;
+    return PixelSize;
+}
+
 /// Draws a callout at TopLeft, Width wide, and an arrow from its nearest edge
 /// to Target.
 void Label(QPainter& Painter, QPointF TopLeft, double Width, const QString& Text, QPointF Target, int PixelSize = 17)
 {
+    PixelSize = CalloutPixelSize(Text, Width, PixelSize);
     const QRectF box = CalloutBox(TopLeft, Width, Text, PixelSize);
     Painter.save();
     Painter.setRenderHint(QPainter::Antialiasing);
@@ -331,6 +376,7 @@ void Label(QPainter& Painter, QPointF TopLeft, double Width, const QString& Text
 /// A bare callout without an arrow.
 void Note(QPainter& Painter, QPointF TopLeft, double Width, const QString& Text, int PixelSize = 17)
 {
+    PixelSize = CalloutPixelSize(Text, Width, PixelSize);
     DrawCallout(Painter, CalloutBox(TopLeft, Width, Text, PixelSize), Text, PixelSize);
 }
 
@@ -350,9 +396,11 @@ void StepMark(QPainter& Painter, QPointF Centre, int Number)
 
 QImage NewPage()
 {
-    QImage page(TutorialWidth, TutorialHeight, QImage::Format_RGB32);
+    QImage page(TutorialWidth * TutorialScale, TutorialHeight * TutorialScale, QImage::Format_RGB32);
+    page.setDevicePixelRatio(TutorialScale);
     page.fill(QColor(50, 50, 50));
     QPainter painter(&page);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QImage wall = MakeWallpaper();
     for (int y = 0; y < TutorialHeight; y += WallpaperSize)
         for (int x = 0; x < TutorialWidth; x += WallpaperSize)
@@ -503,7 +551,7 @@ QImage PageSpecialPieces(const TPhotoSource& Photos)
         painter.setBrush(QColor(0, 0, 0, 210));
         painter.drawRoundedRect(box, 8, 8);
         painter.restore();
-        painter.drawImage(QPointF(box.left() + 12.0, top + 12.0), BonusIconArt(rows[i].Icon, 60));
+        painter.drawImage(QPointF(box.left() + 12.0, top + 12.0), IconArt(rows[i].Icon, 60));
         painter.setPen(Orange);
         const QString title = TPageText::tr(rows[i].Title);
         painter.setFont(FittingFont(title, 22, true, 680.0));
@@ -590,9 +638,9 @@ QImage PageLevels(const TPhotoSource& Photos)
     painter.drawText(QRectF(20, 10, 970, 34), Qt::AlignLeft | Qt::AlignVCenter,
                      TPageText::tr("Ten levels a theme - the pieces get smaller"));
     const std::array<QString, 5> photos = {
-        QStringLiteral("photos/Garden/01_FreshFlower.jpg"), QStringLiteral("photos/Garden/03_LadyBird.jpg"),
+        QStringLiteral("photos/Garden/01_Meadow.jpg"), QStringLiteral("photos/Animals/03_LadyBird.jpg"),
         QStringLiteral("photos/Landscapes/04_Aitzgorri.jpg"), QStringLiteral("photos/Curiosities/08_Clock.jpg"),
-        QStringLiteral("photos/Landscapes/09_Storm.jpg")};
+        QStringLiteral("photos/Landscapes/09_LakeSherburne.jpg")};
     const std::array<const char*, 5> captions = {
         QT_TRANSLATE_NOOP("Tutorial", "Levels 1 and 2"), QT_TRANSLATE_NOOP("Tutorial", "Levels 3 and 4"),
         QT_TRANSLATE_NOOP("Tutorial", "Levels 5 and 6"), QT_TRANSLATE_NOOP("Tutorial", "Levels 7 and 8"),
@@ -670,7 +718,8 @@ QImage PageLevelEnd(const TPhotoSource& Photos)
     // The message panel with the verdict, below the screen.
     const QRectF panel(0, 633 + shift.y(), TutorialWidth, 39);
     painter.fillRect(panel, QColor(0, 0, 0));
-    painter.drawImage(QRectF(panel.left() + 2, panel.top() + 2, 55, 35), ZindoHeadArt(55, 35));
+    painter.drawImage(QRectF(panel.left() + 2, panel.top() + 2, 55, 35),
+                      ZindoHeadArt(55 * TutorialScale, 35 * TutorialScale));
     painter.setPen(QColor(255, 255, 255));
     painter.setFont(ArtFont(16, true));
     painter.drawText(panel.adjusted(64, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
@@ -710,7 +759,7 @@ QImage PageLevelEnd(const TPhotoSource& Photos)
     TScene::PaintButton(painter, QRectF(client.left() + 74, client.top() + 200, 145, 33), QCoreApplication::translate("zindo::TAbstractQzDialogForm", "OK"));
 
     Label(painter, {770, 200}, 234, TPageText::tr("Solved!\nYour points are added;\ngo on, or save the game\nand play on later."),
-          QPointF(636 + 100, ButtonTop + 12) + shift);
+          QPointF(636 + 120, ButtonTop - 3) + shift); // onto the button's top edge, clear of its caption
     Note(painter, {770, 16}, 234,
          TPageText::tr("Not solved?\nA wrong board, too slow,\nno lives left, or the level\nleft through the menu:\n100 points off, try again."));
     return page;
