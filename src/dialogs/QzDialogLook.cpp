@@ -15,8 +15,8 @@ namespace {
 /// the white text of the form's palette. A radio button's ring is 2 pixels
 /// wide; when checked, an orange dot fills its middle (the gradient keeps a
 /// black gap between dot and ring). The control with the keyboard focus shows
-/// it: a radio button's caption turns orange and its ring white, an edit
-/// line's or a list's frame white.
+/// it: a radio button turns black on orange with a white ring, as the own
+/// buttons do; an edit line's or a list's frame turns white.
 QString DialogControlsStyle()
 {
     const QString orange = QColor::fromRgb(TQzGraphicButton::FrameColor).name();
@@ -37,8 +37,9 @@ QString DialogControlsStyle()
                " selection-color: black; selection-background-color: %1; }"
                "QListView { color: white; background: black; border: 1px solid %1; }"
                "QListView::item:selected { color: black; background: %1; }"
-               // The focus mark: an orange caption with a white ring, a white frame.
-               "QRadioButton:focus { color: %1; }"
+               // The focus mark: black on orange with a white ring, as the own
+               // buttons show it; a white frame.
+               "QRadioButton:focus { color: black; background: %1; }"
                "QRadioButton::indicator:focus { border-color: white; }"
                "QLineEdit:focus, QListView:focus { border-color: white; }")
         .arg(orange);
