@@ -221,6 +221,14 @@ QString TMainWindow::ZindoMessageMarkup() const
 
 bool TMainWindow::eventFilter(QObject* Watched, QEvent* Event)
 {
+    // A control that goes while it has the keys (the tutorial's "Next" on
+    // its last page) hands them on to the next one of its screen; in the
+    // scene the toolkit leaves them with the hidden control.
+    if (Event->type() == QEvent::Hide && Watched == Scene->focusWidget() && Watched != Scene) {
+        TScreen& screen = Screen(CurrentScreen());
+        if (screen.isAncestorOf(static_cast<QWidget*>(Watched)))
+            MoveFocusWithin(screen, true);
+    }
     // The keyboard shows the playing screen's cursors, the mouse hides them:
     // only what the player did counts, not what the toolkit passes on, and
     // a mouse that only seems to move (a window opening under it) does not.

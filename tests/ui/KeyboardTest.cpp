@@ -30,7 +30,17 @@ namespace {
 /// The window of a test installation, driven by keys pressed on its view.
 class Keyboard : public testing::Test {
 protected:
-    void SetUp() override { Form = &Fixture.Create(); }
+    void SetUp() override
+    {
+        // A tutorial of two pages.
+        for (int page = 1; page <= 2; ++page) {
+            WriteDatPicture(Fixture.Tree, QStringLiteral("tutorial/ITUTORIAL%1.DAT").arg(page),
+                            LevelPicture(200, 100, page), "JPEG", QStringLiteral("page%1.jpg").arg(page));
+            EncodeFile(Fixture.Tree.Write(QStringLiteral("src/page%1.txt").arg(page), QByteArray("<b>Page</b>")),
+                       Fixture.Tree.Path(QStringLiteral("dat/tutorial/TTUTORIAL%1.DAT").arg(page)));
+        }
+        Form = &Fixture.Create();
+    }
 
     /// Presses and lets go of Key where the player's keys arrive: at the view
     /// showing the scene, which passes them on to the focused control.
@@ -280,7 +290,7 @@ TEST_F(Keyboard, EveryScreenStartsAtItsFirstControlAndTabShowsTheFocusOnEach)
                   "ExitButton"}},
         {scThemeSelection, {"PlayerNameEdit", "ThemeList", "GoButton", "ThemeSelectionBackButton"}},
         {scLoad, {"SavedGamesList", "LoadOKButton", "LoadCancelButton"}},
-        {scTutorial, {"EndTutorialButton"}},
+        {scTutorial, {"NextTutorialPageButton", "EndTutorialButton"}},
         {scAbout, credits + QStringList{"AboutBackButton"}},
         {scPuzzleMaker, {"ThemeComboBox.QLineEdit", "ThemeComboBox.QListWidget", "EditThemeButton",
                          "PuzzleMakerBackButton"}},
@@ -314,6 +324,15 @@ TEST_F(Keyboard, EveryScreenStartsAtItsFirstControlAndTabShowsTheFocusOnEach)
         Press(Qt::Key_Backtab, Qt::ShiftModifier);
         EXPECT_EQ(name(FocusedControl()), expected.Order.last());
     }
+
+    // The tutorial's "Next >" goes on its last page: the keys go on to "End Tutorial".
+    Form->OpenScreen(scTutorial);
+    ASSERT_EQ(FocusName(), QStringLiteral("NextTutorialPageButton"));
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Form->TutorialScreen().TutorialPage(), 2);
+    EXPECT_EQ(FocusName(), QStringLiteral("EndTutorialButton"));
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Form->CurrentScreen(), scMain);
 }
 
 TEST_F(Keyboard, DialogsStartAtTheirFirstControlAndEscapeCancelsEach)
