@@ -55,6 +55,7 @@ TPuzzleMakerScreen::TPuzzleMakerScreen(TScreenHost& AHost, QStackedWidget& Pages
         slot->setObjectName(QStringLiteral("LevelSlot%1").arg(level, 2, 10, QLatin1Char('0')));
         slot->setGeometry(lefts[(level - 1) % 5], level <= 5 ? 156 : 264, 100, 100);
         slot->setCursor(Qt::PointingHandCursor);
+        slot->setFocusPolicy(Qt::TabFocus);
         slot->OnClick = [this, level] { RunGuarded([this, level] { LevelSlotClick(level); }); };
         LevelSlots[static_cast<std::size_t>(level - 1)] = slot;
     }

@@ -285,6 +285,9 @@ TEST_F(Keyboard, EveryScreenStartsAtItsFirstControlAndTabShowsTheFocusOnEach)
             links << QStringLiteral("AboutPhotoLink%1").arg(i);
         return links;
     }();
+    QStringList slots;
+    for (int level = 1; level <= 10; ++level)
+        slots << QStringLiteral("LevelSlot%1").arg(level, 2, 10, QLatin1Char('0'));
     const TExpected screens[] = {
         {scMain, {"TutorialButton", "StartGameButton", "LoadGameButton", "OptionsButton", "AboutButton",
                   "ExitButton"}},
@@ -292,8 +295,8 @@ TEST_F(Keyboard, EveryScreenStartsAtItsFirstControlAndTabShowsTheFocusOnEach)
         {scLoad, {"SavedGamesList", "LoadOKButton", "LoadCancelButton"}},
         {scTutorial, {"NextTutorialPageButton", "EndTutorialButton"}},
         {scAbout, credits + QStringList{"AboutBackButton"}},
-        {scPuzzleMaker, {"ThemeComboBox.QLineEdit", "ThemeComboBox.QListWidget", "EditThemeButton",
-                         "PuzzleMakerBackButton"}},
+        {scPuzzleMaker, QStringList{"ThemeComboBox.QLineEdit", "ThemeComboBox.QListWidget", "EditThemeButton"} +
+                            slots + QStringList{"PuzzleMakerBackButton"}},
         {scPlaying, {"PlayingScreen", "MenuButton", "PauseButton", "NextPieceButton"}},
     };
     for (const TExpected& expected : screens) {
