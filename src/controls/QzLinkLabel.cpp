@@ -56,9 +56,8 @@ void TQzLinkLabel::paintEvent(QPaintEvent* Event)
     if (hasFocus()) {
         QPainter painter(this);
         const QRect mark(0, 0, std::min(width(), sizeHint().width() + 6), height());
-        painter.fillRect(mark, Qt::black);
-        painter.setPen(QColor::fromRgb(TQzGraphicButton::FrameColor));
-        painter.drawRect(mark.adjusted(0, 0, -1, -1));
+        painter.fillRect(mark, QColor::fromRgb(TQzGraphicButton::FrameColor));
+        painter.fillRect(mark.adjusted(2, 2, -2, -2), Qt::black);
     }
     QLabel::paintEvent(Event);
 }

@@ -65,7 +65,7 @@ TLoadScreen::TLoadScreen(TScreenHost& AHost, QStackedWidget& Pages, TGame& ASess
     LoadOKButton = NewButton(this, QStringLiteral("LoadOKButton"), tr("OK"), QRect(292, 358, 111, 33),
                              tr("Click \"OK\" to continue to saved game"));
     LoadCancelButton = NewButton(this, QStringLiteral("LoadCancelButton"), tr("Cancel"),
-                                 QRect(408, 358, 111, 33), tr("Back to the main screen"));
+                                 QRect(408, 358, 111, 33), tr("Back to the main screen (Esc)"));
     OnClicked(LoadOKButton, [this] { LoadOKButtonClick(); });
     OnClicked(LoadCancelButton, [this] { Host.ShowScreen(scMain); });
 }

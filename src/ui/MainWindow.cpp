@@ -221,10 +221,12 @@ QString TMainWindow::ZindoMessageMarkup() const
 
 bool TMainWindow::eventFilter(QObject* Watched, QEvent* Event)
 {
-    // A control that goes while it has the keys (the tutorial's "Next" on
-    // its last page) hands them on to the next one of its screen; in the
-    // scene the toolkit leaves them with the hidden control.
-    if (Event->type() == QEvent::Hide && Watched == Scene->focusWidget() && Watched != Scene) {
+    // A control hidden while it has the keys (the tutorial's "Next" on its
+    // last page) hands them on to the next one of its screen; in the scene
+    // the toolkit would leave them with the hidden control. A control whose
+    // screen goes leaves the keys to the screen that comes.
+    if (Event->type() == QEvent::Hide && Watched == Scene->focusWidget() && Watched != Scene &&
+        static_cast<QWidget*>(Watched)->isHidden()) {
         TScreen& screen = Screen(CurrentScreen());
         if (screen.isAncestorOf(static_cast<QWidget*>(Watched)))
             MoveFocusWithin(screen, true);

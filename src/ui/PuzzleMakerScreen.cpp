@@ -61,7 +61,7 @@ TPuzzleMakerScreen::TPuzzleMakerScreen(TScreenHost& AHost, QStackedWidget& Pages
     }
 
     BackButton = NewButton(this, QStringLiteral("PuzzleMakerBackButton"), tr("Back to Main Screen"),
-                           QRect(8, 502, 185, 25));
+                           QRect(8, 502, 185, 25), tr("Back to the main screen (Esc)"));
     OnClicked(BackButton, [this] { Host.ShowScreen(scMain); });
 
     ChoosePictureFile = [this] {

@@ -50,7 +50,7 @@ TThemeSelectionScreen::TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget&
     OnClicked(GoButton, [this] { GoButtonClick(); });
     // A player who came here by mistake goes back without starting a game.
     BackButton = NewButton(this, QStringLiteral("ThemeSelectionBackButton"), tr("Back to Main Screen"),
-                           QRect(131, 378, 174, 33));
+                           QRect(131, 378, 174, 33), tr("Back to the main screen (Esc)"));
     OnClicked(BackButton, [this] { Host.ShowScreen(scMain); });
 }
 
