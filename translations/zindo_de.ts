@@ -67,16 +67,16 @@
         <translation>Der %1 „%2“ enthält Zeichen, die die Dateien des Spiels nicht speichern können. Bitte verwende nur westeuropäische Buchstaben.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="+91"/>
-        <location line="+252"/>
+        <location filename="../src/game/Game.cpp" line="+95"/>
+        <location line="+272"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
         <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+124"/>
         <source>player name</source>
         <translation>Spielername</translation>
     </message>
     <message>
-        <location line="-251"/>
-        <location line="+252"/>
+        <location line="-271"/>
+        <location line="+272"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
         <location filename="../src/game/ThemeFiles.cpp" line="+69"/>
         <source>theme name</source>
@@ -113,8 +113,8 @@
     </message>
     <message>
         <location filename="../src/data/DataContainer.cpp" line="-113"/>
-        <location filename="../src/game/Game.cpp" line="+12"/>
-        <location line="+67"/>
+        <location filename="../src/game/Game.cpp" line="+26"/>
+        <location line="+69"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
     </message>
@@ -163,12 +163,12 @@
         <translation>Das Bild besteht aus mehr als %1 progressiven Durchläufen.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="-373"/>
+        <location filename="../src/game/Game.cpp" line="-413"/>
         <source>Cannot create folder &quot;%1&quot;</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location line="+310"/>
+        <location line="+348"/>
         <source>Cannot read file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht gelesen werden. %2</translation>
     </message>
@@ -191,17 +191,22 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../src/game/Game.cpp" line="-237"/>
+        <location filename="../src/game/Game.cpp" line="-269"/>
         <source>Internal error: no picture found for level</source>
         <translation>Interner Fehler: Für das Level wurde kein Bild gefunden</translation>
     </message>
     <message>
-        <location line="+211"/>
+        <location line="+229"/>
         <source>&quot;%1&quot; is not a valid name for a saved game: a name may not be empty, start with &quot;.&quot; or hold &quot;/&quot;.</source>
         <translation>„%1“ ist kein gültiger Name für einen Spielstand: Ein Name darf nicht leer sein, nicht mit „.“ beginnen und kein „/“ enthalten.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+27"/>
+        <source>Cannot delete the saved game &quot;%1&quot;. %2</source>
+        <translation>Der Spielstand „%1“ lässt sich nicht löschen. %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>The saved game &quot;%1&quot; is damaged: %2.</source>
         <translation>Der Spielstand „%1“ ist beschädigt: %2.</translation>
     </message>
@@ -232,7 +237,12 @@
 <context>
     <name>LoadScreen</name>
     <message>
-        <location filename="../src/ui/LoadScreen.cpp" line="+36"/>
+        <location filename="../src/ui/LoadScreen.cpp" line="+37"/>
+        <source>Continue a Saved Game</source>
+        <translation>Gespeichertes Spiel fortsetzen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Select a file</source>
         <translation>Wähle einen Spielstand</translation>
     </message>
@@ -262,7 +272,7 @@
         <translation>Gespeichert</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+34"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -282,9 +292,30 @@
         <translation>Zurück zum Hauptmenü</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+1"/>
+        <location line="+63"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location line="-62"/>
+        <source>Delete the selected saved game</source>
+        <translation>Den gewählten Spielstand löschen</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>cannot be read</source>
         <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Delete the saved game &quot;%1&quot;? It cannot be brought back.</source>
+        <translation>Den Spielstand „%1“ löschen? Er lässt sich nicht zurückholen.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The saved game &quot;%1&quot; has been deleted.</source>
+        <translation>Der Spielstand „%1“ wurde gelöscht.</translation>
     </message>
 </context>
 <context>
@@ -375,6 +406,31 @@ You can play on, but the settings you choose now hold for this run only.</source
 
 Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende dieses Spiels.</translation>
     </message>
+    <message>
+        <location filename="../src/ui/MainWindow.cpp" line="+176"/>
+        <source>Your game has progress that is not saved yet. Save it before you quit?</source>
+        <translation>Dein Spiel hat Fortschritte, die noch nicht gespeichert sind. Vor dem Beenden speichern?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save and Quit</source>
+        <translation>Speichern und beenden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quit Without Saving</source>
+        <translation>Ohne Speichern beenden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Back to the Game</source>
+        <translation>Zurück zum Spiel</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Zindo Puzzle will speak %1 from its next start.</source>
+        <translation>Zindo Puzzle spricht ab dem nächsten Start %1.</translation>
+    </message>
 </context>
 <context>
     <name>PlayingScreen</name>
@@ -384,7 +440,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>PAUSE</translation>
     </message>
     <message>
-        <location filename="../src/ui/PlayingScreen.cpp" line="+44"/>
+        <location filename="../src/ui/PlayingScreen.cpp" line="+45"/>
         <source>That&apos;s how the finished puzzle should look</source>
         <translation>So soll das fertige Puzzle aussehen</translation>
     </message>
@@ -438,20 +494,25 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Modus</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+5"/>
+        <source>Mode: the zindo&apos;s face - you hold a risk piece; the two arrows - your piece replaces the one it is dropped on; the tick - the check marks wrong pieces</source>
+        <translation>Modus: Zindo-Gesicht – du hältst ein Risikoteil; zwei Pfeile – dein Teil ersetzt das, auf das du es legst; Haken – die Kontrolle markiert falsche Teile</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <location filename="../tools/content/Tutorial.cpp" line="+115"/>
         <source>Menu</source>
         <translation>Menü</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+106"/>
+        <location line="+109"/>
         <location filename="../tools/content/Tutorial.cpp" line="+2"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-108"/>
         <location filename="../src/ui/PlayingScreenVerdict.cpp" line="+75"/>
         <location filename="../tools/content/Tutorial.cpp" line="+407"/>
         <source>Next Level</source>
@@ -474,15 +535,96 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Klick, um das Spiel zu speichern</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <location filename="../tools/content/Tutorial.cpp" line="+3"/>
         <source>Next</source>
         <translation>Nächstes Teil</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Deal the next piece into the pot now; the pieces after it come at the usual pace</source>
+        <translation>Das nächste Teil sofort in den Schacht; die Teile danach kommen im gewohnten Takt</translation>
+    </message>
+    <message>
         <location line="+101"/>
         <source>Continue Playing</source>
         <translation>Weiterspielen</translation>
+    </message>
+    <message>
+        <location line="+74"/>
+        <source>Game saved as &quot;%1&quot;.</source>
+        <translation>Spiel gespeichert als „%1“.</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>The zindo ran across the board and knocked nothing off.</source>
+        <translation>Der Zindo ist übers Spielfeld gerannt und hat nichts heruntergeworfen.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>The zindo knocked %n piece off the board.</source>
+        <translation>
+            <numerusform>Der Zindo hat %n Teil vom Spielfeld geworfen.</numerusform>
+            <numerusform>Der Zindo hat %n Teile vom Spielfeld geworfen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>The zindo knocked %n pieces off the board.</source>
+        <translation>
+            <numerusform>Der Zindo hat %n Teil vom Spielfeld geworfen.</numerusform>
+            <numerusform>Der Zindo hat %n Teile vom Spielfeld geworfen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Risk won: one more broom.</source>
+        <translation>Risiko gemeistert: ein Besen mehr.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Risk won: one more magic.</source>
+        <translation>Risiko gemeistert: ein Zauber mehr.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Risk won: one more check.</source>
+        <translation>Risiko gemeistert: eine Kontrolle mehr.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Risk lost: one broom less.</source>
+        <translation>Risiko verloren: ein Besen weniger.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Risk lost: one magic less.</source>
+        <translation>Risiko verloren: ein Zauber weniger.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Risk lost: one check less.</source>
+        <translation>Risiko verloren: eine Kontrolle weniger.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Risk lost: a life less.</source>
+        <translation>Risiko verloren: ein Leben weniger.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>That was your last broom.</source>
+        <translation>Das war dein letzter Besen.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>That was your last magic.</source>
+        <translation>Das war dein letzter Zauber.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>That was your last check.</source>
+        <translation>Das war deine letzte Kontrolle.</translation>
     </message>
     <message>
         <location filename="../src/ui/PlayingScreenVerdict.cpp" line="-50"/>
@@ -573,7 +715,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
     <message numerus="yes">
         <location line="+5"/>
-        <source>%n Zindo risk taken</source>
+        <source>%n Zindo risk won</source>
         <translation>
             <numerusform>%n Zindo-Risiko gemeistert</numerusform>
             <numerusform>%n Zindo-Risiken gemeistert</numerusform>
@@ -581,7 +723,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
     <message numerus="yes">
         <location line="+1"/>
-        <source>%n Zindo risks taken</source>
+        <source>%n Zindo risks won</source>
         <translation>
             <numerusform>%n Zindo-Risiko gemeistert</numerusform>
             <numerusform>%n Zindo-Risiken gemeistert</numerusform>
@@ -628,7 +770,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>SaveForm</name>
     <message>
-        <location filename="../src/dialogs/SaveForm.cpp" line="+23"/>
+        <location filename="../src/dialogs/SaveForm.cpp" line="+24"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
@@ -646,6 +788,21 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <location line="+3"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>There is a saved game named &quot;%1&quot; already. Replace it with this game?</source>
+        <translation>Es gibt schon einen Spielstand „%1“. Durch dieses Spiel ersetzen?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Choose Another Name</source>
+        <translation>Anderen Namen wählen</translation>
     </message>
 </context>
 <context>
@@ -1271,7 +1428,7 @@ Abzug, noch einmal.</translation>
     </message>
     <message>
         <location line="+28"/>
-        <source>Turn off Background Music</source>
+        <source>Turn Background Music Off</source>
         <translation>Hintergrundmusik ausschalten</translation>
     </message>
     <message>
@@ -1293,13 +1450,13 @@ Abzug, noch einmal.</translation>
 <context>
     <name>zindo::TOptionsForm</name>
     <message>
-        <location filename="../src/dialogs/OptionsForm.cpp" line="+44"/>
+        <location filename="../src/dialogs/OptionsForm.cpp" line="+47"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Background Sound</source>
+        <source>Background Music</source>
         <translation>Hintergrundmusik</translation>
     </message>
     <message>
@@ -1333,6 +1490,16 @@ Abzug, noch einmal.</translation>
         <location line="+1"/>
         <source>Window</source>
         <translation>Fenster</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The Desktop&apos;s Language</source>
+        <translation>Sprache des Desktops</translation>
     </message>
 </context>
 <context>
@@ -1378,16 +1545,26 @@ Abzug, noch einmal.</translation>
 <context>
     <name>zindo::TQzMessageBoxForm</name>
     <message>
-        <location filename="../src/dialogs/QzMessageBoxForm.cpp" line="+98"/>
-        <location line="+9"/>
+        <location filename="../src/dialogs/QzMessageBoxForm.cpp" line="+113"/>
+        <location line="+53"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-6"/>
-        <location line="+11"/>
+        <location line="-48"/>
+        <location line="+49"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No</source>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>

@@ -67,16 +67,16 @@
         <translation>Le %1 «&#xa0;%2&#xa0;» contient des caractères que les fichiers du jeu ne peuvent pas enregistrer. N&apos;utilisez que des lettres d&apos;Europe occidentale.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="+91"/>
-        <location line="+252"/>
+        <location filename="../src/game/Game.cpp" line="+95"/>
+        <location line="+272"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
         <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+124"/>
         <source>player name</source>
         <translation>nom du joueur</translation>
     </message>
     <message>
-        <location line="-251"/>
-        <location line="+252"/>
+        <location line="-271"/>
+        <location line="+272"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
         <location filename="../src/game/ThemeFiles.cpp" line="+69"/>
         <source>theme name</source>
@@ -113,8 +113,8 @@
     </message>
     <message>
         <location filename="../src/data/DataContainer.cpp" line="-113"/>
-        <location filename="../src/game/Game.cpp" line="+12"/>
-        <location line="+67"/>
+        <location filename="../src/game/Game.cpp" line="+26"/>
+        <location line="+69"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
@@ -163,12 +163,12 @@
         <translation>L&apos;image comporte plus de %1 passes progressives.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="-373"/>
+        <location filename="../src/game/Game.cpp" line="-413"/>
         <source>Cannot create folder &quot;%1&quot;</source>
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+310"/>
+        <location line="+348"/>
         <source>Cannot read file &quot;%1&quot;. %2</source>
         <translation>Impossible de lire le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
@@ -191,17 +191,22 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../src/game/Game.cpp" line="-237"/>
+        <location filename="../src/game/Game.cpp" line="-269"/>
         <source>Internal error: no picture found for level</source>
         <translation>Erreur interne&#xa0;: aucune image trouvée pour le niveau</translation>
     </message>
     <message>
-        <location line="+211"/>
+        <location line="+229"/>
         <source>&quot;%1&quot; is not a valid name for a saved game: a name may not be empty, start with &quot;.&quot; or hold &quot;/&quot;.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom valide pour une partie enregistrée&#xa0;: un nom ne peut pas être vide, commencer par «&#xa0;.&#xa0;» ni contenir «&#xa0;/&#xa0;».</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+27"/>
+        <source>Cannot delete the saved game &quot;%1&quot;. %2</source>
+        <translation>Impossible de supprimer la partie «&#xa0;%1&#xa0;». %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>The saved game &quot;%1&quot; is damaged: %2.</source>
         <translation>La partie enregistrée «&#xa0;%1&#xa0;» est endommagée&#xa0;: %2.</translation>
     </message>
@@ -232,7 +237,12 @@
 <context>
     <name>LoadScreen</name>
     <message>
-        <location filename="../src/ui/LoadScreen.cpp" line="+36"/>
+        <location filename="../src/ui/LoadScreen.cpp" line="+37"/>
+        <source>Continue a Saved Game</source>
+        <translation>Reprendre une partie enregistrée</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Select a file</source>
         <translation>Choisissez une partie</translation>
     </message>
@@ -262,7 +272,7 @@
         <translation>Enregistrée</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+34"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -282,9 +292,30 @@
         <translation>Retour au menu principal</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+1"/>
+        <location line="+63"/>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="-62"/>
+        <source>Delete the selected saved game</source>
+        <translation>Supprimer la partie choisie</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>cannot be read</source>
         <translation>illisible</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Delete the saved game &quot;%1&quot;? It cannot be brought back.</source>
+        <translation>Supprimer la partie «&#xa0;%1&#xa0;»&#xa0;? Elle ne pourra pas être récupérée.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The saved game &quot;%1&quot; has been deleted.</source>
+        <translation>La partie «&#xa0;%1&#xa0;» a été supprimée.</translation>
     </message>
 </context>
 <context>
@@ -375,6 +406,31 @@ You can play on, but the settings you choose now hold for this run only.</source
 
 Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent que pour cette session.</translation>
     </message>
+    <message>
+        <location filename="../src/ui/MainWindow.cpp" line="+176"/>
+        <source>Your game has progress that is not saved yet. Save it before you quit?</source>
+        <translation>Votre partie a une progression qui n&apos;est pas encore enregistrée. L&apos;enregistrer avant de quitter&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save and Quit</source>
+        <translation>Enregistrer et quitter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quit Without Saving</source>
+        <translation>Quitter sans enregistrer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Back to the Game</source>
+        <translation>Retour au jeu</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Zindo Puzzle will speak %1 from its next start.</source>
+        <translation>Zindo Puzzle parlera %1 dès son prochain démarrage.</translation>
+    </message>
 </context>
 <context>
     <name>PlayingScreen</name>
@@ -384,7 +440,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>PAUSE</translation>
     </message>
     <message>
-        <location filename="../src/ui/PlayingScreen.cpp" line="+44"/>
+        <location filename="../src/ui/PlayingScreen.cpp" line="+45"/>
         <source>That&apos;s how the finished puzzle should look</source>
         <translation>Voici à quoi doit ressembler le puzzle terminé</translation>
     </message>
@@ -438,20 +494,25 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Mode</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+5"/>
+        <source>Mode: the zindo&apos;s face - you hold a risk piece; the two arrows - your piece replaces the one it is dropped on; the tick - the check marks wrong pieces</source>
+        <translation>Mode&#xa0;: visage du Zindo – pièce à risque en main&#xa0;; deux flèches – votre pièce remplace celle de la case&#xa0;; coche – le contrôle marque les pièces fausses</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <location filename="../tools/content/Tutorial.cpp" line="+115"/>
         <source>Menu</source>
         <translation>Menu</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+106"/>
+        <location line="+109"/>
         <location filename="../tools/content/Tutorial.cpp" line="+2"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-108"/>
         <location filename="../src/ui/PlayingScreenVerdict.cpp" line="+75"/>
         <location filename="../tools/content/Tutorial.cpp" line="+407"/>
         <source>Next Level</source>
@@ -474,15 +535,96 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Cliquez pour enregistrer la partie</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <location filename="../tools/content/Tutorial.cpp" line="+3"/>
         <source>Next</source>
         <translation>Pièce suivante</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Deal the next piece into the pot now; the pieces after it come at the usual pace</source>
+        <translation>La pièce suivante tout de suite dans le puits&#xa0;; les suivantes arrivent au rythme habituel</translation>
+    </message>
+    <message>
         <location line="+101"/>
         <source>Continue Playing</source>
         <translation>Reprendre</translation>
+    </message>
+    <message>
+        <location line="+74"/>
+        <source>Game saved as &quot;%1&quot;.</source>
+        <translation>Partie enregistrée sous «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>The zindo ran across the board and knocked nothing off.</source>
+        <translation>Le Zindo a traversé le plateau sans rien faire tomber.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>The zindo knocked %n piece off the board.</source>
+        <translation>
+            <numerusform>Le Zindo a fait tomber %n pièce du plateau.</numerusform>
+            <numerusform>Le Zindo a fait tomber %n pièces du plateau.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>The zindo knocked %n pieces off the board.</source>
+        <translation>
+            <numerusform>Le Zindo a fait tomber %n pièce du plateau.</numerusform>
+            <numerusform>Le Zindo a fait tomber %n pièces du plateau.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Risk won: one more broom.</source>
+        <translation>Risque relevé&#xa0;: un balai de plus.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Risk won: one more magic.</source>
+        <translation>Risque relevé&#xa0;: une magie de plus.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Risk won: one more check.</source>
+        <translation>Risque relevé&#xa0;: un contrôle de plus.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Risk lost: one broom less.</source>
+        <translation>Risque perdu&#xa0;: un balai de moins.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Risk lost: one magic less.</source>
+        <translation>Risque perdu&#xa0;: une magie de moins.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Risk lost: one check less.</source>
+        <translation>Risque perdu&#xa0;: un contrôle de moins.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Risk lost: a life less.</source>
+        <translation>Risque perdu&#xa0;: une vie de moins.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>That was your last broom.</source>
+        <translation>C&apos;était votre dernier balai.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>That was your last magic.</source>
+        <translation>C&apos;était votre dernière magie.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>That was your last check.</source>
+        <translation>C&apos;était votre dernier contrôle.</translation>
     </message>
     <message>
         <location filename="../src/ui/PlayingScreenVerdict.cpp" line="-50"/>
@@ -573,7 +715,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     </message>
     <message numerus="yes">
         <location line="+5"/>
-        <source>%n Zindo risk taken</source>
+        <source>%n Zindo risk won</source>
         <translation>
             <numerusform>%n risque Zindo relevé</numerusform>
             <numerusform>%n risques Zindo relevés</numerusform>
@@ -581,7 +723,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     </message>
     <message numerus="yes">
         <location line="+1"/>
-        <source>%n Zindo risks taken</source>
+        <source>%n Zindo risks won</source>
         <translation>
             <numerusform>%n risque Zindo relevé</numerusform>
             <numerusform>%n risques Zindo relevés</numerusform>
@@ -628,7 +770,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>SaveForm</name>
     <message>
-        <location filename="../src/dialogs/SaveForm.cpp" line="+23"/>
+        <location filename="../src/dialogs/SaveForm.cpp" line="+24"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
@@ -646,6 +788,21 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <location line="+3"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>There is a saved game named &quot;%1&quot; already. Replace it with this game?</source>
+        <translation>Une partie «&#xa0;%1&#xa0;» existe déjà. La remplacer par celle-ci&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Choose Another Name</source>
+        <translation>Choisir un autre nom</translation>
     </message>
 </context>
 <context>
@@ -1272,7 +1429,7 @@ quitté par le menu&#xa0;:
     </message>
     <message>
         <location line="+28"/>
-        <source>Turn off Background Music</source>
+        <source>Turn Background Music Off</source>
         <translation>Couper la musique de fond</translation>
     </message>
     <message>
@@ -1294,13 +1451,13 @@ quitté par le menu&#xa0;:
 <context>
     <name>zindo::TOptionsForm</name>
     <message>
-        <location filename="../src/dialogs/OptionsForm.cpp" line="+44"/>
+        <location filename="../src/dialogs/OptionsForm.cpp" line="+47"/>
         <source>Options</source>
         <translation>Options</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Background Sound</source>
+        <source>Background Music</source>
         <translation>Musique de fond</translation>
     </message>
     <message>
@@ -1334,6 +1491,16 @@ quitté par le menu&#xa0;:
         <location line="+1"/>
         <source>Window</source>
         <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The Desktop&apos;s Language</source>
+        <translation>Langue du bureau</translation>
     </message>
 </context>
 <context>
@@ -1379,16 +1546,26 @@ quitté par le menu&#xa0;:
 <context>
     <name>zindo::TQzMessageBoxForm</name>
     <message>
-        <location filename="../src/dialogs/QzMessageBoxForm.cpp" line="+98"/>
-        <location line="+9"/>
+        <location filename="../src/dialogs/QzMessageBoxForm.cpp" line="+113"/>
+        <location line="+53"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-6"/>
-        <location line="+11"/>
+        <location line="-48"/>
+        <location line="+49"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No</source>
+        <translation>Non</translation>
     </message>
 </context>
 <context>

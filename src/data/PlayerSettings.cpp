@@ -25,6 +25,7 @@ const QString WindowHeightKey = QStringLiteral("Display/WindowHeight");
 const QString WindowMaximizedKey = QStringLiteral("Display/WindowMaximized");
 const QString ChangeResolutionKey = QStringLiteral("Display/ChangeResolution");
 const QString PlayerNameKey = QStringLiteral("Player/Name");
+const QString LastThemeKey = QStringLiteral("Player/Theme");
 
 const QString WindowText = QStringLiteral("window");
 const QString FullScreenText = QStringLiteral("fullscreen");
@@ -122,6 +123,16 @@ void TPlayerSettings::SetPlayerName(const QString& Name)
     // An empty name is stored as an empty value, not removed: the key is
     // there, and reads back as the same empty text.
     Write({{PlayerNameKey, Name.isNull() ? QStringLiteral("") : Name}});
+}
+
+QString TPlayerSettings::LastTheme() const
+{
+    return Read(LastThemeKey);
+}
+
+void TPlayerSettings::SetLastTheme(const QString& Theme)
+{
+    Write({{LastThemeKey, Theme.isEmpty() ? QString() : Theme}});
 }
 
 QString TPlayerSettings::Language() const

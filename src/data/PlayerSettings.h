@@ -46,6 +46,7 @@ struct TWindowSizeSetting {
 /// ChangeResolution=0        ; hand-written: full screen keeps the desktop's resolution
 /// [Player]
 /// Name=Ida                  ; the name the last game was started with
+/// Theme=Garden              ; the theme it was started with
 /// @endcode
 /// Keys and sections the game does not know are kept on every write. A write
 /// replaces the file in one step (data/AtomicFile.h), never leaving it half
@@ -88,6 +89,11 @@ public:
     QString PlayerName() const;
     /// Stores Name as the last player's name.
     void SetPlayerName(const QString& Name);
+    /// The theme the last game was started with; empty when none is stored.
+    QString LastTheme() const;
+    /// Stores Theme as the theme the last game was started with; an empty
+    /// text removes it.
+    void SetLastTheme(const QString& Theme);
 
     /// The language the player chose for the game ("de", say), as stored;
     /// empty when none is stored, and then the desktop's language holds.

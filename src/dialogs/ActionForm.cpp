@@ -69,7 +69,7 @@ std::optional<TActionChoice> TActionForm::Ask(bool MusicOn, bool EffectsOn, cons
 
 void TActionForm::ShowMusicState(bool On)
 {
-    ToggleBackgroundMusicButton->setText(On ? tr("Turn off Background Music")
+    ToggleBackgroundMusicButton->setText(On ? tr("Turn Background Music Off")
                                             : tr("Turn Background Music On"));
 }
 

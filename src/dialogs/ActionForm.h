@@ -47,7 +47,7 @@ protected:
     bool focusNextPrevChild(bool Next) override;
 
 private:
-    /** "Turn off Background Music" when On, "Turn Background Music On" when off. */
+    /** "Turn Background Music Off" when On, "Turn Background Music On" when off. */
     void ShowMusicState(bool On);
     /** "Turn Sound Effects Off" when On, "Turn Sound Effects On" when off. */
     void ShowEffectsState(bool On);

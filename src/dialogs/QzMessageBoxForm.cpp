@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace zindo {
 
@@ -26,9 +27,11 @@ constexpr int MessageWidth = 409;
 constexpr int MessageMinHeight = 117; ///< the height beside the emblem
 constexpr int ButtonGap = 11;         ///< between the message and the buttons
 constexpr int BottomMargin = 12;      ///< below the buttons
-constexpr int ButtonWidth = 111;
+constexpr int ButtonWidth = 111;     ///< at least; a longer caption makes its button wider
 constexpr int ButtonHeight = 33;
-constexpr int CancelButtonLeft = 246;
+constexpr int ButtonSpacing = 7;     ///< between two buttons
+constexpr int CaptionPadding = 14;   ///< on each side of a caption within its button
+constexpr int SideMargin = 8;        ///< left of the emblem, right of the message
 
 /// Text with a place to break the line, a zero-width space, wherever a word
 /// (a file's path, say) is wider than Width: after each '/' and, within a
@@ -95,13 +98,16 @@ TQzMessageBoxForm::TQzMessageBoxForm(QWidget* Parent)
     MessageLabel->setMargin(0);
     MessageLabel->setIndent(0);
 
-    const int buttonTop = MessageTop + MessageMinHeight + ButtonGap;
-    OKButton = new TQzTransparentButton(tr("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(MessageLeft, buttonTop, ButtonWidth, ButtonHeight);
-    CancelButton = new TQzTransparentButton(tr("Cancel"), this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    CancelButton->setGeometry(CancelButtonLeft, buttonTop, ButtonWidth, ButtonHeight);
+    auto makeButton = [this](const char* Name) {
+        auto* button = new TQzTransparentButton(QString(), this);
+        button->setObjectName(QLatin1String(Name));
+        button->resize(ButtonWidth, ButtonHeight);
+        return button;
+    };
+    YesButton = makeButton("YesButton");
+    NoButton = makeButton("NoButton");
+    OKButton = makeButton("OKButton");
+    CancelButton = makeButton("CancelButton");
 
     // The actions belong to the form, not to the buttons, so their keys work
     // while a button is hidden.
@@ -116,29 +122,60 @@ TQzMessageBoxForm::TQzMessageBoxForm(QWidget* Parent)
     CancelAction->setShortcutContext(Qt::WindowShortcut);
     addAction(CancelAction);
 
-    connect(OKAction, &QAction::triggered, this, &QDialog::accept);
-    connect(CancelAction, &QAction::triggered, this, &QDialog::reject);
-    connect(OKButton, &QAbstractButton::clicked, OKAction, &QAction::trigger);
-    connect(CancelButton, &QAbstractButton::clicked, CancelAction, &QAction::trigger);
+    // Each answer closes the box with its result; closing it otherwise
+    // (the frame, reject) ends with 0, which Ask reads as Esc.
+    connect(OKAction, &QAction::triggered, this, [this] { done(DefaultAnswer()); });
+    connect(CancelAction, &QAction::triggered, this, [this] { done(EscapeAnswer()); });
+    connect(YesButton, &QAbstractButton::clicked, this, [this] { done(mrYes); });
+    connect(NoButton, &QAbstractButton::clicked, this, [this] { done(mrNo); });
+    connect(OKButton, &QAbstractButton::clicked, this, [this] { done(mrOK); });
+    connect(CancelButton, &QAbstractButton::clicked, this, [this] { done(mrCancel); });
     MoveFocusWithArrows(*this);
 }
 
-TModalResult TQzMessageBoxForm::Ask(const QString& Text, TMessageButtons AButtons)
+TModalResult TQzMessageBoxForm::Ask(const QString& Text, TMessageButtons AButtons, const TMessageCaptions& Captions)
 {
-    SetButtons(AButtons);
+    SetButtons(AButtons, Captions);
     SetMessageText(Text);
-    // OK has the focus; without it the box holds the focus itself, so that
-    // Enter still answers OK rather than pressing Cancel.
-    if (OKButton->isVisibleTo(this))
-        OKButton->setFocus();
+    // The button Enter answers with has the focus; without it the box holds
+    // the focus itself, so that Enter still answers as it would.
+    TQzTransparentButton* first = (ButtonSet & mbYes) != 0 ? YesButton : OKButton;
+    if (first->isVisibleTo(this))
+        first->setFocus();
     else
         setFocus();
-    return exec() == QDialog::Accepted ? mrOK : mrCancel;
+    const int result = exec();
+    switch (result) {
+    case mrOK:
+    case mrCancel:
+    case mrYes:
+    case mrNo:
+        return static_cast<TModalResult>(result);
+    default:
+        return EscapeAnswer();
+    }
 }
 
-void TQzMessageBoxForm::SetButtons(TMessageButtons AButtons)
+TModalResult TQzMessageBoxForm::DefaultAnswer() const
+{
+    return (ButtonSet & mbYes) != 0 ? mrYes : mrOK;
+}
+
+TModalResult TQzMessageBoxForm::EscapeAnswer() const
+{
+    return (ButtonSet & mbNo) != 0 && (ButtonSet & mbCancel) == 0 ? mrNo : mrCancel;
+}
+
+void TQzMessageBoxForm::SetButtons(TMessageButtons AButtons, const TMessageCaptions& Captions)
 {
     ButtonSet = AButtons;
+    const auto caption = [](const QString& Given, const QString& Usual) { return Given.isEmpty() ? Usual : Given; };
+    YesButton->setText(caption(Captions.Yes, tr("Yes")));
+    NoButton->setText(caption(Captions.No, tr("No")));
+    OKButton->setText(caption(Captions.OK, tr("OK")));
+    CancelButton->setText(caption(Captions.Cancel, tr("Cancel")));
+    YesButton->setVisible((AButtons & mbYes) != 0);
+    NoButton->setVisible((AButtons & mbNo) != 0);
     OKButton->setVisible((AButtons & mbOK) != 0);
     CancelButton->setVisible((AButtons & mbCancel) != 0);
 }
@@ -152,9 +189,29 @@ void TQzMessageBoxForm::SetMessageText(const QString& AText)
     const int height = std::max(MessageMinHeight, MessageLabel->heightForWidth(MessageWidth));
     MessageLabel->setGeometry(MessageLeft, MessageTop, MessageWidth, height);
     const int buttonTop = MessageTop + height + ButtonGap;
-    OKButton->move(OKButton->x(), buttonTop);
-    CancelButton->move(CancelButton->x(), buttonTop);
-    setFixedSize(width(), buttonTop + ButtonHeight + BottomMargin);
+
+    // The buttons in a row below the message, each as wide as its caption
+    // needs; a row too wide for the room below the message starts below the
+    // emblem, and one too wide for that too widens the box.
+    std::vector<TQzTransparentButton*> shown;
+    int rowWidth = -ButtonSpacing;
+    for (TQzTransparentButton* button : {YesButton, NoButton, OKButton, CancelButton}) {
+        if (button->isHidden())
+            continue;
+        const int needed = button->fontMetrics().horizontalAdvance(button->text()) + 2 * CaptionPadding;
+        button->resize(std::max(ButtonWidth, needed), ButtonHeight);
+        rowWidth += button->width() + ButtonSpacing;
+        shown.push_back(button);
+    }
+    int left = MessageLeft;
+    if (left + rowWidth > ClientWidth - SideMargin)
+        left = SideMargin;
+    for (TQzTransparentButton* button : shown) {
+        button->move(left, buttonTop);
+        left += button->width() + ButtonSpacing;
+    }
+    const int boxWidth = std::max(ClientWidth, SideMargin + rowWidth + SideMargin);
+    setFixedSize(boxWidth, buttonTop + ButtonHeight + BottomMargin);
 }
 
 void TQzMessageBoxForm::keyPressEvent(QKeyEvent* Event)
@@ -192,7 +249,8 @@ TQzMessageBoxForm* SharedMessageBoxForm()
     return SharedBox().data();
 }
 
-TModalResult ShowMessageBox(const QString& Text, [[maybe_unused]] TMessageKind Kind, TMessageButtons Buttons)
+TModalResult ShowMessageBox(const QString& Text, [[maybe_unused]] TMessageKind Kind, TMessageButtons Buttons,
+                            const TMessageCaptions& Captions)
 {
     QPointer<TQzMessageBoxForm>& box = SharedBox();
     if (box.isNull()) {
@@ -210,7 +268,7 @@ TModalResult ShowMessageBox(const QString& Text, [[maybe_unused]] TMessageKind K
         second = std::make_unique<TQzMessageBoxForm>(QApplication::activeWindow());
         shown = second.get();
     }
-    return shown->Ask(Text, Buttons);
+    return shown->Ask(Text, Buttons, Captions);
 }
 
 bool TQzMessageBoxForm::focusNextPrevChild(bool Next)

@@ -4,6 +4,7 @@
 #include "controls/QzTransparentButton.h"
 #include "controls/SimpleComboBox.h"
 #include "dialogs/QzDialogLook.h"
+#include "dialogs/QzMessageBoxForm.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -59,7 +60,15 @@ std::optional<QString> TSaveForm::Ask(const QStringList& SavedGames, const QStri
 
 void TSaveForm::Confirm()
 {
-    if (OnSave && !OnSave(SaveGameComboBox->Text())) {
+    const QString name = SaveGameComboBox->Text();
+    if (IsTaken && IsTaken(name) &&
+        ShowMessageBox(tr("There is a saved game named \"%1\" already. Replace it with this game?").arg(name),
+                       mtConfirmation, mbOKCancel, {.OK = tr("Replace"), .Cancel = tr("Choose Another Name")}) != mrOK) {
+        SaveGameComboBox->Edit->setFocus();
+        SaveGameComboBox->Edit->selectAll();
+        return;
+    }
+    if (OnSave && !OnSave(name)) {
         SaveGameComboBox->Edit->setFocus();
         return;
     }

@@ -19,6 +19,8 @@ class TSimpleComboBox;
 /// a click on a name puts it into the line), "OK" ("SaveOKButton") and
 /// "Cancel" ("SaveCancelButton"). Enter in the line answers as "OK" does;
 /// closing the dialog by its frame or with Esc answers as "Cancel" does.
+/// "OK" on the name of a saved game asks first, in the game's message box,
+/// whether to replace it or to choose another name (IsTaken).
 class TSaveForm : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(SaveForm)
 
@@ -36,13 +38,18 @@ public:
     /// refuses, or a folder it cannot write, leaves the typed name there to
     /// be mended. Empty: "OK" closes the dialog at once.
     std::function<bool(const QString& Name)> OnSave;
+    /// Whether saving under Name would replace a saved game; "OK" then asks
+    /// "Replace" or "Choose Another Name" first, and the second leaves the
+    /// dialog open with the name selected. Empty: nothing is asked.
+    std::function<bool(const QString& Name)> IsTaken;
 
 protected:
     /** Tab goes round the form's controls. */
     bool focusNextPrevChild(bool Next) override;
 
 private:
-    /** Saves through OnSave and closes the dialog when that worked. */
+    /** Asks before replacing a saved game, saves through OnSave and closes
+        the dialog when that worked. */
     void Confirm();
 
     QLabel* PromptLabel;                    ///< "Save the game as:"

@@ -68,6 +68,10 @@ TGame::TGame(TClock& AClock, TRandomGenerator& ARandom)
         if (OnEffect)
             OnEffect(*this, Effect);
     };
+    PuzzleObject.OnNews = [this](TPuzzleClass&, const TPuzzleNews& News) {
+        if (OnNews)
+            OnNews(*this, News);
+    };
 }
 
 TGame::~TGame() = default;
@@ -98,6 +102,8 @@ void TGame::NewGame(const QString& Theme, const QString& PlayerName)
     GameRecord.Score = 0;
     GameRecord.PlayerName = playerName;
     GameRecord.Theme = theme;
+    GameGoesOn = true;
+    PlayedSinceSave = false;
 }
 
 void TGame::StartLevel()
@@ -158,6 +164,19 @@ bool TGame::ThemeFinished() const
     return GameRecord.LastCompletedLevel == GameRecord.Level && GameRecord.LastCompletedLevel >= 10;
 }
 
+bool TGame::HasUnsavedProgress() const
+{
+    return GameGoesOn && PlayedSinceSave && !ThemeFinished();
+}
+
+template <typename TOutcome>
+TOutcome TGame::NotePlay(TOutcome Outcome, std::initializer_list<TOutcome> Played)
+{
+    if (std::find(Played.begin(), Played.end(), Outcome) != Played.end())
+        PlayedSinceSave = true;
+    return Outcome;
+}
+
 // --- The player's intents ------------------------------------------------------
 
 TTakeOutcome TGame::TakeFromPot(std::int32_t Index)
@@ -173,7 +192,7 @@ TTakeOutcome TGame::TakeFromPot(std::int32_t Index)
     else
         PuzzleObject.TakeFromPot(Index);
     UpdateState();
-    return outcome;
+    return NotePlay(outcome, {toTaken});
 }
 
 TCellOutcome TGame::DropOrLiftAt(std::int32_t Column, std::int32_t Row)
@@ -193,7 +212,7 @@ TCellOutcome TGame::DropOrLiftAt(std::int32_t Column, std::int32_t Row)
         outcome = coEmptyCell;
     }
     UpdateState();
-    return outcome;
+    return NotePlay(outcome, {coDropped, coLifted});
 }
 
 TPutBackOutcome TGame::PutBackHeldPiece()
@@ -223,7 +242,7 @@ TBonusOutcome TGame::UseBonus(TBonusKind Kind)
     else
         PuzzleObject.UseBonus(Kind);
     UpdateState();
-    return outcome;
+    return NotePlay(outcome, {boUsed});
 }
 
 bool TGame::CanDealNow() const
@@ -244,7 +263,7 @@ TDealOutcome TGame::DealNow()
     else
         PuzzleObject.FeedNow();
     UpdateState();
-    return outcome;
+    return NotePlay(outcome, {dlDealt});
 }
 
 TPauseOutcome TGame::TogglePause()
@@ -274,11 +293,15 @@ bool TGame::Resume()
 
 void TGame::LeaveLevel()
 {
+    // Left through the menu, the game cannot be continued: the session's
+    // record stays for a save made before, but there is nothing to lose.
+    GameGoesOn = false;
     PuzzleObject.Abort();
 }
 
 void TGame::SolveLevel()
 {
+    PlayedSinceSave = true;
     PuzzleObject.Solve();
     UpdateState();
 }
@@ -293,6 +316,7 @@ void TGame::HandleStateChange(TPuzzleState State)
     std::exception_ptr failure;
     if (IsEndState(State) && !GameRecord.ResultBooked) {
         GameRecord.ResultBooked = true;
+        PlayedSinceSave = true;
         if (State == stSolved) {
             GameRecord.LastCompletedLevel = GameRecord.Level;
             GameRecord.Score = TSavedGameRecord::AddToScore(GameRecord.Score, PuzzleObject.Points().TotalPoints());
@@ -359,6 +383,20 @@ void TGame::SaveGame(const QString& Name)
     GameRecord.Version = TSavedGameRecord::CurrentVersion;
     WriteFileAtomically(path, GameRecord.ToBytes());
     LastSaveName = Name;
+    PlayedSinceSave = false;
+}
+
+bool TGame::SavedGameExists(const QString& Name)
+{
+    return IsPlainName(Name) && QFileInfo::exists(SavedGamePath(Name));
+}
+
+void TGame::DeleteSavedGame(const QString& Name)
+{
+    QFile file(SavedGamePath(Name));
+    if (!file.remove())
+        throw EQzError(QCoreApplication::translate("Game", "Cannot delete the saved game \"%1\". %2")
+                           .arg(Name, file.errorString()));
 }
 
 TSavedGameRecord TGame::ReadSavedGame(const QString& Name)
@@ -422,6 +460,8 @@ void TGame::LoadGame(const QString& Name)
         GameRecord = previous;
         throw;
     }
+    GameGoesOn = true;
+    PlayedSinceSave = false;
 }
 
 // --- High scores --------------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <future>
+#include <initializer_list>
 #include <vector>
 
 namespace zindo {
@@ -104,8 +105,8 @@ enum TPauseOutcome : std::uint8_t {
 /// player's own theme of that name or else the shipped one.
 ///
 /// Events, assigned by the owner: OnStateChange after the game's own handling
-/// of every state report of the puzzle; OnChange and OnEffect passed on
-/// unchanged (repaint masks and effects of TPuzzleClass).
+/// of every state report of the puzzle; OnChange, OnEffect and OnNews passed
+/// on unchanged (repaint masks, effects and news of TPuzzleClass).
 class TGame {
 public:
     /// Creates the puzzle and subscribes to its three events. The puzzle's
@@ -146,6 +147,12 @@ public:
     TLevelOutcome LevelOutcome() const;
     /// Level 10 of the theme has been solved.
     bool ThemeFinished() const;
+    /// Closing the game now would lose something: a game was started or
+    /// loaded, it goes on (its level was not left through the menu and its
+    /// theme is not finished), and since it was started, loaded or last saved
+    /// the player has taken, set or lifted a piece, used a bonus or asked for
+    /// a piece, or a level's result was booked.
+    bool HasUnsavedProgress() const;
     /// The running score.
     std::int32_t GetScore() const { return GameRecord.Score; }
     /// Nothing happens as the clock runs until the player acts (see
@@ -181,7 +188,7 @@ public:
     /// Resumes the level when it is paused; true when it did.
     bool Resume();
     /// Leaves the level (the in-game menu): it ends as abandoned, which costs
-    /// 100 points.
+    /// 100 points, and the game ends with it: nothing is left to continue.
     void LeaveLevel();
     /// The hidden debug action: every piece on its own cell.
     void SolveLevel();
@@ -204,16 +211,23 @@ public:
     /// would leave the folder.
     static TSavedGameRecord ReadSavedGame(const QString& Name);
     /// Saves the session record as "saved/" + Name with the extension
-    /// ".PGM" (replacing any extension of Name); SaveName := Name. A name that
-    /// IsPlainName refuses, and a record whose player or theme name the
-    /// file cannot hold, are refused with EQzError. The file is replaced in one
-    /// step, never left half written.
+    /// ".PGM" (replacing any extension of Name); SaveName := Name, and the
+    /// progress counts as saved. A name that IsPlainName refuses, and a record
+    /// whose player or theme name the file cannot hold, are refused with
+    /// EQzError. The file is replaced in one step, never left half written.
     void SaveGame(const QString& Name);
+    /// A saved game would be replaced by SaveGame(Name): its file exists.
+    /// False for a name SaveGame refuses.
+    static bool SavedGameExists(const QString& Name);
+    /// Deletes the saved game Name. EQzError when its file cannot be removed
+    /// (it is missing, the folder is write-protected), or Name would leave
+    /// the folder.
+    static void DeleteSavedGame(const QString& Name);
     /// Loads the saved game Name and starts its level (the next one when the
     /// saved level was solved). When the file is missing, unreadable, short or
     /// damaged (see TSavedGameRecord::Problem), or the level cannot be started,
     /// EQzError is raised and the session record stays as it was. SaveName is
-    /// not changed.
+    /// not changed; a loaded game has no unsaved progress.
     void LoadGame(const QString& Name);
     /// Whether Name can name a saved game or a theme: a file name that stays
     /// in its folder and is not hidden; not empty, no '/' or zero character,
@@ -255,10 +269,14 @@ public:
     std::function<void(TGame& Sender, TPuzzleState State)> OnStateChange; ///< after the game booked a state report
     std::function<void(TGame& Sender, std::uint8_t Parts)> OnChange;      ///< repaint mask, passed on
     std::function<void(TGame& Sender, TGameEffect Effect)> OnEffect;      ///< effect, passed on
+    std::function<void(TGame& Sender, const TPuzzleNews& News)> OnNews;   ///< news for the player, passed on
 
 private:
     friend struct TModelTestAccess;
 
+    /// Notes that Outcome changed the game when it is one of Played.
+    template <typename TOutcome>
+    TOutcome NotePlay(TOutcome Outcome, std::initializer_list<TOutcome> Played);
     /// Books the result of an ended level once, then raises OnStateChange.
     void HandleStateChange(TPuzzleState State);
     /// The path of the saved game Name; EQzError for names that would leave the folder.
@@ -275,6 +293,8 @@ private:
     QString LastSaveName;          ///< see SaveName
     std::int32_t StartScore = 0;   ///< see LevelStartScore
     bool KeepHighScores = true;    ///< see SetKeepHighScores
+    bool GameGoesOn = false;       ///< a game was started or loaded and not left since
+    bool PlayedSinceSave = false;  ///< something was played since the game was started, loaded or saved
 };
 
 } // namespace zindo

@@ -430,9 +430,9 @@ void TPuzzleClass::UseBonus(TBonusKind Slot, std::int32_t DurationMs)
     case bnCheck:
         slot.Active = true;
         slot.ActiveUntil = Clock.TickCount() + static_cast<std::uint32_t>(DurationMs);
-        --slot.Count;
         MarkBoardDirty();
         ChangeNotify(RepaintBoard);
+        SpendBonus(Slot);
         break;
     case bnJoker:
         if (PiecePot.Count() > 0 && !Held) {
@@ -445,13 +445,13 @@ void TPuzzleClass::UseBonus(TBonusKind Slot, std::int32_t DurationMs)
                     Held = nullptr;
                 DoEffect(efMagic);
             }
-            --slot.Count;
+            SpendBonus(Slot);
         }
         break;
     case bnCleanup:
         if (!Held) {
             CleanUp();
-            --slot.Count;
+            SpendBonus(Slot);
         }
         break;
     default:
@@ -468,21 +468,33 @@ bool TPuzzleClass::BonusActive(TBonusKind Slot) const
 
 void TPuzzleClass::RewardRisk()
 {
-    ++BonusSlots[Generator.Random(3)].Count;
+    const auto slot = static_cast<TBonusKind>(Generator.Random(3));
+    ++BonusSlots[slot].Count;
+    ReportNews({.Kind = nkRiskWon, .Bonus = slot});
 }
 
 void TPuzzleClass::PunishRisk()
 {
     if (BonusSlots[bnJoker].Count > 0 || BonusSlots[bnCheck].Count > 0 || BonusSlots[bnCleanup].Count > 0) {
         for (;;) {
-            TBonusSlot& slot = BonusSlots[Generator.Random(3)];
-            if (slot.Count > 0) {
-                --slot.Count;
+            const auto slot = static_cast<TBonusKind>(Generator.Random(3));
+            if (BonusSlots[slot].Count > 0) {
+                --BonusSlots[slot].Count;
+                ReportNews({.Kind = nkRiskLostBonus, .Bonus = slot});
                 return;
             }
         }
     }
     --LivesLeft;
+    ReportNews({.Kind = nkRiskLostLife});
+}
+
+void TPuzzleClass::SpendBonus(TBonusKind Slot)
+{
+    TBonusSlot& slot = BonusSlots[Slot];
+    --slot.Count;
+    if (slot.Count == 0)
+        ReportNews({.Kind = nkLastBonusUsed, .Bonus = Slot});
 }
 
 void TPuzzleClass::Pause()
@@ -781,15 +793,19 @@ void TPuzzleClass::StepZindo()
         // A cell is tried once each time the zindo enters it: one in two
         // pieces under its feet fall off.
         if ((c != ZindoLastColumn || r != ZindoLastRow) && PieceIn(c, r)) {
-            if (Generator.Random(2147483647) % 2 == 0)
+            if (Generator.Random(2147483647) % 2 == 0) {
                 RemoveAt(c, r);
+                ++RaidKnockedOff;
+            }
         }
         ZindoLastColumn = c;
         ZindoLastRow = r;
     }
     // The run ends once the zindo has left the picture on the right.
-    if (ZindoX > ComposedPicture.width())
+    if (ZindoX > ComposedPicture.width()) {
         RaidRunning = false;
+        ReportNews({.Kind = nkRaidOver, .KnockedOff = RaidKnockedOff});
+    }
     ChangeNotify(RepaintBoard);
 }
 
@@ -824,6 +840,7 @@ void TPuzzleClass::StartZindoRun()
         return;
     DoEffect(efRisk);
     RaidRunning = true;
+    RaidKnockedOff = 0;
     ZindoX = -Sprites.ZindoFrames[0].Width();
     const std::int32_t room = std::max(ComposedPicture.height() - Sprites.ZindoFrames[0].Height(), 0);
     ZindoY = static_cast<std::int32_t>(Generator.Random(static_cast<std::uint32_t>(room)));
@@ -855,6 +872,12 @@ void TPuzzleClass::DoEffect(TGameEffect Effect)
 {
     if (OnEffect)
         OnEffect(*this, Effect);
+}
+
+void TPuzzleClass::ReportNews(const TPuzzleNews& News)
+{
+    if (OnNews)
+        OnNews(*this, News);
 }
 
 // --- Queries -------------------------------------------------------------------

@@ -71,6 +71,25 @@ enum TGameEffect : std::uint8_t {
     efPause = 10,   ///< the level was paused or resumed
 };
 
+/// What a piece of news from the puzzle is about (see TPuzzleNews).
+enum TNewsKind : std::uint8_t {
+    nkRaidOver = 0,  ///< the zindo has run across the board; KnockedOff pieces fell off it
+    nkRiskWon,       ///< a risk piece lies on its own cell: Bonus has one use more
+    nkRiskLostBonus, ///< a risk piece lies on a wrong cell: Bonus has one use less
+    nkRiskLostLife,  ///< a risk piece lies on a wrong cell and no bonus was left: a life less
+    nkLastBonusUsed, ///< the player has used the last use of Bonus
+};
+
+/// Something that happened to the player's level which the board alone does
+/// not tell: what a raid cost, what a risk brought, a bonus used up.
+struct TPuzzleNews {
+    TNewsKind Kind = nkRaidOver; ///< what happened
+    TBonusKind Bonus = bnJoker;  ///< the bonus won, lost or used up (nkRiskWon, nkRiskLostBonus, nkLastBonusUsed)
+    std::int32_t KnockedOff = 0; ///< the pieces the zindo knocked off (nkRaidOver)
+
+    bool operator==(const TPuzzleNews&) const = default;
+};
+
 /// The size of the board's cell array along each side.
 inline constexpr int MaxCells = 101;
 
@@ -131,7 +150,10 @@ struct TPuzzleSprites {
 ///
 /// Events (assigned by the owner, raised synchronously inside the operation):
 /// OnChange with a repaint mask (RepaintBoard, RepaintPot, RepaintBonus),
-/// OnEffect with an effect, OnStateChange with the state.
+/// OnEffect with an effect, OnStateChange with the state, OnNews with what a
+/// raid, a risk or a bonus just did (after the puzzle has changed). A raid's
+/// news comes when the zindo has left the board; a raid that the end of the
+/// level cuts short has none.
 class TPuzzleClass {
 public:
     /// A puzzle whose sprites are read now (TPuzzleSprites::Load).
@@ -296,6 +318,7 @@ public:
     std::function<void(TPuzzleClass& Sender, TGameEffect Effect)> OnEffect;      ///< effect (sound) request
     std::function<void(TPuzzleClass& Sender, std::uint8_t Parts)> OnChange;      ///< repaint request (mask)
     std::function<void(TPuzzleClass& Sender, TPuzzleState State)> OnStateChange; ///< state report
+    std::function<void(TPuzzleClass& Sender, const TPuzzleNews& News)> OnNews;   ///< news for the player
 
 private:
     friend struct TModelTestAccess;
@@ -325,6 +348,8 @@ private:
     // Notifications and helpers.
     void MarkBoardDirty();
     void DoEffect(TGameEffect Effect);
+    void ReportNews(const TPuzzleNews& News);
+    void SpendBonus(TBonusKind Slot);
     void ChangeNotify(std::uint8_t Parts);
     void RenderBoard() const;
     bool InGrid(std::int32_t Column, std::int32_t Row) const;
@@ -378,6 +403,7 @@ private:
     // Animations.
     std::uint32_t NextZindoRun = 0;             ///< tick of the next unprovoked raid
     bool RaidRunning = false;                   ///< a zindo run is under way
+    std::int32_t RaidKnockedOff = 0;            ///< pieces the zindo has knocked off in this run
     std::int32_t ZindoX = 0;                    ///< left edge of the zindo frame
     std::int32_t ZindoY = 0;                    ///< top edge of the zindo frame
     std::int32_t ZindoLastColumn = 0;           ///< the last cell the zindo was judged against

@@ -76,8 +76,8 @@ QString TPuzzlePointsCounter::BaseText() const
 
 QString TPuzzlePointsCounter::RiskText() const
 {
-    return Counted(RisksWon, QT_TRANSLATE_N_NOOP("PuzzlePointsCounter", "%n Zindo risk taken"),
-                   QT_TRANSLATE_N_NOOP("PuzzlePointsCounter", "%n Zindo risks taken"));
+    return Counted(RisksWon, QT_TRANSLATE_N_NOOP("PuzzlePointsCounter", "%n Zindo risk won"),
+                   QT_TRANSLATE_N_NOOP("PuzzlePointsCounter", "%n Zindo risks won"));
 }
 
 QString TPuzzlePointsCounter::CorrectText() const

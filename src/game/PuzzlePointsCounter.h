@@ -34,13 +34,13 @@ public:
     std::int32_t TotalPoints() const;
 
     // The rows' texts; a count of one takes the singular ("1 piece set
-    // correctly", "1 Zindo risk taken"), any other the plural. A negative
+    // correctly", "1 Zindo risk won"), any other the plural. A negative
     // count is shown with its sign and takes the form of its magnitude
     // ("-1 piece set correctly").
 
     /// "Level successfully completed".
     QString BaseText() const;
-    /// "<n> Zindo risks taken".
+    /// "<n> Zindo risks won": the risk pieces set on their own cell.
     QString RiskText() const;
     /// "<n> pieces set correctly".
     QString CorrectText() const;

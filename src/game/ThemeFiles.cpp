@@ -7,20 +7,21 @@
 #include "data/AtomicFile.h"
 #include "data/DataContainer.h"
 #include "data/GamePaths.h"
+#include "data/JpegPicture.h"
 #include "data/Paths.h"
+#include "data/PhotoImport.h"
 #include "data/QzBitmap.h"
 #include "data/QzError.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QUuid>
 
 #include <algorithm>
-#include <cmath>
+#include <mutex>
+#include <set>
 
 namespace zindo {
 
@@ -39,6 +40,22 @@ void ForgetDecodedCopies(const QString& Folder)
     QDirIterator files(Folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (files.hasNext())
         ForgetDecodedCopy(files.next());
+}
+
+/// The hidden names of a staging folder and of a theme being deleted.
+const QString StagingPrefix = QStringLiteral(".new-");
+const QString DeletedPrefix = QStringLiteral(".deleted-");
+
+/// The staging folders of builds running in this program, which the
+/// clean-up of leftovers must not touch.
+std::mutex LiveStagingMutex;
+std::set<QString> LiveStaging;
+
+/// The bytes of a container holding Jpeg as picture 01 of Level: the stored
+/// name ends in ".jpg", which tells readers the picture is a JPEG.
+QByteArray LevelPictureContainer(int Level, const QByteArray& Jpeg)
+{
+    return EncodeContainer(ChangeFileExtension(TThemeFiles::LevelPictureName(Level), QStringLiteral(".jpg")), Jpeg);
 }
 
 } // namespace
@@ -152,6 +169,31 @@ QImage TThemeFiles::LevelPreview(const QString& Theme, int Level) const
     return LoadPictureFile(DecodeToTemp(file));
 }
 
+QImage TThemeFiles::LevelThumbnail(const QString& Theme, int Level, int MinLongSide) const
+{
+    if (!TGame::IsPlainName(Theme))
+        return QImage();
+    const QString file = JoinPath(ThemeFolder(Theme), LevelPictureName(Level));
+    if (!QFileInfo(file).isFile())
+        return QImage();
+    const TContainerContent content = DecodeContainer(ReadPictureFile(file));
+    QImage picture;
+    if (IsJpegFileName(content.StoredName)) {
+        TJpegOptions options;
+        options.MinLongSide = MinLongSide;
+        options.KeepGrey = false;
+        TJpegDecoding jpeg = DecodeJpeg(content.Plain, options);
+        if (jpeg.Outcome != joDecoded)
+            throw PictureError(file, jpeg.Error);
+        picture = std::move(jpeg.Picture);
+    } else {
+        picture = LoadPictureData(content.Plain, content.StoredName);
+    }
+    if (std::max(picture.width(), picture.height()) > MinLongSide)
+        picture = picture.scaled(MinLongSide, MinLongSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return picture;
+}
+
 QString TThemeFiles::FirstLevelPicture(const QString& Folder, int Level)
 {
     for (int variant = 1; variant <= MaxVariant; ++variant) {
@@ -163,28 +205,6 @@ QString TThemeFiles::FirstLevelPicture(const QString& Folder, int Level)
 }
 
 // --- Writing the player's themes ------------------------------------------------------
-
-QByteArray TThemeFiles::LevelPictureJpeg(const QImage& Picture)
-{
-    QImage picture = Picture;
-    if (picture.width() > MaxPictureSide || picture.height() > MaxPictureSide) {
-        const double ratio = double(picture.width()) / double(picture.height());
-        QSize size;
-        if (picture.width() > picture.height())
-            size = QSize(MaxPictureSide, static_cast<int>(std::max(1.0, std::nearbyint(MaxPictureSide / ratio))));
-        else
-            size = QSize(static_cast<int>(std::max(1.0, std::nearbyint(MaxPictureSide * ratio))), MaxPictureSide);
-        picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, QByteArrayLiteral("jpeg"));
-    writer.setQuality(50);
-    if (!writer.write(picture.convertToFormat(QImage::Format_RGB32)))
-        throw EQzError(tr("The picture cannot be compressed. %1").arg(writer.errorString()));
-    return jpeg;
-}
 
 void TThemeFiles::OpenForEditing(const QString& Theme) const
 {
@@ -209,9 +229,7 @@ void TThemeFiles::WriteLevelPicture(const QString& Theme, int Level, const QByte
 {
     CheckThemeName(Theme);
     const QString file = JoinPath(PlayersThemeFolder(Theme), LevelPictureName(Level));
-    // The stored name tells readers the picture is a JPEG.
-    const QByteArray container =
-        EncodeContainer(ChangeFileExtension(LevelPictureName(Level), QStringLiteral(".jpg")), Jpeg);
+    const QByteArray container = LevelPictureContainer(Level, Jpeg);
     ForgetDecodedCopy(file);
     WriteFileAtomically(file, container);
 }
@@ -219,7 +237,7 @@ void TThemeFiles::WriteLevelPicture(const QString& Theme, int Level, const QByte
 void TThemeFiles::ReplaceLevelPicture(const QString& Theme, int Level, const QString& PictureFile) const
 {
     CheckThemeName(Theme);
-    const QByteArray jpeg = LevelPictureJpeg(LoadPictureFile(PictureFile));
+    const QByteArray jpeg = EncodeLevelPicture(TPhotoImport().Convert(PictureFile));
     // A theme the player has not changed yet gets the player's copy first.
     if (!IsPlayersTheme(Theme))
         OpenForEditing(Theme);
@@ -253,14 +271,71 @@ void TThemeFiles::DeleteTheme(const QString& Theme) const
     ForgetDecodedCopies(folder);
     // The theme leaves the list in one step: its folder is moved to a hidden
     // name first, and emptied there.
-    const QString doomed =
-        JoinPath(PlayersFolder, QStringLiteral(".deleted-") + QUuid::createUuid().toString(QUuid::Id128));
+    const QString doomed = JoinPath(PlayersFolder, DeletedPrefix + QUuid::createUuid().toString(QUuid::Id128));
     if (!QDir().rename(folder, doomed))
         throw EQzError(tr("Cannot delete the theme \"%1\".").arg(Theme));
     if (!QDir(doomed).removeRecursively())
         throw EQzError(tr("The theme \"%1\" is deleted, but some of its files could not be removed from "
                                  "the folder \"%2\".")
                            .arg(Theme, QDir::cleanPath(doomed)));
+}
+
+// --- Building a theme in one go ---------------------------------------------------
+
+QString TThemeFiles::MakeStagingFolder() const
+{
+    MakePlayerFolder();
+    if (!QDir().mkpath(PlayersFolder))
+        throw EQzError(QCoreApplication::translate("Files", "Cannot create the folder \"%1\".")
+                           .arg(QDir::cleanPath(PlayersFolder)));
+    const std::lock_guard<std::mutex> lock(LiveStagingMutex);
+    // One game runs per player's folder, so a hidden work folder that no
+    // build of this program holds was left by one that was killed.
+    const QStringList hidden = QDir(PlayersFolder).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString& name : hidden) {
+        const QString path = JoinPath(PlayersFolder, name);
+        if ((name.startsWith(StagingPrefix) && !LiveStaging.count(path)) || name.startsWith(DeletedPrefix))
+            if (!QFileInfo(path).isSymLink())
+                QDir(path).removeRecursively();
+    }
+    const QString staging = JoinPath(PlayersFolder, StagingPrefix + QUuid::createUuid().toString(QUuid::Id128));
+    if (!QDir().mkdir(staging))
+        throw EQzError(QCoreApplication::translate("Files", "Cannot create the folder \"%1\".")
+                           .arg(QDir::cleanPath(staging)));
+    LiveStaging.insert(staging);
+    return staging;
+}
+
+void TThemeFiles::WriteStagedLevelPicture(const QString& Staging, int Level, const QByteArray& Jpeg)
+{
+    WriteFileAtomically(JoinPath(Staging, LevelPictureName(Level)), LevelPictureContainer(Level, Jpeg));
+}
+
+void TThemeFiles::AdoptStagedTheme(const QString& Staging, const QString& Theme) const
+{
+    const QString problem = NewThemeNameProblem(Theme);
+    if (!problem.isEmpty())
+        throw EQzError(problem);
+    const QString folder = PlayersThemeFolder(Theme);
+    // A theme of that name may have been read before in this run and been
+    // removed since: its pictures must be decoded afresh.
+    ForgetDecodedCopies(folder);
+    if (!QDir().rename(Staging, folder))
+        throw EQzError(tr("Cannot create the theme \"%1\" in the folder \"%2\".")
+                           .arg(Theme, QDir::cleanPath(PlayersFolder)));
+    const std::lock_guard<std::mutex> lock(LiveStagingMutex);
+    LiveStaging.erase(Staging);
+}
+
+void TThemeFiles::DiscardStagingFolder(const QString& Staging) const
+{
+    const QFileInfo info(Staging);
+    if (!info.fileName().startsWith(StagingPrefix) || QDir::cleanPath(info.absolutePath()) != QDir::cleanPath(PlayersFolder))
+        return;
+    if (!info.isSymLink())
+        QDir(Staging).removeRecursively();
+    const std::lock_guard<std::mutex> lock(LiveStagingMutex);
+    LiveStaging.erase(Staging);
 }
 
 void TThemeFiles::CheckPlayersTheme(const QString& Theme, const QString& ShippedRefusal) const

@@ -25,8 +25,13 @@ namespace zindo {
 /// The object holds only the two folders, read when it is made; make one
 /// wherever it is needed. Names are checked by ThemeNameProblem before any write.
 /// Reading and writing containers belongs to the UI thread (the table of decoded
-/// copies in data/DataContainer.h is not shared); ThemeNameProblem and
-/// LevelPictureJpeg may run on any thread.
+/// copies in data/DataContainer.h is not shared); ThemeNameProblem,
+/// LevelThumbnail and WriteStagedLevelPicture may run on any thread.
+///
+/// A theme made in one go (game/ThemeMaker.h) is built in a hidden staging
+/// folder beside the player's themes, which the list never shows, and given
+/// its name in one step when it is complete; a build that fails or is
+/// cancelled leaves nothing behind.
 class TThemeFiles {
     Q_DECLARE_TR_FUNCTIONS(ThemeFiles)
 
@@ -36,7 +41,6 @@ public:
 
     static constexpr int LevelCount = 10;    ///< levels of a theme, 1 .. 10
     static constexpr int MaxVariant = 99;    ///< pictures of a level, 01 .. 99
-    static constexpr int MaxPictureSide = 600; ///< longer side of a picture the player gives a level
 
     // --- Names --------------------------------------------------------------
 
@@ -81,14 +85,16 @@ public:
     /// The preview of Level of Theme: its picture 01, decoded; an empty
     /// picture when the theme has none. EQzError when it cannot be read.
     QImage LevelPreview(const QString& Theme, int Level) const;
+    /// The same picture made small: a JPEG is decoded straight at the smallest
+    /// of its reduced scales whose long side is still at least MinLongSide
+    /// (a bitmap at full size), and scaled smoothly to a long side of
+    /// MinLongSide when it is larger. Read from memory, with no temporary
+    /// copy, so it may run on any thread. An empty picture when the theme has
+    /// none; EQzError when it cannot be read.
+    QImage LevelThumbnail(const QString& Theme, int Level, int MinLongSide) const;
 
     // --- Writing the player's themes ---------------------------------------
 
-    /// A picture made ready to be a level's: scaled down smoothly to
-    /// MaxPictureSide pixels on its longer side when it is larger (the other
-    /// side rounded, at least 1), and compressed as a JPEG of quality 50.
-    /// EQzError when it cannot be compressed.
-    static QByteArray LevelPictureJpeg(const QImage& Picture);
     /// Makes Theme ready to be changed by the player: the player's theme
     /// folder is made when missing (and the player's folder before it), and
     /// each level that lacks its picture 01 there gets one: the shipped
@@ -96,14 +102,15 @@ public:
     /// placeholder picture. Pictures already there are left as they are.
     /// EQzError for a bad name, or a folder or file that cannot be written.
     void OpenForEditing(const QString& Theme) const;
-    /// Writes Jpeg (a JPEG, as LevelPictureJpeg makes it) as picture 01 of
+    /// Writes Jpeg (a JPEG, as EncodeLevelPicture makes it) as picture 01 of
     /// Level in the player's theme Theme, replacing what was there in one step.
     /// The theme's folder must exist (OpenForEditing). EQzError when it cannot
     /// be written; the old picture then stays.
     void WriteLevelPicture(const QString& Theme, int Level, const QByteArray& Jpeg) const;
-    /// The player chose PictureFile for Level of Theme: it is read (by its
-    /// extension: ".jpg" and ".jpeg" as JPEG, anything else as a bitmap) and
-    /// converted (LevelPictureJpeg) before anything is touched, Theme is opened for
+    /// The player chose PictureFile for Level of Theme: it is read and
+    /// converted as a photo is (data/PhotoImport.h: any format the toolkit
+    /// reads, turned upright, a long side of at most PhotoLongSide pixels)
+    /// before anything is touched, Theme is opened for
     /// editing when the player has no theme of that name yet, and the picture
     /// becomes the level's picture 01. A picture that cannot be read changes
     /// nothing.
@@ -120,6 +127,28 @@ public:
     /// cannot be deleted). The theme leaves the list in one step; a shipped
     /// theme of the same name shows again.
     void DeleteTheme(const QString& Theme) const;
+
+    // --- Building a theme in one go ----------------------------------------
+
+    /// Makes a new, empty staging folder: a hidden folder in the player's
+    /// theme folder (made when missing, the player's folder before it).
+    /// Staging folders that a build killed half-way left behind, and folders
+    /// that an interrupted DeleteTheme left, are removed first; those of
+    /// builds still running in this program are left alone. EQzError when
+    /// the folder cannot be made.
+    QString MakeStagingFolder() const;
+    /// Writes Jpeg as picture 01 of Level into the staging folder Staging,
+    /// in the container a level picture is stored in. Safe on any thread: the
+    /// path is new, no decoded copy of it exists. EQzError when it cannot be
+    /// written.
+    static void WriteStagedLevelPicture(const QString& Staging, int Level, const QByteArray& Jpeg);
+    /// Gives the theme built in Staging the name Theme, in one step. Refused
+    /// with EQzError when NewThemeNameProblem refuses the name or the folder
+    /// cannot be moved; Staging then stays for the caller to discard.
+    void AdoptStagedTheme(const QString& Staging, const QString& Theme) const;
+    /// Removes the staging folder Staging with what it holds; a folder that
+    /// is no staging folder of the player's is left alone.
+    void DiscardStagingFolder(const QString& Staging) const;
 
 private:
     /// The first picture of Level in Folder; empty when there is none.

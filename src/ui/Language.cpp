@@ -127,6 +127,17 @@ QString CurrentLanguage()
     return Installed().Language;
 }
 
+QString LanguageName(const QString& Code)
+{
+    if (Code == QLatin1String(English))
+        return QStringLiteral("English");
+    if (Code == QLatin1String("de"))
+        return QStringLiteral("Deutsch");
+    if (Code == QLatin1String("fr"))
+        return QStringLiteral("Fran\u00E7ais");
+    return Code;
+}
+
 bool InstallStartLanguage(const QString& Asked)
 {
     const QStringList available = AvailableLanguages();

@@ -46,6 +46,11 @@ bool InstallLanguage(const QString& Language);
 /// The language installed last; "en" before any.
 QString CurrentLanguage();
 
+/// The name of the language Code in that language ("Deutsch" for "de"), as
+/// a player looking for their own language finds it; Code itself for a
+/// language the game has no name for.
+QString LanguageName(const QString& Code);
+
 /// Start-up: chooses the run's language from Asked (the command line's
 /// --lang, empty when not given), the settings and the desktop, and installs
 /// it. Answers false when Asked names a language the game cannot speak (the

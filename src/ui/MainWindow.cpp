@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "ErrorBox.h"
+#include "Language.h"
 #include "MainScreen.h"
 #include "MessagePanel.h"
 #include "PlayingScreen.h"
@@ -17,6 +18,7 @@
 #include "data/QzError.h"
 #include "data/RandomGenerator.h"
 #include "dialogs/OptionsForm.h"
+#include "dialogs/QzMessageBoxForm.h"
 #include "display/FullScreenSupport.h"
 
 #include <QAction>
@@ -25,6 +27,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSessionManager>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -98,6 +101,9 @@ TMainWindow::TMainWindow(TOptions Options)
         GamepadConnection(PadName, Connected);
     };
     qApp->installEventFilter(this);
+    // Asked while the desktop logs out, which must not wait for a question.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { DesktopSessionEnding(); },
+            Qt::DirectConnection);
 }
 
 TMainWindow::~TMainWindow()
@@ -185,11 +191,53 @@ void TMainWindow::CloseWindow()
     close();
 }
 
+// ---------------------------------------------------------------- closing
+
+bool TMainWindow::MayClose()
+{
+    if (DesktopSessionEnds || !GameSession.HasUnsavedProgress())
+        return true;
+    // Closed again while the question shows: the question answers.
+    if (AskingBeforeClose)
+        return false;
+    AskingBeforeClose = true;
+    const bool wasPlaying = GameSession.Pause();
+    bool close = false;
+    RunGuarded([&] {
+        const TModalResult answer = ShowMessageBox(
+            QCoreApplication::translate("MainWindow", "Your game has progress that is not saved yet. Save it before "
+                                                      "you quit?"),
+            mtConfirmation, mbYesNoCancel,
+            {.Yes = QCoreApplication::translate("MainWindow", "Save and Quit"),
+             .No = QCoreApplication::translate("MainWindow", "Quit Without Saving"),
+             .Cancel = QCoreApplication::translate("MainWindow", "Back to the Game")});
+        if (answer == mrYes)
+            close = PlayingScreen().ShowSaveDialog(); // cancelled: back to the game
+        else
+            close = answer == mrNo;
+    });
+    AskingBeforeClose = false;
+    if (!close && wasPlaying)
+        GameSession.Resume();
+    return close;
+}
+
+void TMainWindow::DesktopSessionEnding()
+{
+    DesktopSessionEnds = true;
+}
+
+// ---------------------------------------------------------------- options
+
 void TMainWindow::ShowOptionsDialog()
 {
     TOptionsForm form(this);
-    const std::optional<TOptionsChoice> choice = form.Ask(
-        {.BackgroundMusic = Audio.MusicOn(), .SoundEffects = Audio.EffectsOn(), .FullScreen = DisplayMode() == dmFullScreen});
+    // The stored choice by its language ("de" for "de_CH"); empty: the desktop's.
+    const QString stored = TPlayerSettings().Language().trimmed();
+    const QString language = LanguagePart(stored).isEmpty() ? stored : LanguagePart(stored);
+    const std::optional<TOptionsChoice> choice =
+        form.Ask({.BackgroundMusic = Audio.MusicOn(), .SoundEffects = Audio.EffectsOn(),
+                  .FullScreen = DisplayMode() == dmFullScreen, .Language = language});
     if (!choice)
         return;
     // The music follows its switch at once, on whatever screen.
@@ -200,6 +248,30 @@ void TMainWindow::ShowOptionsDialog()
     // The main screen's column follows the new window width at once.
     if (CurrentScreen() == scMain)
         MainScreen().Arrange();
+    if (choice->Language != language)
+        KeepLanguage(choice->Language);
+}
+
+void TMainWindow::KeepLanguage(const QString& Language)
+{
+    if (!SettingsKept)
+        return;
+    try {
+        TPlayerSettings().SetLanguage(Language);
+    } catch (const EQzError& error) {
+        PlayerFilesNotKept(error.Message(), false);
+        return;
+    }
+    // Every screen is built in the language of the start; the choice holds
+    // from the next one.
+    const QStringList available = AvailableLanguages();
+    const QString next = ChooseLanguage(
+        QString(), Language, DesktopLanguage(available, [](const char* Name) { return qEnvironmentVariable(Name); }),
+        available);
+    if (next != CurrentLanguage())
+        SetZindoMessage(QCoreApplication::translate("MainWindow", "Zindo Puzzle will speak %1 from its next start.")
+                            .arg(LanguageName(next)),
+                        msHint, true);
 }
 
 // ---------------------------------------------------------------- the message panel
@@ -221,6 +293,9 @@ QString TMainWindow::ZindoMessageMarkup() const
 
 bool TMainWindow::eventFilter(QObject* Watched, QEvent* Event)
 {
+    // A player still at the game: a log-out announced was called off.
+    if (DesktopSessionEnds && (Event->type() == QEvent::MouseButtonPress || Event->type() == QEvent::KeyPress))
+        DesktopSessionEnds = false;
     // A control hidden while it has the keys (the tutorial's "Next" on its
     // last page) hands them on to the next one of its screen; in the scene
     // the toolkit would leave them with the hidden control. A control whose

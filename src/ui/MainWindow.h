@@ -55,6 +55,12 @@ class TTutorialScreen;
 /// the start-up (data folder, pictures, the player's folder, first-start
 /// question, display mode) and may raise an error when the game's data cannot
 /// be read.
+///
+/// Closing the window (its frame, the desktop, the main screen's "Exit") while
+/// the session has progress that is not saved asks first, with the level
+/// paused: "Save and Quit" (the save dialog; the window closes once the game
+/// is saved), "Quit Without Saving" or "Back to the Game". With nothing to
+/// lose, and while the desktop's session ends, it closes at once.
 class TMainWindow : public QWidget, public TScreenHost {
 public:
     /// Where the window gets time, chance and sound; the program passes the
@@ -91,6 +97,13 @@ public:
     /// Takes what the gamepads did since the last poll and acts on it; the
     /// timer started after the first frame calls it (tests call it by hand).
     void PollGamepads();
+    /// The desktop's session is ending (the player logs out; the program
+    /// calls it on the toolkit's commitDataRequest): the window closes from
+    /// now on without a question, which would hold up the log-out, and
+    /// nothing is saved that the player was not asked about. The player's
+    /// next click or key means the log-out was called off, and closing asks
+    /// again.
+    void DesktopSessionEnding();
 
     // TScreenHost.
     void ShowScreen(TScreenId Id) override;
@@ -204,6 +217,13 @@ private:
     /// Control's hint belongs in the message panel: it lies on this window
     /// or on a dialog the window owns.
     bool ShowsHintsOf(const QWidget& Control) const;
+    /// Whether the window may close now: at once with nothing to lose (or
+    /// while the desktop's session ends), else as the player answers the
+    /// question, the level paused meanwhile.
+    bool MayClose();
+    /// Stores the language chosen in Options and says in the message panel
+    /// when it changes the language of the next start.
+    void KeepLanguage(const QString& Language);
 
     static constexpr std::uint32_t IdleStepMs = 50; ///< the game's step; the longest idle wait
     TClock& Clock;                         ///< time of the game
@@ -224,6 +244,8 @@ private:
     bool PlayerFilesWarned = false;        ///< the player was told that files are not kept
     TWindowedBounds Windowed;              ///< the framed window's place and size
     bool FullScreenShown = false;          ///< full screen now, not framed
+    bool AskingBeforeClose = false;        ///< the question before closing is shown
+    bool DesktopSessionEnds = false;       ///< see DesktopSessionEnding
 
     std::unique_ptr<TPictureInBackground> WallpaperPicture; ///< read while the screens are built
     std::unique_ptr<TPictureInBackground> SplashPicture;    ///< the same, for the main screen

@@ -158,6 +158,10 @@ void TMainWindow::closeEvent(QCloseEvent* Event)
     QWidget::closeEvent(Event);
     if (!Started)
         return;
+    if (!MayClose()) {
+        Event->ignore();
+        return;
+    }
     if (!FullScreenShown)
         Windowed.Maximized = isMaximized();
     // The size is a convenience: a settings file that cannot be written

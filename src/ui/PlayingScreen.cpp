@@ -32,6 +32,7 @@ TPlayingScreen::TPlayingScreen(TScreenHost& AHost, QStackedWidget& Pages, TGame&
     Session.OnChange = [this](TGame&, std::uint8_t Parts) { RequestRepaint(Parts); };
     Session.OnEffect = [this](TGame&, TGameEffect Effect) { HandleEffect(Effect); };
     Session.OnStateChange = [this](TGame&, TPuzzleState State) { HandleStateChange(State); };
+    Session.OnNews = [this](TGame&, const TPuzzleNews& News) { ShowNews(News); };
 }
 
 void TPlayingScreen::BuildViews()
@@ -95,11 +96,15 @@ void TPlayingScreen::BuildViews()
                          QStringLiteral("LivesLabel"), QRect(100, 338, 96, 57));
     ScoreLabel = ReadOut(this, QStringLiteral("ScoreCaption"), tr("Score"), QStringLiteral("ScoreBox"),
                          QStringLiteral("ScoreLabel"), QRect(3, 401, 94, 57));
-    ReadOutBox(this, QStringLiteral("ModeCaption"), tr("Mode"), QStringLiteral("ModeBox"),
-               QRect(100, 401, 96, 57));
+    QWidget* modeBox = ReadOutBox(this, QStringLiteral("ModeCaption"), tr("Mode"), QStringLiteral("ModeBox"),
+                                  QRect(100, 401, 96, 57));
     ModeIconView = new TPaintBox(this);
     ModeIconView->setObjectName(QStringLiteral("ModeIconView"));
     ModeIconView->setGeometry(148, 418, 43, 37);
+    const QString modeHint = tr("Mode: the zindo's face - you hold a risk piece; the two arrows - your piece "
+                                "replaces the one it is dropped on; the tick - the check marks wrong pieces");
+    modeBox->setToolTip(modeHint);
+    ModeIconView->setToolTip(modeHint);
     ModeIconView->OnPaint = [this](TPaintBox&, QPainter& Painter) { PaintModeIcon(Painter); };
 }
 
@@ -113,8 +118,11 @@ void TPlayingScreen::BuildButtons()
                                  QRect(418, 608, 216, 25), tr("Click in order to start the puzzle"));
     SaveButton = NewButton(this, QStringLiteral("SaveButton"), tr("Save..."), QRect(636, 608, 216, 25),
                            tr("Click to save the game"));
-    NextPieceButton = NewButton(this, QStringLiteral("NextPieceButton"), tr("Next"),
-                                QRect(864, 608, 135, 25), tr("Next piece now (N)"));
+    // The next piece comes at once, and the clock of the dealing starts
+    // again from it: the pieces after it come at the pace they would have.
+    NextPieceButton = NewButton(this, QStringLiteral("NextPieceButton"), tr("Next"), QRect(864, 608, 135, 25),
+                                tr("Deal the next piece into the pot now; the pieces after it come at the usual "
+                                   "pace (N)"));
 
     OnClicked(MenuButton, [this] { ShowInGameMenu(); });
     OnClicked(PauseButton, [this] { PauseButtonClick(); });
@@ -272,7 +280,15 @@ void TPlayingScreen::PauseButtonClick()
     Session.TogglePause();
 }
 
-void TPlayingScreen::ShowSaveDialog()
+bool TPlayingScreen::ShowSaveDialog()
+{
+    const std::optional<QString> saved = SaveThroughDialog();
+    if (saved)
+        TellSaved(*saved);
+    return saved.has_value();
+}
+
+std::optional<QString> TPlayingScreen::SaveThroughDialog()
 {
     TSaveForm form(window());
     QStringList names;
@@ -280,7 +296,13 @@ void TPlayingScreen::ShowSaveDialog()
     Session.ListSavedGames(names, current);
     // A save that fails says why and leaves the dialog open with the name.
     form.OnSave = [this](const QString& Name) { return RunGuarded([&] { Session.SaveGame(Name); }); };
-    form.Ask(names, current);
+    form.IsTaken = [](const QString& Name) { return TGame::SavedGameExists(Name); };
+    return form.Ask(names, current);
+}
+
+void TPlayingScreen::TellSaved(const QString& Name)
+{
+    Host.SetZindoMessage(tr("Game saved as \"%1\".").arg(Name), msHint, false);
 }
 
 void TPlayingScreen::ShowInGameMenu()
@@ -292,6 +314,7 @@ void TPlayingScreen::ShowInGameMenu()
     // Over the board, the menu hides its "PAUSED" whatever the level's shape.
     const std::optional<TActionChoice> choice = form.Ask(Host.BackgroundMusicOn(), Host.SoundEffectsOn(), BoardView);
     bool leave = false;
+    std::optional<QString> saved;
     if (choice) {
         switch (*choice) {
         case acSaveAndExit:
@@ -299,7 +322,7 @@ void TPlayingScreen::ShowInGameMenu()
             // costs. The level is left once it is saved, or when the player
             // cancels; while saving fails, the dialog stays open over the
             // paused level and nothing is lost.
-            ShowSaveDialog();
+            saved = SaveThroughDialog();
             Session.LeaveLevel();
             leave = true;
             break;
@@ -321,7 +344,61 @@ void TPlayingScreen::ShowInGameMenu()
         Session.Resume();
     if (leave)
         Host.ShowScreen(scMain);
+    // Said on the screen the player is back on.
+    if (saved)
+        TellSaved(*saved);
     UpdatePlayControls();
+}
+
+// ---------------------------------------------------------------- news
+
+void TPlayingScreen::ShowNews(const TPuzzleNews& News)
+{
+    // One sentence per bonus, so that each language can say it its own way.
+    const auto perBonus = [&News](const QString& Broom, const QString& Magic, const QString& Check) {
+        switch (News.Bonus) {
+        case bnCleanup:
+            return Broom;
+        case bnJoker:
+            return Magic;
+        case bnCheck:
+            return Check;
+        case bnPreview:
+            break;
+        }
+        return QString();
+    };
+    QString text;
+    switch (News.Kind) {
+    case nkRaidOver:
+        if (News.KnockedOff == 0)
+            text = tr("The zindo ran across the board and knocked nothing off.");
+        else {
+            // English picks its form by itself, a translation by its rules.
+            const char* said = News.KnockedOff == 1
+                                   ? QT_TRANSLATE_N_NOOP("PlayingScreen", "The zindo knocked %n piece off the board.")
+                                   : QT_TRANSLATE_N_NOOP("PlayingScreen", "The zindo knocked %n pieces off the board.");
+            text = QCoreApplication::translate("PlayingScreen", said, nullptr, News.KnockedOff);
+        }
+        break;
+    case nkRiskWon:
+        text = perBonus(tr("Risk won: one more broom."), tr("Risk won: one more magic."),
+                        tr("Risk won: one more check."));
+        break;
+    case nkRiskLostBonus:
+        text = perBonus(tr("Risk lost: one broom less."), tr("Risk lost: one magic less."),
+                        tr("Risk lost: one check less."));
+        break;
+    case nkRiskLostLife:
+        text = tr("Risk lost: a life less.");
+        break;
+    case nkLastBonusUsed:
+        text = perBonus(tr("That was your last broom."), tr("That was your last magic."),
+                        tr("That was your last check."));
+        break;
+    }
+    if (!text.isEmpty())
+        Host.SetZindoMessage(text, msHint, false);
 }
 
 } // namespace zindo

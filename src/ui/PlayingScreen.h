@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <vector>
 
 class QFocusEvent;
@@ -44,10 +45,11 @@ enum TModeIcon : std::uint8_t {
 ///
 /// It turns the player's clicks, keys and gamepad buttons into the session's
 /// intents (the keys through TPlayInput, PlayingScreenInput.cpp), follows the
-/// session's three events itself (repaints, effects, states), paints its views
-/// from the session's puzzle when the idle pass finds them due, and shows the
-/// verdict with the points dialog at the end of a level
-/// (PlayingScreenVerdict.cpp).
+/// session's four events itself (repaints, effects, states, news), paints its
+/// views from the session's puzzle when the idle pass finds them due, tells
+/// the session's news (a raid's toll, a risk won or lost, a bonus used up) as
+/// passing lines in the message panel, and shows the verdict with the points
+/// dialog at the end of a level (PlayingScreenVerdict.cpp).
 ///
 /// When a level starts the keys work the pot and the board (the screen itself
 /// has the focus); Tab reaches the buttons. The cursors of the pot and the
@@ -71,6 +73,11 @@ public:
     /// Esc or "Menu", only while this screen is shown: the in-game menu,
     /// with the level paused behind it.
     void ShowInGameMenu();
+    /// The "Save" dialog over the screen: saves the game under the name
+    /// typed (asking before it replaces a saved game), and says so in the
+    /// message panel; a save that fails shows its error and keeps the dialog
+    /// open. True when the game was saved, false when the player cancelled.
+    bool ShowSaveDialog();
 
     // The keyboard and the gamepads.
 
@@ -131,6 +138,8 @@ private:
     /// The points dialog once per solved level, the verdict line, the music
     /// and the controls.
     void HandleStateChange(TPuzzleState State);
+    /// The news as a passing line in the message panel.
+    void ShowNews(const TPuzzleNews& News);
 
     void BuildViews();
     void BuildButtons();
@@ -155,9 +164,11 @@ private:
     void NextPieceButtonClick();
     void PauseButtonClick();
     void EndOfLevelButtonClick();
-    /// The "Save" dialog over the screen: saves the game under the name typed;
-    /// a save that fails shows its error and keeps the dialog open.
-    void ShowSaveDialog();
+    /// The "Save" dialog: the name the game was saved under, or nothing
+    /// when the player cancelled.
+    std::optional<QString> SaveThroughDialog();
+    /// "Game saved as ..." in the message panel.
+    void TellSaved(const QString& Name);
     void UpdateEndOfLevelButtons();
 
     TGame& Session;                       ///< the game session, whose puzzle the views show

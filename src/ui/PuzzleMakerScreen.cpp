@@ -10,6 +10,7 @@
 #include "controls/SimpleComboBox.h"
 #include "data/QzError.h"
 #include "game/ThemeFiles.h"
+#include "game/ThemeMaker.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -66,8 +67,9 @@ TPuzzleMakerScreen::TPuzzleMakerScreen(TScreenHost& AHost, QStackedWidget& Pages
 
     ChoosePictureFile = [this] {
         // The platform's dialog opens beside the scene, as a window of its own.
-        return QFileDialog::getOpenFileName(TSceneView::HostWindow(*this), QString(), QString(),
-                                            tr("Pictures (*.jpg *.jpeg *.bmp)"));
+        return QFileDialog::getOpenFileName(
+            TSceneView::HostWindow(*this), QString(), QString(),
+            tr("Pictures (%1)").arg(TThemeMaker::PhotoFilePatterns().join(QLatin1Char(' '))));
     };
 }
 

@@ -10,6 +10,7 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOptionTitleBar>
@@ -35,12 +36,25 @@ public:
     {
         switch (Metric) {
         case PM_TitleBarHeight:
-            return TitleHeight;
+            // The edge runs across the top of the title bar, which keeps
+            // its height below it.
+            return TitleHeight + EdgeWidth;
         case PM_MdiSubWindowFrameWidth:
             return EdgeWidth;
         default:
             return QProxyStyle::pixelMetric(Metric, Option, Widget);
         }
+    }
+
+    int styleHint(StyleHint Hint, const QStyleOption* Option, const QWidget* Widget,
+                  QStyleHintReturn* Return) const override
+    {
+        // Square corners with the orange edge all round, the title bar
+        // inside it: a corner rounded by a mask of whole pixels shows its
+        // steps once the scene is scaled.
+        if (Hint == SH_WindowFrame_Mask || Hint == SH_TitleBar_NoBorder)
+            return 0;
+        return QProxyStyle::styleHint(Hint, Option, Widget, Return);
     }
 
     QRect subControlRect(ComplexControl Control, const QStyleOptionComplex* Option, SubControl Sub,
@@ -370,11 +384,29 @@ bool TSceneView::eventFilter(QObject* Watched, QEvent* Event)
         break;
     case QEvent::ShowToParent:
         PlaceWindow(*window);
-        if (QGraphicsProxyWidget* proxy = window->graphicsProxyWidget())
+        if (QGraphicsProxyWidget* proxy = window->graphicsProxyWidget()) {
+            // A window shown again (the shared message box) comes in front
+            // of the windows embedded since it was first shown.
+            qreal front = 0;
+            for (const QGraphicsItem* item : Root->childItems())
+                if (item != proxy)
+                    front = std::max(front, item->zValue());
+            proxy->setZValue(front + 1);
             scene()->setActivePanel(proxy);
+        }
         break;
     case QEvent::Hide:
         NoteModal(*window, false);
+        if (QGraphicsProxyWidget* proxy = window->graphicsProxyWidget(); proxy && scene()->activePanel() == proxy) {
+            // The keyboard goes back to the window in front of those still
+            // shown (the dialog a message box was shown over).
+            QGraphicsItem* front = nullptr;
+            for (QGraphicsItem* item : Root->childItems())
+                if (item != proxy && item->isPanel() && item->isVisible() && (!front || item->zValue() > front->zValue()))
+                    front = item;
+            if (front)
+                scene()->setActivePanel(front);
+        }
         break;
     default:
         break;
@@ -389,6 +421,15 @@ bool TSceneView::viewportEvent(QEvent* Event)
     if (Event->type() == QEvent::ToolTip) {
         ShowToolTip(*static_cast<QHelpEvent*>(Event));
         return true;
+    }
+    // A press on what an open modal window blocks does nothing: it would
+    // take the keyboard from that window, or bring a window it blocks (the
+    // dialog a message box was opened over) in front of it.
+    if ((Event->type() == QEvent::MouseButtonPress || Event->type() == QEvent::MouseButtonDblClick) &&
+        OpenModalWindows() > 0) {
+        const QList<QGraphicsItem*> under = items(static_cast<QMouseEvent*>(Event)->position().toPoint());
+        if (under.isEmpty() || under.first()->isBlockedByModalPanel())
+            return true;
     }
     return QGraphicsView::viewportEvent(Event);
 }

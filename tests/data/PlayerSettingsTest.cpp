@@ -34,6 +34,7 @@ TEST_F(PlayerSettings, StoredInTheKeysAndValuesPlayersFilesHold)
     EXPECT_EQ(settings.FileName(), ConfigFile());
     EXPECT_EQ(settings.DisplayMode(), dmUnknown);
     EXPECT_TRUE(settings.PlayerName().isEmpty());
+    EXPECT_TRUE(settings.LastTheme().isEmpty());
     EXPECT_TRUE(settings.Language().isEmpty());
     EXPECT_TRUE(settings.WindowSize().Size.isEmpty());
     EXPECT_TRUE(settings.ChangeResolution());
@@ -42,17 +43,19 @@ TEST_F(PlayerSettings, StoredInTheKeysAndValuesPlayersFilesHold)
     settings.SetDisplayMode(dmFullScreen);
     settings.SetWindowSize({QSize(1200, 800), true});
     settings.SetPlayerName(QStringLiteral("Ida"));
+    settings.SetLastTheme(QStringLiteral("Garden"));
     settings.SetLanguage(QStringLiteral("de"));
     settings.SetChangeResolution(false);
     EXPECT_EQ(Stored(), QByteArray("[General]\nLanguage=de\n\n"
                                    "[Display]\nChangeResolution=0\nDisplayMode=fullscreen\nWindowHeight=800\n"
                                    "WindowMaximized=1\nWindowWidth=1200\n\n"
-                                   "[Player]\nName=Ida\n"));
+                                   "[Player]\nName=Ida\nTheme=Garden\n"));
     const TPlayerSettings again;
     EXPECT_EQ(again.DisplayMode(), dmFullScreen);
     EXPECT_EQ(again.WindowSize().Size, QSize(1200, 800));
     EXPECT_TRUE(again.WindowSize().Maximized);
     EXPECT_EQ(again.PlayerName(), QStringLiteral("Ida"));
+    EXPECT_EQ(again.LastTheme(), QStringLiteral("Garden"));
     EXPECT_EQ(again.Language(), QStringLiteral("de"));
     EXPECT_FALSE(again.ChangeResolution());
 

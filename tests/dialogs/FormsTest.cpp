@@ -9,6 +9,7 @@
 #include "dialogs/ActionForm.h"
 #include "dialogs/OptionsForm.h"
 #include "dialogs/PointsCongratulationForm.h"
+#include "dialogs/QzMessageBoxForm.h"
 #include "dialogs/SaveForm.h"
 #include "dialogs/StartUpForm.h"
 #include "game/PuzzlePointsCounter.h"
@@ -165,12 +166,64 @@ TEST(SaveForm, AnswersTheNameSavedUnderOrNothingWhenCancelled)
     EXPECT_EQ(tried.size(), 2); // cancelling saves nothing
 }
 
+TEST(SaveForm, ANameInUseIsReplacedOnlyAfterTheQuestion)
+{
+    TSaveForm form;
+    QStringList saved;
+    form.OnSave = [&saved](const QString& Name) {
+        saved << Name;
+        return true;
+    };
+    form.IsTaken = [](const QString& Name) { return Name == QStringLiteral("Tess"); };
+    // "Choose Another Name" (or Esc) leaves the dialog open with the name
+    // selected, to be typed over; nothing is saved.
+    QString question;
+    QString selected;
+    bool stayed = false;
+    ActWhileModal([&](QWidget* Modal) {
+        ActWhileModal([&](QWidget* Box) {
+            question = Child<QLabel>(Box, "MessageLabel")->text();
+            EXPECT_EQ(Child<QAbstractButton>(Box, "OKButton")->text(), QStringLiteral("Replace"));
+            EXPECT_EQ(Child<QAbstractButton>(Box, "CancelButton")->text(), QStringLiteral("Choose Another Name"));
+            ClickChild(Box, "CancelButton");
+        });
+        ClickChild(Modal, "SaveOKButton");
+        stayed = Modal->isVisible();
+        selected = Child<TSimpleComboBox>(Modal, "SaveGameComboBox")->Edit->selectedText();
+        // "Replace" saves under the name and closes the dialog.
+        ActWhileModal([](QWidget* Box) { ClickChild(Box, "OKButton"); });
+        ClickChild(Modal, "SaveOKButton");
+    });
+    EXPECT_EQ(form.Ask({QStringLiteral("Tess")}, QStringLiteral("Tess")), QStringLiteral("Tess"));
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(selected, QStringLiteral("Tess"));
+    EXPECT_TRUE(question.contains(QStringLiteral("\"Tess\""))) << question.toStdString();
+    EXPECT_EQ(saved, QStringList{QStringLiteral("Tess")});
+
+    // A new name is saved without a question (one asked would be answered,
+    // and noted, rather than hang the test).
+    bool asked = false;
+    ActWhileModal([&](QWidget* Modal) {
+        ActWhileModal([&](QWidget* Box) {
+            if (qobject_cast<TQzMessageBoxForm*>(Box) == nullptr)
+                return;
+            asked = true;
+            ClickChild(Box, "OKButton");
+        });
+        ClickChild(Modal, "SaveOKButton");
+    });
+    EXPECT_EQ(form.Ask({QStringLiteral("Tess")}, QStringLiteral("Ida")), QStringLiteral("Ida"));
+    QCoreApplication::processEvents(); // the answer waiting for a question that never came
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(saved, (QStringList{QStringLiteral("Tess"), QStringLiteral("Ida")}));
+}
+
 TEST(OptionsForm, ShowsTheCurrentChoiceAndOKAnswersWhatIsChecked)
 {
     TOptionsForm form;
     EXPECT_EQ(form.windowTitle(), "Options");
     // The three groups are independent of each other.
-    for (const TOptionsChoice current : {TOptionsChoice{true, true, true}, TOptionsChoice{false, true, false},
+    for (const TOptionsChoice& current : {TOptionsChoice{true, true, true}, TOptionsChoice{false, true, false},
                                          TOptionsChoice{true, false, false}, TOptionsChoice{false, false, true}}) {
         TOptionsChoice shown;
         ActWhileModal([&shown](QWidget* Modal) {
@@ -194,9 +247,11 @@ TEST(OptionsForm, PlayerClicksChangeTheAnswerAndCancelAnswersNothing)
     ActWhileModal([](QWidget* Modal) {
         ClickChild(Modal, "SoundEffectsOffRadioButton", OnTheRing);
         ClickChild(Modal, "OptionsDisplayFullScreen", OnTheRing);
+        ClickChild(Modal, "LanguageFrenchRadioButton", OnTheRing);
         QTest::keyClick(Modal, Qt::Key_Return);
     });
-    EXPECT_EQ(form.Ask(current), (TOptionsChoice{.BackgroundMusic = true, .SoundEffects = false, .FullScreen = true}));
+    EXPECT_EQ(form.Ask(current), (TOptionsChoice{.BackgroundMusic = true, .SoundEffects = false, .FullScreen = true,
+                                                 .Language = QStringLiteral("fr")}));
 
     ActWhileModal([](QWidget* Modal) {
         ClickChild(Modal, "BkSoundOffRadioButton", OnTheRing);
@@ -208,6 +263,34 @@ TEST(OptionsForm, PlayerClicksChangeTheAnswerAndCancelAnswersNothing)
     ActWhileModal([](QWidget* Modal) { Modal->close(); });
     EXPECT_EQ(form.Ask(current), std::nullopt);
     EXPECT_FALSE(ModalLeftOpen());
+}
+
+TEST(OptionsForm, OffersEachLanguageInItsOwnWordsAndShowsOneNotOfferedAsEnglish)
+{
+    TOptionsForm form;
+    const auto shownLanguage = [&form](const QString& Current) {
+        QStringList checked;
+        ActWhileModal([&checked](QWidget* Modal) {
+            for (const char* name : {"LanguageDesktopRadioButton", "LanguageEnglishRadioButton",
+                                     "LanguageGermanRadioButton", "LanguageFrenchRadioButton"})
+                if (Checked(Modal, name))
+                    checked << Child<QRadioButton>(Modal, name)->text();
+            ClickChild(Modal, "OKButton");
+        });
+        const std::optional<TOptionsChoice> answer = form.Ask({.Language = Current});
+        return checked.join(QLatin1Char('|')) + QStringLiteral(" -> ") + (answer ? answer->Language : QStringLiteral("?"));
+    };
+    EXPECT_EQ(shownLanguage(QString()), QStringLiteral("The Desktop's Language -> "));
+    EXPECT_EQ(shownLanguage(QStringLiteral("en")), QStringLiteral("English -> en"));
+    EXPECT_EQ(shownLanguage(QStringLiteral("de")), QStringLiteral("Deutsch -> de"));
+    EXPECT_EQ(shownLanguage(QStringLiteral("fr")), QStringLiteral("Fran\u00E7ais -> fr"));
+    // Not offered: shown as English, which the game speaks for it, and kept
+    // as it is unless the player chooses.
+    EXPECT_EQ(shownLanguage(QStringLiteral("it")), QStringLiteral("English -> it"));
+    // The dialog keeps every group within it, the language below the others.
+    EXPECT_LE(Child(&form, "LanguageGroupBox")->geometry().bottom(), form.height());
+    EXPECT_GT(Child(&form, "LanguageGroupBox")->y(), Child(&form, "DisplayGroupBox")->geometry().bottom());
+    EXPECT_EQ(Child<QGroupBox>(&form, "BkSoundGroupBox")->title(), QStringLiteral("Background Music"));
 }
 
 TEST(StartUpForm, PicturesCheckTheirRadioButtons)
@@ -254,7 +337,7 @@ TEST(ActionForm, ToggleCaptionsFollowTheSoundSwitches)
             QTest::keyClick(Modal, Qt::Key_Escape);
         });
         EXPECT_EQ(form.Ask(on, on, nullptr), std::nullopt);
-        EXPECT_EQ(music, on ? "Turn off Background Music" : "Turn Background Music On");
+        EXPECT_EQ(music, on ? "Turn Background Music Off" : "Turn Background Music On");
         EXPECT_EQ(effects, on ? "Turn Sound Effects Off" : "Turn Sound Effects On");
     }
 }

@@ -133,3 +133,56 @@ TEST(MessageBox, LongTextsAreWrappedWithinTheBoxWhichGrowsForThem)
     EXPECT_EQ(SharedMessageBoxForm()->size(), QSize(543, 183));
     EXPECT_EQ(seen.Text, QStringLiteral("Get Ready"));
 }
+
+TEST(MessageBox, AQuestionOfThreeNamedAnswersAnswersWithTheOneChosen)
+{
+    const TMessageCaptions captions{.Yes = QStringLiteral("Save and Quit"),
+                                    .No = QStringLiteral("Quit Without Saving"),
+                                    .Cancel = QStringLiteral("Back to the Game")};
+    // The buttons in a row within the box, in the order Yes, No, Cancel,
+    // each wide enough for its caption.
+    QStringList captionsShown;
+    bool laidOut = false;
+    ActWhileModal([&](QWidget* Modal) {
+        int right = 0;
+        laidOut = true;
+        for (const char* name : {"YesButton", "NoButton", "CancelButton"}) {
+            auto* button = Child<QAbstractButton>(Modal, name);
+            if (button == nullptr)
+                return;
+            captionsShown << button->text();
+            laidOut = laidOut && button->isVisible() && button->x() > right && button->geometry().right() < Modal->width() &&
+                      button->fontMetrics().horizontalAdvance(button->text()) < button->width() - 6;
+            right = button->geometry().right();
+        }
+        laidOut = laidOut && Child(Modal, "OKButton")->isHidden();
+        ClickChild(Modal, "NoButton");
+    });
+    EXPECT_EQ(ShowMessageBox(QStringLiteral("Quit?"), mtConfirmation, mbYesNoCancel, captions), mrNo);
+    EXPECT_EQ(captionsShown, (QStringList{captions.Yes, captions.No, captions.Cancel}));
+    EXPECT_TRUE(laidOut);
+
+    ActWhileModal([](QWidget* Modal) { ClickChild(Modal, "YesButton"); });
+    EXPECT_EQ(ShowMessageBox(QStringLiteral("Quit?"), mtConfirmation, mbYesNoCancel, captions), mrYes);
+    ActWhileModal([](QWidget* Modal) { ClickChild(Modal, "CancelButton"); });
+    EXPECT_EQ(ShowMessageBox(QStringLiteral("Quit?"), mtConfirmation, mbYesNoCancel, captions), mrCancel);
+    // Enter answers Yes, Esc and the frame the safe way back: Cancel, or No
+    // when the question has no Cancel.
+    TSeen seen;
+    EXPECT_EQ(ShowAndPress(QStringLiteral("Quit?"), mbYesNoCancel, Qt::Key_Return, seen), mrYes);
+    EXPECT_EQ(ShowAndPress(QStringLiteral("Quit?"), mbYesNoCancel, Qt::Key_Escape, seen), mrCancel);
+    EXPECT_EQ(ShowAndPress(QStringLiteral("Replace?"), mbYes | mbNo, Qt::Key_Escape, seen), mrNo);
+    ActWhileModal([](QWidget* Modal) { Modal->close(); });
+    EXPECT_EQ(ShowMessageBox(QStringLiteral("Quit?"), mtConfirmation, mbYesNoCancel, captions), mrCancel);
+
+    // The next box has the usual captions and size again.
+    QString okCaption;
+    ActWhileModal([&](QWidget* Modal) {
+        okCaption = Child<QAbstractButton>(Modal, "OKButton")->text();
+        ClickChild(Modal, "OKButton");
+    });
+    EXPECT_EQ(ShowMessageBox(QStringLiteral("Get Ready"), mtInformation, mbOK), mrOK);
+    EXPECT_EQ(okCaption, QStringLiteral("OK"));
+    EXPECT_EQ(SharedMessageBoxForm()->size(), QSize(543, 183));
+    EXPECT_FALSE(ModalLeftOpen());
+}

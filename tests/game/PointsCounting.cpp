@@ -57,7 +57,7 @@ TEST(PointsCounting, RowTextsCarryTheCounts)
     points.AddCorrect(12);
     points.SetSpeedAllowance(3000);
     EXPECT_EQ(points.BaseText(), QStringLiteral("Level successfully completed"));
-    EXPECT_EQ(points.RiskText(), QStringLiteral("0 Zindo risks taken"));
+    EXPECT_EQ(points.RiskText(), QStringLiteral("0 Zindo risks won"));
     EXPECT_EQ(points.CorrectText(), QStringLiteral("12 pieces set correctly"));
     EXPECT_EQ(points.SpeedText(), QStringLiteral("Speed Bonus"));
     EXPECT_EQ(points.WrongText(), QStringLiteral("2 pieces set incorrectly"));
@@ -69,9 +69,9 @@ TEST(PointsCounting, RowTextsCarryTheCounts)
     points.AddRisksWon(1);
     EXPECT_EQ(points.CorrectText(), QStringLiteral("1 piece set correctly"));
     EXPECT_EQ(points.WrongText(), QStringLiteral("1 piece set incorrectly"));
-    EXPECT_EQ(points.RiskText(), QStringLiteral("1 Zindo risk taken"));
+    EXPECT_EQ(points.RiskText(), QStringLiteral("1 Zindo risk won"));
     points.AddRisksWon(1);
-    EXPECT_EQ(points.RiskText(), QStringLiteral("2 Zindo risks taken"));
+    EXPECT_EQ(points.RiskText(), QStringLiteral("2 Zindo risks won"));
     points.AddWrong(-1);
     EXPECT_EQ(points.WrongText(), QStringLiteral("0 pieces set incorrectly"));
 }

@@ -1,6 +1,6 @@
-// The player's own themes as the theme library writes them: pictures made
-// ready for a level, the player's copy of a theme, the rules for names, and
-// renaming and deleting, which only the player's themes allow.
+// The player's own themes as the theme library writes them: the player's copy
+// of a theme, the rules for names, and renaming and deleting, which only the
+// player's themes allow.
 #include "GameTestTree.h"
 
 #include "game/ThemeFiles.h"
@@ -64,22 +64,6 @@ protected:
 
 } // namespace
 
-TEST(LevelPictureJpeg, ScalesTheLongerSideTo600AndKeepsSmallerPictures)
-{
-    const std::pair<QSize, QSize> cases[] = {
-        {QSize(1200, 800), QSize(600, 400)}, {QSize(800, 1200), QSize(400, 600)}, {QSize(900, 900), QSize(600, 600)},
-        {QSize(640, 480), QSize(600, 450)},  {QSize(500, 300), QSize(500, 300)},  {QSize(601, 1000), QSize(361, 600)},
-        // A side that would round to nothing keeps one pixel.
-        {QSize(2000, 1), QSize(600, 1)},
-    };
-    for (const auto& [from, to] : cases) {
-        const QByteArray jpeg = TThemeFiles::LevelPictureJpeg(PatternImage(from.width(), from.height()));
-        EXPECT_TRUE(jpeg.startsWith("\xFF\xD8")) << "a JPEG";
-        EXPECT_EQ(LoadPictureData(jpeg, QStringLiteral("level.jpg")).size(), to)
-            << from.width() << "x" << from.height();
-    }
-}
-
 TEST_F(PlayersThemeFiles, OpeningAShippedThemeCopiesItAndFillsOnlyTheMissingLevels)
 {
     Tree.AddTheme(QStringLiteral("Alps"), 10);
@@ -122,7 +106,7 @@ TEST_F(PlayersThemeFiles, AChosenPictureIsPlayedAtOnceAndAnUnreadableOneChangesN
     ASSERT_TRUE(SolidImage(700, 350, ChosenColor).save(chosen, "BMP"));
     Themes.ReplaceLevelPicture(QStringLiteral("Alps"), 1, chosen);
     EXPECT_EQ(StoredFileName(PlayersLevel(QStringLiteral("Alps"), 1)), QStringLiteral("IP0101.jpg"));
-    EXPECT_EQ(Themes.LevelPreview(QStringLiteral("Alps"), 1).size(), QSize(600, 300));
+    EXPECT_EQ(Themes.LevelPreview(QStringLiteral("Alps"), 1).size(), QSize(700, 350));
     Game->LoadLevel();
     EXPECT_TRUE(Near(Centre(Puzzle().Picture()), ChosenColor)) << Centre(Puzzle().Picture()).name().toStdString();
     // Chosen again: the level the game has read before is read afresh.

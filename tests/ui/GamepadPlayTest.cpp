@@ -91,7 +91,9 @@ TEST_F(GamepadPlay, ALevelIsStartedAndPlayedToSolvedWithThePadAlone)
     Push(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
     EXPECT_EQ(FocusName(), QStringLiteral("ThemeList"));
     Push(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-    EXPECT_EQ(FocusName(), QStringLiteral("GoButton"));
+    EXPECT_EQ(FocusName(), QStringLiteral("NewThemeButton"));
+    Push(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    ASSERT_EQ(FocusName(), QStringLiteral("GoButton"));
     AnswerNextDialog(SDL_CONTROLLER_BUTTON_A);
     Push(SDL_CONTROLLER_BUTTON_A);
     ASSERT_EQ(Form->CurrentScreen(), scPlaying);

@@ -114,8 +114,11 @@ TEST_F(Keyboard, ALevelIsStartedAndPlayedToSolvedWithKeysAlone)
     EXPECT_EQ(Find<QLineEdit>(*Form, "PlayerNameEdit")->text(), QStringLiteral("Kay"));
     Press(Qt::Key_Tab);
     EXPECT_EQ(FocusName(), QStringLiteral("ThemeList"));
-    Press(Qt::Key_Down); // the last theme: Down goes on to "Go"
-    EXPECT_EQ(FocusName(), QStringLiteral("GoButton"));
+    // At the last theme Down goes on, past "New Theme from Photos...", to "Go".
+    Press(Qt::Key_Down);
+    EXPECT_EQ(FocusName(), QStringLiteral("NewThemeButton"));
+    Press(Qt::Key_Down);
+    ASSERT_EQ(FocusName(), QStringLiteral("GoButton"));
     AnswerNextDialog(Qt::Key_Return);
     Press(Qt::Key_Return);
     ASSERT_EQ(Form->CurrentScreen(), scPlaying);
@@ -291,8 +294,8 @@ TEST_F(Keyboard, EveryScreenStartsAtItsFirstControlAndTabShowsTheFocusOnEach)
     const TExpected screens[] = {
         {scMain, {"TutorialButton", "StartGameButton", "LoadGameButton", "OptionsButton", "AboutButton",
                   "ExitButton"}},
-        {scThemeSelection, {"PlayerNameEdit", "ThemeList", "GoButton", "ThemeSelectionBackButton"}},
-        {scLoad, {"SavedGamesList", "LoadOKButton", "LoadCancelButton"}},
+        {scThemeSelection, {"PlayerNameEdit", "ThemeList", "NewThemeButton", "GoButton", "ThemeSelectionBackButton"}},
+        {scLoad, {"SavedGamesList", "LoadOKButton", "LoadCancelButton", "LoadDeleteButton"}},
         {scTutorial, {"NextTutorialPageButton", "EndTutorialButton"}},
         {scAbout, credits + QStringList{"AboutBackButton"}},
         {scPuzzleMaker, QStringList{"ThemeComboBox.QLineEdit", "ThemeComboBox.QListWidget", "EditThemeButton"} +
@@ -348,9 +351,9 @@ TEST_F(Keyboard, DialogsStartAtTheirFirstControlAndEscapeCancelsEach)
         ASSERT_NE(dynamic_cast<TOptionsForm*>(&Modal), nullptr);
         QWidget* first = FocusedControl();
         const QImage focused = first->grab().toImage();
-        for (int stop = 0; stop < 5; ++stop) {
+        for (int stop = 0; stop < 6; ++stop) {
             order << FocusedControl()->objectName();
-            if (stop < 4)
+            if (stop < 5)
                 Press(Qt::Key_Tab);
             if (stop == 0)
                 radioMarked = first->grab().toImage() != focused;
@@ -365,7 +368,7 @@ TEST_F(Keyboard, DialogsStartAtTheirFirstControlAndEscapeCancelsEach)
     ASSERT_EQ(FocusName(), QStringLiteral("OptionsButton"));
     Press(Qt::Key_Space);
     EXPECT_EQ(order, (QStringList{"BkSoundOnRadioButton", "SoundEffectsOnRadioButton", "OptionsDisplayWindow",
-                                  "OKButton", "CancelButton", "BkSoundOnRadioButton"}));
+                                  "LanguageDesktopRadioButton", "OKButton", "CancelButton", "BkSoundOnRadioButton"}));
     EXPECT_TRUE(radioMarked) << "a focused radio button looks different";
     EXPECT_EQ(OpenModal(), nullptr);
     EXPECT_TRUE(Form->BackgroundMusicOn());

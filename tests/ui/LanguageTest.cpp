@@ -348,3 +348,50 @@ TEST(Language, LongerCaptionsFitTheirButtonsBoxesAndTheVerdictLine)
         }
     }
 }
+
+TEST(Language, ChosenInOptionsIsStoredForTheNextStartAndSaidSo)
+{
+    TWindowFixture fixture;
+    CopyTranslations(fixture.Tree);
+    const TScopedEnvironment lcAll("LC_ALL", QStringLiteral("en_GB.UTF-8"));
+    const TScopedEnvironment desktopList("LANGUAGE", std::nullopt);
+    const TSpeaking english(QStringLiteral("en"));
+    TMainWindow& form = fixture.Create();
+    const auto choose = [&fixture](const char* Button) {
+        QString shown;
+        WhenModalOpens([&shown, Button](QWidget& Modal) {
+            for (QRadioButton* radio : Find(Modal, "LanguageGroupBox")->findChildren<QRadioButton*>())
+                if (radio->isChecked())
+                    shown = radio->text();
+            Find<QRadioButton>(Modal, Button)->setChecked(true);
+            static_cast<QDialog&>(Modal).accept();
+        });
+        fixture.Click("OptionsButton");
+        return shown;
+    };
+
+    // Deutsch: stored, said in the panel, spoken from the next start; the
+    // screens of this run keep their English.
+    EXPECT_EQ(choose("LanguageGermanRadioButton"), QStringLiteral("The Desktop's Language"));
+    EXPECT_EQ(TPlayerSettings().Language(), QStringLiteral("de"));
+    EXPECT_TRUE(form.ZindoMessageMarkup().contains(QStringLiteral("Deutsch"))) << form.ZindoMessageMarkup().toStdString();
+    EXPECT_EQ(CurrentLanguage(), QStringLiteral("en"));
+    EXPECT_EQ(Find<QAbstractButton>(form, "ExitButton")->text(), QStringLiteral("Exit"));
+    EXPECT_TRUE(InstallStartLanguage(QString()));
+    EXPECT_EQ(CurrentLanguage(), QStringLiteral("de"));
+    InstallLanguage(QStringLiteral("en"));
+
+    // Shown as chosen next time; OK with it unchanged writes and says nothing.
+    form.ClearZindoMessage();
+    const QByteArray before = TTestTree::Read(fixture.Tree.Path(QStringLiteral("var/config.ini")));
+    EXPECT_EQ(choose("LanguageGermanRadioButton"), QStringLiteral("Deutsch"));
+    EXPECT_EQ(TTestTree::Read(fixture.Tree.Path(QStringLiteral("var/config.ini"))), before);
+    EXPECT_EQ(form.ZindoMessageMarkup(), QString());
+
+    // Back to the desktop's, English here as now: the choice goes, and
+    // nothing changes at the next start to speak of.
+    choose("LanguageDesktopRadioButton");
+    EXPECT_EQ(TPlayerSettings().Language(), QString());
+    EXPECT_EQ(form.ZindoMessageMarkup(), QString());
+    EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
+}

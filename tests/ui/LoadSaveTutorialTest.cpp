@@ -4,7 +4,9 @@
 #include "controls/QzTransparentButton.h"
 #include "controls/SimpleComboBox.h"
 #include "dialogs/ActionForm.h"
+#include "dialogs/QzMessageBoxForm.h"
 #include "dialogs/SaveForm.h"
+#include "ui/SceneView.h"
 #include "game/Game.h"
 #include "ui/PictureBox.h"
 
@@ -58,6 +60,7 @@ TEST(SaveAndLoad, SavedGameIsOfferedAgainAndContinuesItsLevel)
     SaveAs(fixture, QStringLiteral("Tess Game"));
     EXPECT_TRUE(QFileInfo::exists(fixture.Tree.Path(QStringLiteral("var/saved/Tess Game.PGM"))));
     EXPECT_EQ(form.Session().SaveName(), QStringLiteral("Tess Game"));
+    EXPECT_TRUE(form.ZindoMessageMarkup().contains(QStringLiteral("Game saved as \"Tess Game\"."))) << form.ZindoMessageMarkup().toStdString();
 
     // The save dialog proposes the last name and lists the saved games.
     QStringList offered;
@@ -164,6 +167,90 @@ TEST(SaveAndLoad, LoadScreenTellsTheGamesApartNewestFirstAmongEqualNames)
     EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
 }
 
+TEST(SaveAndLoad, ReplacingASavedGameAndDeletingOneAskFirst)
+{
+    TWindowFixture fixture;
+    TMainWindow& form = fixture.Create();
+    // The shared message box, shown once before the save dialog is made: it
+    // must still come in front of it.
+    WhenMessageBoxOpens([](TQzMessageBoxForm& Box) { QTest::mouseClick(Find(Box, "OKButton"), Qt::LeftButton); });
+    ShowMessageBox(QStringLiteral("Get Ready"), mtInformation, mbOK);
+    form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Tess"));
+    form.StartLevelScreen();
+    fixture.Run(100);
+    WhenModalOpens([](QWidget& Modal) { static_cast<QDialog&>(Modal).accept(); }); // the points dialog
+    fixture.Trigger("EnableHiddenFunctionsAction");
+    fixture.Trigger("SolveLevelAction");
+    SaveAs(fixture, QStringLiteral("Mine"));
+    SaveAs(fixture, QStringLiteral("Other"));
+    const QString mine = fixture.Tree.Path(QStringLiteral("var/saved/Mine.PGM"));
+    // Spoil the file, to see whether it is written again.
+    fixture.Tree.Write(QStringLiteral("var/saved/Mine.PGM"), QByteArray(10, 'x'));
+
+    // Saving over "Mine" asks, in front of the dialog; "Choose Another Name"
+    // keeps the dialog, with the keyboard and the name selected, and the file.
+    QString question;
+    bool inFront = false;
+    bool stayed = false;
+    QString typed;
+    WhenModalOpens([&](QWidget& Modal) {
+        auto& dialog = dynamic_cast<TSaveForm&>(Modal);
+        auto* name = Find<TSimpleComboBox>(dialog, "SaveGameComboBox");
+        name->SetText(QStringLiteral("Mine"));
+        WhenMessageBoxOpens([&](TQzMessageBoxForm& Box) {
+            question = Find<QLabel>(Box, "MessageLabel")->text();
+            // The question has the keyboard: Esc through the window answers
+            // "Choose Another Name".
+            inFront = Box.graphicsProxyWidget()->zValue() > dialog.graphicsProxyWidget()->zValue();
+            QTest::keyClick(&form.SceneView(), Qt::Key_Escape);
+        });
+        QTest::mouseClick(Find(dialog, "SaveOKButton"), Qt::LeftButton);
+        stayed = dialog.isVisible();
+        QTest::keyClicks(&form.SceneView(), QStringLiteral("Mine2"));
+        typed = name->Text();
+        // "Replace" writes it.
+        name->SetText(QStringLiteral("Mine"));
+        WhenMessageBoxOpens([](TQzMessageBoxForm& Box) { QTest::mouseClick(Find(Box, "OKButton"), Qt::LeftButton); });
+        QTest::mouseClick(Find(dialog, "SaveOKButton"), Qt::LeftButton);
+    });
+    fixture.Click("SaveButton");
+    EXPECT_TRUE(question.contains(QStringLiteral("\"Mine\""))) << question.toStdString();
+    EXPECT_TRUE(inFront);
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(typed, QStringLiteral("Mine2"));
+    EXPECT_EQ(QFileInfo(mine).size(), TSavedGameRecord::Size);
+
+    // The load screen has its heading, and deletes a game after a question:
+    // cancelled, it stays; confirmed (here with the Delete key), it goes.
+    form.ShowScreen(scMain);
+    fixture.Click("LoadGameButton");
+    EXPECT_FALSE(Find<QLabel>(form, "LoadHeading")->text().isEmpty());
+    auto* list = Find<QTreeWidget>(form, "SavedGamesList");
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    list->setCurrentItem(list->topLevelItem(0));
+    QString deleteQuestion;
+    WhenMessageBoxOpens([&](TQzMessageBoxForm& Box) {
+        deleteQuestion = Find<QLabel>(Box, "MessageLabel")->text();
+        QTest::mouseClick(Find(Box, "CancelButton"), Qt::LeftButton);
+    });
+    fixture.Click("LoadDeleteButton");
+    EXPECT_TRUE(deleteQuestion.contains(QStringLiteral("\"Mine\""))) << deleteQuestion.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(mine));
+    EXPECT_EQ(list->topLevelItemCount(), 2);
+
+    WhenMessageBoxOpens([](TQzMessageBoxForm& Box) {
+        EXPECT_EQ(Find<QAbstractButton>(Box, "OKButton")->text(), QStringLiteral("Delete"));
+        QTest::mouseClick(Find(Box, "OKButton"), Qt::LeftButton);
+    });
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_FALSE(QFileInfo::exists(mine));
+    ASSERT_EQ(list->topLevelItemCount(), 1);
+    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("Other"));
+    EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
+    EXPECT_TRUE(form.ZindoMessageMarkup().contains(QStringLiteral("\"Mine\""))) << form.ZindoMessageMarkup().toStdString();
+    EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST(SaveAndLoad, SaveAndExitSavesBeforeTheDeductionAndReturnsEitherWay)
 {
     TWindowFixture fixture;
@@ -180,6 +267,21 @@ TEST(SaveAndLoad, SaveAndExitSavesBeforeTheDeductionAndReturnsEitherWay)
     fixture.Click("MenuButton");
     EXPECT_EQ(form.CurrentScreen(), scMain);
     EXPECT_FALSE(QFileInfo::exists(fixture.Tree.Path(QStringLiteral("var/saved"))));
+    EXPECT_FALSE(form.ZindoMessageMarkup().contains(QStringLiteral("saved"))) << form.ZindoMessageMarkup().toStdString();
+
+    // Saved: the main screen says so.
+    form.StartLevelScreen();
+    fixture.Run(100);
+    WhenModalOpens([](QWidget& Modal) {
+        QTest::mouseClick(Find(dynamic_cast<TActionForm&>(Modal), "SaveAndExitButton"), Qt::LeftButton);
+        WhenModalOpens([](QWidget& Save) {
+            Find<TSimpleComboBox>(Save, "SaveGameComboBox")->SetText(QStringLiteral("Later"));
+            QTest::mouseClick(Find(dynamic_cast<TSaveForm&>(Save), "SaveOKButton"), Qt::LeftButton);
+        });
+    });
+    fixture.Click("MenuButton");
+    EXPECT_EQ(form.CurrentScreen(), scMain);
+    EXPECT_TRUE(form.ZindoMessageMarkup().contains(QStringLiteral("Game saved as \"Later\"."))) << form.ZindoMessageMarkup().toStdString();
 }
 
 TEST(SaveAndLoad, SaveAndExitThatCannotWriteKeepsTheDialogOverThePausedLevel)

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -229,9 +230,11 @@ TEST(ThemeSelection, ListsThemesAndShowsPreviewsOfTheFirst)
     EXPECT_EQ(themes->currentItem()->text(), QStringLiteral("Testland"));
     EXPECT_EQ(FocusedControl(), Find(form, "PlayerNameEdit"));
     EXPECT_FALSE(form.MusicAllowed());
+    // The pictures are shown small, labelled with their level.
     auto* seventh = Find<TPictureBox>(form, "ThemePreview07Image");
-    EXPECT_EQ(seventh->geometry(), QRect(418, 256, 100, 100));
-    EXPECT_EQ(seventh->Picture().size(), QSize(400, 300));
+    EXPECT_GT(seventh->width(), 100);
+    EXPECT_EQ(seventh->Picture().size(), QSize(360, 270));
+    EXPECT_EQ(Find<QLabel>(form, "ThemePreview07Label")->text(), QStringLiteral("Level 7"));
 
     // The ten pictures are let go while the game runs and shown again on coming back.
     Find<QLineEdit>(form, "PlayerNameEdit")->setText(QStringLiteral("Tess"));
@@ -242,32 +245,42 @@ TEST(ThemeSelection, ListsThemesAndShowsPreviewsOfTheFirst)
     ASSERT_EQ(form.CurrentScreen(), scPlaying);
     EXPECT_TRUE(seventh->Picture().isNull());
     form.OpenScreen(scThemeSelection);
-    EXPECT_EQ(seventh->Picture().size(), QSize(400, 300));
+    EXPECT_EQ(seventh->Picture().size(), QSize(360, 270));
 }
 
-TEST(ThemeSelection, TwentyCharactersAreAcceptedAndTwentyOneRefused)
+TEST(ThemeSelection, TheNameTakesWhatTheHighScoreListStoresAsItIsTyped)
 {
     TWindowFixture fixture;
     TMainWindow& form = fixture.Create();
     fixture.Click("StartGameButton");
     auto* name = Find<QLineEdit>(form, "PlayerNameEdit");
+    ASSERT_EQ(FocusedControl(), name);
 
-    name->setText(QString(21, QLatin1Char('x')));
-    fixture.Click("GoButton");
-    ASSERT_EQ(fixture.Errors.size(), 1);
-    EXPECT_EQ(fixture.Errors.first(), QStringLiteral("Player Name may not be longer than 20 characters"));
-    EXPECT_EQ(form.CurrentScreen(), scThemeSelection);
+    // Typed beyond the 40 characters the list keeps: the rest is refused,
+    // and the panel says why.
+    QTest::keyClicks(name, QString(45, QLatin1Char('x')));
+    EXPECT_EQ(name->text(), QString(40, QLatin1Char('x')));
+    EXPECT_TRUE(form.ZindoMessageMarkup().contains(QStringLiteral("at most 40 characters"))) << form.ZindoMessageMarkup().toStdString();
 
-    // A name the high-score file would store as '?' is refused where it is
-    // typed, before the game starts.
-    name->setText(QStringLiteral("Иван"));
-    fixture.Click("GoButton");
-    ASSERT_EQ(fixture.Errors.size(), 2);
-    EXPECT_TRUE(fixture.Errors.last().contains(QStringLiteral("Western European"))) << fixture.Errors.last().toStdString();
-    EXPECT_EQ(form.CurrentScreen(), scThemeSelection);
-    fixture.Errors.clear();
+    // Characters the high-score file cannot store are refused as they are
+    // typed or pasted; the others stay.
+    name->clear();
+    for (const QChar letter : QStringLiteral("Ив")) { // as a Cyrillic keyboard types them
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter));
+        QApplication::sendEvent(name, &press);
+    }
+    EXPECT_EQ(name->text(), QString());
+    EXPECT_TRUE(form.ZindoMessageMarkup().contains(QStringLiteral("Western European"))) << form.ZindoMessageMarkup().toStdString();
+    name->insert(QStringLiteral("Zo\U0001F600\u00EB"));
+    EXPECT_EQ(name->text(), QStringLiteral("Zo\u00EB"));
+    EXPECT_EQ(fixture.Errors.size(), 0);
 
-    name->setText(QString(20, QLatin1Char('y')));
+    // A name the program puts there (the last player's, from the settings)
+    // is held to the same rule.
+    name->setText(QStringLiteral("Иван Ida"));
+    EXPECT_EQ(name->text(), QStringLiteral(" Ida"));
+
+    name->setText(QString(40, QLatin1Char('y')));
     QString boxText;
     WhenModalOpens([&boxText](QWidget& Modal) {
         auto& box = dynamic_cast<TQzMessageBoxForm&>(Modal);
@@ -327,7 +340,7 @@ TEST(ErrorBox, ErrorsShowInTheGamesOwnBoxOnceEach)
     TMainWindow& form = fixture.Create();
     SetErrorBoxHook({});
     fixture.Click("StartGameButton");
-    Find<QLineEdit>(form, "PlayerNameEdit")->setText(QString(21, QLatin1Char('x')));
+    Find<QLineEdit>(form, "PlayerNameEdit")->setText(QString());
     QStringList shown;
     WhenModalOpens([&shown](QWidget& Modal) {
         auto& box = dynamic_cast<TQzMessageBoxForm&>(Modal);
@@ -352,9 +365,9 @@ TEST(ErrorBox, ErrorsShowInTheGamesOwnBoxOnceEach)
         QTest::mouseClick(Find(box, "OKButton"), Qt::LeftButton);
     });
     fixture.Click("GoButton");
-    EXPECT_EQ(shown, (QStringList{QStringLiteral("Zindo Puzzle: Player Name may not be longer than 20 characters"),
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("Zindo Puzzle: Please type your name for the Highscore List first."),
                                   QStringLiteral("Cannot write file"),
-                                  QStringLiteral("Player Name may not be longer than 20 characters")}));
+                                  QStringLiteral("Please type your name for the Highscore List first.")}));
     EXPECT_EQ(OpenModal(), nullptr);
     EXPECT_EQ(form.CurrentScreen(), scThemeSelection);
 }

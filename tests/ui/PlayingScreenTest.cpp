@@ -373,6 +373,46 @@ TEST_F(PlayingScreen, EachBonusActsWhenTheHandIsEmpty)
     EXPECT_EQ(Puzzle().Points().Correct, placedBefore); // the magic placement is not counted
 }
 
+TEST_F(PlayingScreen, RisksRaidsAndLastBonusesAreToldInTheMessagePanel)
+{
+    // A risk lost with a single broom left: the broom goes, and the panel says so.
+    StartWithFirstPieceOfKind(pkDeath);
+    TModelTestAccess::Bonus(Puzzle(), bnJoker).Count = 0;
+    TModelTestAccess::Bonus(Puzzle(), bnCheck).Count = 0;
+    TModelTestAccess::Bonus(Puzzle(), bnCleanup).Count = 1;
+    ClickPot(0);
+    const QPoint wrong = EmptyWrongCell(*Puzzle().HeldPiece());
+    ClickCell(wrong.x(), wrong.y());
+    EXPECT_TRUE(Form->ZindoMessageMarkup().contains(QStringLiteral("Risk lost: one broom less."))) << Form->ZindoMessageMarkup().toStdString();
+
+    // The raid it sent says what it did once the zindo is gone.
+    ASSERT_TRUE(Puzzle().ZindoRunning());
+    for (int i = 0; i < 400 && Puzzle().ZindoRunning(); ++i)
+        Fixture.Run(50);
+    ASSERT_FALSE(Puzzle().ZindoRunning());
+    EXPECT_TRUE(Form->ZindoMessageMarkup().contains(QStringLiteral("The zindo "))) << Form->ZindoMessageMarkup().toStdString();
+
+    // The last check used.
+    TModelTestAccess::Bonus(Puzzle(), bnCheck).Count = 1;
+    QTest::mouseClick(Control("CheckBonusView"), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(Form->ZindoMessageMarkup().contains(QStringLiteral("That was your last check."))) << Form->ZindoMessageMarkup().toStdString();
+
+    // A risk won names the bonus it brought.
+    StartWithFirstPieceOfKind(pkDeath);
+    ClickPot(0);
+    const TPiece* held = Puzzle().HeldPiece();
+    ClickCell(held->Column, held->Row);
+    EXPECT_TRUE(Form->ZindoMessageMarkup().contains(QStringLiteral("Risk won: one more "))) << Form->ZindoMessageMarkup().toStdString();
+
+    // The hint of the mode box says what its icons mean, that of "Next" what it does.
+    for (const char* control : {"ModeIconView", "NextPieceButton"}) {
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(Control(control), &enter);
+        EXPECT_EQ(Form->ZindoMessageMarkup(), QStringLiteral("<font size=10>") + Control(control)->toolTip() + QStringLiteral("</font>"));
+        EXPECT_GT(Control(control)->toolTip().size(), 40) << control;
+    }
+}
+
 TEST_F(PlayingScreen, PauseHidesThePictureAndResumeShowsIt)
 {
     Button("PauseButton")->click();
@@ -399,7 +439,7 @@ TEST_F(PlayingScreen, SolvedLevelShowsPointsOnceAndOffersTheNextLevel)
     const QStringList rows = SolveAndReadPointsDialog();
     ASSERT_EQ(rows.size(), 6);
     EXPECT_EQ(rows[0], QStringLiteral("Level successfully completed=1000"));
-    EXPECT_EQ(rows[1], QStringLiteral("0 Zindo risks taken=0"));
+    EXPECT_EQ(rows[1], QStringLiteral("0 Zindo risks won=0"));
     const int correct = Puzzle().Points().Correct;
     EXPECT_EQ(rows[2], QStringLiteral("%1 pieces set correctly=%2").arg(correct).arg(correct * 100));
     EXPECT_TRUE(rows[3].startsWith(QStringLiteral("Speed Bonus=")));
@@ -454,7 +494,7 @@ TEST_F(PlayingScreen, MenuExitAbandonsTheLevelWithoutAVerdict)
     WhenModalOpens([](QWidget& Modal) {
         auto& menu = dynamic_cast<TActionForm&>(Modal);
         EXPECT_EQ(Find<QAbstractButton>(menu, "ToggleBackgroundMusicButton")->text(),
-                  QStringLiteral("Turn off Background Music"));
+                  QStringLiteral("Turn Background Music Off"));
         QTest::mouseClick(Find(menu, "ExitButton"), Qt::LeftButton);
     });
     Button("MenuButton")->click();

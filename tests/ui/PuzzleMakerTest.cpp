@@ -87,12 +87,18 @@ TEST_F(PuzzleMaker, ChoosingAShippedThemeInTheListOpensThePlayersCopy)
 TEST_F(PuzzleMaker, ChosenPictureBecomesTheLevelAndCancelChangesNothing)
 {
     Themes().SelectText(QStringLiteral("Testland"));
-    const QString picture = WritePlain(Fixture.Tree, QStringLiteral("beach.jpg"), QSize(1200, 800));
+    // A photo keeps up to 1800 pixels on its long side, whatever its format.
+    const QString picture = WritePlain(Fixture.Tree, QStringLiteral("beach.jpg"), QSize(2400, 1600));
     Maker().SetPictureChooser([&] { return picture; });
     Maker().LevelSlotClick(7);
     const QImage stored = LoadPictureFile(DecodeToTemp(LevelFile(QStringLiteral("Testland"), 7)));
-    EXPECT_EQ(stored.size(), QSize(600, 400));
-    EXPECT_EQ(Maker().SlotPicture(7).size(), QSize(600, 400));
+    EXPECT_EQ(stored.size(), QSize(1800, 1200));
+    EXPECT_EQ(Maker().SlotPicture(7).size(), QSize(1800, 1200));
+    const QString png = Fixture.Tree.Path(QStringLiteral("mine/tower.png"));
+    ASSERT_TRUE(LevelPicture(300, 500, 4).save(png, "PNG"));
+    Maker().SetPictureChooser([&] { return png; });
+    Maker().LevelSlotClick(8);
+    EXPECT_EQ(Maker().SlotPicture(8).size(), QSize(300, 500));
 
     const QByteArray before = TTestTree::Read(LevelFile(QStringLiteral("Testland"), 7));
     Maker().SetPictureChooser([] { return QString(); });

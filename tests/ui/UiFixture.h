@@ -3,6 +3,7 @@
 #include "data/Clock.h"
 #include "data/DataContainer.h"
 #include "data/RandomGenerator.h"
+#include "dialogs/QzMessageBoxForm.h"
 #include "dialogs/StartUpForm.h"
 #include "support/ModelTestAccess.h"
 #include "support/QStringPrint.h"
@@ -153,6 +154,31 @@ inline void WhenModalOpens(std::function<void(QWidget&)> Action)
             timer->stop();
             timer->deleteLater();
             Action(*modal);
+        }
+    });
+    timer->start();
+}
+
+/// The game's message box shown now, null when there is none; found by its
+/// class, since another dialog (the one it was opened over) may be modal too.
+inline TQzMessageBoxForm* OpenMessageBox()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<TQzMessageBoxForm*>(window); box && box->isVisible())
+            return box;
+    return nullptr;
+}
+
+/// Answers the next message box that opens with Action.
+inline void WhenMessageBoxOpens(std::function<void(TQzMessageBoxForm&)> Action)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, Action] {
+        if (TQzMessageBoxForm* box = OpenMessageBox()) {
+            timer->stop();
+            timer->deleteLater();
+            Action(*box);
         }
     });
     timer->start();
