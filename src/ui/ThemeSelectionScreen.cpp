@@ -136,6 +136,7 @@ TThemeSelectionScreen::TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget&
         auto* preview = new TPictureBox(this);
         preview->setObjectName(QStringLiteral("ThemePreview%1Image").arg(n, 2, 10, QLatin1Char('0')));
         preview->setCursor(Qt::PointingHandCursor);
+        preview->setFocusPolicy(Qt::TabFocus);
         preview->setToolTip(tr("Level %1: click to see the picture large").arg(n));
         preview->OnClick = [this, n] { RunGuarded([this, n] { ShowLargePreview(n); }); };
         Previews[index] = preview;

@@ -288,13 +288,17 @@ TEST_F(Keyboard, EveryScreenStartsAtItsFirstControlAndTabShowsTheFocusOnEach)
             links << QStringLiteral("AboutPhotoLink%1").arg(i);
         return links;
     }();
+    QStringList previews;
+    for (int level = 1; level <= 10; ++level)
+        previews << QStringLiteral("ThemePreview%1Image").arg(level, 2, 10, QLatin1Char('0'));
     QStringList slots;
     for (int level = 1; level <= 10; ++level)
         slots << QStringLiteral("LevelSlot%1").arg(level, 2, 10, QLatin1Char('0'));
     const TExpected screens[] = {
         {scMain, {"TutorialButton", "StartGameButton", "LoadGameButton", "OptionsButton", "AboutButton",
                   "ExitButton"}},
-        {scThemeSelection, {"PlayerNameEdit", "ThemeList", "NewThemeButton", "GoButton", "ThemeSelectionBackButton"}},
+        {scThemeSelection, QStringList{"PlayerNameEdit", "ThemeList", "NewThemeButton", "GoButton",
+                                       "ThemeSelectionBackButton"} + previews},
         {scLoad, {"SavedGamesList", "LoadOKButton", "LoadCancelButton", "LoadDeleteButton"}},
         {scTutorial, {"NextTutorialPageButton", "EndTutorialButton"}},
         {scAbout, credits + QStringList{"AboutBackButton"}},
