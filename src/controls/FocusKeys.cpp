@@ -50,15 +50,6 @@ private:
     QWidget& Container; ///< the screen or dialog
 };
 
-} // namespace
-
-void MoveFocusWithArrows(QWidget& Container)
-{
-    Container.installEventFilter(new TArrowFocus(Container));
-}
-
-namespace {
-
 /// W is a stop of Container's Tab: a control of it that is shown, enabled and
 /// takes Tab focus; of a group of radio buttons, the checked one.
 bool IsTabStop(QWidget& Container, QWidget& W)
@@ -75,6 +66,11 @@ bool IsTabStop(QWidget& Container, QWidget& W)
 }
 
 } // namespace
+
+void MoveFocusWithArrows(QWidget& Container)
+{
+    Container.installEventFilter(new TArrowFocus(Container));
+}
 
 QWidget* FirstTabStop(QWidget& Container)
 {

@@ -96,7 +96,7 @@ QPoint TPlayInput::BoardCursor() const
                   std::clamp(BoardCell.y(), 0, std::max(0, puzzle.Rows() - 1)));
 }
 
-void TPlayInput::KeepPotCursorInPot()
+void TPlayInput::KeepCursorsInPlace()
 {
     PotIndex = std::max(0, PotCursor());
     BoardCell = BoardCursor();
@@ -104,7 +104,7 @@ void TPlayInput::KeepPotCursorInPot()
 
 TPlayResponse TPlayInput::Execute(TPlayCommand Command)
 {
-    KeepPotCursorInPot();
+    KeepCursorsInPlace();
     switch (Command) {
     case pcUp:
         return Move(0, -1);

@@ -80,8 +80,8 @@ public:
     QPoint BoardCursor() const;
 
 private:
-    /// The pot's cursor kept within the pot's entries.
-    void KeepPotCursorInPot();
+    /// The cursors kept within the pot's entries and the board's grid.
+    void KeepCursorsInPlace();
     TPlayResponse Move(int Columns, int Rows);
     TPlayResponse Accept();
     TPlayResponse Back();
