@@ -2,6 +2,7 @@
 
 #include <QEnterEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -21,7 +22,9 @@ TQzGraphicButton::TQzGraphicButton(QWidget* Parent)
     captionFont.setFamily(QStringLiteral("Arial"));
     captionFont.setBold(true);
     setFont(captionFont);
-    setFocusPolicy(Qt::NoFocus);
+    // The keyboard's Tab reaches it; a click leaves the focus where it is,
+    // so clicking a button on the playing screen keeps the keys on the board.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 TQzGraphicButton::TQzGraphicButton(const QString& Caption, QWidget* Parent)
@@ -96,7 +99,8 @@ bool TQzGraphicButton::Hot() const
 
 QColor TQzGraphicButton::FaceColor() const
 {
-    return Hot() ? Lighten(FaceFill) : FaceFill;
+    const QColor face = ShowsFocusMark() ? QColor::fromRgb(FrameColor) : FaceFill;
+    return Hot() ? Lighten(face) : face;
 }
 
 void TQzGraphicButton::paintEvent(QPaintEvent*)
@@ -111,7 +115,9 @@ void TQzGraphicButton::PaintFrame(QPainter& Painter)
     const bool hot = Hot();
     const QRect face = FaceRect();
     const QColor fill = FaceColor();
-    const QColor frame = hot ? Lighten(QColor::fromRgb(FrameColor)) : QColor::fromRgb(FrameColor);
+    QColor frame = hot ? Lighten(QColor::fromRgb(FrameColor)) : QColor::fromRgb(FrameColor);
+    if (ShowsFocusMark())
+        frame = Qt::white;
 
     Painter.fillRect(face, fill);
     // One-pixel outline on the face rectangle's outermost pixels.
@@ -162,9 +168,52 @@ void TQzGraphicButton::PaintFace(QPainter& Painter)
     QFont captionFont = font();
     captionFont.setBold(true);
     Painter.setFont(captionFont);
-    const QColor caption = QColor::fromRgb(FrameColor);
+    const QColor caption = ShowsFocusMark() ? QColor(Qt::black) : QColor::fromRgb(FrameColor);
     Painter.setPen(ReadableOn(FaceColor(), hot ? Lighten(caption) : caption));
     Painter.drawText(FaceRect(), Qt::AlignCenter | Qt::TextSingleLine, text());
+}
+
+bool TQzGraphicButton::event(QEvent* Event)
+{
+    // Enter belongs to the focused button, not to a shortcut of its window
+    // (the message box answers OK to Enter wherever the focus is).
+    if (Event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(Event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            Event->accept();
+            return true;
+        }
+    }
+    return QAbstractButton::event(Event);
+}
+
+void TQzGraphicButton::keyPressEvent(QKeyEvent* Event)
+{
+    if ((Event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QAbstractButton::keyPressEvent(Event);
+        return;
+    }
+    switch (Event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (isEnabled() && !Event->isAutoRepeat())
+            click();
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        focusNextPrevChild(false);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        focusNextPrevChild(true);
+        break;
+    default:
+        // Space: pressed while held, clicked when let go.
+        QAbstractButton::keyPressEvent(Event);
+        return;
+    }
+    Event->accept();
 }
 
 void TQzGraphicButton::enterEvent(QEnterEvent* Event)

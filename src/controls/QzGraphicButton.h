@@ -20,6 +20,15 @@ namespace zindo {
 /// Face rectangle 0,0 .. W-4,H-4 (right and bottom exclusive), moved by (2,2)
 /// while pressed; shadow area 3,3 .. W-1,H-1 (inclusive) outside the face.
 /// Clicks are reported through QAbstractButton's `clicked` signal.
+///
+/// The keyboard reaches it with Tab (a click of the mouse leaves the focus
+/// where it was). With the focus the button shows its focus mark: the face
+/// turns orange, the frame white and the caption black, the way a chosen
+/// entry of the game's lists looks; since the mark is the face itself it
+/// shows on whatever the button stands on. Enter or Space presses the
+/// focused button (Enter even where a window's shortcut claims it); the
+/// arrow keys move the focus on, Up and Left to the control before it, Down
+/// and Right to the one after it.
 class TQzGraphicButton : public QAbstractButton
 {
     Q_OBJECT
@@ -46,6 +55,8 @@ public:
     bool IsPressed() const { return isDown() || HeldDown; }
     /** Whether the mouse is over the button (lighter look). */
     bool MouseInControl() const { return MouseOver; }
+    /** Whether the focus mark shows: the button has the keyboard focus. */
+    bool ShowsFocusMark() const { return hasFocus(); }
 
     /** Each of red, green and blue raised by 128, capped at 255. */
     static QColor Lighten(const QColor& Color);
@@ -59,6 +70,8 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
     void enterEvent(QEnterEvent* Event) override;
     void leaveEvent(QEvent* Event) override;
@@ -70,7 +83,7 @@ private:
     QRect FaceRect() const;
     /** The lighter look is on: the mouse is over the enabled button. */
     bool Hot() const;
-    /** ButtonColor, lightened while Hot. */
+    /** ButtonColor (orange with the focus mark), lightened while Hot. */
     QColor FaceColor() const;
 
     QColor FaceFill{QColor::fromRgb(DefaultButtonColor)}; ///< face fill

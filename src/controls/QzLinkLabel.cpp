@@ -1,8 +1,14 @@
 #include "controls/QzLinkLabel.h"
 
+#include "controls/QzGraphicButton.h"
+
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace zindo {
 
@@ -13,6 +19,8 @@ TQzLinkLabel::TQzLinkLabel(QWidget* Parent)
     // The whole label is the link; QLabel's own anchor handling stays off.
     setOpenExternalLinks(false);
     setTextInteractionFlags(Qt::NoTextInteraction);
+    // Room for the focus mark's frame beside the text.
+    setContentsMargins(3, 0, 3, 0);
 }
 
 TQzLinkLabel::TQzLinkLabel(const QString& Text, QWidget* Parent)
@@ -24,10 +32,34 @@ TQzLinkLabel::TQzLinkLabel(const QString& Text, QWidget* Parent)
 void TQzLinkLabel::SetURL(const QString& Value)
 {
     Address = Value;
+    // Only a label that leads somewhere is a stop of the keyboard's Tab.
+    setFocusPolicy(Address.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
     if (Address.isEmpty())
         unsetCursor();
     else
         setCursor(Qt::PointingHandCursor);
+}
+
+void TQzLinkLabel::keyPressEvent(QKeyEvent* Event)
+{
+    const int key = Event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && !Event->isAutoRepeat() &&
+        (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        Follow();
+        return;
+    }
+    QLabel::keyPressEvent(Event);
+}
+
+void TQzLinkLabel::paintEvent(QPaintEvent* Event)
+{
+    if (hasFocus()) {
+        QPainter painter(this);
+        const QRect mark(0, 0, std::min(width(), sizeHint().width() + 6), height());
+        painter.fillRect(mark, QColor::fromRgb(TQzGraphicButton::FrameColor));
+        painter.fillRect(mark.adjusted(2, 2, -2, -2), Qt::black);
+    }
+    QLabel::paintEvent(Event);
 }
 
 void TQzLinkLabel::mousePressEvent(QMouseEvent* Event)
@@ -42,8 +74,12 @@ void TQzLinkLabel::mouseReleaseEvent(QMouseEvent* Event)
     const bool click = Pressed && Event->button() == Qt::LeftButton
                        && rect().contains(Event->position().toPoint());
     Pressed = false;
-    if (!click)
-        return;
+    if (click)
+        Follow();
+}
+
+void TQzLinkLabel::Follow()
+{
     // The handler may close the screen that holds this label: keep the address.
     const QString url = Address;
     if (OnClick)

@@ -2,11 +2,38 @@
 
 #include "controls/QzFonts.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QVBoxLayout>
 
 namespace zindo {
+
+namespace {
+
+/// The list of the combo box, telling apart the entries chosen with the keys.
+class TKeyedList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+    std::function<void(QListWidgetItem& Item)> OnKeyChoice; ///< the keys made Item current
+    std::function<void(QListWidgetItem& Item)> OnKeyAccept; ///< Enter on the current Item
+
+protected:
+    void keyPressEvent(QKeyEvent* Event) override
+    {
+        QListWidgetItem* current = currentItem();
+        if ((Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter) && current && OnKeyAccept) {
+            OnKeyAccept(*current);
+            return;
+        }
+        QListWidget::keyPressEvent(Event);
+        if (currentItem() && currentItem() != current && OnKeyChoice)
+            OnKeyChoice(*currentItem());
+    }
+};
+
+} // namespace
 
 TSimpleComboBox::TSimpleComboBox(QWidget* Parent) : QWidget(Parent)
 {
@@ -15,7 +42,8 @@ TSimpleComboBox::TSimpleComboBox(QWidget* Parent) : QWidget(Parent)
     layout->setSpacing(2);
     Edit = new QLineEdit(this);
     Edit->setFont(QzArialFont(16));
-    List = new QListWidget(this);
+    auto* list = new TKeyedList(this);
+    List = list;
     List->setFont(QzArialFont(16));
     QPalette palette = List->palette();
     palette.setColor(QPalette::Base, Qt::black);
@@ -31,6 +59,17 @@ TSimpleComboBox::TSimpleComboBox(QWidget* Parent) : QWidget(Parent)
         if (OnSelect)
             OnSelect();
     });
+    // With the keys: an entry made current is chosen, Enter accepts it.
+    list->OnKeyChoice = [this](QListWidgetItem& Item) {
+        Edit->setText(Item.text());
+        if (OnSelect)
+            OnSelect();
+    };
+    list->OnKeyAccept = [this](QListWidgetItem& Item) {
+        Edit->setText(Item.text());
+        if (OnAccept)
+            OnAccept();
+    };
     connect(List, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* Item) {
         Edit->setText(Item->text());
         if (OnAccept)

@@ -11,7 +11,9 @@ class QListWidget;
 namespace zindo {
 
 /// A combo box of the simple style: an edit line with its list always open
-/// below it. Choosing an entry of the list puts it into the edit line.
+/// below it. Choosing an entry of the list (a click, or the arrow keys while
+/// the list has the focus) puts it into the edit line; Enter in the line or
+/// on an entry of the list, or a double click, accepts it.
 class TSimpleComboBox : public QWidget {
 public:
     explicit TSimpleComboBox(QWidget* Parent = nullptr);

@@ -1,5 +1,6 @@
 #include "dialogs/AbstractQzDialogForm.h"
 
+#include "controls/FocusKeys.h"
 #include "controls/QzGraphicButton.h"
 #include "dialogs/QzDialogLook.h"
 
@@ -32,10 +33,22 @@ TAbstractQzDialogForm::TAbstractQzDialogForm(QWidget* Parent)
     SetOuterSize(DefaultOuterWidth, DefaultOuterHeight);
     connect(OKButton, &QAbstractButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QAbstractButton::clicked, this, &QDialog::reject);
+    MoveFocusWithArrows(*this);
 }
 
 bool TAbstractQzDialogForm::ExecConfirmed()
 {
+    // The derived form's controls come first in the focus order, OK and
+    // Cancel last: a control put back into its form joins the end of the
+    // form's focus order. The first control has the focus.
+    for (TQzGraphicButton* button : {OKButton, CancelButton}) {
+        const bool hidden = button->isHidden();
+        button->setParent(nullptr);
+        button->setParent(this);
+        button->setHidden(hidden);
+    }
+    if (QWidget* first = FirstTabStop(*this))
+        first->setFocus();
     return exec() == QDialog::Accepted;
 }
 
@@ -61,6 +74,11 @@ void TAbstractQzDialogForm::PlaceCancelButton(QPoint At)
 void TAbstractQzDialogForm::HideCancelButton()
 {
     CancelButton->hide();
+}
+
+bool TAbstractQzDialogForm::focusNextPrevChild(bool Next)
+{
+    return MoveFocusWithin(*this, Next);
 }
 
 void TAbstractQzDialogForm::keyPressEvent(QKeyEvent* Event)

@@ -1,5 +1,6 @@
 #include "dialogs/ActionForm.h"
 
+#include "controls/FocusKeys.h"
 #include "controls/QzTransparentButton.h"
 #include "dialogs/QzDialogLook.h"
 
@@ -49,6 +50,7 @@ TActionForm::TActionForm(QWidget* Parent)
     connect(ContinueButton, &QAbstractButton::clicked, this, [this] { Choose(acContinue); });
     connect(ToggleBackgroundMusicButton, &QAbstractButton::clicked, this, [this] { Choose(acToggleMusic); });
     connect(ToggleSoundEffectsButton, &QAbstractButton::clicked, this, [this] { Choose(acToggleEffects); });
+    MoveFocusWithArrows(*this);
 }
 
 std::optional<TActionChoice> TActionForm::Ask(bool MusicOn, bool EffectsOn, const QWidget* CentreOver)
@@ -58,6 +60,8 @@ std::optional<TActionChoice> TActionForm::Ask(bool MusicOn, bool EffectsOn, cons
     if (CentreOver != nullptr)
         MoveOver(*CentreOver);
     Choice.reset();
+    // A press of Enter or A right after the menu opened goes on playing.
+    ContinueButton->setFocus();
     if (exec() != QDialog::Accepted)
         return std::nullopt;
     return Choice;
@@ -102,6 +106,11 @@ void TActionForm::Choose(TActionChoice AChoice)
 {
     Choice = AChoice;
     accept();
+}
+
+bool TActionForm::focusNextPrevChild(bool Next)
+{
+    return MoveFocusWithin(*this, Next);
 }
 
 } // namespace zindo

@@ -24,7 +24,8 @@ enum TActionChoice : std::uint8_t {
 /// TActionChoice: "SaveAndExitButton" (with the hint "Click to save the
 /// game"), "ExitButton", "ContinueButton", "ToggleBackgroundMusicButton" and
 /// "ToggleSoundEffectsButton". A button closes the menu with its choice; Esc
-/// or closing it otherwise chooses nothing.
+/// or closing it otherwise chooses nothing. "Continue" has the focus when
+/// the menu opens; the arrow keys move it up and down the buttons.
 class TActionForm : public QDialog
 {
     Q_OBJECT
@@ -42,6 +43,8 @@ public:
 
 protected:
     void paintEvent(class QPaintEvent* Event) override;
+    /** Tab goes round the form's controls. */
+    bool focusNextPrevChild(bool Next) override;
 
 private:
     /** "Turn Background Music Off" when On, "Turn Background Music On" when off. */

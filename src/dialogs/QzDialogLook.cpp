@@ -14,7 +14,9 @@ namespace {
 /// black. Labels are named too: under a style sheet they would otherwise lose
 /// the white text of the form's palette. A radio button's ring is 2 pixels
 /// wide; when checked, an orange dot fills its middle (the gradient keeps a
-/// black gap between dot and ring).
+/// black gap between dot and ring). The control with the keyboard focus shows
+/// it: a radio button turns black on orange with a white ring, as the own
+/// buttons do; an edit line's or a list's frame turns white.
 QString DialogControlsStyle()
 {
     const QString orange = QColor::fromRgb(TQzGraphicButton::FrameColor).name();
@@ -34,7 +36,12 @@ QString DialogControlsStyle()
                "QLineEdit { color: white; background: black; border: 1px solid %1; padding: 1px 3px;"
                " selection-color: black; selection-background-color: %1; }"
                "QListView { color: white; background: black; border: 1px solid %1; }"
-               "QListView::item:selected { color: black; background: %1; }")
+               "QListView::item:selected { color: black; background: %1; }"
+               // The focus mark: black on orange with a white ring, as the own
+               // buttons show it; a white frame.
+               "QRadioButton:focus { color: black; background: %1; }"
+               "QRadioButton::indicator:focus { border-color: white; }"
+               "QLineEdit:focus, QListView:focus { border-color: white; }")
         .arg(orange);
 }
 

@@ -9,7 +9,9 @@ namespace zindo {
 /// group boxes framed in orange with an orange caption; radio buttons with an
 /// orange ring that fills with an orange dot when checked (the ring turns white
 /// under the mouse); edit lines and lists white on black in an orange frame,
-/// the selected entry black on orange. Palette and font reach every child
+/// the selected entry black on orange. The control with the keyboard focus
+/// shows it: a radio button black on orange with a white ring, an edit line
+/// or a list in a white frame. Palette and font reach every child
 /// control, and so does the style sheet that draws these controls, also for
 /// children created after this call.
 void ApplyQzDialogLook(QWidget& Form);

@@ -1,5 +1,6 @@
 #include "dialogs/QzMessageBoxForm.h"
 
+#include "controls/FocusKeys.h"
 #include "controls/QzTransparentButton.h"
 #include "dialogs/QzDialogLook.h"
 #include "dialogs/QzImage.h"
@@ -129,12 +130,20 @@ TQzMessageBoxForm::TQzMessageBoxForm(QWidget* Parent)
     connect(NoButton, &QAbstractButton::clicked, this, [this] { done(mrNo); });
     connect(OKButton, &QAbstractButton::clicked, this, [this] { done(mrOK); });
     connect(CancelButton, &QAbstractButton::clicked, this, [this] { done(mrCancel); });
+    MoveFocusWithArrows(*this);
 }
 
 TModalResult TQzMessageBoxForm::Ask(const QString& Text, TMessageButtons AButtons, const TMessageCaptions& Captions)
 {
     SetButtons(AButtons, Captions);
     SetMessageText(Text);
+    // The button Enter answers with has the focus; without it the box holds
+    // the focus itself, so that Enter still answers as it would.
+    TQzTransparentButton* first = (ButtonSet & mbYes) != 0 ? YesButton : OKButton;
+    if (first->isVisibleTo(this))
+        first->setFocus();
+    else
+        setFocus();
     const int result = exec();
     switch (result) {
     case mrOK:
@@ -260,6 +269,11 @@ TModalResult ShowMessageBox(const QString& Text, [[maybe_unused]] TMessageKind K
         shown = second.get();
     }
     return shown->Ask(Text, Buttons, Captions);
+}
+
+bool TQzMessageBoxForm::focusNextPrevChild(bool Next)
+{
+    return MoveFocusWithin(*this, Next);
 }
 
 } // namespace zindo

@@ -51,8 +51,10 @@ enum TModalResult : std::uint8_t {
 /// ("CancelButton"), each as wide as its caption needs. Enter answers Yes
 /// while it shows, else OK; Esc and the frame's close button answer Cancel,
 /// or No while No shows without Cancel; the keys work even when their button
-/// is hidden. One instance serves the whole run (see ShowMessageBox) and keeps
-/// its last text and buttons between uses.
+/// is hidden. The button Enter answers with has the focus when the box opens;
+/// Enter on another focused button presses that one. One instance serves the
+/// whole run (see ShowMessageBox) and keeps its last text and buttons between
+/// uses.
 class TQzMessageBoxForm : public QDialog
 {
     Q_OBJECT
@@ -75,6 +77,8 @@ public:
 
 protected:
     void keyPressEvent(class QKeyEvent* Event) override;
+    /** Tab goes round the form's controls. */
+    bool focusNextPrevChild(bool Next) override;
 
 private:
     /** Stores AButtons and captions the buttons; each shows when its bit is set. */

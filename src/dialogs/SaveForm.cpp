@@ -1,5 +1,6 @@
 #include "dialogs/SaveForm.h"
 
+#include "controls/FocusKeys.h"
 #include "controls/QzTransparentButton.h"
 #include "controls/SimpleComboBox.h"
 #include "dialogs/QzDialogLook.h"
@@ -45,6 +46,7 @@ TSaveForm::TSaveForm(QWidget* Parent) : QDialog(Parent)
     connect(SaveOKButton, &QAbstractButton::clicked, this, [this] { Confirm(); });
     connect(SaveCancelButton, &QAbstractButton::clicked, this, &QDialog::reject);
     SaveGameComboBox->Edit->setFocus();
+    MoveFocusWithArrows(*this);
 }
 
 std::optional<QString> TSaveForm::Ask(const QStringList& SavedGames, const QString& Proposed)
@@ -71,6 +73,11 @@ void TSaveForm::Confirm()
         return;
     }
     accept();
+}
+
+bool TSaveForm::focusNextPrevChild(bool Next)
+{
+    return MoveFocusWithin(*this, Next);
 }
 
 } // namespace zindo

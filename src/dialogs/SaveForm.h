@@ -43,6 +43,10 @@ public:
     /// dialog open with the name selected. Empty: nothing is asked.
     std::function<bool(const QString& Name)> IsTaken;
 
+protected:
+    /** Tab goes round the form's controls. */
+    bool focusNextPrevChild(bool Next) override;
+
 private:
     /** Asks before replacing a saved game, saves through OnSave and closes
         the dialog when that worked. */

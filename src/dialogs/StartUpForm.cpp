@@ -1,9 +1,11 @@
 #include "dialogs/StartUpForm.h"
 
+#include "controls/FocusKeys.h"
 #include "controls/QzGraphicButton.h"
 #include "dialogs/QzDialogLook.h"
 #include "dialogs/QzImage.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -59,13 +61,31 @@ TStartUpForm::TStartUpForm(QWidget* Parent)
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(129, 280, 153, 33);
     connect(OKButton, &QAbstractButton::clicked, this, &QDialog::accept);
+    MoveFocusWithArrows(*this);
+}
+
+void TStartUpForm::keyPressEvent(QKeyEvent* Event)
+{
+    // Enter answers OK wherever the focus is (a focused OK presses itself).
+    if ((Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter) &&
+        (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(Event);
 }
 
 std::optional<bool> TStartUpForm::AskFullScreen()
 {
+    (FullScreenRadioButton->isChecked() ? FullScreenRadioButton : WindowRadioButton)->setFocus();
     if (exec() != QDialog::Accepted)
         return std::nullopt;
     return FullScreenRadioButton->isChecked();
+}
+
+bool TStartUpForm::focusNextPrevChild(bool Next)
+{
+    return MoveFocusWithin(*this, Next);
 }
 
 } // namespace zindo

@@ -18,7 +18,8 @@ class TQzImage;
 /// ("FullScreenPicture", "WindowPicture"; a click on one checks its radio
 /// button), a note where to change it later ("NoteLabel") and "OK"
 /// ("OKButton"). Centred on the screen, since the main window is not shown
-/// yet; the caller creates it without a parent.
+/// yet; the caller creates it without a parent. The checked radio button has
+/// the focus; the arrow keys choose, Enter answers OK.
 class TStartUpForm : public QDialog
 {
     Q_OBJECT
@@ -31,6 +32,11 @@ public:
         without "OK" (Esc or the frame's close button), which leaves the
         question open for the next start. */
     std::optional<bool> AskFullScreen();
+
+protected:
+    void keyPressEvent(class QKeyEvent* Event) override;
+    /** Tab goes round the form's controls. */
+    bool focusNextPrevChild(bool Next) override;
 
 private:
     QLabel* QuestionLabel;               ///< window or full screen?

@@ -215,6 +215,19 @@ TCellOutcome TGame::DropOrLiftAt(std::int32_t Column, std::int32_t Row)
     return NotePlay(outcome, {coDropped, coLifted});
 }
 
+TPutBackOutcome TGame::PutBackHeldPiece()
+{
+    TPutBackOutcome outcome = pbEmptyHand;
+    if (PuzzleObject.GetState() != stPlaying)
+        outcome = pbNotPlaying;
+    else if (PuzzleObject.HeldPiece())
+        outcome = PuzzleObject.HeldFromBoard() ? pbToCell : pbToPot;
+    if (outcome == pbToCell || outcome == pbToPot)
+        PuzzleObject.PutBackHeldPiece();
+    UpdateState();
+    return outcome;
+}
+
 TBonusOutcome TGame::UseBonus(TBonusKind Kind)
 {
     TBonusOutcome outcome = boUsed;

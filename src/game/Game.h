@@ -52,6 +52,14 @@ enum TCellOutcome : std::uint8_t {
     coNotPlaying,  ///< no level is being played
 };
 
+/// What putting the piece in hand back came to.
+enum TPutBackOutcome : std::uint8_t {
+    pbToCell = 0, ///< the piece lies on the cell it was lifted from again
+    pbToPot,      ///< the piece lies in the pot again, where it was taken from
+    pbEmptyHand,  ///< nothing is in the hand
+    pbNotPlaying, ///< no level is being played, or it is paused
+};
+
 /// What using a bonus came to.
 enum TBonusOutcome : std::uint8_t {
     boUsed = 0,   ///< the bonus works now, one use less
@@ -85,9 +93,10 @@ enum TPauseOutcome : std::uint8_t {
 /// puzzle's notifications on.
 ///
 /// Whatever the player does - with the mouse, the keyboard or a gamepad -
-/// is one of a few intents (TakeFromPot, DropOrLiftAt, UseBonus, DealNow,
-/// TogglePause, LeaveLevel), each answering with what happened; the state is
-/// re-evaluated after each. Views read the puzzle through const.
+/// is one of a few intents (TakeFromPot, DropOrLiftAt, PutBackHeldPiece,
+/// UseBonus, DealNow, TogglePause, LeaveLevel), each answering with what
+/// happened; the state is re-evaluated after each. Views read the puzzle
+/// through const.
 ///
 /// Saved games live in "saved/<name>.PGM" (the record's 232 bytes), the high
 /// scores in "hscore.hsc", both in the player's folder (data/GamePaths.h);
@@ -159,6 +168,10 @@ public:
     /// Drops the piece in hand on the cell (Column, Row), or, with an empty
     /// hand, lifts the piece lying there.
     TCellOutcome DropOrLiftAt(std::int32_t Column, std::int32_t Row);
+    /// Puts the piece in hand back where it came from: onto the cell it was
+    /// lifted from, or into its place in the pot. Second thoughts after a
+    /// lift still cost what the lift cost (the dealing stays faster).
+    TPutBackOutcome PutBackHeldPiece();
     /// Uses the bonus Kind: the broom (bnCleanup), "Use Magic" (bnJoker) or
     /// the check (bnCheck, for CheckDurationMs).
     TBonusOutcome UseBonus(TBonusKind Kind);

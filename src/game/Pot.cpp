@@ -3,6 +3,7 @@
 #include "data/Clock.h"
 #include "data/RandomGenerator.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zindo {
@@ -39,6 +40,34 @@ TPiece* TPot::Take(std::int32_t Index)
     Entries.erase(at);
     LastChange = Clock.TickCount();
     return piece;
+}
+
+std::int32_t TPot::PutBack(TPiece& Piece, TPieceKind Kind, std::int32_t Index, double Position)
+{
+    const auto index = static_cast<std::size_t>(std::clamp<std::int32_t>(Index, 0, Count()));
+    TPieceInPot entry;
+    entry.Position = Position;
+    entry.Piece = &Piece;
+    entry.Kind = Kind;
+    Piece.Place = plInPot;
+    Entries.insert(Entries.begin() + static_cast<std::ptrdiff_t>(index), entry);
+    // Each entry clears the one below it by the gap a resting stack keeps.
+    const double gap = PieceSize + 2;
+    for (std::size_t i = std::max<std::size_t>(index, 1); i < Entries.size(); ++i) {
+        const double lowest = Entries[i - 1].Position + gap;
+        if (Entries[i].Position < lowest)
+            Entries[i].Position = lowest;
+        else if (i > index)
+            break; // the rest lie higher already
+    }
+    std::int32_t leftOver = 0;
+    while (!Entries.empty() && Entries.back().Position > EntryPosition() && Entries.back().Piece != &Piece) {
+        Entries.back().Piece->Place = plFree;
+        Entries.pop_back();
+        ++leftOver;
+    }
+    LastChange = Clock.TickCount();
+    return leftOver;
 }
 
 void TPot::Clear()

@@ -51,6 +51,14 @@ public:
     /// ensures 0 <= Index < Count().
     TPiece* Take(std::int32_t Index);
 
+    /// Puts Piece back as entry Index (clamped to 0 .. Count()) with its kind
+    /// Kind, its bottom edge at Position or just above the entry below, and
+    /// raises the entries above it as far as needed to clear it. An entry
+    /// raised past the entry position no longer fits the pot and goes back to
+    /// the pieces still to deal (plFree); the answer is how many did.
+    /// Piece becomes plInPot.
+    std::int32_t PutBack(TPiece& Piece, TPieceKind Kind, std::int32_t Index, double Position);
+
     /// Empties the pot; every piece goes back to plFree. LastChange stays.
     void Clear();
 

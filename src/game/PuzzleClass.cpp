@@ -546,6 +546,7 @@ void TPuzzleClass::ReturnHeldPiece()
     }
     HeldFromColumn = -1;
     HeldFromRow = -1;
+    HeldFromPotIndex = -1;
 }
 
 // --- Play operations -------------------------------------------------------------------
@@ -561,6 +562,8 @@ void TPuzzleClass::TakeFromPot(std::int32_t Index)
     }
     if (Index >= 0 && Index < PiecePot.Count()) {
         HeldPieceKind = PiecePot.Entry(Index).Kind;
+        HeldFromPotIndex = Index;
+        HeldFromPotPosition = PiecePot.Entry(Index).Position;
         Held = PiecePot.Take(Index);
         HeldFromColumn = -1;
         HeldFromRow = -1;
@@ -574,6 +577,26 @@ void TPuzzleClass::TakeFromPot(std::int32_t Index)
             DoEffect(efRisk);
     }
     ChangeNotify(RepaintAll);
+}
+
+bool TPuzzleClass::PutBackHeldPiece()
+{
+    if (!Held || GetState() != stPlaying)
+        return false;
+    if (HeldFromColumn >= 0) {
+        ReturnHeldPiece();
+    } else {
+        // Into its place in the pot, kind and all: putting a piece back is
+        // no way to change what it is.
+        TPiece& piece = *Held;
+        const TPieceKind kind = HeldPieceKind;
+        Held = nullptr;
+        HeldPieceKind = pkPlain;
+        PiecePot.PutBack(piece, kind, HeldFromPotIndex, HeldFromPotPosition);
+        HeldFromPotIndex = -1;
+    }
+    ChangeNotify(RepaintAll);
+    return true;
 }
 
 bool TPuzzleClass::DropHeldPiece(std::int32_t Column, std::int32_t Row)
@@ -666,6 +689,7 @@ void TPuzzleClass::PickUpAt(std::int32_t Column, std::int32_t Row)
     Held->Place = plInHand;
     HeldFromColumn = Column;
     HeldFromRow = Row;
+    HeldFromPotIndex = -1;
     cell = nullptr;
     MarkBoardDirty();
     // Second thoughts cost time: the pieces come faster for a while.

@@ -227,6 +227,13 @@ public:
     /// Lifts a piece from the board into the hand (only while playing); the
     /// dealing speeds up.
     void PickUpAt(std::int32_t Column, std::int32_t Row);
+    /// Puts the piece in hand back where it came from (only while playing):
+    /// one lifted from the board onto its cell, as if it had never been
+    /// lifted; one taken from the pot into its place in the pot, with its
+    /// kind (see TPot::PutBack). True when a piece went back.
+    bool PutBackHeldPiece();
+    /// The piece in hand was lifted from the board (not taken from the pot).
+    bool HeldFromBoard() const { return Held && HeldFromColumn >= 0; }
     /// Uses a bonus: bnCheck for DurationMs, bnJoker ("Use Magic"),
     /// bnCleanup. Does nothing without a use left (see BonusCount); "Use
     /// Magic" with an empty pot costs nothing.
@@ -377,6 +384,8 @@ private:
     TPieceKind HeldPieceKind = pkPlain;         ///< kind of the piece in hand
     std::int32_t HeldFromColumn = -1;           ///< cell the piece in hand was lifted from; -1 = taken from the pot
     std::int32_t HeldFromRow = -1;              ///< cell the piece in hand was lifted from; -1 = taken from the pot
+    std::int32_t HeldFromPotIndex = -1;         ///< pot entry the piece in hand was taken as; -1 = lifted from the board
+    double HeldFromPotPosition = 0;             ///< where that entry lay in the pot
 
     // Timing and dealing.
     std::uint32_t LastStepTime = 0;             ///< tick of the last animation step

@@ -47,7 +47,7 @@ TAboutScreen::TAboutScreen(TScreenHost& AHost, QStackedWidget& Pages)
     }
     // The way back keeps its distance below the last credit.
     AboutBackButton = NewButton(this, QStringLiteral("AboutBackButton"), tr("Back to Main Screen"),
-                                QRect(40, top + 20, 185, 33));
+                                QRect(40, top + 20, 185, 33), tr("Back to the main screen (Esc)"));
     OnClicked(AboutBackButton, [this] { Host.ShowScreen(scMain); });
 }
 

@@ -83,7 +83,7 @@ TLoadScreen::TLoadScreen(TScreenHost& AHost, QStackedWidget& Pages, TGame& ASess
     LoadOKButton = NewButton(this, QStringLiteral("LoadOKButton"), tr("OK"), QRect(292, 358, 111, 33),
                              tr("Click \"OK\" to continue to saved game"));
     LoadCancelButton = NewButton(this, QStringLiteral("LoadCancelButton"), tr("Cancel"),
-                                 QRect(408, 358, 111, 33), tr("Back to the main screen"));
+                                 QRect(408, 358, 111, 33), tr("Back to the main screen (Esc)"));
     LoadDeleteButton = NewButton(this, QStringLiteral("LoadDeleteButton"), tr("Delete"), QRect(524, 358, 111, 33),
                                  tr("Delete the selected saved game"));
     OnClicked(LoadOKButton, [this] { LoadOKButtonClick(); });

@@ -24,6 +24,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QSessionManager>
 #include <QStackedWidget>
 #include <QTimer>
@@ -40,6 +43,7 @@ TMainWindow::TMainWindow(TOptions Options)
       // Its sprites are read on a worker thread meanwhile.
       GameSession(Clock, Random),
       Audio(std::move(Options.Sound)),
+      Gamepads(Clock),
       RunIdleTimer(Options.RunIdleTimer),
       RunDisplayMode(Options.DisplayMode.isEmpty() ? dmUnknown : DisplayModeFromText(Options.DisplayMode)),
       // The two pictures of the first frame are read while the screens are built.
@@ -70,14 +74,32 @@ TMainWindow::TMainWindow(TOptions Options)
     Screens[scPlaying] = new TPlayingScreen(*this, pages, GameSession, Random);
     View = new TSceneView(*Scene, this);
     layout->addWidget(View);
-    // While a dialog is open in the scene, the window's keys are the dialog's.
+    // While a dialog is open in the scene, the window's keys are the dialog's;
+    // once it is closed, the keys are back where they were.
     View->OnModalChanged = [this](bool Open) {
         for (QAction* action : actions())
             action->setEnabled(!Open);
+        if (Open) {
+            FocusBeforeDialog = Scene->focusWidget();
+            return;
+        }
+        QWidget* back = FocusBeforeDialog;
+        if (!back || !back->isVisible() || !back->isEnabled())
+            back = Screen(CurrentScreen()).FirstControl();
+        back->setFocus(Qt::OtherFocusReason);
     };
     BuildActions();
 
     Audio.Output().ShowMessage = [this](const QString& Message) { SetZindoMessage(Message, msHint, false); };
+    // A pad's action may open a dialog, whose own loop polls the pads
+    // again: it is carried out once the poll that raised it is over.
+    Gamepads.OnAction = [this](TGamepadInput&, TGamepadAction Action, bool) {
+        QMetaObject::invokeMethod(
+            this, [this, Action] { RunGuarded([&] { GamepadAction(Action); }); }, Qt::QueuedConnection);
+    };
+    Gamepads.OnConnection = [this](TGamepadInput&, const QString& PadName, bool Connected) {
+        GamepadConnection(PadName, Connected);
+    };
     qApp->installEventFilter(this);
     // Asked while the desktop logs out, which must not wait for a question.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { DesktopSessionEnding(); },
@@ -138,7 +160,17 @@ void TMainWindow::ShowScreen(TScreenId Id)
 
 void TMainWindow::OpenScreen(TScreenId Id)
 {
-    Screen(Id).Open();
+    TScreen& screen = Screen(Id);
+    screen.Open();
+    // What Open did after showing the screen (the tutorial's first page
+    // brings its "Next" back) leaves the first control with the focus.
+    if (CurrentScreen() == Id)
+        screen.FirstControl()->setFocus();
+}
+
+void TMainWindow::GoBack()
+{
+    Screen(CurrentScreen()).GoBack();
 }
 
 TScreenId TMainWindow::CurrentScreen() const
@@ -264,13 +296,42 @@ bool TMainWindow::eventFilter(QObject* Watched, QEvent* Event)
     // A player still at the game: a log-out announced was called off.
     if (DesktopSessionEnds && (Event->type() == QEvent::MouseButtonPress || Event->type() == QEvent::KeyPress))
         DesktopSessionEnds = false;
+    // A control hidden while it has the keys (the tutorial's "Next" on its
+    // last page) hands them on to the next one of its screen; in the scene
+    // the toolkit would leave them with the hidden control. A control whose
+    // screen goes leaves the keys to the screen that comes.
+    if (Event->type() == QEvent::Hide && Watched == Scene->focusWidget() && Watched != Scene &&
+        static_cast<QWidget*>(Watched)->isHidden()) {
+        TScreen& screen = Screen(CurrentScreen());
+        if (screen.isAncestorOf(static_cast<QWidget*>(Watched)))
+            MoveFocusWithin(screen, true);
+    }
+    // The keyboard shows the playing screen's cursors, the mouse hides them:
+    // only what the player did counts, not what the toolkit passes on, and
+    // a mouse that only seems to move (a window opening under it) does not.
+    if (Event->spontaneous()) {
+        if (Event->type() == QEvent::KeyPress) {
+            PlayingScreen().ShowCursors(true);
+        } else if (Event->type() == QEvent::MouseMove) {
+            const QPoint pointer = static_cast<QMouseEvent*>(Event)->globalPosition().toPoint();
+            if (pointer != LastPointer) {
+                LastPointer = pointer;
+                PlayingScreen().ShowCursors(false);
+            }
+        }
+    }
     // The hint of the control under the pointer appears in the message panel
     // as a passing line below the standing message; so do the hints of the
-    // dialogs the window opens (the in-game menu's, for one).
-    if (Event->type() == QEvent::Enter || Event->type() == QEvent::Leave) {
+    // dialogs the window opens (the in-game menu's, for one), and the hint
+    // of a control the keyboard moves to.
+    const bool tabbedTo = Event->type() == QEvent::FocusIn &&
+                          (static_cast<QFocusEvent*>(Event)->reason() == Qt::TabFocusReason ||
+                           static_cast<QFocusEvent*>(Event)->reason() == Qt::BacktabFocusReason);
+    const bool entered = Event->type() == QEvent::Enter || tabbedTo;
+    if (entered || Event->type() == QEvent::Leave || Event->type() == QEvent::FocusOut) {
         auto* widget = qobject_cast<QWidget*>(Watched);
         if (widget && !widget->toolTip().isEmpty() && ShowsHintsOf(*widget))
-            SetZindoMessage(Event->type() == QEvent::Enter ? widget->toolTip() : QString(), msHint, false);
+            SetZindoMessage(entered ? widget->toolTip() : QString(), msHint, false);
     }
     return QWidget::eventFilter(Watched, Event);
 }
@@ -285,6 +346,91 @@ bool TMainWindow::ShowsHintsOf(const QWidget& Control) const
             return true;
     }
     return false;
+}
+
+// ---------------------------------------------------------------- the gamepads
+
+void TMainWindow::StartGamepadPolling()
+{
+    GamepadTimer = new QTimer(this);
+    GamepadTimer->setSingleShot(true);
+    connect(GamepadTimer, &QTimer::timeout, this, [this] { PollGamepads(); });
+    GamepadTimer->start(0);
+}
+
+void TMainWindow::PollGamepads()
+{
+    const int wait = Gamepads.Poll();
+    if (GamepadTimer && wait != TGamepadInput::PollNever)
+        GamepadTimer->start(wait);
+}
+
+void TMainWindow::GamepadAction(TGamepadAction Action)
+{
+    // A pad lying on the desk must not play while the player is elsewhere.
+    if (!isActiveWindow())
+        return;
+    PlayingScreen().ShowCursors(true);
+    const bool dialogOpen = View->OpenModalWindows() > 0 || QApplication::activeModalWidget();
+    switch (Action) {
+    case gaUp:
+        SendKeyToFocus(Qt::Key_Up);
+        break;
+    case gaDown:
+        SendKeyToFocus(Qt::Key_Down);
+        break;
+    case gaLeft:
+        SendKeyToFocus(Qt::Key_Left);
+        break;
+    case gaRight:
+        SendKeyToFocus(Qt::Key_Right);
+        break;
+    case gaAccept:
+        SendKeyToFocus(Qt::Key_Return);
+        break;
+    case gaBack:
+        if (dialogOpen)
+            SendKeyToFocus(Qt::Key_Escape);
+        else
+            GoBack();
+        break;
+    case gaBroom:
+    case gaMagic:
+    case gaCheck:
+    case gaDealNext:
+    case gaPause:
+    case gaMenu:
+        if (!dialogOpen && CurrentScreen() == scPlaying)
+            PlayingScreen().RunCommand(TPlayInput::CommandForPad(Action));
+        break;
+    }
+}
+
+void TMainWindow::SendKeyToFocus(int Key)
+{
+    // The view passes keys on into the scene, to the control focused there
+    // or in a dialog open over it.
+    QWidget* target = QApplication::focusWidget();
+    if (!target)
+        target = View;
+    QKeyEvent press(QEvent::KeyPress, Key, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &press);
+    // Let go where the focus is now, as a key is.
+    target = QApplication::focusWidget() ? QApplication::focusWidget() : View;
+    QKeyEvent release(QEvent::KeyRelease, Key, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &release);
+}
+
+void TMainWindow::GamepadConnection(const QString& PadName, bool Connected)
+{
+    QString text;
+    if (Connected)
+        text = PadName.isEmpty() ? QCoreApplication::translate("MainWindow", "Gamepad connected")
+                                 : QCoreApplication::translate("MainWindow", "Gamepad connected: %1").arg(PadName);
+    else
+        text = PadName.isEmpty() ? QCoreApplication::translate("MainWindow", "Gamepad disconnected")
+                                 : QCoreApplication::translate("MainWindow", "Gamepad disconnected: %1").arg(PadName);
+    SetZindoMessage(text, msHint, false);
 }
 
 // ---------------------------------------------------------------- the idle pass

@@ -5,8 +5,10 @@
 
 #include "data/PlayerSettings.h"
 #include "game/Game.h"
+#include "input/GamepadInput.h"
 #include "sound/SoundOutput.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -35,9 +37,19 @@ class TTutorialScreen;
 /// stack with one page per screen, the message panel and another black bar),
 /// shown scaled to the window by its view. Besides it keeps the frame and the
 /// display mode, the page switch, the keyboard shortcuts that belong to no
-/// screen, the sounds, and the idle pass that drives the game. What happens
-/// in a level is the playing screen's business: it follows the session's
-/// events itself.
+/// screen, the gamepads, the sounds, and the idle pass that drives the game.
+/// What happens in a level is the playing screen's business: it follows the
+/// session's events itself.
+///
+/// Escape is the window's: it closes nothing itself but asks the screen
+/// shown to go back (TScreen::GoBack); a dialog open in the scene takes it
+/// first. The gamepads are polled from just after the first frame, at the
+/// pace their layer asks for; their directions and A reach the control with
+/// the focus as the arrow keys and Enter do, B goes back as Escape does, and
+/// on the playing screen the other buttons are the level's commands. Pads
+/// coming and going are told in the message panel; while another window is
+/// active the pads do nothing. The keyboard or a pad in use shows the
+/// playing screen's cursors, the mouse moving hides them.
 ///
 /// Construction builds the session and the first two screens; StartUp runs
 /// the start-up (data folder, pictures, the player's folder, first-start
@@ -79,6 +91,12 @@ public:
     /// Does now what StartUp left for after the first frame (the other
     /// screens, icons, sounds), unless it has been done.
     void FinishStartUp();
+    /// Escape, or B on a gamepad, while no dialog is open: the shown
+    /// screen's way back.
+    void GoBack();
+    /// Takes what the gamepads did since the last poll and acts on it; the
+    /// timer started after the first frame calls it (tests call it by hand).
+    void PollGamepads();
     /// The desktop's session is ending (the player logs out; the program
     /// calls it on the toolkit's commitDataRequest): the window closes from
     /// now on without a question, which would hold up the log-out, and
@@ -176,6 +194,16 @@ private:
     void AskDisplayModeOnFirstStart();
     void StartIdleTimer();
     void PlayerFilesNotKept(const QString& Reason, bool AllFiles);
+    void StartGamepadPolling();
+
+    // The gamepads (MainWindow.cpp).
+    /// Action of a gamepad: keys for the control with the focus, the way
+    /// back, or a command of the level.
+    void GamepadAction(TGamepadAction Action);
+    /// A pad came or went: said in the message panel.
+    void GamepadConnection(const QString& PadName, bool Connected);
+    /// Key pressed and let go at the control with the keyboard focus.
+    void SendKeyToFocus(int Key);
 
     // The display (MainWindowDisplay.cpp).
     void ApplyDisplayMode();
@@ -203,6 +231,10 @@ private:
     TGame GameSession;                     ///< the one game session, made first
     TGameAudio Audio;                      ///< effects, music and their switches
     QTimer* IdleTimer = nullptr;           ///< runs the idle pass
+    TGamepadInput Gamepads;                ///< the pads, polled from the first frame on
+    QTimer* GamepadTimer = nullptr;        ///< polls the pads; null until the first frame
+    QPoint LastPointer;                    ///< where the mouse last moved to, on the screen
+    QPointer<QWidget> FocusBeforeDialog;   ///< the control that had the keys when a dialog opened
     bool RunIdleTimer = true;              ///< start IdleTimer in StartUp
     bool Started = false;                  ///< StartUp has run
     TStartUpLoader* AfterFirstFrame = nullptr; ///< builds and loads what waits for the first frame

@@ -48,8 +48,9 @@ void TMainWindow::BuildActions()
         connect(action, &QAction::triggered, this, [Execute] { RunGuarded(Execute); });
         this->addAction(action);
     };
-    addAction("MenuAction", QStringLiteral("Menu"), QKeySequence(Qt::Key_Escape),
-              [this] { PlayingScreen().ShowInGameMenu(); });
+    // Escape goes back on every screen: on the playing screen it puts the
+    // piece in hand back or opens the in-game menu.
+    addAction("BackAction", QStringLiteral("Back"), QKeySequence(Qt::Key_Escape), [this] { GoBack(); });
     // The hidden functions: Ctrl+Shift+K opens them for the run.
     addAction("EnableHiddenFunctionsAction", QStringLiteral("Enable Hidden Functions"),
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), [this] { HiddenFunctions = true; });
@@ -113,6 +114,9 @@ void TMainWindow::StartUp()
         RegisterBonusIcons();
         Audio.LoadSounds();
         WakeIdlePass();
+        // The pads too wait for the window to be drawn: the first poll loads SDL2.
+        if (RunIdleTimer)
+            StartGamepadPolling();
     });
     LayWallpapers();
     MainScreen().SetSplashImage(SplashPicture->Take());

@@ -1,5 +1,8 @@
 #include "PictureBox.h"
 
+#include "PlayCursors.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -16,15 +19,28 @@ void TPictureBox::SetPicture(const QImage& APicture)
 
 void TPictureBox::paintEvent(QPaintEvent* Event)
 {
-    if (ShownPicture.isNull())
-        return;
     QPainter painter(this);
-    QSize size = ShownPicture.size();
-    if (Proportional)
-        size.scale(this->size(), Qt::KeepAspectRatio);
-    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    Shown.Draw(painter, target, ShownPicture, Event->region());
+    if (!ShownPicture.isNull()) {
+        QSize size = ShownPicture.size();
+        if (Proportional)
+            size.scale(this->size(), Qt::KeepAspectRatio);
+        const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        Shown.Draw(painter, target, ShownPicture, Event->region());
+    }
+    if (hasFocus())
+        PaintPlayCursor(painter, rect(), true);
+}
+
+void TPictureBox::keyPressEvent(QKeyEvent* Event)
+{
+    const int key = Event->key();
+    if (OnClick && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && !Event->isAutoRepeat() &&
+        (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        OnClick();
+        return;
+    }
+    QWidget::keyPressEvent(Event);
 }
 
 void TPictureBox::mousePressEvent(QMouseEvent* Event)

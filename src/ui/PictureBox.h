@@ -11,6 +11,9 @@ namespace zindo {
 
 /// A picture control: shows its picture centred, scaled down to fit with its
 /// proportions kept (Proportional), or at its own size (not Proportional).
+/// One that its owner lets the keyboard reach (a focus policy with Tab) is
+/// clicked with Enter or Space, and shows the keyboard's frame while it has
+/// the focus.
 class TPictureBox : public QWidget {
 public:
     explicit TPictureBox(QWidget* Parent = nullptr, bool AProportional = true);
@@ -22,6 +25,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
     void mouseReleaseEvent(QMouseEvent* Event) override;
 

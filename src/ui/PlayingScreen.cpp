@@ -22,8 +22,11 @@ namespace zindo {
 
 TPlayingScreen::TPlayingScreen(TScreenHost& AHost, QStackedWidget& Pages, TGame& ASession,
                                TRandomGenerator& ARandom)
-    : TScreen(AHost, scPlaying, Pages, QStringLiteral("PlayingScreen")), Session(ASession), Random(ARandom)
+    : TScreen(AHost, scPlaying, Pages, QStringLiteral("PlayingScreen")), Session(ASession), Random(ARandom),
+      Input(ASession)
 {
+    // The keys of a level go to the screen itself, where Tab also comes back.
+    setFocusPolicy(Qt::TabFocus);
     BuildViews();
     BuildButtons();
     Session.OnChange = [this](TGame&, std::uint8_t Parts) { RequestRepaint(Parts); };
@@ -64,12 +67,12 @@ void TPlayingScreen::BuildViews()
 
     CleanupBonusPanel = FramedPanel(this, QStringLiteral("CleanupBonusPanel"), QRect(864, 500, 131, 32));
     CleanupBonusView = PaintBoxIn(CleanupBonusPanel, QStringLiteral("CleanupBonusView"),
-                                  tr("Click on a broom to remove all wrong pieces"));
+                                  tr("Click on a broom to remove all wrong pieces (B)"));
     JokerBonusPanel = FramedPanel(this, QStringLiteral("JokerBonusPanel"), QRect(864, 536, 132, 32));
-    JokerBonusView = PaintBoxIn(JokerBonusPanel, QStringLiteral("JokerBonusView"), tr("Use Magic"));
+    JokerBonusView = PaintBoxIn(JokerBonusPanel, QStringLiteral("JokerBonusView"), tr("Use Magic (M)"));
     CheckBonusPanel = FramedPanel(this, QStringLiteral("CheckBonusPanel"), QRect(864, 572, 131, 32));
     CheckBonusView = PaintBoxIn(CheckBonusPanel, QStringLiteral("CheckBonusView"),
-                                tr("Check if your puzzle is correct"));
+                                tr("Check if your puzzle is correct (C)"));
     struct TBonusBox {
         TPaintBox* Box;
         const char* Icon;
@@ -107,8 +110,10 @@ void TPlayingScreen::BuildViews()
 
 void TPlayingScreen::BuildButtons()
 {
-    MenuButton = NewButton(this, QStringLiteral("MenuButton"), tr("Menu"), QRect(2, 608, 87, 25));
-    PauseButton = NewButton(this, QStringLiteral("PauseButton"), tr("Pause"), QRect(90, 608, 135, 25));
+    MenuButton = NewButton(this, QStringLiteral("MenuButton"), tr("Menu"), QRect(2, 608, 87, 25),
+                           tr("Menu (Esc)"));
+    PauseButton = NewButton(this, QStringLiteral("PauseButton"), tr("Pause"), QRect(90, 608, 135, 25),
+                            tr("Pause (P)"));
     EndOfLevelButton = NewButton(this, QStringLiteral("EndOfLevelButton"), tr("Next Level"),
                                  QRect(418, 608, 216, 25), tr("Click in order to start the puzzle"));
     SaveButton = NewButton(this, QStringLiteral("SaveButton"), tr("Save..."), QRect(636, 608, 216, 25),
@@ -117,7 +122,7 @@ void TPlayingScreen::BuildButtons()
     // again from it: the pieces after it come at the pace they would have.
     NextPieceButton = NewButton(this, QStringLiteral("NextPieceButton"), tr("Next"), QRect(864, 608, 135, 25),
                                 tr("Deal the next piece into the pot now; the pieces after it come at the usual "
-                                   "pace"));
+                                   "pace (N)"));
 
     OnClicked(MenuButton, [this] { ShowInGameMenu(); });
     OnClicked(PauseButton, [this] { PauseButtonClick(); });
@@ -218,6 +223,7 @@ void TPlayingScreen::UpdatePlayControls()
     const TPuzzleState state = puzzle.State();
     PauseButton->setVisible(state == stPlaying || state == stPaused);
     PauseButton->setText(state == stPaused ? tr("Continue Playing") : tr("Pause"));
+    PauseButton->setToolTip(state == stPaused ? tr("Continue Playing (P)") : tr("Pause (P)"));
     NextPieceButton->setVisible(Session.CanDealNow());
     UpdateEndOfLevelButtons();
 }
@@ -228,17 +234,21 @@ void TPlayingScreen::StartLevelScreen()
     Host.ClearZindoMessage();
     Host.ForbidMusic();
     Session.StartLevel();
+    Input.Reset();
     PreviewImage->SetPicture(Session.Puzzle().Picture());
     PreviewImage->show();
     Host.ShowScreen(scPlaying);
     LayoutBoardPanel();
     PendingRepaint |= RepaintAll;
     UpdatePlayControls();
+    RepaintCursors();
     Host.AllowMusic();
 }
 
 void TPlayingScreen::PotViewMouseDown(QMouseEvent& Event)
 {
+    // A click on the pot or the board gives the keys back to them.
+    setFocus(Qt::MouseFocusReason);
     if (Session.Puzzle().HeldPiece())
         return;
     // The nearest design pixel: a scaled window delivers fractions.
@@ -250,6 +260,7 @@ void TPlayingScreen::PotViewMouseDown(QMouseEvent& Event)
 
 void TPlayingScreen::BoardViewMouseDown(QMouseEvent& Event)
 {
+    setFocus(Qt::MouseFocusReason);
     std::int32_t column = -1;
     std::int32_t row = -1;
     const QPoint at = Event.position().toPoint();

@@ -2,6 +2,7 @@
 
 #include "BoardPainter.h"
 #include "DevicePicture.h"
+#include "PlayInput.h"
 #include "Screen.h"
 
 #include "game/PuzzleClass.h"
@@ -14,6 +15,8 @@
 #include <optional>
 #include <vector>
 
+class QFocusEvent;
+class QKeyEvent;
 class QLabel;
 class QMouseEvent;
 class QPainter;
@@ -40,12 +43,20 @@ enum TModeIcon : std::uint8_t {
 /// the level, lives, score and mode read-outs, and the buttons along the
 /// bottom ("Menu", "Pause", the end-of-level choice, "Save...", "Next").
 ///
-/// It turns the player's clicks into the session's intents, follows the
+/// It turns the player's clicks, keys and gamepad buttons into the session's
+/// intents (the keys through TPlayInput, PlayingScreenInput.cpp), follows the
 /// session's four events itself (repaints, effects, states, news), paints its
 /// views from the session's puzzle when the idle pass finds them due, tells
 /// the session's news (a raid's toll, a risk won or lost, a bonus used up) as
 /// passing lines in the message panel, and shows the verdict with the points
 /// dialog at the end of a level (PlayingScreenVerdict.cpp).
+///
+/// When a level starts the keys work the pot and the board (the screen itself
+/// has the focus); Tab reaches the buttons. The cursors of the pot and the
+/// board show while the keyboard or a gamepad is used and hide when the
+/// mouse moves; meanwhile the piece in hand follows the board's cursor
+/// rather than the pointer. When the level ends, the button that goes on
+/// ("Next Level", "Try Again") takes the focus.
 class TPlayingScreen : public TScreen {
     Q_DECLARE_TR_FUNCTIONS(PlayingScreen)
 
@@ -67,6 +78,24 @@ public:
     /// message panel; a save that fails shows its error and keeps the dialog
     /// open. True when the game was saved, false when the player cancelled.
     bool ShowSaveDialog();
+
+    // The keyboard and the gamepads.
+
+    /// The keys and the pot and board: the screen itself.
+    QWidget* FirstControl() override;
+    /// Escape: the piece in hand goes back where it came from; with an empty
+    /// hand, the in-game menu.
+    void GoBack() override;
+    /// Carries out a command of a key or a gamepad button (a beep where
+    /// nothing can be done) and shows the cursors.
+    void RunCommand(TPlayCommand Command);
+    /// The keyboard or a gamepad is in use (true), or the mouse moved
+    /// (false): the cursors show or hide.
+    void ShowCursors(bool Shown);
+    /// The cursors show.
+    bool CursorsShown() const { return CursorsVisible; }
+    /// The cursors and where the keys work.
+    const TPlayInput& PlayInput() const { return Input; }
 
     // Layout.
 
@@ -97,6 +126,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+    void focusInEvent(QFocusEvent* Event) override;
+    void focusOutEvent(QFocusEvent* Event) override;
 
 private:
     // The session's events.
@@ -116,6 +148,17 @@ private:
     void PaintBoardView(QPainter& Painter, const QRegion& Exposed);
     void PaintPotView(QPainter& Painter, const QRegion& Exposed);
     void PaintModeIcon(QPainter& Painter);
+    /// The board's cursor over the painted board, while the cursors show.
+    void PaintBoardCursor(QPainter& Painter);
+    /// The pot's cursor over the painted pot, while the cursors show.
+    void PaintPotCursor(QPainter& Painter);
+    /// Where the board's cursor is drawn now; empty while it is not.
+    QRect BoardCursorRect() const;
+    /// The centre of the board's cursor, where the piece in hand is shown
+    /// while the cursors show.
+    QPoint BoardCursorCentre() const;
+    /// Paints the cursors again where they were and where they are.
+    void RepaintCursors();
     void PotViewMouseDown(QMouseEvent& Event);
     void BoardViewMouseDown(QMouseEvent& Event);
     void NextPieceButtonClick();
@@ -133,6 +176,9 @@ private:
     std::uint8_t PendingRepaint = 0;      ///< views to paint at the next idle pass
     bool CongratulationShown = false;     ///< the points dialog was shown for this level
     TModeIcon ShownModeIcon = miNone;     ///< see ModeIcon
+    TPlayInput Input;                     ///< the cursors and the keys' commands
+    bool CursorsVisible = false;          ///< see CursorsShown
+    QRect ShownBoardCursor;               ///< where the board's cursor was last asked to be painted
     /// A bonus box and the count it shows.
     struct TShownBonus {
         TPaintBox* Box;

@@ -109,6 +109,8 @@ void TPlayingScreen::FlushRepaints(std::uint8_t Mask)
 
 QPoint TPlayingScreen::BoardPointer() const
 {
+    if (CursorsVisible)
+        return BoardCursorCentre();
     return BoardView->mapFromGlobal(QCursor::pos());
 }
 
@@ -117,6 +119,7 @@ void TPlayingScreen::PaintBoardView(QPainter& Painter, const QRegion& Exposed)
     if (BoardLayout.Size != BoardView->size())
         BoardLayout = LayOutBoardView(Session.Puzzle(), BoardView->size(), BoardPointer(), Random);
     zindo::PaintBoardView(Painter, BoardLayout, &BoardPicture, &BoardSprites, Exposed);
+    PaintBoardCursor(Painter);
 }
 
 void TPlayingScreen::PaintPotView(QPainter& Painter, const QRegion& Exposed)
@@ -124,6 +127,7 @@ void TPlayingScreen::PaintPotView(QPainter& Painter, const QRegion& Exposed)
     if (PotLayout.Size != PotView->size())
         PotLayout = LayOutPot(Session.Puzzle(), PotView->size(), Random);
     zindo::PaintPotView(Painter, PotLayout, &PotPieces, Exposed);
+    PaintPotCursor(Painter);
 }
 
 void TPlayingScreen::PaintModeIcon(QPainter& Painter)

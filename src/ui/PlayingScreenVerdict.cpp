@@ -51,6 +51,11 @@ void TPlayingScreen::HandleStateChange(TPuzzleState State)
             Host.ForbidMusic();
     }
     UpdatePlayControls();
+    // The keys go on with the button that goes on: Enter or A starts the
+    // next level, or the level again.
+    if (IsEndState(State) && State != stAbandoned && Host.CurrentScreen() == scPlaying &&
+        EndOfLevelButton->isVisible())
+        EndOfLevelButton->setFocus();
 }
 
 void TPlayingScreen::UpdateEndOfLevelButtons()

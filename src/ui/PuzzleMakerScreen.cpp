@@ -56,12 +56,13 @@ TPuzzleMakerScreen::TPuzzleMakerScreen(TScreenHost& AHost, QStackedWidget& Pages
         slot->setObjectName(QStringLiteral("LevelSlot%1").arg(level, 2, 10, QLatin1Char('0')));
         slot->setGeometry(lefts[(level - 1) % 5], level <= 5 ? 156 : 264, 100, 100);
         slot->setCursor(Qt::PointingHandCursor);
+        slot->setFocusPolicy(Qt::TabFocus);
         slot->OnClick = [this, level] { RunGuarded([this, level] { LevelSlotClick(level); }); };
         LevelSlots[static_cast<std::size_t>(level - 1)] = slot;
     }
 
     BackButton = NewButton(this, QStringLiteral("PuzzleMakerBackButton"), tr("Back to Main Screen"),
-                           QRect(8, 502, 185, 25));
+                           QRect(8, 502, 185, 25), tr("Back to the main screen (Esc)"));
     OnClicked(BackButton, [this] { Host.ShowScreen(scMain); });
 
     ChoosePictureFile = [this] {

@@ -2,6 +2,8 @@
 
 #include "ScreenHost.h"
 
+#include "controls/FocusKeys.h"
+
 #include <QStackedWidget>
 #include <QWidget>
 
@@ -22,6 +24,10 @@ inline constexpr int FullScreenDesignHeight = 768;
 /// One screen of the main window: a page of its page stack. The screen owns
 /// its controls and reaches the window, the other screens and the game
 /// session only through its TScreenHost.
+///
+/// Every screen can be used from the keyboard: Tab, Shift+Tab and the arrow
+/// keys move the focus over its controls (MoveFocusWithArrows), Enter or
+/// Space presses a button, and Escape goes back (GoBack).
 class TScreen : public QWidget {
 public:
     /// Adds the new screen as the last page of Pages, at the design size of a
@@ -32,14 +38,27 @@ public:
         setObjectName(Name);
         Pages.addWidget(this);
         resize(SceneDesignWidth, PageDesignHeight);
+        MoveFocusWithArrows(*this);
     }
 
     TScreenId Id() const { return ScreenId; }
 
     /// The way into this screen from a menu; by default the page switch alone.
     virtual void Open() { Host.ShowScreen(ScreenId); }
-    /// The control that has the input focus when the screen is shown.
-    virtual QWidget* FirstControl() { return this; }
+    /// The control that has the input focus when the screen is shown: by
+    /// default the first its Tab reaches, else the screen itself.
+    virtual QWidget* FirstControl()
+    {
+        QWidget* first = FirstTabStop(*this);
+        return first ? first : this;
+    }
+    /// Escape (B on a gamepad) while no dialog is open: what the screen's
+    /// way back does. By default the main screen, which itself stays.
+    virtual void GoBack()
+    {
+        if (ScreenId != scMain)
+            Host.ShowScreen(scMain);
+    }
     /// The entry actions of every page switch to this screen; they run after
     /// it is shown and focused.
     virtual void Enter() {}
@@ -49,6 +68,9 @@ public:
     virtual void Leave() {}
 
 protected:
+    /// Tab and Shift+Tab go round the screen's own controls.
+    bool focusNextPrevChild(bool Next) override { return MoveFocusWithin(*this, Next) || QWidget::focusNextPrevChild(Next); }
+
     TScreenHost& Host; ///< the window holding the screen
 
 private:

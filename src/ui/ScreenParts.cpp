@@ -45,6 +45,7 @@ void StyleListBox(QAbstractItemView& List)
     List.setFont(QzArialFont(16));
     List.setStyleSheet(QStringLiteral(
         "QAbstractItemView { background: black; color: white; border: 1px solid #505050; }"
+        "QAbstractItemView:focus { border: 2px solid #FFBB00; }"
         "QAbstractItemView::item:selected { background: #FFBB00; color: black; }"
         "QHeaderView { background: black; }"
         "QHeaderView::section { background: black; color: #FFBB00; font-weight: bold; border: none;"

@@ -28,7 +28,7 @@ QLabel* NewLabel(QWidget* Page, const QString& Name, const QString& Text, int X,
 
 /// The look of the screens' list boxes: white on black, the choice in orange,
 /// column headings (where the list has them) in orange over an orange line,
-/// an orange scroll bar handle.
+/// an orange scroll bar handle; an orange frame while the list has the focus.
 void StyleListBox(QAbstractItemView& List);
 
 /// Runs Action on every click of Button; an error it raises goes to the

@@ -3,6 +3,7 @@
 #include "ErrorBox.h"
 
 #include "controls/AnsiTextValidator.h"
+#include "controls/FocusKeys.h"
 #include "controls/QzFonts.h"
 #include "controls/QzGraphicButton.h"
 #include "data/QzError.h"
@@ -103,6 +104,12 @@ TThemeNameForm::TThemeNameForm(QWidget* Parent) : QDialog(Parent)
     ProgressTimer = new QTimer(this);
     ProgressTimer->setInterval(ProgressPollMs);
     connect(ProgressTimer, &QTimer::timeout, this, [this] { FollowConversion(); });
+    MoveFocusWithArrows(*this);
+}
+
+bool TThemeNameForm::focusNextPrevChild(bool Next)
+{
+    return MoveFocusWithin(*this, Next);
 }
 
 TThemeNameForm::~TThemeNameForm() = default;

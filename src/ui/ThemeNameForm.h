@@ -56,6 +56,10 @@ public:
     /// first and leaves nothing behind.
     void reject() override;
 
+protected:
+    /// Tab goes round the form's controls.
+    bool focusNextPrevChild(bool Next) override;
+
 private:
     /// "OK": checks the name, then renames, or starts the conversion.
     void Confirm();

@@ -124,7 +124,8 @@ TThemeSelectionScreen::TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget&
     GoButton = NewButton(this, QStringLiteral("GoButton"), tr("Go"), QRect(), tr("Click \"Go\" to start the puzzle"));
     OnClicked(GoButton, [this] { GoButtonClick(); });
     // A player who came here by mistake goes back without starting a game.
-    BackButton = NewButton(this, QStringLiteral("ThemeSelectionBackButton"), tr("Back to Main Screen"), QRect());
+    BackButton = NewButton(this, QStringLiteral("ThemeSelectionBackButton"), tr("Back to Main Screen"), QRect(),
+                           tr("Back to the main screen (Esc)"));
     OnClicked(BackButton, [this] { Host.ShowScreen(scMain); });
 
     PreviewCaption = new QLabel(this);
@@ -135,6 +136,7 @@ TThemeSelectionScreen::TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget&
         auto* preview = new TPictureBox(this);
         preview->setObjectName(QStringLiteral("ThemePreview%1Image").arg(n, 2, 10, QLatin1Char('0')));
         preview->setCursor(Qt::PointingHandCursor);
+        preview->setFocusPolicy(Qt::TabFocus);
         preview->setToolTip(tr("Level %1: click to see the picture large").arg(n));
         preview->OnClick = [this, n] { RunGuarded([this, n] { ShowLargePreview(n); }); };
         Previews[index] = preview;

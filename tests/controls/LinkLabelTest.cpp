@@ -2,6 +2,7 @@
 
 #include "controls/QzLinkLabel.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QTest>
 #include <QUrl>
@@ -54,6 +55,30 @@ TEST_F(LinkLabel, EmptyAddressOnlyRaisesTheClick)
     label.OnClick = [] { Events.push_back(QStringLiteral("click")); };
     QTest::mouseClick(&label, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     EXPECT_EQ(Events, std::vector<QString>{"click"});
+}
+
+TEST_F(LinkLabel, ALabelWithAnAddressIsATabStopThatEnterAndSpaceFollowWithItsMarkShown)
+{
+    QWidget window;
+    auto* label = new TQzLinkLabel(QStringLiteral("Photo: somebody"), &window);
+    label->setGeometry(0, 0, 200, 22);
+    auto* plain = new TQzLinkLabel(QStringLiteral("Made by"), &window);
+    plain->setGeometry(0, 30, 200, 22);
+    EXPECT_EQ(plain->focusPolicy(), Qt::NoFocus) << "a label leading nowhere is no stop";
+    label->SetURL(QStringLiteral("https://example.org/photo"));
+    EXPECT_EQ(label->focusPolicy(), Qt::TabFocus);
+    label->OnClick = [] { Events.push_back(QStringLiteral("click")); };
+    window.show();
+    QApplication::setActiveWindow(&window);
+    label->clearFocus();
+    const QImage unfocused = label->grab().toImage();
+    label->setFocus();
+    ASSERT_TRUE(label->hasFocus());
+    EXPECT_NE(label->grab().toImage(), unfocused) << "the focus mark shows";
+    QTest::keyClick(label, Qt::Key_Return);
+    QTest::keyClick(label, Qt::Key_Space);
+    EXPECT_EQ(Events, (std::vector<QString>{"click", "open https://example.org/photo", "click",
+                                            "open https://example.org/photo"}));
 }
 
 #include "LinkLabelTest.moc"

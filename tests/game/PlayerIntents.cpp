@@ -66,6 +66,50 @@ TEST_F(PlayerIntents, TakeAndDropOrLiftSayWhatHappened)
     EXPECT_EQ(Game->DropOrLiftAt(own.x(), own.y()), coDropped);
 }
 
+TEST_F(PlayerIntents, PutBackReturnsThePieceWhereItCameFrom)
+{
+    EXPECT_EQ(Game->PutBackHeldPiece(), pbEmptyHand);
+
+    // Taken from the pot: back into its place, with its kind, the pot as before.
+    for (int i = 0; i < 1000 && !Game->CanDealNow(); ++i) {
+        Clock.Advance(10);
+        Game->Tick();
+    }
+    ASSERT_EQ(Game->DealNow(), dlDealt);
+    ASSERT_EQ(Puzzle().Pot().Count(), 2);
+    const TPieceInPot before = Puzzle().Pot().Entry(1);
+    const std::int32_t free = Puzzle().FreePieceCount();
+    ASSERT_EQ(Game->TakeFromPot(1), toTaken);
+    EXPECT_EQ(Game->PutBackHeldPiece(), pbToPot);
+    EXPECT_EQ(Puzzle().HeldPiece(), nullptr);
+    ASSERT_EQ(Puzzle().Pot().Count(), 2);
+    EXPECT_EQ(Puzzle().Pot().Entry(1).Piece, before.Piece);
+    EXPECT_EQ(Puzzle().Pot().Entry(1).Kind, before.Kind);
+    EXPECT_DOUBLE_EQ(Puzzle().Pot().Entry(1).Position, before.Position);
+    EXPECT_EQ(before.Piece->Place, plInPot);
+    EXPECT_EQ(Puzzle().FreePieceCount(), free);
+
+    // Lifted from the board: back onto its cell, counted as before the lift.
+    const TPiece* placed = nullptr;
+    for (const auto& piece : Puzzle().Pieces())
+        if (piece->Place == plOnBoard)
+            placed = piece.get();
+    ASSERT_NE(placed, nullptr);
+    const std::int32_t points = Puzzle().Points().TotalPoints();
+    ASSERT_EQ(Game->DropOrLiftAt(placed->Column, placed->Row), coLifted);
+    EXPECT_LT(Puzzle().Points().TotalPoints(), points);
+    EXPECT_EQ(Game->PutBackHeldPiece(), pbToCell);
+    EXPECT_EQ(Puzzle().CellPiece(placed->Column, placed->Row), placed);
+    EXPECT_EQ(placed->Place, plOnBoard);
+    EXPECT_EQ(Puzzle().Points().TotalPoints(), points);
+
+    // Paused, the hand keeps its piece.
+    ASSERT_EQ(Game->TakeFromPot(0), toTaken);
+    ASSERT_EQ(Game->TogglePause(), psPaused);
+    EXPECT_EQ(Game->PutBackHeldPiece(), pbNotPlaying);
+    EXPECT_NE(Puzzle().HeldPiece(), nullptr);
+}
+
 TEST_F(PlayerIntents, BonusesAndDealingRefuseWhatWouldCostForNothing)
 {
     // "Use Magic" with an empty pot spends nothing.

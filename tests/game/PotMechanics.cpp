@@ -101,6 +101,43 @@ TEST_F(PotMechanics, TakingTheLowestLetsTheOthersCloseUp)
     EXPECT_LE(gap, 4.0);
 }
 
+TEST_F(PotMechanics, PutBackTakesItsPlaceAgainAndWhatNoLongerFitsGoesBackToTheFreePool)
+{
+    // A full pot of four; the second is taken, the two above close up and a
+    // fifth piece comes in on top.
+    for (int i = 0; i < 4; ++i) {
+        Pot.Add(Pieces[static_cast<std::size_t>(i)]);
+        Settle();
+    }
+    const double takenAt = Pot.Entry(1).Position;
+    const TPieceKind kind = ToPieceKind(4);
+    TPiece* taken = Pot.Take(1);
+    Settle();
+    Pot.Add(Pieces[4]);
+    Settle();
+    ASSERT_EQ(Pot.Count(), 4);
+    Clock.Advance(3000);
+
+    EXPECT_EQ(Pot.PutBack(*taken, kind, 1, takenAt), 1);
+    ASSERT_EQ(Pot.Count(), 4);
+    EXPECT_EQ(Pot.Entry(1).Piece, taken);
+    EXPECT_EQ(Pot.Entry(1).Kind, kind);
+    EXPECT_DOUBLE_EQ(Pot.Entry(1).Position, takenAt);
+    EXPECT_EQ(taken->Place, plInPot);
+    EXPECT_EQ(Pot.Entry(3).Piece, &Pieces[3]);
+    EXPECT_EQ(Pieces[4].Place, plFree) << "the newest entry no longer fits";
+    for (int i = 1; i < Pot.Count(); ++i)
+        EXPECT_GE(Pot.Entry(i).Position, Pot.Entry(i - 1).Position + 122) << "entry " << i << " overlaps";
+    EXPECT_LE(Pot.Entry(3).Position, Pot.EntryPosition());
+    EXPECT_EQ(Pot.LastChange, Clock.TickCount());
+
+    // Into a pot with room nothing leaves, and an index past the top puts
+    // the entry on top.
+    TPiece* top = Pot.Take(3);
+    EXPECT_EQ(Pot.PutBack(*top, pkPlain, 9, Pot.EntryPosition()), 0);
+    EXPECT_EQ(Pot.Entry(3).Piece, top);
+}
+
 TEST_F(PotMechanics, FullOnlyWhenSettled)
 {
     // 373 < 4 x 122: four entries fill a 493-pixel pot of 120-pixel pieces.

@@ -2,6 +2,7 @@
 
 #include "data/Clock.h"
 #include "input/GamepadInput.h"
+#include "support/QStringPrint.h"
 
 #include <QString>
 #include <QStringList>
@@ -114,5 +115,3 @@ struct TGamepadRecorder {
 };
 
 } // namespace zindo::test
-
-inline void PrintTo(const QString& Text, std::ostream* Stream) { *Stream << '"' << Text.toStdString() << '"'; }

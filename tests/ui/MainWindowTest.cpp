@@ -5,6 +5,7 @@
 #include "dialogs/StartUpForm.h"
 #include "game/Game.h"
 #include "ui/PictureBox.h"
+#include "ui/SceneView.h"
 
 #include <gtest/gtest.h>
 
@@ -201,14 +202,21 @@ TEST(Shortcuts, KeysReachTheActionsThroughTheWindow)
     EXPECT_EQ(form.CurrentScreen(), scPuzzleMaker);
 }
 
-TEST(Shortcuts, EscapeOffThePlayingScreenDoesNothing)
+TEST(Shortcuts, EscapeGoesBackToTheMainScreenFromEveryOtherScreen)
 {
     TWindowFixture fixture;
     TMainWindow& form = fixture.Create();
-    form.ShowScreen(scAbout);
-    fixture.Trigger("MenuAction"); // would open the modal menu and block here if it acted
+    fixture.Trigger("EnableHiddenFunctionsAction");
+    // Also while the name line or a list has the keys.
+    for (const TScreenId screen : {scThemeSelection, scLoad, scTutorial, scAbout, scPuzzleMaker}) {
+        form.OpenScreen(screen);
+        ASSERT_EQ(form.CurrentScreen(), screen);
+        QTest::keyClick(&form.SceneView(), Qt::Key_Escape);
+        EXPECT_EQ(form.CurrentScreen(), scMain) << "from screen " << int(screen);
+    }
+    fixture.Trigger("BackAction"); // would open the modal menu and block here if it acted
     EXPECT_EQ(OpenModal(), nullptr);
-    EXPECT_EQ(form.CurrentScreen(), scAbout);
+    EXPECT_EQ(form.CurrentScreen(), scMain);
 }
 
 TEST(ThemeSelection, ListsThemesAndShowsPreviewsOfTheFirst)

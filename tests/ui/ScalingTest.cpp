@@ -119,7 +119,7 @@ TEST(SceneDialogs, OpenCentredInTheSceneAndHoldItUntilClosed)
     TWindowFixture fixture;
     TMainWindow& form = fixture.Create();
     ShowAtScale(form, 1.5);
-    auto* menuKey = Find<QAction>(form, "MenuAction");
+    auto* menuKey = Find<QAction>(form, "BackAction");
     bool seen = false;
     WhenModalOpens([&](QWidget& Modal) {
         seen = true;

@@ -6,6 +6,7 @@
 #include "dialogs/QzMessageBoxForm.h"
 #include "dialogs/StartUpForm.h"
 #include "support/ModelTestAccess.h"
+#include "support/QStringPrint.h"
 #include "support/TestTree.h"
 #include "ui/ErrorBox.h"
 #include "ui/MainScreen.h"
@@ -32,9 +33,6 @@
 #include <ostream>
 #include <stdexcept>
 
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& Text, std::ostream* Stream) { *Stream << '"' << Text.toStdString() << '"'; }
-QT_END_NAMESPACE
 
 namespace zindo::test {
 

@@ -58,6 +58,23 @@ QString GameText(const char* Context, const char* Text, int Count = -1)
     return QCoreApplication::translate(Context, Text, nullptr, Count);
 }
 
+/// The keyboard's cursor as the game draws it: an orange band between two
+/// black lines just inside Area, wide where the keys work.
+void PaintKeyCursor(QPainter& Painter, const QRectF& Area, bool Active)
+{
+    const double band = Active ? 3.0 : 1.0;
+    Painter.save();
+    Painter.setRenderHint(QPainter::Antialiasing, false);
+    Painter.setBrush(Qt::NoBrush);
+    Painter.setPen(QPen(QColor(0, 0, 0), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    Painter.drawRect(Area.adjusted(0.5, 0.5, -0.5, -0.5));
+    Painter.setPen(QPen(Orange, band, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    Painter.drawRect(Area.adjusted(1 + band / 2, 1 + band / 2, -1 - band / 2, -1 - band / 2));
+    Painter.setPen(QPen(QColor(0, 0, 0), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    Painter.drawRect(Area.adjusted(1.5 + band, 1.5 + band, -1.5 - band, -1.5 - band));
+    Painter.restore();
+}
+
 /// Where the playing screen's parts lie, at its design size.
 constexpr QPoint BoardOrigin(260, 2);
 constexpr QRect PreviewBox(2, 0, 250, 250);
@@ -765,6 +782,93 @@ QImage PageLevelEnd(const TPhotoSource& Photos)
     return page;
 }
 
+// Page 9: the keyboard and the gamepad.
+QImage PageKeys(const TPhotoSource& Photos)
+{
+    QImage page = NewPage();
+    // The right of the playing screen: a piece taken with the keys lies on
+    // the board's cursor, the pot's cursor waits on the next piece.
+    TScene scene = LevelScene(Photos, {{QPoint(1, 1), std::nullopt, -1}, {QPoint(2, 2), std::nullopt, 122}},
+                              {QPoint(4, 1), QPoint(0, 3)});
+    const QPointF shift(-560.0, 9.0);
+    QPainter painter(&page);
+    painter.save();
+    painter.setClipRect(QRectF(0, 0, 438, TutorialHeight));
+    PaintScene(painter, scene, shift);
+    painter.restore();
+    const QRectF cursor = scene.CellRect(3, 1).translated(shift);
+    painter.drawImage(cursor.topLeft(), scene.PieceImage(QPoint(4, 1)));
+    PaintKeyCursor(painter, cursor, true);
+    PaintKeyCursor(painter, scene.PotEntryRect(0).translated(shift), false);
+    Label(painter, {8, 330}, 260, TPageText::tr("The board's cursor\nThe arrows move the piece\nin your hand square by square."),
+          cursor.center() + QPointF(0.0, 44.0));
+    Label(painter, {120, 420}, 170, TPageText::tr("The pot's cursor\nUp and Down choose."),
+          scene.PotEntryRect(0).center() + shift + QPointF(-20.0, 30.0));
+
+    // What each key and button does.
+    painter.setPen(Orange);
+    painter.setFont(ArtFont(24, true));
+    painter.drawText(QRectF(452, 6, 550, 34), Qt::AlignLeft | Qt::AlignVCenter,
+                     TPageText::tr("Playing with keys or a gamepad"));
+    const QRectF frame(452, 44, 550, 460);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Orange, 2.0));
+    painter.setBrush(QColor(0, 0, 0, 215));
+    painter.drawRoundedRect(frame, 7, 7);
+    painter.restore();
+    struct TRow {
+        const char* Action;
+        const char* Keys;
+        const char* Pad;
+    };
+    static const std::array<TRow, 12> table = {{
+        {QT_TRANSLATE_NOOP("Tutorial", "Choose a piece in the pot"), QT_TRANSLATE_NOOP("Tutorial", "Up, Down"),
+         QT_TRANSLATE_NOOP("Tutorial", "D-pad, stick")},
+        {QT_TRANSLATE_NOOP("Tutorial", "Take, drop or lift a piece"), QT_TRANSLATE_NOOP("Tutorial", "Space, Enter"), "A"},
+        {QT_TRANSLATE_NOOP("Tutorial", "Move the board's cursor"), QT_TRANSLATE_NOOP("Tutorial", "Arrow keys"),
+         QT_TRANSLATE_NOOP("Tutorial", "D-pad, stick")},
+        {QT_TRANSLATE_NOOP("Tutorial", "Pot to board and back"), QT_TRANSLATE_NOOP("Tutorial", "Left, Right"),
+         QT_TRANSLATE_NOOP("Tutorial", "Left, Right")},
+        {QT_TRANSLATE_NOOP("Tutorial", "Put the piece back"), "Esc", "B"},
+        {QT_TRANSLATE_NOOP("Tutorial", "Broom"), "B", "X"},
+        {QT_TRANSLATE_NOOP("Tutorial", "Use Magic"), "M", "Y"},
+        {QT_TRANSLATE_NOOP("Tutorial", "Check"), "C", QT_TRANSLATE_NOOP("Tutorial", "Left shoulder")},
+        {QT_TRANSLATE_NOOP("Tutorial", "Next piece now"), "N", QT_TRANSLATE_NOOP("Tutorial", "Right shoulder")},
+        {QT_TRANSLATE_NOOP("Tutorial", "Pause and go on"), "P", QT_TRANSLATE_NOOP("Tutorial", "Back")},
+        {QT_TRANSLATE_NOOP("Tutorial", "The menu"), QT_TRANSLATE_NOOP("Tutorial", "Esc, empty hand"),
+         QT_TRANSLATE_NOOP("Tutorial", "Start")},
+        {QT_TRANSLATE_NOOP("Tutorial", "Buttons, other screens"), QT_TRANSLATE_NOOP("Tutorial", "Tab, Enter, Esc"),
+         QT_TRANSLATE_NOOP("Tutorial", "D-pad, A, B")},
+    }};
+    const double actionWidth = 250.0;
+    const double keysWidth = 150.0;
+    const double padWidth = 120.0;
+    const double left = frame.left() + 12.0;
+    painter.setPen(Orange);
+    painter.setFont(ArtFont(17, true));
+    painter.drawText(QRectF(left + actionWidth, frame.top() + 6, keysWidth, 26), Qt::AlignLeft | Qt::AlignVCenter,
+                     TPageText::tr("Keyboard"));
+    painter.drawText(QRectF(left + actionWidth + keysWidth, frame.top() + 6, padWidth, 26),
+                     Qt::AlignLeft | Qt::AlignVCenter, TPageText::tr("Gamepad"));
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const double y = frame.top() + 38.0 + double(i) * 34.5;
+        const QString action = TPageText::tr(table[i].Action);
+        const QString keys = TPageText::tr(table[i].Keys);
+        const QString pad = TPageText::tr(table[i].Pad);
+        painter.setPen(QColor(255, 255, 255));
+        painter.setFont(FittingFont(action, 17, false, actionWidth - 8.0));
+        painter.drawText(QRectF(left, y, actionWidth - 8.0, 28), Qt::AlignLeft | Qt::AlignVCenter, action);
+        painter.setPen(Orange);
+        painter.setFont(FittingFont(keys, 17, true, keysWidth - 8.0));
+        painter.drawText(QRectF(left + actionWidth, y, keysWidth - 8.0, 28), Qt::AlignLeft | Qt::AlignVCenter, keys);
+        painter.setFont(FittingFont(pad, 17, true, padWidth - 4.0));
+        painter.drawText(QRectF(left + actionWidth + keysWidth, y, padWidth - 4.0, 28),
+                         Qt::AlignLeft | Qt::AlignVCenter, pad);
+    }
+    return page;
+}
+
 } // namespace
 
 QImage MakeTutorialPicture(int Page, const TPhotoSource& Photos)
@@ -778,6 +882,7 @@ QImage MakeTutorialPicture(int Page, const TPhotoSource& Photos)
     case 6: return PageBonuses(Photos);
     case 7: return PageLevels(Photos);
     case 8: return PageLevelEnd(Photos);
+    case 9: return PageKeys(Photos);
     default: return QImage();
     }
 }

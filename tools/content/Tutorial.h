@@ -8,7 +8,7 @@ namespace zindo {
 
 /// Number of tutorial pages; each has a picture (ITUTORIALn) and a text
 /// (TTUTORIALn, written by hand in assets/tutorial).
-inline constexpr int TutorialPageCount = 8;
+inline constexpr int TutorialPageCount = 9;
 
 /// Size at which the tutorial shows a picture, above the text.
 inline constexpr int TutorialWidth = 1011;
