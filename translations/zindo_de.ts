@@ -19,6 +19,11 @@
         <translation>Zum Hauptmenü</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Back to the main screen (Esc)</source>
+        <translation>Zurück zum Hauptmenü (Esc)</translation>
+    </message>
+    <message>
         <location filename="../src/ui/PhotoCredits.h" line="+21"/>
         <source>MATE desktop backgrounds (GPL-2+)</source>
         <translation>MATE-Desktophintergründe (GPL-2+)</translation>
@@ -68,15 +73,15 @@
     </message>
     <message>
         <location filename="../src/game/Game.cpp" line="+95"/>
-        <location line="+272"/>
+        <location line="+285"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+495"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+497"/>
         <source>player name</source>
         <translation>Spielername</translation>
     </message>
     <message>
-        <location line="-271"/>
-        <location line="+272"/>
+        <location line="-284"/>
+        <location line="+285"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
         <location filename="../src/game/ThemeFiles.cpp" line="+86"/>
         <source>theme name</source>
@@ -163,12 +168,12 @@
         <translation>Das Bild besteht aus mehr als %1 progressiven Durchläufen.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="-413"/>
+        <location filename="../src/game/Game.cpp" line="-426"/>
         <source>Cannot create folder &quot;%1&quot;</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location line="+348"/>
+        <location line="+361"/>
         <source>Cannot read file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht gelesen werden. %2</translation>
     </message>
@@ -193,12 +198,12 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../src/game/Game.cpp" line="-269"/>
+        <location filename="../src/game/Game.cpp" line="-282"/>
         <source>Internal error: no picture found for level</source>
         <translation>Interner Fehler: Für das Level wurde kein Bild gefunden</translation>
     </message>
     <message>
-        <location line="+229"/>
+        <location line="+242"/>
         <source>&quot;%1&quot; is not a valid name for a saved game: a name may not be empty, start with &quot;.&quot; or hold &quot;/&quot;.</source>
         <translation>„%1“ ist kein gültiger Name für einen Spielstand: Ein Name darf nicht leer sein, nicht mit „.“ beginnen und kein „/“ enthalten.</translation>
     </message>
@@ -290,8 +295,8 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Back to the main screen</source>
-        <translation>Zurück zum Hauptmenü</translation>
+        <source>Back to the main screen (Esc)</source>
+        <translation>Zurück zum Hauptmenü (Esc)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -376,7 +381,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/MainWindowStartUp.cpp" line="+134"/>
+        <location filename="../src/ui/MainWindowStartUp.cpp" line="+138"/>
         <source>The game&apos;s data was not found. It was looked for in:
 %1</source>
         <translation>Die Daten des Spiels wurden nicht gefunden. Gesucht wurde in:
@@ -409,7 +414,7 @@ You can play on, but the settings you choose now hold for this run only.</source
 Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende dieses Spiels.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="+176"/>
+        <location filename="../src/ui/MainWindow.cpp" line="+208"/>
         <source>Your game has progress that is not saved yet. Save it before you quit?</source>
         <translation>Dein Spiel hat Fortschritte, die noch nicht gespeichert sind. Vor dem Beenden speichern?</translation>
     </message>
@@ -433,6 +438,26 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <source>Zindo Puzzle will speak %1 from its next start.</source>
         <translation>Zindo Puzzle spricht ab dem nächsten Start %1.</translation>
     </message>
+    <message>
+        <location line="+156"/>
+        <source>Gamepad connected</source>
+        <translation>Gamepad verbunden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gamepad connected: %1</source>
+        <translation>Gamepad verbunden: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Gamepad disconnected</source>
+        <translation>Gamepad getrennt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gamepad disconnected: %1</source>
+        <translation>Gamepad getrennt: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayingScreen</name>
@@ -442,7 +467,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>PAUSE</translation>
     </message>
     <message>
-        <location filename="../src/ui/PlayingScreen.cpp" line="+45"/>
+        <location filename="../src/ui/PlayingScreen.cpp" line="+48"/>
         <source>That&apos;s how the finished puzzle should look</source>
         <translation>So soll das fertige Puzzle aussehen</translation>
     </message>
@@ -457,23 +482,8 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Klick, um ein Teil zu nehmen</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Click on a broom to remove all wrong pieces</source>
-        <translation>Klick auf einen Besen, um alle falschen Teile zu entfernen</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Use Magic</source>
-        <translation>Zauber einsetzen</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Check if your puzzle is correct</source>
-        <translation>Prüf, ob dein Puzzle stimmt</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <location filename="../tools/content/Tutorial.cpp" line="+185"/>
+        <location line="+29"/>
+        <location filename="../tools/content/Tutorial.cpp" line="+202"/>
         <source>Level</source>
         <translation>Level</translation>
     </message>
@@ -507,15 +517,15 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Menü</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+109"/>
+        <location line="+2"/>
+        <location line="+110"/>
         <location filename="../tools/content/Tutorial.cpp" line="+2"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
         <location line="-108"/>
-        <location filename="../src/ui/PlayingScreenVerdict.cpp" line="+75"/>
+        <location filename="../src/ui/PlayingScreenVerdict.cpp" line="+80"/>
         <location filename="../tools/content/Tutorial.cpp" line="+407"/>
         <source>Next Level</source>
         <translation>Nächstes Level</translation>
@@ -543,9 +553,35 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Nächstes Teil</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Deal the next piece into the pot now; the pieces after it come at the usual pace</source>
-        <translation>Das nächste Teil sofort in den Schacht; die Teile danach kommen im gewohnten Takt</translation>
+        <location line="-53"/>
+        <source>Click on a broom to remove all wrong pieces (B)</source>
+        <translation>Klick auf einen Besen, um alle falschen Teile zu entfernen (B)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Use Magic (M)</source>
+        <translation>Zauber einsetzen (M)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check if your puzzle is correct (C)</source>
+        <translation>Prüf, ob dein Puzzle stimmt (C)</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Menu (Esc)</source>
+        <translation>Menü (Esc)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+110"/>
+        <source>Pause (P)</source>
+        <translation>Pause (P)</translation>
+    </message>
+    <message>
+        <location line="-102"/>
+        <source>Deal the next piece into the pot now; the pieces after it come at the usual pace (N)</source>
+        <translation>Das nächste Teil sofort in den Schacht; die Teile danach kommen im gewohnten Takt (N)</translation>
     </message>
     <message>
         <location line="+101"/>
@@ -553,7 +589,12 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Weiterspielen</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+1"/>
+        <source>Continue Playing (P)</source>
+        <translation>Weiterspielen (P)</translation>
+    </message>
+    <message>
+        <location line="+79"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Spiel gespeichert als „%1“.</translation>
     </message>
@@ -629,7 +670,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Das war deine letzte Kontrolle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/PlayingScreenVerdict.cpp" line="-50"/>
+        <location filename="../src/ui/PlayingScreenVerdict.cpp" line="-55"/>
         <source>Congratulations! You&apos;ve finished all puzzles of this theme!</source>
         <translation>Glückwunsch! Du hast alle Puzzles dieses Themas gelöst!</translation>
     </message>
@@ -655,7 +696,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Zu viel riskiert – du bist noch nicht bereit für das nächste Level. Versuch es noch einmal</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+29"/>
         <source>Back to Main Screen</source>
         <translation>Zum Hauptmenü</translation>
     </message>
@@ -698,12 +739,17 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Klick auf ein Feld, um sein Bild zu ändern</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Back to Main Screen</source>
         <translation>Zum Hauptmenü</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+1"/>
+        <source>Back to the main screen (Esc)</source>
+        <translation>Zurück zum Hauptmenü (Esc)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Pictures (%1)</source>
         <translation>Bilder (%1)</translation>
     </message>
@@ -772,7 +818,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>SaveForm</name>
     <message>
-        <location filename="../src/dialogs/SaveForm.cpp" line="+24"/>
+        <location filename="../src/dialogs/SaveForm.cpp" line="+25"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
@@ -792,7 +838,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>There is a saved game named &quot;%1&quot; already. Replace it with this game?</source>
         <translation>Es gibt schon einen Spielstand „%1“. Durch dieses Spiel ersetzen?</translation>
     </message>
@@ -988,7 +1034,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>ThemeNameForm</name>
     <message>
-        <location filename="../src/ui/ThemeNameForm.cpp" line="+67"/>
+        <location filename="../src/ui/ThemeNameForm.cpp" line="+68"/>
         <source>Name of the theme:</source>
         <translation>Name des Themas:</translation>
     </message>
@@ -999,17 +1045,17 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
     <message>
         <location line="+18"/>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>Make Theme</source>
         <translation>Thema erstellen</translation>
     </message>
     <message>
-        <location line="-39"/>
+        <location line="-45"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+25"/>
         <source>New Theme from Photos</source>
         <translation>Neues Thema aus Fotos</translation>
     </message>
@@ -1077,7 +1123,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>ThemeSelectionScreen</name>
     <message>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-414"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-416"/>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
     </message>
@@ -1148,7 +1194,12 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Zum Hauptmenü</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+1"/>
+        <source>Back to the main screen (Esc)</source>
+        <translation>Zurück zum Hauptmenü (Esc)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Level %1: click to see the picture large</source>
         <translation>Level %1: Klicke, um das Bild groß zu sehen</translation>
     </message>
@@ -1351,11 +1402,12 @@ wenn die Zeit knapp wird.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location line="+276"/>
         <source>Broom</source>
         <translation>Besen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-276"/>
         <location line="+1"/>
         <source>Placed like any other piece.</source>
         <translation>Wird wie jedes andere Teil gelegt.</translation>
@@ -1563,6 +1615,154 @@ keine Leben mehr oder übers
 Menü verlassen: 100 Punkte
 Abzug, noch einmal.</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>The board&apos;s cursor
+The arrows move the piece
+in your hand square by square.</source>
+        <translation>Der Rahmen auf dem Spielfeld
+Die Pfeiltasten bewegen das Teil
+in deiner Hand Feld für Feld.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The pot&apos;s cursor
+Up and Down choose.</source>
+        <translation>Der Rahmen im Schacht
+Hoch und Runter wählen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Playing with keys or a gamepad</source>
+        <translation>Mit Tastatur oder Gamepad spielen</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Choose a piece in the pot</source>
+        <translation>Ein Teil im Schacht wählen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Up, Down</source>
+        <translation>Hoch, Runter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+3"/>
+        <source>D-pad, stick</source>
+        <translation>Steuerkreuz, Stick</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>Take, drop or lift a piece</source>
+        <translation>Teil nehmen, ablegen, aufheben</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Space, Enter</source>
+        <translation>Leertaste, Enter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move the board&apos;s cursor</source>
+        <translation>Rahmen auf dem Spielfeld bewegen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Arrow keys</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pot to board and back</source>
+        <translation>Schacht, Spielfeld und zurück</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+1"/>
+        <source>Left, Right</source>
+        <translation>Links, Rechts</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Put the piece back</source>
+        <translation>Teil zurücklegen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Use Magic</source>
+        <translation>Zauber</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check</source>
+        <translation>Kontrolle</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Left shoulder</source>
+        <translation>Linke Schultertaste</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next piece now</source>
+        <translation>Nächstes Teil sofort</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Right shoulder</source>
+        <translation>Rechte Schultertaste</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pause and go on</source>
+        <translation>Pause und weiter</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The menu</source>
+        <translation>Das Menü</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Esc, empty hand</source>
+        <translation>Esc, Hand leer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Buttons, other screens</source>
+        <translation>Knöpfe, andere Seiten</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tab, Enter, Esc</source>
+        <translation>Tab, Enter, Esc</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>D-pad, A, B</source>
+        <translation>Steuerkreuz, A, B</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Gamepad</source>
+        <translation>Gamepad</translation>
+    </message>
 </context>
 <context>
     <name>TutorialScreen</name>
@@ -1602,8 +1802,8 @@ Abzug, noch einmal.</translation>
 <context>
     <name>zindo::TAbstractQzDialogForm</name>
     <message>
-        <location filename="../src/dialogs/AbstractQzDialogForm.cpp" line="+27"/>
-        <location filename="../tools/content/Tutorial.cpp" line="-5"/>
+        <location filename="../src/dialogs/AbstractQzDialogForm.cpp" line="+28"/>
+        <location filename="../tools/content/Tutorial.cpp" line="-77"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1616,7 +1816,7 @@ Abzug, noch einmal.</translation>
 <context>
     <name>zindo::TActionForm</name>
     <message>
-        <location filename="../src/dialogs/ActionForm.cpp" line="+37"/>
+        <location filename="../src/dialogs/ActionForm.cpp" line="+38"/>
         <source>Save and Exit</source>
         <translation>Speichern und beenden</translation>
     </message>
@@ -1636,7 +1836,7 @@ Abzug, noch einmal.</translation>
         <translation>Weiterspielen</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+31"/>
         <source>Turn Background Music Off</source>
         <translation>Hintergrundmusik ausschalten</translation>
     </message>
@@ -1754,14 +1954,14 @@ Abzug, noch einmal.</translation>
 <context>
     <name>zindo::TQzMessageBoxForm</name>
     <message>
-        <location filename="../src/dialogs/QzMessageBoxForm.cpp" line="+113"/>
-        <location line="+53"/>
+        <location filename="../src/dialogs/QzMessageBoxForm.cpp" line="+114"/>
+        <location line="+61"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-48"/>
-        <location line="+49"/>
+        <location line="-56"/>
+        <location line="+57"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -1779,7 +1979,7 @@ Abzug, noch einmal.</translation>
 <context>
     <name>zindo::TStartUpForm</name>
     <message>
-        <location filename="../src/dialogs/StartUpForm.cpp" line="+25"/>
+        <location filename="../src/dialogs/StartUpForm.cpp" line="+27"/>
         <source>You can play Zindo Puzzle either in a window or as full-screen game. Please select the display mode you prefer</source>
         <translation>Du kannst Zindo Puzzle im Fenster oder im Vollbild spielen. Bitte wähle, was dir lieber ist</translation>
     </message>

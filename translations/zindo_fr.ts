@@ -19,6 +19,11 @@
         <translation>Menu principal</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Back to the main screen (Esc)</source>
+        <translation>Retour au menu principal (Échap)</translation>
+    </message>
+    <message>
         <location filename="../src/ui/PhotoCredits.h" line="+21"/>
         <source>MATE desktop backgrounds (GPL-2+)</source>
         <translation>Fonds d&apos;écran du bureau MATE (GPL-2+)</translation>
@@ -68,15 +73,15 @@
     </message>
     <message>
         <location filename="../src/game/Game.cpp" line="+95"/>
-        <location line="+272"/>
+        <location line="+285"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+495"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+497"/>
         <source>player name</source>
         <translation>nom du joueur</translation>
     </message>
     <message>
-        <location line="-271"/>
-        <location line="+272"/>
+        <location line="-284"/>
+        <location line="+285"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
         <location filename="../src/game/ThemeFiles.cpp" line="+86"/>
         <source>theme name</source>
@@ -163,12 +168,12 @@
         <translation>L&apos;image comporte plus de %1 passes progressives.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="-413"/>
+        <location filename="../src/game/Game.cpp" line="-426"/>
         <source>Cannot create folder &quot;%1&quot;</source>
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+348"/>
+        <location line="+361"/>
         <source>Cannot read file &quot;%1&quot;. %2</source>
         <translation>Impossible de lire le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
@@ -193,12 +198,12 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../src/game/Game.cpp" line="-269"/>
+        <location filename="../src/game/Game.cpp" line="-282"/>
         <source>Internal error: no picture found for level</source>
         <translation>Erreur interne&#xa0;: aucune image trouvée pour le niveau</translation>
     </message>
     <message>
-        <location line="+229"/>
+        <location line="+242"/>
         <source>&quot;%1&quot; is not a valid name for a saved game: a name may not be empty, start with &quot;.&quot; or hold &quot;/&quot;.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom valide pour une partie enregistrée&#xa0;: un nom ne peut pas être vide, commencer par «&#xa0;.&#xa0;» ni contenir «&#xa0;/&#xa0;».</translation>
     </message>
@@ -290,8 +295,8 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Back to the main screen</source>
-        <translation>Retour au menu principal</translation>
+        <source>Back to the main screen (Esc)</source>
+        <translation>Retour au menu principal (Échap)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -376,7 +381,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/MainWindowStartUp.cpp" line="+134"/>
+        <location filename="../src/ui/MainWindowStartUp.cpp" line="+138"/>
         <source>The game&apos;s data was not found. It was looked for in:
 %1</source>
         <translation>Les données du jeu sont introuvables. Elles ont été cherchées dans&#xa0;:
@@ -409,7 +414,7 @@ You can play on, but the settings you choose now hold for this run only.</source
 Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent que pour cette session.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="+176"/>
+        <location filename="../src/ui/MainWindow.cpp" line="+208"/>
         <source>Your game has progress that is not saved yet. Save it before you quit?</source>
         <translation>Votre partie a une progression qui n&apos;est pas encore enregistrée. L&apos;enregistrer avant de quitter&#xa0;?</translation>
     </message>
@@ -433,6 +438,26 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <source>Zindo Puzzle will speak %1 from its next start.</source>
         <translation>Zindo Puzzle parlera %1 dès son prochain démarrage.</translation>
     </message>
+    <message>
+        <location line="+156"/>
+        <source>Gamepad connected</source>
+        <translation>Manette connectée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gamepad connected: %1</source>
+        <translation>Manette connectée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Gamepad disconnected</source>
+        <translation>Manette déconnectée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gamepad disconnected: %1</source>
+        <translation>Manette déconnectée&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>PlayingScreen</name>
@@ -442,7 +467,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>PAUSE</translation>
     </message>
     <message>
-        <location filename="../src/ui/PlayingScreen.cpp" line="+45"/>
+        <location filename="../src/ui/PlayingScreen.cpp" line="+48"/>
         <source>That&apos;s how the finished puzzle should look</source>
         <translation>Voici à quoi doit ressembler le puzzle terminé</translation>
     </message>
@@ -457,23 +482,8 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Cliquez pour prendre une pièce</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Click on a broom to remove all wrong pieces</source>
-        <translation>Cliquez sur un balai pour retirer toutes les pièces mal placées</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Use Magic</source>
-        <translation>Utiliser la magie</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Check if your puzzle is correct</source>
-        <translation>Vérifiez si votre puzzle est juste</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <location filename="../tools/content/Tutorial.cpp" line="+185"/>
+        <location line="+29"/>
+        <location filename="../tools/content/Tutorial.cpp" line="+202"/>
         <source>Level</source>
         <translation>Niveau</translation>
     </message>
@@ -507,15 +517,15 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Menu</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+109"/>
+        <location line="+2"/>
+        <location line="+110"/>
         <location filename="../tools/content/Tutorial.cpp" line="+2"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
         <location line="-108"/>
-        <location filename="../src/ui/PlayingScreenVerdict.cpp" line="+75"/>
+        <location filename="../src/ui/PlayingScreenVerdict.cpp" line="+80"/>
         <location filename="../tools/content/Tutorial.cpp" line="+407"/>
         <source>Next Level</source>
         <translation>Niveau suivant</translation>
@@ -543,9 +553,35 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Pièce suivante</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Deal the next piece into the pot now; the pieces after it come at the usual pace</source>
-        <translation>La pièce suivante tout de suite dans le puits&#xa0;; les suivantes arrivent au rythme habituel</translation>
+        <location line="-53"/>
+        <source>Click on a broom to remove all wrong pieces (B)</source>
+        <translation>Cliquez sur un balai pour retirer toutes les pièces mal placées (B)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Use Magic (M)</source>
+        <translation>Utiliser la magie (M)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check if your puzzle is correct (C)</source>
+        <translation>Vérifiez si votre puzzle est juste (C)</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Menu (Esc)</source>
+        <translation>Menu (Échap)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+110"/>
+        <source>Pause (P)</source>
+        <translation>Pause (P)</translation>
+    </message>
+    <message>
+        <location line="-102"/>
+        <source>Deal the next piece into the pot now; the pieces after it come at the usual pace (N)</source>
+        <translation>La pièce suivante tout de suite dans le puits&#xa0;; les suivantes arrivent au rythme habituel (N)</translation>
     </message>
     <message>
         <location line="+101"/>
@@ -553,7 +589,12 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Reprendre</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+1"/>
+        <source>Continue Playing (P)</source>
+        <translation>Reprendre (P)</translation>
+    </message>
+    <message>
+        <location line="+79"/>
         <source>Game saved as &quot;%1&quot;.</source>
         <translation>Partie enregistrée sous «&#xa0;%1&#xa0;».</translation>
     </message>
@@ -629,7 +670,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>C&apos;était votre dernier contrôle.</translation>
     </message>
     <message>
-        <location filename="../src/ui/PlayingScreenVerdict.cpp" line="-50"/>
+        <location filename="../src/ui/PlayingScreenVerdict.cpp" line="-55"/>
         <source>Congratulations! You&apos;ve finished all puzzles of this theme!</source>
         <translation>Félicitations&#xa0;! Vous avez terminé tous les puzzles de ce thème&#xa0;!</translation>
     </message>
@@ -655,7 +696,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Trop de risques – vous ne pouvez pas encore passer au niveau suivant. Recommencez ce niveau</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+29"/>
         <source>Back to Main Screen</source>
         <translation>Menu principal</translation>
     </message>
@@ -698,12 +739,17 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Cliquez sur une case pour en changer l&apos;image</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Back to Main Screen</source>
         <translation>Menu principal</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+1"/>
+        <source>Back to the main screen (Esc)</source>
+        <translation>Retour au menu principal (Échap)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Pictures (%1)</source>
         <translation>Images (%1)</translation>
     </message>
@@ -772,7 +818,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>SaveForm</name>
     <message>
-        <location filename="../src/dialogs/SaveForm.cpp" line="+24"/>
+        <location filename="../src/dialogs/SaveForm.cpp" line="+25"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
@@ -792,7 +838,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>There is a saved game named &quot;%1&quot; already. Replace it with this game?</source>
         <translation>Une partie «&#xa0;%1&#xa0;» existe déjà. La remplacer par celle-ci&#xa0;?</translation>
     </message>
@@ -988,7 +1034,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>ThemeNameForm</name>
     <message>
-        <location filename="../src/ui/ThemeNameForm.cpp" line="+67"/>
+        <location filename="../src/ui/ThemeNameForm.cpp" line="+68"/>
         <source>Name of the theme:</source>
         <translation>Nom du thème&#xa0;:</translation>
     </message>
@@ -999,17 +1045,17 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     </message>
     <message>
         <location line="+18"/>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>Make Theme</source>
         <translation>Créer le thème</translation>
     </message>
     <message>
-        <location line="-39"/>
+        <location line="-45"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+25"/>
         <source>New Theme from Photos</source>
         <translation>Nouveau thème à partir de photos</translation>
     </message>
@@ -1077,7 +1123,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>ThemeSelectionScreen</name>
     <message>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-414"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-416"/>
         <source>New Game</source>
         <translation>Nouvelle partie</translation>
     </message>
@@ -1148,7 +1194,12 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Menu principal</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+1"/>
+        <source>Back to the main screen (Esc)</source>
+        <translation>Retour au menu principal (Échap)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Level %1: click to see the picture large</source>
         <translation>Niveau %1&#xa0;: cliquez pour voir l&apos;image en grand</translation>
     </message>
@@ -1352,11 +1403,12 @@ quand le temps presse.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location line="+276"/>
         <source>Broom</source>
         <translation>Balai</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-276"/>
         <location line="+1"/>
         <source>Placed like any other piece.</source>
         <translation>Se pose comme une pièce ordinaire.</translation>
@@ -1564,6 +1616,154 @@ plus de vies, ou niveau
 quitté par le menu&#xa0;:
 100&#xa0;points en moins, on recommence.</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>The board&apos;s cursor
+The arrows move the piece
+in your hand square by square.</source>
+        <translation>Le cadre du plateau
+Les flèches déplacent la pièce
+en main case par case.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The pot&apos;s cursor
+Up and Down choose.</source>
+        <translation>Le cadre du puits
+Haut et Bas choisissent.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Playing with keys or a gamepad</source>
+        <translation>Jouer au clavier ou à la manette</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Choose a piece in the pot</source>
+        <translation>Choisir une pièce du puits</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Up, Down</source>
+        <translation>Haut, Bas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+3"/>
+        <source>D-pad, stick</source>
+        <translation>Croix, stick</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>Take, drop or lift a piece</source>
+        <translation>Prendre, poser, reprendre</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Space, Enter</source>
+        <translation>Espace, Entrée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move the board&apos;s cursor</source>
+        <translation>Déplacer le cadre du plateau</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Arrow keys</source>
+        <translation>Flèches</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pot to board and back</source>
+        <translation>Du puits au plateau et retour</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+1"/>
+        <source>Left, Right</source>
+        <translation>Gauche, Droite</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Put the piece back</source>
+        <translation>Remettre la pièce</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Use Magic</source>
+        <translation>Magie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check</source>
+        <translation>Contrôle</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Left shoulder</source>
+        <translation>Épaule gauche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next piece now</source>
+        <translation>Pièce suivante tout de suite</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Right shoulder</source>
+        <translation>Épaule droite</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pause and go on</source>
+        <translation>Pause et reprise</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The menu</source>
+        <translation>Le menu</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Esc, empty hand</source>
+        <translation>Échap, main vide</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Buttons, other screens</source>
+        <translation>Boutons, autres écrans</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tab, Enter, Esc</source>
+        <translation>Tab, Entrée, Échap</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>D-pad, A, B</source>
+        <translation>Croix, A, B</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Gamepad</source>
+        <translation>Manette</translation>
+    </message>
 </context>
 <context>
     <name>TutorialScreen</name>
@@ -1603,8 +1803,8 @@ quitté par le menu&#xa0;:
 <context>
     <name>zindo::TAbstractQzDialogForm</name>
     <message>
-        <location filename="../src/dialogs/AbstractQzDialogForm.cpp" line="+27"/>
-        <location filename="../tools/content/Tutorial.cpp" line="-5"/>
+        <location filename="../src/dialogs/AbstractQzDialogForm.cpp" line="+28"/>
+        <location filename="../tools/content/Tutorial.cpp" line="-77"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1617,7 +1817,7 @@ quitté par le menu&#xa0;:
 <context>
     <name>zindo::TActionForm</name>
     <message>
-        <location filename="../src/dialogs/ActionForm.cpp" line="+37"/>
+        <location filename="../src/dialogs/ActionForm.cpp" line="+38"/>
         <source>Save and Exit</source>
         <translation>Enregistrer et quitter</translation>
     </message>
@@ -1637,7 +1837,7 @@ quitté par le menu&#xa0;:
         <translation>Continuer</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+31"/>
         <source>Turn Background Music Off</source>
         <translation>Couper la musique de fond</translation>
     </message>
@@ -1755,14 +1955,14 @@ quitté par le menu&#xa0;:
 <context>
     <name>zindo::TQzMessageBoxForm</name>
     <message>
-        <location filename="../src/dialogs/QzMessageBoxForm.cpp" line="+113"/>
-        <location line="+53"/>
+        <location filename="../src/dialogs/QzMessageBoxForm.cpp" line="+114"/>
+        <location line="+61"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-48"/>
-        <location line="+49"/>
+        <location line="-56"/>
+        <location line="+57"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -1780,7 +1980,7 @@ quitté par le menu&#xa0;:
 <context>
     <name>zindo::TStartUpForm</name>
     <message>
-        <location filename="../src/dialogs/StartUpForm.cpp" line="+25"/>
+        <location filename="../src/dialogs/StartUpForm.cpp" line="+27"/>
         <source>You can play Zindo Puzzle either in a window or as full-screen game. Please select the display mode you prefer</source>
         <translation>Zindo Puzzle se joue dans une fenêtre ou en plein écran. Choisissez le mode d&apos;affichage que vous préférez</translation>
     </message>

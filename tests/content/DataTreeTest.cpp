@@ -294,11 +294,12 @@ TEST(DataTree, WholeTreeLeavesRoomForASixthThemeInA25MegabytePackage)
         it.next();
         total += it.fileInfo().size();
     }
-    // Six themes, the tutorial and the sounds under 24 MB make, with the
-    // program, a Debian package under 25 MB (the sounds compress). A theme
-    // of ten pictures takes about 2.5 MB: the themes not shipped yet are
-    // counted at that.
+    // Six themes, the tutorial and the sounds under 24.8 MB make, with the
+    // program, a Debian package under 25 MB: the pictures do not compress,
+    // but the sounds, the program and its text files do (a data tree of
+    // 22.1 MB installed as 24.0 MB packs into 21.5 MB). A theme of ten
+    // pictures takes about 2.5 MB: the themes not shipped yet are counted at that.
     const qint64 missingThemes = std::max<qint64>(0, 6 - Themes().size());
     EXPECT_GT(total, 1'000'000);
-    EXPECT_LT(total + missingThemes * 2'500'000, 24'000'000);
+    EXPECT_LT(total + missingThemes * 2'500'000, 24'800'000);
 }
