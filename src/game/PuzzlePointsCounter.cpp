@@ -44,7 +44,29 @@ QString Counted(std::int32_t Count, const char* One, const char* Many)
     return WithSignedNumber(text, QString::number(said), QString::number(Count));
 }
 
+/// Value, held within what 32 bits can say.
+std::int32_t Saturated(std::int64_t Value)
+{
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(Value, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
+}
+
 } // namespace
+
+std::int32_t TPuzzlePointsCounter::RiskPoints() const
+{
+    return Saturated(std::int64_t(RisksWon) * 200);
+}
+
+std::int32_t TPuzzlePointsCounter::CorrectPoints() const
+{
+    return Saturated(std::int64_t(Correct) * 100);
+}
+
+std::int32_t TPuzzlePointsCounter::WrongPoints() const
+{
+    return Saturated(std::int64_t(Wrong) * -100);
+}
 
 void TPuzzlePointsCounter::Reset()
 {
@@ -64,9 +86,10 @@ std::int32_t TPuzzlePointsCounter::SpeedPoints() const
 
 std::int32_t TPuzzlePointsCounter::TotalPoints() const
 {
-    // Summed in 64 bits so that absurd counts cannot wrap into a positive total.
+    // Each row and their sum held within 32 bits, so that absurd counts
+    // cannot wrap into a total of the other sign.
     const std::int64_t sum = std::int64_t(BasePoints()) + RiskPoints() + CorrectPoints() + SpeedPoints() + WrongPoints();
-    return sum < 0 ? 0 : static_cast<std::int32_t>(sum);
+    return sum < 0 ? 0 : Saturated(sum);
 }
 
 QString TPuzzlePointsCounter::BaseText() const

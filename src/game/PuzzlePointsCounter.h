@@ -23,13 +23,13 @@ public:
     /// 1000 for every solved level.
     std::int32_t BasePoints() const { return 1000; }
     /// 200 per risk won.
-    std::int32_t RiskPoints() const { return RisksWon * 200; }
+    std::int32_t RiskPoints() const;
     /// 100 per correct placement.
-    std::int32_t CorrectPoints() const { return Correct * 100; }
+    std::int32_t CorrectPoints() const;
     /// 11 per whole second of the speed allowance left; 0 without allowance.
     std::int32_t SpeedPoints() const;
     /// -100 per wrong placement.
-    std::int32_t WrongPoints() const { return Wrong * -100; }
+    std::int32_t WrongPoints() const;
     /// The sum of the five, never below 0.
     std::int32_t TotalPoints() const;
 

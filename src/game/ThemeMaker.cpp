@@ -264,7 +264,9 @@ void TThemeMaker::ConvertPhoto(int Index)
     QImage picture;
     QString failure;
     try {
-        picture = import.Convert(Used[Index]);
+        // at(), never []: the list is shared, and [] would copy it on every
+        // worker thread at once.
+        picture = import.Convert(Used.at(Index));
     } catch (const std::exception& error) {
         failure = QString::fromUtf8(error.what());
     }

@@ -1,6 +1,8 @@
 // The points of one level: formulas, speed bonus edges and the row texts.
 #include "game/PuzzlePointsCounter.h"
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 using namespace zindo;
@@ -48,6 +50,17 @@ TEST(PointsCounting, NegativeSumGivesZero)
     points.Reset();
     points.AddWrong(9);
     EXPECT_EQ(points.TotalPoints(), 100);
+
+    // Counts no level can reach hold their sign instead of wrapping.
+    points.Reset();
+    points.AddRisksWon(std::numeric_limits<std::int32_t>::max());
+    points.AddCorrect(std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(points.RiskPoints(), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(points.CorrectPoints(), std::numeric_limits<std::int32_t>::min());
+    points.Reset();
+    points.AddRisksWon(std::numeric_limits<std::int32_t>::max());
+    points.AddCorrect(std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(points.TotalPoints(), std::numeric_limits<std::int32_t>::max());
 }
 
 TEST(PointsCounting, RowTextsCarryTheCounts)
