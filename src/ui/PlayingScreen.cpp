@@ -220,7 +220,7 @@ void TPlayingScreen::StartLevelScreen()
     Host.ClearZindoMessage();
     Host.ForbidMusic();
     Session.StartLevel();
-    PreviewImage->SetPicture(Session.Puzzle().Picture());
+    PreviewImage->SetPicture(Session.Puzzle().Picture(), BoardPictureComposer(Session.Puzzle()));
     PreviewImage->show();
     Host.ShowScreen(scPlaying);
     LayoutBoardPanel();

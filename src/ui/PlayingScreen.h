@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoardPainter.h"
+#include "DeviceBoard.h"
 #include "DevicePicture.h"
 #include "Screen.h"
 
@@ -131,9 +132,9 @@ private:
     std::vector<TShownBonus> ShownBonuses; ///< brooms, magic, checks
     TBoardViewLayout BoardLayout;             ///< the board as last laid out for the screen
     TPotLayout PotLayout;                 ///< the pot as last laid out for the screen
-    TDevicePictureSet PotPieces;          ///< the pot's pieces at the screen's resolution
-    TDevicePicture BoardPicture;          ///< the board's picture at the screen's resolution
-    TDevicePictureSet BoardSprites;       ///< pieces and sprites over the board, at the same
+    TDevicePictureSet PotIcons;           ///< the pot's kind icons at the screen's resolution
+    TDeviceBoard BoardPicture;            ///< the board's picture at the screen's resolution, which the pieces are cut from
+    TDevicePictureSet BoardSprites;       ///< the sprites over the board, at the same
 
     QWidget* PreviewPanel = nullptr;         ///< frame of the reference picture
     TPictureBox* PreviewImage = nullptr;     ///< the finished picture; hidden while paused

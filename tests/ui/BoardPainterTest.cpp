@@ -133,7 +133,7 @@ TEST_F(Views, PotRepaintedWhereItChangedLooksAsIfPaintedWhole)
                 region += part;
             painter.setClipRegion(region);
         }
-        PaintPotView(painter, Layout, nullptr, region);
+        PaintPotView(painter, Layout, nullptr, nullptr, region);
         return image;
     };
     TPotLayout shown = LayOutPot(Puzzle(), size, Random);
