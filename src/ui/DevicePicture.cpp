@@ -57,12 +57,31 @@ double DeviceScale(const QPainter& Painter)
     return device.m11();
 }
 
+namespace {
+
+/// Below this, a difference of positions is the arithmetic's, not the
+/// screen's: a press on the very edge of a cell counts as on the edge.
+constexpr double Tolerance = 1e-6;
+
+int FirstPixelFrom(double Edge)
+{
+    return static_cast<int>(std::ceil(Edge - Tolerance));
+}
+
+} // namespace
+
 QRect DeviceRect(const QTransform& Device, const QRectF& Rect)
 {
     const QRectF exact = Device.mapRect(Rect);
-    const QPoint topLeft(static_cast<int>(std::lround(exact.left())), static_cast<int>(std::lround(exact.top())));
-    const QPoint end(static_cast<int>(std::lround(exact.right())), static_cast<int>(std::lround(exact.bottom())));
+    const QPoint topLeft(FirstPixelFrom(exact.left()), FirstPixelFrom(exact.top()));
+    const QPoint end(FirstPixelFrom(exact.right()), FirstPixelFrom(exact.bottom()));
     return QRect(topLeft, end - QPoint(1, 1));
+}
+
+QPoint DesignPixel(const QPointF& Position)
+{
+    return QPoint(static_cast<int>(std::floor(Position.x() + Tolerance)),
+                  static_cast<int>(std::floor(Position.y() + Tolerance)));
 }
 
 void TDevicePicture::Draw(QPainter& Painter, const QRect& Target, const QImage& Picture, const QRegion& Exposed,

@@ -25,11 +25,16 @@ void DrawInBands(QPainter& Painter, const QPoint& At, const QImage& Picture, con
 /// is left to draw as it will.
 double DeviceScale(const QPainter& Painter);
 
-/// Rect (in the units of the transform Device maps from) in device pixels,
-/// each edge rounded to the nearest pixel: what lies within it, and nothing
-/// beyond the pixels the toolkit repaints when Rect is updated. Rectangles
-/// that meet in design units meet in device pixels too.
+/// Rect (in the units of the transform Device maps from) in device pixels:
+/// the pixels whose top-left corner lies within it, which are the pixels a
+/// press maps back into it (a press at a device pixel arrives at that
+/// corner), and lie within what the toolkit repaints when Rect is updated.
+/// Rectangles that meet in design units meet in device pixels too.
 QRect DeviceRect(const QTransform& Device, const QRectF& Rect);
+
+/// The design pixel a press at Position (in design units, mapped back from a
+/// device pixel) lies in: rounded down, as DeviceRect draws.
+QPoint DesignPixel(const QPointF& Position);
 
 /// Makes a picture afresh at a size in device pixels, from a source finer
 /// than the picture shown at the design size (the level picture behind the

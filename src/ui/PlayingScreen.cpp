@@ -244,7 +244,7 @@ void TPlayingScreen::BoardViewMouseDown(QMouseEvent& Event)
 {
     std::int32_t column = -1;
     std::int32_t row = -1;
-    const QPoint at = Event.position().toPoint();
+    const QPoint at = DesignPixel(Event.position()); // the cell drawn under the pointer, at any scale
     Session.Puzzle().CellAt(at.x(), at.y(), column, row);
     Session.DropOrLiftAt(column, row);
     UpdatePlayControls();
