@@ -203,10 +203,11 @@ void TPuzzleClass::LoadPicture(const QString& FileName, std::int32_t ALevel)
     // Kept in 24 bits, three quarters of the memory of 32: views compose
     // from them only when the level or the screen's scale changes. The
     // texture is kept as far as the board reaches.
-    LevelSource = source.convertToFormat(source.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB888);
+    LevelSource = source.convertToFormat(QImage::Format_RGB888);
     source = QImage();
-    LevelTexture = texture.copy(0, 0, std::min(texture.width(), layout.Width), std::min(texture.height(), layout.Height))
-                       .convertToFormat(QImage::Format_RGB888);
+    LevelTexture =
+        texture.copy(0, 0, std::min(texture.width(), layout.Width), std::min(texture.height(), layout.Height))
+            .convertToFormat(QImage::Format_RGB888);
     LevelLayout = layout;
 
     PalePicture = ComposedPicture.copy();

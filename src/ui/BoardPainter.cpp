@@ -102,6 +102,17 @@ QRegion DeviceRegion(const QTransform& Device, const QRegion& Visible)
     return region;
 }
 
+/// Runs Paint once for each part of Region (device pixels) with Painter set
+/// to draw in device pixels, and sets it back afterwards.
+void InDevicePixels(QPainter& Painter, const QRegion& Region, const std::function<void(const QRect& Part)>& Paint)
+{
+    Painter.save();
+    Painter.setWorldTransform(Painter.deviceTransform().inverted() * Painter.worldTransform());
+    for (const QRect& part : Region)
+        Paint(part);
+    Painter.restore();
+}
+
 /// Copies the piece whose own cell is Piece from Board's picture onto Target
 /// (device pixels), within Part. A target a pixel larger or smaller than the
 /// cell in the picture (cells meet on rounded edges) takes a pixel more or
@@ -284,16 +295,9 @@ void PaintBoardView(QPainter& Painter, const TBoardViewLayout& Layout, const TDe
     const bool atDevice = DrawsAtDevice(Painter, Board);
     const QTransform device = Painter.deviceTransform();
     const QRegion deviceRegion = atDevice ? DeviceRegion(device, visible) : QRegion();
-    // Draws in device pixels what Paint draws in each part of the region.
-    auto inDevicePixels = [&](const std::function<void(const QRect& Part)>& Paint) {
-        Painter.save();
-        Painter.setWorldTransform(device.inverted() * Painter.worldTransform());
-        for (const QRect& part : deviceRegion)
-            Paint(part);
-        Painter.restore();
-    };
     if (atDevice)
-        inDevicePixels([&](const QRect& Part) { PaintDeviceCells(Painter, Layout, *Board, device, Part); });
+        InDevicePixels(Painter, deviceRegion,
+                       [&](const QRect& Part) { PaintDeviceCells(Painter, Layout, *Board, device, Part); });
     else
         for (const QRect& part : visible)
             Painter.drawImage(part.topLeft(), Layout.Board, part);
@@ -304,7 +308,7 @@ void PaintBoardView(QPainter& Painter, const TBoardViewLayout& Layout, const TDe
                 Sprites->Keep(layer.Picture);
         } else if (atDevice && layer.Piece.x() >= 0) {
             const QRect target = DeviceRect(device, place);
-            inDevicePixels([&](const QRect& Part) {
+            InDevicePixels(Painter, deviceRegion, [&](const QRect& Part) {
                 DrawDevicePiece(Painter, *Board, layer.Piece, target, Part);
                 if (layer.Dimmed)
                     Painter.fillRect(target & Part, TRemovingPiece::Veil());
@@ -415,15 +419,8 @@ void PaintPotView(QPainter& Painter, const TPotLayout& Layout, const TDeviceBoar
     const bool atDevice = DrawsAtDevice(Painter, Board);
     const QTransform device = Painter.deviceTransform();
     const QRegion deviceRegion = atDevice ? DeviceRegion(device, visible) : QRegion();
-    auto inDevicePixels = [&](const std::function<void(const QRect& Part)>& Paint) {
-        Painter.save();
-        Painter.setWorldTransform(device.inverted() * Painter.worldTransform());
-        for (const QRect& part : deviceRegion)
-            Paint(part);
-        Painter.restore();
-    };
     if (atDevice)
-        inDevicePixels([&](const QRect& Part) { Painter.fillRect(Part, Qt::black); });
+        InDevicePixels(Painter, deviceRegion, [&](const QRect& Part) { Painter.fillRect(Part, Qt::black); });
     else
         for (const QRect& part : visible)
             Painter.fillRect(part, Qt::black);
@@ -442,7 +439,7 @@ void PaintPotView(QPainter& Painter, const TPotLayout& Layout, const TDeviceBoar
         if (atDevice) {
             const QRect target = DeviceRect(device, QRect(entry.Box.topLeft(), entry.Piece.size()));
             const QRect box = DeviceRect(device, entry.Box);
-            inDevicePixels([&](const QRect& Part) {
+            InDevicePixels(Painter, deviceRegion, [&](const QRect& Part) {
                 if (!entry.Piece.isNull() && entry.PieceCell.x() >= 0)
                     DrawDevicePiece(Painter, *Board, entry.PieceCell, target, Part);
                 for (const QRect& edge : {QRect(box.left(), box.top(), box.width(), line),

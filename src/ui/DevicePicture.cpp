@@ -9,6 +9,16 @@ namespace zindo {
 
 namespace {
 
+/// Below this, a difference of positions is the arithmetic's, not the
+/// screen's: a press on the very edge of a cell counts as on the edge.
+constexpr double Tolerance = 1e-6;
+
+/// The first device pixel whose top-left corner lies at or after Edge.
+int FirstPixelFrom(double Edge)
+{
+    return static_cast<int>(std::ceil(Edge - Tolerance));
+}
+
 /// Formats the toolkit copies or blends onto the screen's own without a slow
 /// conversion on the way.
 bool DrawsFast(QImage::Format Format)
@@ -56,19 +66,6 @@ double DeviceScale(const QPainter& Painter)
         return 0;
     return device.m11();
 }
-
-namespace {
-
-/// Below this, a difference of positions is the arithmetic's, not the
-/// screen's: a press on the very edge of a cell counts as on the edge.
-constexpr double Tolerance = 1e-6;
-
-int FirstPixelFrom(double Edge)
-{
-    return static_cast<int>(std::ceil(Edge - Tolerance));
-}
-
-} // namespace
 
 QRect DeviceRect(const QTransform& Device, const QRectF& Rect)
 {

@@ -133,7 +133,7 @@ private:
     TBoardViewLayout BoardLayout;             ///< the board as last laid out for the screen
     TPotLayout PotLayout;                 ///< the pot as last laid out for the screen
     TDevicePictureSet PotIcons;           ///< the pot's kind icons at the screen's resolution
-    TDeviceBoard BoardPicture;            ///< the board's picture at the screen's resolution, which the pieces are cut from
+    TDeviceBoard BoardPicture;            ///< the board at the screen's resolution, the pieces cut from it
     TDevicePictureSet BoardSprites;       ///< the sprites over the board, at the same
 
     QWidget* PreviewPanel = nullptr;         ///< frame of the reference picture
