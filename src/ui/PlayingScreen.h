@@ -61,6 +61,9 @@ public:
     /// Esc or "Menu", only while this screen is shown: the in-game menu,
     /// with the level paused behind it.
     void ShowInGameMenu();
+    /// Lets go of the board and its preview at the screen's resolution,
+    /// which only this screen shows; StartLevelScreen makes them again.
+    void Leave() override;
 
     // Layout.
 

@@ -6,6 +6,7 @@
 #include "BoardPainter.h"
 #include "DevicePicture.h"
 #include "PaintBox.h"
+#include "PictureBox.h"
 #include "SceneView.h"
 
 #include "data/QzBitmapCache.h"
@@ -100,6 +101,12 @@ void TPlayingScreen::FlushRepaints(std::uint8_t Mask)
             TSceneView::PaintNow(*this);
     }
     UpdatePlayControls();
+}
+
+void TPlayingScreen::Leave()
+{
+    BoardPicture.Clear();
+    PreviewImage->SetPicture(QImage());
 }
 
 QPoint TPlayingScreen::BoardPointer() const
