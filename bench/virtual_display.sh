@@ -1,7 +1,8 @@
 # Shared by the benchmark scripts that run the real game: sourced after
-# DISPLAY_NUMBER is set. Makes WORK (a scratch folder), starts a virtual X
-# server without a window manager and waits for it, and cleans both up at
-# exit (and the process in GAME_PID, when the script sets one).
+# DISPLAY_NUMBER (and, when wanted, SCREEN_SIZE, default 1280x1024) is set.
+# Makes WORK (a scratch folder), starts a virtual X server of that size
+# without a window manager and waits for it, and cleans both up at exit (and
+# the process in GAME_PID, when the script sets one).
 # copy_game BUILD_DIR FOLDER puts a copy of the game there with a player's
 # folder that already holds the window choice, as on every start after the
 # first.
@@ -15,7 +16,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+Xvfb ":$DISPLAY_NUMBER" -screen 0 "${SCREEN_SIZE:-1280x1024}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
 XVFB_PID=$!
 export DISPLAY=":$DISPLAY_NUMBER"
 export QT_QPA_PLATFORM=xcb

@@ -81,7 +81,7 @@ QColor TQzGraphicButton::ReadableOn(const QColor& Face, const QColor& Preferred)
 QSize TQzGraphicButton::sizeHint() const
 {
     const QFontMetrics metrics(font());
-    return QSize(metrics.horizontalAdvance(text()) + 24, metrics.height() + 16);
+    return QSize(metrics.horizontalAdvance(text()) + 2 * CaptionMargin + 4, metrics.height() + 16);
 }
 
 QRect TQzGraphicButton::FaceRect() const

@@ -39,6 +39,7 @@ public:
     static constexpr QRgb DefaultButtonColor = 0x303030;  ///< RGB 48,48,48
     static constexpr QRgb FrameColor = 0xFFBB00;          ///< RGB 255,187,0: frame and caption
     static constexpr double MinCaptionContrast = 4.5;     ///< least contrast of caption to face
+    static constexpr int CaptionMargin = 10;              ///< face left clear on either side of the caption
 
     explicit TQzGraphicButton(QWidget* Parent = nullptr);
     TQzGraphicButton(const QString& Caption, QWidget* Parent = nullptr);
@@ -67,6 +68,8 @@ public:
         or white, whichever contrasts more with Face. */
     static QColor ReadableOn(const QColor& Face, const QColor& Preferred);
 
+    /** Room for the caption: its width with CaptionMargin on either side on
+        the face, and the shadow; its height with 8 pixels above and below. */
     QSize sizeHint() const override;
 
 protected:

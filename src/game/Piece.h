@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 
 #include <cstdint>
@@ -52,16 +53,23 @@ public:
 };
 
 /// A piece knocked off the board, falling out of the picture. Its picture is a
-/// dimmed copy of the piece: every pixel whose column and row are both even is
-/// mid-grey. The puzzle creates and moves it; the board view draws it.
+/// dimmed copy of the piece: the piece under an even grey veil (Veil), which
+/// looks the same however much the board is enlarged, so a view drawing the
+/// piece at its screen's resolution lays the same veil over it. The puzzle
+/// creates and moves it; the board view draws it.
 class TRemovingPiece {
 public:
-    /// Makes the dotted picture from the piece's bitmap, placed at (AX, AY).
-    TRemovingPiece(const QImage& PieceBitmap, std::int32_t AX, std::int32_t AY);
+    /// Makes the dimmed picture of Piece, placed at (AX, AY).
+    TRemovingPiece(const TPiece& Piece, std::int32_t AX, std::int32_t AY);
 
-    QImage Picture;     ///< the dotted copy of the piece, 24 bits
-    std::int32_t X = 0; ///< pixel position of its top-left corner on the board
-    std::int32_t Y = 0; ///< pixel position of its top-left corner on the board
+    /// The veil over a falling piece: mid-grey, half opaque.
+    static QColor Veil() { return QColor(128, 128, 128, 128); }
+
+    QImage Picture;          ///< the dimmed copy of the piece, 24 bits
+    std::int32_t Column = 0; ///< the piece's own cell, where its picture comes from
+    std::int32_t Row = 0;    ///< the piece's own cell, where its picture comes from
+    std::int32_t X = 0;      ///< pixel position of its top-left corner on the board
+    std::int32_t Y = 0;      ///< pixel position of its top-left corner on the board
 };
 
 } // namespace zindo

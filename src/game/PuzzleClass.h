@@ -9,6 +9,8 @@
 #include <QPoint>
 #include <QString>
 
+class QPainter;
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -121,6 +123,21 @@ struct TBoardLayout {
 TBoardLayout BoardLayoutFor(std::int32_t SourceWidth, std::int32_t SourceHeight, std::int32_t MaxSide,
                             std::int32_t PieceSize);
 
+/// The board picture of Source at Size: the background Texture (scaled as
+/// the board is), a grey shadow 3 board pixels right and down, and the
+/// picture scaled smoothly into its place, all where Layout puts them on a
+/// board of Layout.Width x Layout.Height, scaled by Size / that. At the
+/// board's own size this is the puzzle's Picture (in 32 bits); at a screen's
+/// device size it shows as much of Source's detail as the screen can. Edges
+/// fall on round(x * scale).
+QImage ComposeBoardPicture(const QImage& Source, const QImage& Texture, const TBoardLayout& Layout, QSize Size);
+
+/// Draws the check's cross over the board cell Cell (in the painter's pixels,
+/// Scale of them to a board pixel): 3 board pixels of red with a 1-pixel
+/// white edge along both diagonals, both edges first so that the red runs
+/// through where they meet, clipped to the cell.
+void DrawCheckCross(QPainter& Painter, const QRect& Cell, double Scale);
+
 /// The pictures that run over the board: the broom and the four frames of the
 /// running zindo, transparent 24-bit sprites.
 struct TPuzzleSprites {
@@ -171,15 +188,13 @@ public:
     void SetSprites(TPuzzleSprites ASprites);
     /// Builds the puzzle of Level (1 .. 10) from the decoded picture file
     /// FileName (".jpg" or ".jpeg" in any case is JPEG, anything else a
-    /// bitmap): composes the board picture, cuts it, pre-places 20 % of the
+    /// bitmap), decoded once and kept: composes the board picture (the
+    /// background texture "IPBK.DAT" of the data folder, a grey shadow and the
+    /// picture, see ComposeBoardPicture), cuts it, pre-places 20 % of the
     /// pieces and leaves the puzzle in stLoaded. A piece in hand is given up.
     /// When the picture or the background texture cannot be read, EQzError
     /// is raised and the puzzle is left as it was.
     void LoadPicture(const QString& FileName, std::int32_t ALevel);
-    /// The board picture of Source at piece size APieceSize: the background
-    /// texture ("IPBK.DAT" in the data folder), a grey shadow 3 pixels right and down, and
-    /// the scaled picture centred on it (see BoardLayoutFor).
-    QImage ComposeBoardPicture(const QImage& Source, std::int32_t MaxSide, std::int32_t APieceSize) const;
 
     // --- Rules of a level (the session) ----------------------------------
 
@@ -259,6 +274,15 @@ public:
     std::int32_t Rows() const { return RowCount; }       ///< number of used rows
     /// The composed board picture, 24 bits; empty before the first level.
     const QImage& Picture() const { return ComposedPicture; }
+    /// The level picture as decoded, at its full resolution: what Picture
+    /// shows, from which a view composes the board at its screen's own
+    /// resolution (ComposeBoardPicture with BackgroundTexture and
+    /// BoardLayout). Empty before the first level.
+    const QImage& SourcePicture() const { return LevelSource; }
+    /// The background texture of the level's board, as decoded.
+    const QImage& BackgroundTexture() const { return LevelTexture; }
+    /// Where the level picture lies on the board (BoardLayoutFor).
+    const TBoardLayout& BoardLayout() const { return LevelLayout; }
     /// Pale copy of Picture (each colour byte + 170, at most 255), shown under
     /// the board while the preview bonus is active.
     const QImage& HintPicture() const { return PalePicture; }
@@ -372,6 +396,9 @@ private:
     std::int32_t LivesLeft = 0;                 ///< lives left
     std::array<TBonusSlot, BonusSlotCount> BonusSlots{}; ///< indexed by TBonusKind
     QImage ComposedPicture;                     ///< the composed board picture, 24 bits
+    QImage LevelSource;                         ///< see SourcePicture
+    QImage LevelTexture;                        ///< see BackgroundTexture
+    TBoardLayout LevelLayout;                   ///< see BoardLayout
     QImage PalePicture;                         ///< see HintPicture
     std::int32_t PieceSide = 100;               ///< side of every piece in pixels
     std::int32_t ColumnCount = 0;               ///< number of used columns

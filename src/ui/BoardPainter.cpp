@@ -1,5 +1,6 @@
 #include "BoardPainter.h"
 
+#include "DeviceBoard.h"
 #include "DevicePicture.h"
 
 #include "data/QzBitmapCache.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace zindo {
 
@@ -90,7 +92,98 @@ void PaintSparkle(QPainter& Painter, const std::vector<TSparkleRay>& Rays, const
     Painter.restore();
 }
 
+/// The part Visible (in the painter's units) covers on the device, in
+/// rectangles of whole device pixels that do not overlap.
+QRegion DeviceRegion(const QTransform& Device, const QRegion& Visible)
+{
+    QRegion region;
+    for (const QRect& part : Visible)
+        region += Device.mapRect(QRectF(part)).toAlignedRect();
+    return region;
+}
+
+/// Runs Paint once for each part of Region (device pixels) with Painter set
+/// to draw in device pixels, and sets it back afterwards.
+void InDevicePixels(QPainter& Painter, const QRegion& Region, const std::function<void(const QRect& Part)>& Paint)
+{
+    Painter.save();
+    Painter.setWorldTransform(Painter.deviceTransform().inverted() * Painter.worldTransform());
+    for (const QRect& part : Region)
+        Paint(part);
+    Painter.restore();
+}
+
+/// Copies the piece whose own cell is Piece from Board's picture onto Target
+/// (device pixels), within Part. A target a pixel larger or smaller than the
+/// cell in the picture (cells meet on rounded edges) takes a pixel more or
+/// less of the picture rather than a scaled copy.
+void DrawDevicePiece(QPainter& Painter, const TDeviceBoard& Board, QPoint Piece, const QRect& Target,
+                     const QRect& Part)
+{
+    const QRect shown = Target & Part;
+    if (shown.isEmpty())
+        return;
+    const QPoint from = Board.Cell(Piece.x(), Piece.y()).topLeft() + (shown.topLeft() - Target.topLeft());
+    const QRect source = QRect(from, shown.size()) & Board.Picture().rect();
+    if (!source.isEmpty())
+        DrawInBands(Painter, shown.topLeft() + (source.topLeft() - from), Board.Picture(), source);
+}
+
+/// Paints the board's cells within Part (device pixels, through a painter
+/// that draws in them) as the puzzle renders them, at the device's
+/// resolution: white, the pale preview, the grid, the pieces lying on the
+/// board and the check's crosses. Device maps board pixels to device pixels.
+void PaintDeviceCells(QPainter& Painter, const TBoardViewLayout& Layout, const TDeviceBoard& Board,
+                      const QTransform& Device, const QRect& Part)
+{
+    const std::int32_t side = Layout.PieceSize;
+    const QRect cells = DeviceRect(Device, QRect(0, 0, Layout.Columns * side, Layout.Rows * side));
+    for (const QRect& outside : QRegion(Part) - cells)
+        Painter.fillRect(outside, Qt::black);
+    const QRect part = Part & cells;
+    if (part.isEmpty())
+        return;
+    Painter.fillRect(part, Qt::white);
+    if (Layout.Pale) {
+        // The picture with each colour raised by 170: the puzzle's pale preview.
+        const QRect source = part.translated(-cells.topLeft()) & Board.Picture().rect();
+        if (!source.isEmpty())
+            DrawInBands(Painter, source.topLeft() + cells.topLeft(), Board.Picture(), source);
+        Painter.setCompositionMode(QPainter::CompositionMode_Plus);
+        Painter.fillRect(part, QColor(170, 170, 170));
+        Painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    // A line of one board pixel along the left and the top of every cell.
+    for (std::int32_t k = 0; k <= Layout.Columns; ++k)
+        Painter.fillRect(DeviceRect(Device, QRect(k * side, 0, 1, Layout.Rows * side)) & part, Qt::black);
+    for (std::int32_t k = 0; k <= Layout.Rows; ++k)
+        Painter.fillRect(DeviceRect(Device, QRect(0, k * side, Layout.Columns * side, 1)) & part, Qt::black);
+    for (const TBoardViewLayout::TCell& cell : Layout.Cells) {
+        const QRect target = DeviceRect(Device, QRect(cell.At * side, QSize(side, side)));
+        DrawDevicePiece(Painter, Board, cell.Piece, target, part);
+        if (cell.Crossed && target.intersects(part)) {
+            Painter.save();
+            Painter.setClipRect(part, Qt::IntersectClip);
+            Painter.setRenderHint(QPainter::Antialiasing);
+            DrawCheckCross(Painter, target, Device.m11());
+            Painter.restore();
+        }
+    }
+}
+
+/// Board ready to draw Painter's view at the device's resolution.
+bool DrawsAtDevice(const QPainter& Painter, const TDeviceBoard* Board)
+{
+    const double scale = DeviceScale(Painter);
+    return Board && Board->Ready() && scale > 0 && std::abs(scale - Board->Scale()) < 1e-9;
+}
+
 } // namespace
+
+bool TBoardViewLayout::TCell::operator==(const TCell& Other) const
+{
+    return At == Other.At && Piece == Other.Piece && Crossed == Other.Crossed;
+}
 
 std::vector<QRect> TBoardViewLayout::LayerRects() const
 {
@@ -104,6 +197,35 @@ std::vector<QRect> TBoardViewLayout::LayerRects() const
     return rects;
 }
 
+std::vector<QRect> TBoardViewLayout::ChangedRects(const TBoardViewLayout& Before) const
+{
+    if (Size != Before.Size || Level != Before.Level || Board.size() != Before.Board.size() ||
+        Paused != Before.Paused || Pale != Before.Pale || PieceSize != Before.PieceSize)
+        return {QRect(QPoint(0, 0), Size)};
+    std::vector<QRect> rects = LayerRects();
+    const std::vector<QRect> left = Before.LayerRects();
+    rects.insert(rects.end(), left.begin(), left.end());
+    // Both lists run column by column: a cell that lies in one and not the
+    // other, or lies in both differently, changed.
+    auto now = Cells.begin();
+    auto then = Before.Cells.begin();
+    auto later = [](QPoint A, QPoint B) { return A.x() != B.x() ? A.x() > B.x() : A.y() > B.y(); };
+    auto cellRect = [this](QPoint At) { return QRect(At * PieceSize, QSize(PieceSize, PieceSize)); };
+    while (now != Cells.end() || then != Before.Cells.end()) {
+        if (then == Before.Cells.end() || (now != Cells.end() && later(then->At, now->At))) {
+            rects.push_back(cellRect((now++)->At));
+        } else if (now == Cells.end() || later(now->At, then->At)) {
+            rects.push_back(cellRect((then++)->At));
+        } else {
+            if (!(*now == *then))
+                rects.push_back(cellRect(now->At));
+            ++now;
+            ++then;
+        }
+    }
+    return rects;
+}
+
 TBoardViewLayout LayOutBoardView(const TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random)
 {
     TBoardViewLayout layout;
@@ -111,18 +233,32 @@ TBoardViewLayout LayOutBoardView(const TPuzzleClass& Puzzle, QSize BoxSize, QPoi
     layout.Board = Puzzle.BoardBitmap();
     if (layout.Board.isNull())
         return layout;
+    layout.Level = Puzzle.Picture().cacheKey();
     if (Puzzle.State() == stPaused) {
         layout.Paused = true;
         return layout;
     }
+    layout.Pale = Puzzle.BonusActive(bnPreview);
+    layout.PieceSize = Puzzle.PieceSize();
+    layout.Columns = Puzzle.Columns();
+    layout.Rows = Puzzle.Rows();
+    const bool check = Puzzle.BonusActive(bnCheck);
+    for (std::int32_t c = 0; c < layout.Columns; ++c)
+        for (std::int32_t r = 0; r < layout.Rows; ++r)
+            if (const TPiece* piece = Puzzle.CellPiece(c, r)) {
+                const QPoint own(piece->Column, piece->Row);
+                layout.Cells.push_back({QPoint(c, r), own, check && own != QPoint(c, r)});
+            }
     for (const TRemovingPiece& piece : Puzzle.FallingPieces())
-        layout.Layers.push_back({piece.Picture, QPoint(piece.X, piece.Y)});
+        layout.Layers.push_back({piece.Picture, QPoint(piece.X, piece.Y), QPoint(piece.Column, piece.Row), true});
 
     // The piece follows the pointer only while it is over the board; a
     // pointer on the box's edge or beyond the board's pixels is outside.
-    if (Puzzle.HeldPiece() && (QRect(QPoint(0, 0), BoxSize) & layout.Board.rect()).contains(Pointer)) {
-        const QImage& held = Puzzle.HeldPiece()->Bitmap;
-        layout.Layers.push_back({held, Pointer - QPoint(held.width() / 2, held.height() / 2)});
+    if (const TPiece* held = Puzzle.HeldPiece();
+        held && (QRect(QPoint(0, 0), BoxSize) & layout.Board.rect()).contains(Pointer)) {
+        const QImage& picture = held->Bitmap;
+        layout.Layers.push_back({picture, Pointer - QPoint(picture.width() / 2, picture.height() / 2),
+                                 QPoint(held->Column, held->Row)});
     }
     if (Puzzle.BroomActive())
         layout.Layers.push_back({Puzzle.BroomPicture().TransparentImage(), Puzzle.BroomPosition()});
@@ -139,7 +275,7 @@ TBoardViewLayout LayOutBoardView(const TPuzzleClass& Puzzle, QSize BoxSize, QPoi
     return layout;
 }
 
-void PaintBoardView(QPainter& Painter, const TBoardViewLayout& Layout, TDevicePicture* Board,
+void PaintBoardView(QPainter& Painter, const TBoardViewLayout& Layout, const TDeviceBoard* Board,
                     TDevicePictureSet* Sprites, const QRegion& Exposed)
 {
     if (Layout.Board.isNull()) {
@@ -154,18 +290,30 @@ void PaintBoardView(QPainter& Painter, const TBoardViewLayout& Layout, TDevicePi
         Painter.drawText(PausedTextRect(area.size()), Qt::AlignLeft | Qt::AlignTop, PausedText());
         return;
     }
-    if (Board)
-        Board->Draw(Painter, area, Layout.Board, Exposed);
-    else
-        Painter.drawImage(0, 0, Layout.Board);
     // The layers stay within the board: each is drawn only where it is seen.
     const QRegion visible = Exposed.isEmpty() ? QRegion(area) : Exposed & area;
+    const bool atDevice = DrawsAtDevice(Painter, Board);
+    const QTransform device = Painter.deviceTransform();
+    const QRegion deviceRegion = atDevice ? DeviceRegion(device, visible) : QRegion();
+    if (atDevice)
+        InDevicePixels(Painter, deviceRegion,
+                       [&](const QRect& Part) { PaintDeviceCells(Painter, Layout, *Board, device, Part); });
+    else
+        for (const QRect& part : visible)
+            Painter.drawImage(part.topLeft(), Layout.Board, part);
     for (const TBoardViewLayout::TLayer& layer : Layout.Layers) {
         const QRect place(layer.At, layer.Picture.size());
         if (!visible.intersects(place)) {
             if (Sprites)
                 Sprites->Keep(layer.Picture);
-        } else if (Sprites) {
+        } else if (atDevice && layer.Piece.x() >= 0) {
+            const QRect target = DeviceRect(device, place);
+            InDevicePixels(Painter, deviceRegion, [&](const QRect& Part) {
+                DrawDevicePiece(Painter, *Board, layer.Piece, target, Part);
+                if (layer.Dimmed)
+                    Painter.fillRect(target & Part, TRemovingPiece::Veil());
+            });
+        } else if (Sprites && layer.Piece.x() < 0) {
             Sprites->Draw(Painter, place, layer.Picture, visible);
         } else {
             for (const QRect& part : visible & place)
@@ -245,8 +393,10 @@ TPotLayout LayOutPot(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerator
             left += dx;
         }
         TPotLayout::TEntry placed;
-        if (entry.Piece)
+        if (entry.Piece) {
             placed.Piece = entry.Piece->Bitmap;
+            placed.PieceCell = QPoint(entry.Piece->Column, entry.Piece->Row);
+        }
         placed.Box = QRect(left, bottom - size, size, size);
         placed.Kind = entry.Kind;
         if (entry.Kind != pkPlain && entry.Kind < std::size(KindIcons)) {
@@ -261,36 +411,59 @@ TPotLayout LayOutPot(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerator
     return layout;
 }
 
-void PaintPotView(QPainter& Painter, const TPotLayout& Layout, TDevicePictureSet* Pieces, const QRegion& Exposed)
+void PaintPotView(QPainter& Painter, const TPotLayout& Layout, const TDeviceBoard* Board, TDevicePictureSet* Icons,
+                  const QRegion& Exposed)
 {
     const QRect whole(QPoint(0, 0), Layout.Size);
     const QRegion visible = Exposed.isEmpty() ? QRegion(whole) : Exposed & whole;
-    for (const QRect& part : visible)
-        Painter.fillRect(part, Qt::black);
+    const bool atDevice = DrawsAtDevice(Painter, Board);
+    const QTransform device = Painter.deviceTransform();
+    const QRegion deviceRegion = atDevice ? DeviceRegion(device, visible) : QRegion();
+    if (atDevice)
+        InDevicePixels(Painter, deviceRegion, [&](const QRect& Part) { Painter.fillRect(Part, Qt::black); });
+    else
+        for (const QRect& part : visible)
+            Painter.fillRect(part, Qt::black);
     if (Layout.Blank)
         return;
     Painter.setPen(Qt::white);
     Painter.setBrush(Qt::NoBrush);
+    // The outline is one board pixel wide, on the box's outermost pixels.
+    const int line = std::max(1, static_cast<int>(std::lround(atDevice ? Board->Scale() : 1.0)));
     for (const TPotLayout::TEntry& entry : Layout.Entries) {
         if (!visible.intersects(entry.Area())) {
-            if (Pieces && !entry.Piece.isNull())
-                Pieces->Keep(entry.Piece);
+            if (Icons && !entry.Icon.isNull())
+                Icons->Keep(entry.Icon);
             continue;
         }
-        if (!entry.Piece.isNull()) {
-            if (Pieces)
-                Pieces->Draw(Painter, QRect(entry.Box.topLeft(), entry.Piece.size()), entry.Piece);
-            else
+        if (atDevice) {
+            const QRect target = DeviceRect(device, QRect(entry.Box.topLeft(), entry.Piece.size()));
+            const QRect box = DeviceRect(device, entry.Box);
+            InDevicePixels(Painter, deviceRegion, [&](const QRect& Part) {
+                if (!entry.Piece.isNull() && entry.PieceCell.x() >= 0)
+                    DrawDevicePiece(Painter, *Board, entry.PieceCell, target, Part);
+                for (const QRect& edge : {QRect(box.left(), box.top(), box.width(), line),
+                                          QRect(box.left(), box.bottom() + 1 - line, box.width(), line),
+                                          QRect(box.left(), box.top(), line, box.height()),
+                                          QRect(box.right() + 1 - line, box.top(), line, box.height())})
+                    Painter.fillRect(edge & Part, Qt::white);
+            });
+        } else {
+            if (!entry.Piece.isNull())
                 Painter.drawImage(entry.Box.topLeft(), entry.Piece);
+            Painter.drawRect(entry.Box.adjusted(0, 0, -1, -1));
         }
-        Painter.drawRect(entry.Box.adjusted(0, 0, -1, -1));
-        if (!entry.Icon.isNull())
-            Painter.drawImage(entry.IconAt, entry.Icon);
+        if (!entry.Icon.isNull()) {
+            if (Icons)
+                Icons->Draw(Painter, QRect(entry.IconAt, entry.Icon.size()), entry.Icon);
+            else
+                Painter.drawImage(entry.IconAt, entry.Icon);
+        }
     }
     Painter.setPen(QColor(255, 0, 0));
     Painter.drawLine(0, Layout.LineY, Layout.Size.width() - 1, Layout.LineY);
-    if (Pieces)
-        Pieces->ForgetUnused();
+    if (Icons)
+        Icons->ForgetUnused();
 }
 
 QImage ComposePotView(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerator& Random)

@@ -15,7 +15,7 @@ class QPainter;
 
 namespace zindo {
 
-class TDevicePicture;
+class TDeviceBoard;
 class TDevicePictureSet;
 class TPuzzleClass;
 class TRandomGenerator;
@@ -31,33 +31,57 @@ struct TSparkleRay {
 };
 
 /// What the board view shows, decided once for a picture of the board (the
-/// sparkle's rays are drawn by chance): the board's picture, and on top of it
-/// the falling pieces, the piece in hand (only while Pointer lies on the
-/// board: within both the box and the board's pixels), the broom, the zindo
-/// and the sparkle; a black "PAUSED" screen while the level is paused.
+/// sparkle's rays are drawn by chance): the board's picture (white cells with
+/// the grid, the pale preview while it lasts, the pieces lying on the board
+/// and the check's crosses), and on top of it the falling pieces, the piece
+/// in hand (only while Pointer lies on the board: within both the box and
+/// the board's pixels), the broom, the zindo and the sparkle; a black
+/// "PAUSED" screen while the level is paused. Everything is in board pixels.
 struct TBoardViewLayout {
     struct TLayer {
-        QImage Picture; ///< drawn with its transparency
-        QPoint At;      ///< its top-left corner on the board
+        QImage Picture;           ///< drawn with its transparency
+        QPoint At;                ///< its top-left corner on the board
+        QPoint Piece{-1, -1};     ///< for a piece: its own cell, where its picture is cut; (-1, -1) for a sprite
+        bool Dimmed = false;      ///< a falling piece, under TRemovingPiece's veil
+    };
+    /// A piece lying on the board.
+    struct TCell {
+        QPoint At;            ///< the cell it lies in
+        QPoint Piece;         ///< its own cell, where its picture is cut
+        bool Crossed = false; ///< the check marks it wrong
+        bool operator==(const TCell& Other) const;
     };
     QSize Size;                       ///< the view's size
-    QImage Board;                     ///< the board's picture; empty = no board, all black
+    QImage Board;                     ///< the board's picture as the puzzle renders it; empty = no board, all black
+    qint64 Level = 0;                 ///< cache key of the level's picture: the level shown
     bool Paused = false;              ///< black with "PAUSED"
+    bool Pale = false;                ///< empty cells show the pale preview
+    std::int32_t PieceSize = 0;       ///< side of a cell
+    std::int32_t Columns = 0;         ///< cells across
+    std::int32_t Rows = 0;            ///< cells down
+    std::vector<TCell> Cells;         ///< the pieces on the board, column by column
     std::vector<TLayer> Layers;       ///< bottom first
     std::vector<TSparkleRay> Sparkle; ///< rays added on top of the layers; none = no sparkle
     /// Where the layers and the sparkle lie, within the board, one rectangle each.
     std::vector<QRect> LayerRects() const;
+    /// Where this layout looks different from Before, which is on the
+    /// screen: the cells whose piece or cross changed and the places the
+    /// layers leave and take; the whole view when the level, the size, the
+    /// pause or the preview changed.
+    std::vector<QRect> ChangedRects(const TBoardViewLayout& Before) const;
 };
 
 /// The board view's layout, read from the puzzle without changing it.
 TBoardViewLayout LayOutBoardView(const TPuzzleClass& Puzzle, QSize BoxSize, QPoint Pointer, TRandomGenerator& Random);
 
 /// Paints the board view from its layout through Painter, in the board's own
-/// pixels. Board and Sprites, when given, keep the board's picture and the
-/// pictures over it at the painter's device resolution, so that a scaled view
-/// scales them only when they change; Exposed, when given, is the part of the
-/// view that needs painting.
-void PaintBoardView(QPainter& Painter, const TBoardViewLayout& Layout, TDevicePicture* Board = nullptr,
+/// pixels. With Board ready at the painter's scale, the board, its pieces and
+/// the pieces over it are drawn at the device's resolution from Board's
+/// picture; otherwise from the layout's pictures. Sprites, when given, keeps
+/// the sprites over the board at the device's resolution, so that a scaled
+/// view scales them only when they change; Exposed, when given, is the part
+/// of the view that needs painting.
+void PaintBoardView(QPainter& Painter, const TBoardViewLayout& Layout, const TDeviceBoard* Board = nullptr,
                     TDevicePictureSet* Sprites = nullptr, const QRegion& Exposed = QRegion());
 
 /// The board view as a 24-bit picture of the board's size: a layout drawn at
@@ -74,6 +98,7 @@ QRect PausedTextRect(QSize BoardSize);
 struct TPotLayout {
     struct TEntry {
         QImage Piece;          ///< the piece's picture; empty = outline only
+        QPoint PieceCell{-1, -1}; ///< the piece's own cell, where its picture is cut; (-1, -1) without a piece
         QRect Box;             ///< where the piece and its white outline go
         std::uint8_t Kind = 0; ///< the entry's kind (TPieceKind)
         QImage Icon;           ///< the kind's icon, transparent where it is not; empty = none
@@ -99,12 +124,13 @@ struct TPotLayout {
 /// line; blank while the level is paused.
 TPotLayout LayOutPot(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerator& Random);
 
-/// Paints the pot view from its layout through Painter, on black. Pieces,
-/// when given, keeps the pieces' pictures at the painter's device resolution.
-/// With Exposed, only what lies there: the part of the view that needs
-/// painting.
-void PaintPotView(QPainter& Painter, const TPotLayout& Layout, TDevicePictureSet* Pieces = nullptr,
-                  const QRegion& Exposed = QRegion());
+/// Paints the pot view from its layout through Painter, on black. With Board
+/// ready at the painter's scale the pieces and their outlines are drawn at
+/// the device's resolution from Board's picture; Icons, when given, keeps the
+/// kind icons at the device's resolution. With Exposed, only what lies there:
+/// the part of the view that needs painting.
+void PaintPotView(QPainter& Painter, const TPotLayout& Layout, const TDeviceBoard* Board = nullptr,
+                  TDevicePictureSet* Icons = nullptr, const QRegion& Exposed = QRegion());
 
 /// The pot view as a picture: a layout drawn at once.
 QImage ComposePotView(const TPuzzleClass& Puzzle, QSize BoxSize, TRandomGenerator& Random);

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace zindo {
 
 namespace {
@@ -99,6 +101,16 @@ void TMainScreen::SetSplashImage(const QImage& Picture)
 void TMainScreen::Enter()
 {
     Host.AllowMusic();
+    if (SplashReleased) {
+        SplashReleased = false;
+        // The picture was read at the start; should it have gone since, the
+        // screen shows the wallpaper and says why.
+        try {
+            SetSplashImage(LoadContainedPicture(GameDataPath(QStringLiteral("iss.dat"))));
+        } catch (const std::exception& error) {
+            Host.SetZindoMessage(QString::fromUtf8(error.what()), msHint, true);
+        }
+    }
     ReadHighScores();
     Arrange();
 }
@@ -117,6 +129,15 @@ void TMainScreen::ReadHighScores()
             Host.SetZindoMessage(tr("The high scores cannot be read. %1").arg(QString::fromUtf8(error.what())),
                                  msHint, true);
         }
+    }
+}
+
+void TMainScreen::Leave()
+{
+    SplashPicture.Clear();
+    if (!SplashImage.isNull()) {
+        SplashImage = QImage();
+        SplashReleased = true;
     }
 }
 
@@ -140,42 +161,48 @@ void TMainScreen::Arrange()
     const int tops[] = {34, 73, 107, 146, 184, 222};
     TQzGraphicButton* buttons[] = {TutorialButton, StartGameButton, LoadGameButton,
                                    OptionsButton,  AboutButton,     ExitButton};
+    // One width for the column, as much as the longest caption needs; the
+    // column keeps its right edge and grows to the left.
+    int width = MenuColumnWidth;
+    for (const TQzGraphicButton* button : buttons)
+        width = std::max(width, button->sizeHint().width());
     for (int i = 0; i < 6; ++i)
-        buttons[i]->setGeometry(ColumnLeft + 100, tops[i], MenuColumnWidth, 33);
+        buttons[i]->setGeometry(ColumnLeft + 100 + MenuColumnWidth - width, tops[i], width, 33);
     SplashView->update();
+}
+
+QRect TMainScreen::SplashRect() const
+{
+    if (SplashImage.isNull())
+        return QRect();
+    return QRect(0, 0, width(), (SplashImage.height() * width() + SplashImage.width() / 2) / SplashImage.width());
+}
+
+QRect TMainScreen::ScoreBoxRect() const
+{
+    return QRect(ColumnLeft, SplashView->height() - 160, 250, 150);
 }
 
 void TMainScreen::PaintSplashAndScores(QPainter& Painter, const QRegion& Exposed)
 {
-    if (!SplashImage.isNull())
-        SplashPicture.Draw(Painter, SplashImage.rect(), SplashImage, Exposed);
+    const QRect box = ScoreBoxRect();
+    const QRegion exposed = Exposed.isEmpty() ? QRegion(SplashView->rect()) : Exposed;
+    const QRect splash = SplashRect();
+    if (const QRegion around = exposed - box; !SplashImage.isNull() && !around.isEmpty())
+        SplashPicture.Draw(Painter, splash, SplashImage, around);
 
-    const int left = ColumnLeft;
-    const int top = SplashView->height() - 160;
-
-    // The box: the picture beneath it, darkened (made again only when the
-    // box moves), with the best scores written on top at the screen's own
-    // resolution.
-    if (ScoreGround.isNull() || ScoreGroundAt != QPoint(left, top)) {
-        ScoreGround = QImage(250, 150, QImage::Format_BGR888);
-        ScoreGround.fill(Qt::black);
-        {
-            QPainter under(&ScoreGround);
-            under.drawImage(-left, -top, SplashImage);
-        }
-        const int rowBytes = ScoreGround.width() * 3;
-        for (int y = 0; y < ScoreGround.height(); ++y) {
-            std::uint8_t* row = ScoreGround.scanLine(y);
-            for (int x = 0; x < rowBytes; ++x)
-                row[x] = row[x] > 180 ? static_cast<std::uint8_t>(row[x] - 180) : 0;
-        }
-        ScoreGroundAt = QPoint(left, top);
-    }
-    ScoreGroundPicture.Draw(Painter, QRect(ScoreGroundAt, ScoreGround.size()), ScoreGround, Exposed);
-
+    // The box: the picture beneath it, or black where the picture ends,
+    // darkened evenly to a fifth of its light, with the best scores written
+    // on top.
+    if (!exposed.intersects(box))
+        return;
     Painter.save();
-    Painter.translate(left, top);
-    Painter.setClipRect(ScoreGround.rect(), Qt::IntersectClip);
+    Painter.setClipRect(box, Qt::IntersectClip);
+    Painter.fillRect(box, Qt::black);
+    if (!SplashImage.isNull())
+        SplashPicture.Draw(Painter, splash, SplashImage, exposed & box);
+    Painter.fillRect(box, QColor(0, 0, 0, 204));
+    Painter.translate(box.topLeft());
     Painter.setFont(QzArialFont(16, true));
     const int h = Painter.fontMetrics().height();
     Painter.setPen(QColor(255, 0, 0));

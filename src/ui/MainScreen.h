@@ -44,28 +44,36 @@ public:
     /// the buttons stand 100 pixels further right.
     int MenuColumnLeft() const { return ColumnLeft; }
 
-    /// Wants the background music, reads the high scores and arranges the screen.
+    /// Wants the background music, reads the high scores and arranges the
+    /// screen; reads the game's picture again when Leave let go of it.
     void Enter() override;
+    /// Lets go of the game's picture, decoded and at the screen's resolution,
+    /// which only this screen shows: a level played meanwhile has the memory.
+    void Leave() override;
 
 protected:
     void resizeEvent(QResizeEvent* Event) override;
 
 private:
     void PaintSplashAndScores(QPainter& Painter, const QRegion& Exposed);
+    /// Where the game's picture lies: across the whole width of the page,
+    /// in its own proportions, from the top.
+    QRect SplashRect() const;
+    /// Where the high-score box lies: beneath the buttons, above the page's
+    /// bottom edge.
+    QRect ScoreBoxRect() const;
     /// Reads the high-score table for the box; a table that cannot be read
     /// leaves the box without rows, and the first such failure of the run is
     /// told in the message panel.
     void ReadHighScores();
 
-    static constexpr int MenuColumnWidth = 150; ///< width of the menu buttons
+    static constexpr int MenuColumnWidth = 150; ///< width of the menu buttons, unless a caption needs more
     int ColumnLeft = 751;                  ///< see MenuColumnLeft
-    QImage SplashImage;                         ///< the game's picture, decoded once
+    QImage SplashImage;                         ///< the game's picture, decoded
+    bool SplashReleased = false;                ///< Leave let go of SplashImage
     THighScoreTable HighScores;                 ///< what the box shows
     bool HighScoreErrorShown = false;           ///< the player was told the table cannot be read
     TDevicePicture SplashPicture;               ///< the same at the screen's resolution
-    QImage ScoreGround;                         ///< the picture beneath the high-score box, darkened
-    QPoint ScoreGroundAt;                       ///< where the box is, which ScoreGround was made for
-    TDevicePicture ScoreGroundPicture;          ///< ScoreGround at the screen's resolution
 
     TPaintBox* SplashView = nullptr; ///< the picture and the high-score box
     QLabel* TitleLabel = nullptr;    ///< "Zindo Puzzle"

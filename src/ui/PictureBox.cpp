@@ -11,9 +11,12 @@ namespace zindo {
 
 TPictureBox::TPictureBox(QWidget* Parent, bool AProportional) : QWidget(Parent), Proportional(AProportional) {}
 
-void TPictureBox::SetPicture(const QImage& APicture)
+void TPictureBox::SetPicture(const QImage& APicture, TPictureComposer Compose)
 {
     ShownPicture = APicture;
+    Composer = std::move(Compose);
+    if (ShownPicture.isNull())
+        Shown.Clear();
     update();
 }
 
@@ -26,7 +29,7 @@ void TPictureBox::paintEvent(QPaintEvent* Event)
             size.scale(this->size(), Qt::KeepAspectRatio);
         const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        Shown.Draw(painter, target, ShownPicture, Event->region());
+        Shown.Draw(painter, target, ShownPicture, Event->region(), Composer);
     }
     if (hasFocus())
         PaintPlayCursor(painter, rect(), true);

@@ -18,7 +18,11 @@ class TPictureBox : public QWidget {
 public:
     explicit TPictureBox(QWidget* Parent = nullptr, bool AProportional = true);
 
-    void SetPicture(const QImage& APicture);
+    /// Shows APicture. Compose, when given, makes the picture afresh at the
+    /// size it takes on the screen from a finer source (APicture then gives
+    /// its proportions and stands for it), so that it is as sharp as that
+    /// source allows.
+    void SetPicture(const QImage& APicture, TPictureComposer Compose = {});
     const QImage& Picture() const { return ShownPicture; }
 
     std::function<void()> OnClick; ///< left button pressed and released on the picture
@@ -31,7 +35,8 @@ protected:
 
 private:
     QImage ShownPicture;           ///< what is shown; empty = nothing
-    TDevicePicture Shown;      ///< the same, scaled to the screen's pixels
+    TPictureComposer Composer;     ///< makes it at a device size; empty = scaled from ShownPicture
+    TDevicePicture Shown;          ///< the same at the screen's pixels
     bool Proportional = true;  ///< scale to fit keeping proportions
     bool Pressed = false;      ///< the left button went down on the picture
 };

@@ -235,7 +235,7 @@ void TPlayingScreen::StartLevelScreen()
     Host.ForbidMusic();
     Session.StartLevel();
     Input.Reset();
-    PreviewImage->SetPicture(Session.Puzzle().Picture());
+    PreviewImage->SetPicture(Session.Puzzle().Picture(), BoardPictureComposer(Session.Puzzle()));
     PreviewImage->show();
     Host.ShowScreen(scPlaying);
     LayoutBoardPanel();
@@ -263,7 +263,7 @@ void TPlayingScreen::BoardViewMouseDown(QMouseEvent& Event)
     setFocus(Qt::MouseFocusReason);
     std::int32_t column = -1;
     std::int32_t row = -1;
-    const QPoint at = Event.position().toPoint();
+    const QPoint at = DesignPixel(Event.position()); // the cell drawn under the pointer, at any scale
     Session.Puzzle().CellAt(at.x(), at.y(), column, row);
     Session.DropOrLiftAt(column, row);
     UpdatePlayControls();

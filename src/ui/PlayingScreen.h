@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoardPainter.h"
+#include "DeviceBoard.h"
 #include "DevicePicture.h"
 #include "PlayInput.h"
 #include "Screen.h"
@@ -78,6 +79,9 @@ public:
     /// message panel; a save that fails shows its error and keeps the dialog
     /// open. True when the game was saved, false when the player cancelled.
     bool ShowSaveDialog();
+    /// Lets go of the board and its preview at the screen's resolution,
+    /// which only this screen shows; StartLevelScreen makes them again.
+    void Leave() override;
 
     // The keyboard and the gamepads.
 
@@ -188,9 +192,9 @@ private:
     std::vector<TShownBonus> ShownBonuses; ///< brooms, magic, checks
     TBoardViewLayout BoardLayout;             ///< the board as last laid out for the screen
     TPotLayout PotLayout;                 ///< the pot as last laid out for the screen
-    TDevicePictureSet PotPieces;          ///< the pot's pieces at the screen's resolution
-    TDevicePicture BoardPicture;          ///< the board's picture at the screen's resolution
-    TDevicePictureSet BoardSprites;       ///< pieces and sprites over the board, at the same
+    TDevicePictureSet PotIcons;           ///< the pot's kind icons at the screen's resolution
+    TDeviceBoard BoardPicture;            ///< the board at the screen's resolution, the pieces cut from it
+    TDevicePictureSet BoardSprites;       ///< the sprites over the board, at the same
 
     QWidget* PreviewPanel = nullptr;         ///< frame of the reference picture
     TPictureBox* PreviewImage = nullptr;     ///< the finished picture; hidden while paused

@@ -4,7 +4,9 @@
 #include "PlayingScreen.h"
 
 #include "BoardPainter.h"
+#include "DevicePicture.h"
 #include "PaintBox.h"
+#include "PictureBox.h"
 #include "SceneView.h"
 
 #include "data/QzBitmapCache.h"
@@ -60,18 +62,12 @@ void TPlayingScreen::FlushRepaints(std::uint8_t Mask)
     // the screen at once: one after the other, since a scaled scene repaints
     // the whole area spanning the parts it is given together.
     if (Mask & RepaintBoard) {
-        // While the board's picture stays, only what moves over it changes:
-        // the places the layers leave and the places they take, painted one
-        // group of neighbouring places at a time.
+        // Only what changed is painted again: the cells whose piece changed
+        // and the places the layers leave and take, one group of
+        // neighbouring places at a time; the whole board for another level,
+        // the pause or the preview's end.
         TBoardViewLayout layout = LayOutBoardView(Session.Puzzle(), BoardView->size(), BoardPointer(), Random);
-        std::vector<QRect> changed{BoardView->rect()};
-        if (layout.Board.cacheKey() == BoardLayout.Board.cacheKey() && layout.Paused == BoardLayout.Paused &&
-            layout.Size == BoardLayout.Size) {
-            changed = layout.LayerRects();
-            const std::vector<QRect> left = BoardLayout.LayerRects();
-            changed.insert(changed.end(), left.begin(), left.end());
-            changed = MergeNeighbours(std::move(changed));
-        }
+        const std::vector<QRect> changed = MergeNeighbours(layout.ChangedRects(BoardLayout));
         BoardLayout = std::move(layout);
         for (const QRect& part : changed) {
             BoardView->update(part);
@@ -107,6 +103,12 @@ void TPlayingScreen::FlushRepaints(std::uint8_t Mask)
     UpdatePlayControls();
 }
 
+void TPlayingScreen::Leave()
+{
+    BoardPicture.Clear();
+    PreviewImage->SetPicture(QImage());
+}
+
 QPoint TPlayingScreen::BoardPointer() const
 {
     if (CursorsVisible)
@@ -118,6 +120,7 @@ void TPlayingScreen::PaintBoardView(QPainter& Painter, const QRegion& Exposed)
 {
     if (BoardLayout.Size != BoardView->size())
         BoardLayout = LayOutBoardView(Session.Puzzle(), BoardView->size(), BoardPointer(), Random);
+    BoardPicture.Prepare(Session.Puzzle(), DeviceScale(Painter));
     zindo::PaintBoardView(Painter, BoardLayout, &BoardPicture, &BoardSprites, Exposed);
     PaintBoardCursor(Painter);
 }
@@ -126,7 +129,8 @@ void TPlayingScreen::PaintPotView(QPainter& Painter, const QRegion& Exposed)
 {
     if (PotLayout.Size != PotView->size())
         PotLayout = LayOutPot(Session.Puzzle(), PotView->size(), Random);
-    zindo::PaintPotView(Painter, PotLayout, &PotPieces, Exposed);
+    BoardPicture.Prepare(Session.Puzzle(), DeviceScale(Painter));
+    zindo::PaintPotView(Painter, PotLayout, &BoardPicture, &PotIcons, Exposed);
     PaintPotCursor(Painter);
 }
 

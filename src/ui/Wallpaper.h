@@ -1,7 +1,5 @@
 #pragma once
 
-#include "DevicePicture.h"
-
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
@@ -10,15 +8,20 @@
 
 namespace zindo {
 
-/// The picture behind every page: one tile, repeated over a page's size
-/// once and kept at the screen's resolution. The pages all have one size, so
-/// one copy serves them all; the window owns it with its wallpapers.
+/// The picture behind every page: one tile, repeated over the page. It is
+/// kept once more at the screen's resolution (one tile, not a page of them),
+/// so that a scaled scene repeats a sharp tile of its own size; the window
+/// owns it with its wallpapers, which all share it.
 struct TWallpaperPicture {
     explicit TWallpaperPicture(const QPixmap& ATile) : Tile(ATile) {}
 
+    /// The tile at Scale device pixels to a design pixel, made when the
+    /// scale changes; it repeats without a seam.
+    const QImage& TileAt(double Scale);
+
     QPixmap Tile;          ///< the picture repeated over the page
-    QImage Tiled;          ///< a page covered with it, made when the size changes
-    TDevicePicture Shown;  ///< the same at the screen's resolution
+    QImage ScaledTile;     ///< the same at the screen's resolution, 24 bits
+    double TileScale = 0;  ///< the scale ScaledTile was made for
 };
 
 /// The tiled background behind every screen. Fills its page and lies behind

@@ -1,5 +1,6 @@
 // Turning a level picture into the board: scaling, centring, shadow, the
-// pale preview, the cutting and the pieces placed at the start.
+// pale preview, the cutting and the pieces placed at the start; the level
+// picture kept whole, and the board composed from it at a screen's size.
 #include "GameTestTree.h"
 
 #include "data/Paths.h"
@@ -162,6 +163,42 @@ TEST_F(BoardComposition, JpegByExtensionOnlyJpgOrJpeg)
     Puzzle.LoadPicture(DecodeToTemp(Tree.AddLevelPicture(QStringLiteral("T"), 2, 1, image, QStringLiteral(".jpeg"))),
                        2);
     EXPECT_EQ(Puzzle.Level(), 2);
+}
+
+TEST_F(BoardComposition, KeepsTheLevelPictureWholeAndComposesTheBoardFromItAtAnySize)
+{
+    const QImage source = PatternImage(1800, 1350);
+    Puzzle.LoadPicture(DecodeToTemp(Tree.AddLevelPicture(QStringLiteral("T"), 1, 1, source)), 1);
+    ASSERT_EQ(Puzzle.SourcePicture().size(), source.size());
+    EXPECT_EQ(Puzzle.SourcePicture().pixel(1234, 987), source.pixel(1234, 987));
+    const TBoardLayout& layout = Puzzle.BoardLayout();
+    const TBoardLayout expected = BoardLayoutFor(1800, 1350, MaxBoardSide, 120);
+    EXPECT_EQ(QRect(layout.PictureLeft, layout.PictureTop, layout.PictureWidth, layout.PictureHeight),
+              QRect(expected.PictureLeft, expected.PictureTop, expected.PictureWidth, expected.PictureHeight));
+    EXPECT_EQ(QSize(layout.Width, layout.Height), Puzzle.Picture().size());
+
+    // At the board's own size the composition is the puzzle's picture.
+    const QImage design =
+        ComposeBoardPicture(Puzzle.SourcePicture(), Puzzle.BackgroundTexture(), layout, QSize(600, 480));
+    EXPECT_EQ(design.convertToFormat(QImage::Format_BGR888), Puzzle.Picture());
+
+    // Two and a half times as large, everything lies where the board's
+    // places fall, and the picture is the level picture scaled once.
+    const QImage large =
+        ComposeBoardPicture(Puzzle.SourcePicture(), Puzzle.BackgroundTexture(), layout, QSize(1500, 1200));
+    ASSERT_EQ(large.size(), QSize(1500, 1200));
+    const QRect photo(QPoint(20, 50), QPoint(1482, 1147)); // (8, 20) .. (593, 459) x 2.5, rounded
+    ASSERT_EQ(QRect(layout.PictureLeft, layout.PictureTop, layout.PictureWidth, layout.PictureHeight),
+              QRect(8, 20, 585, 439));
+    const QImage scaled = source.scaled(photo.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    for (const QPoint at : {QPoint(0, 0), QPoint(700, 500), QPoint(1462, 1097)})
+        EXPECT_EQ(large.pixel(photo.topLeft() + at), scaled.pixel(at)) << at.x() << "," << at.y();
+    const QColor texture = large.pixelColor(10, 10);
+    EXPECT_NEAR(texture.green(), TGameTree::TextureColor.green(), 6);
+    EXPECT_NE(large.pixelColor(photo.left() - 1, 600), QColor(128, 128, 128));
+    EXPECT_EQ(large.pixelColor(photo.right() + 3, 600), QColor(128, 128, 128)); // the shadow, 3 board pixels wide
+    EXPECT_EQ(large.pixelColor(700, photo.bottom() + 3), QColor(128, 128, 128));
+    EXPECT_NE(large.pixelColor(photo.right() + 9, 600), QColor(128, 128, 128));
 }
 
 TEST(BoardSprites, MissingZindoFrameFailsConstruction)

@@ -1,5 +1,6 @@
 // The views composed for the screen: board layers, the pause picture, the pot
-// layout, the bonus boxes and the sparkle's rays.
+// layout, the bonus boxes and the sparkle's rays; the board enlarged with the
+// level picture's own detail.
 
 #include "UiFixture.h"
 
@@ -8,6 +9,7 @@
 #include "game/Game.h"
 #include "game/HighScores.h"
 #include "ui/BoardPainter.h"
+#include "ui/SceneView.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +33,19 @@ protected:
     TMainWindow* Form = nullptr;
     TRandomGenerator Random{3};
 };
+
+/// The mean difference of two pictures of one size, per colour channel (0 to 255).
+double MeanDifference(const QImage& A, const QImage& B)
+{
+    double sum = 0;
+    for (int y = 0; y < A.height(); ++y)
+        for (int x = 0; x < A.width(); ++x) {
+            const QRgb a = A.pixel(x, y);
+            const QRgb b = B.pixel(x, y);
+            sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+        }
+    return sum / (3.0 * A.width() * A.height());
+}
 
 int CountDifferent(const QImage& A, const QImage& B)
 {
@@ -133,7 +148,7 @@ TEST_F(Views, PotRepaintedWhereItChangedLooksAsIfPaintedWhole)
                 region += part;
             painter.setClipRegion(region);
         }
-        PaintPotView(painter, Layout, nullptr, region);
+        PaintPotView(painter, Layout, nullptr, nullptr, region);
         return image;
     };
     TPotLayout shown = LayOutPot(Puzzle(), size, Random);
@@ -219,4 +234,59 @@ TEST(HighScoreBox, ShowsStoredOrderSkipsEmptyRecordsAndFitsSevenRows)
     EXPECT_EQ(rows[2]->PlayerName, QStringLiteral("P4"));
     EXPECT_EQ(rows[6]->PlayerName, QStringLiteral("P8"));
     EXPECT_TRUE(VisibleHighScores(THighScoreTable{}, 16).empty());
+}
+
+TEST(ScaledBoard, AtTwiceItsSizeShowsTheLevelPicturesOwnDetail)
+{
+    // A level picture as large as the shipped ones, of detail finer than the
+    // board at its design size can hold: grey blocks of 3 x 3 pixels.
+    TWindowFixture fixture;
+    QImage detail(1800, 1350, QImage::Format_RGB32);
+    std::uint32_t seed = 7;
+    {
+        QPainter painter(&detail);
+        for (int y = 0; y < detail.height(); y += 3)
+            for (int x = 0; x < detail.width(); x += 3) {
+                seed = seed * 1103515245u + 12345u;
+                const int grey = static_cast<int>((seed >> 16) & 0xFF);
+                painter.fillRect(x, y, 3, 3, QColor(grey, grey, grey));
+            }
+    }
+    WriteDatPicture(fixture.Tree, QStringLiteral("puzz/Testland/IP0101.dat"), detail, "BMP",
+                    QStringLiteral("detail.bmp"));
+    TMainWindow& form = fixture.Create();
+    form.resize(2 * SceneDesignWidth, 2 * SceneDesignHeight);
+    QApplication::processEvents();
+    ASSERT_DOUBLE_EQ(form.SceneView().Scale(), 2.0);
+    form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Sharp"));
+    form.StartLevelScreen();
+    fixture.Run(100);
+    TPuzzleClass& puzzle = TModelTestAccess::Puzzle(form.Session());
+    ASSERT_EQ(puzzle.SourcePicture().size(), detail.size());
+
+    // Every piece on its own cell: the board shows the whole picture.
+    puzzle.Solve();
+    form.PlayingScreen().FlushPendingRepaints();
+    const QImage shot = form.grab().toImage();
+    const QWidget* board = Find(form, "BoardView");
+    const QPoint origin =
+        form.SceneView().MapFromDesign(board->mapTo(Find(form, "Scene"), QPoint(0, 0))).toPoint();
+    const TBoardLayout& layout = puzzle.BoardLayout();
+    const QRect photo(origin + 2 * QPoint(layout.PictureLeft, layout.PictureTop),
+                      2 * QSize(layout.PictureWidth, layout.PictureHeight));
+    const QImage shown = shot.copy(photo);
+
+    // Like the level picture drawn at that size, and far from the board of
+    // the design size enlarged.
+    const QImage sharp =
+        puzzle.SourcePicture().scaled(photo.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage enlarged =
+        puzzle.Picture()
+            .copy(layout.PictureLeft, layout.PictureTop, layout.PictureWidth, layout.PictureHeight)
+            .scaled(photo.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const double fromSharp = MeanDifference(shown, sharp);
+    const double fromEnlarged = MeanDifference(shown, enlarged);
+    EXPECT_LT(fromSharp, 1.0);
+    EXPECT_GT(fromEnlarged, 10.0);
+    EXPECT_GT(fromEnlarged, 10 * fromSharp);
 }

@@ -290,6 +290,15 @@ TEST(Language, LongerCaptionsFitTheirButtonsBoxesAndTheVerdictLine)
                 << button->objectName().toStdString() << ": " << button->text().toStdString();
         }
         EXPECT_GE(buttons, 15);
+        // The main screen's menu leaves its captions room on either side.
+        for (const char* name : {"TutorialButton", "StartGameButton", "LoadGameButton", "OptionsButton", "AboutButton",
+                                 "ExitButton"}) {
+            const auto* button = Find<TQzGraphicButton>(form, name);
+            EXPECT_LE(Overflow(button->font(), button->text(),
+                               button->width() - 4 - 2 * TQzGraphicButton::CaptionMargin),
+                      0)
+                << name << ": " << button->text().toStdString();
+        }
         const auto fitsButton = [&](const char* Name, const char* Caption) {
             const auto* button = Find<TQzGraphicButton>(form, Name);
             const QString text = QCoreApplication::translate("PlayingScreen", Caption);

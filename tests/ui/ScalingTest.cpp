@@ -83,7 +83,7 @@ TEST_P(ScaledScene, ClicksOnStartGameThePotAndTheBoardActWhereTheyAim)
     TWindowFixture fixture;
     TMainWindow& form = fixture.Create();
     ShowAtScale(form, GetParam());
-    ASSERT_DOUBLE_EQ(form.SceneView().Scale(), GetParam());
+    ASSERT_NEAR(form.SceneView().Scale(), GetParam(), 0.002);
 
     ClickCentre(form, "StartGameButton");
     EXPECT_EQ(form.CurrentScreen(), scThemeSelection);
@@ -112,7 +112,70 @@ TEST_P(ScaledScene, ClicksOnStartGameThePotAndTheBoardActWhereTheyAim)
     EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(AtScales, ScaledScene, testing::Values(1.0, 1.5, 2.0));
+INSTANTIATE_TEST_SUITE_P(AtScales, ScaledScene, testing::Values(1.0, 1.37, 1.5, 2.0, 2.8));
+
+namespace {
+
+class ScaledBoardCells : public testing::TestWithParam<double> {};
+
+/// A grid line: the board draws one along the left and the top edge of each
+/// cell, and nothing else black on empty cells.
+bool IsGridLine(QRgb Pixel)
+{
+    return qRed(Pixel) + qGreen(Pixel) + qBlue(Pixel) < 60;
+}
+
+} // namespace
+
+TEST_P(ScaledBoardCells, APressLandsOnTheCellDrawnUnderIt)
+{
+    TWindowFixture fixture;
+    TMainWindow& form = fixture.Create();
+    ShowAtScale(form, GetParam());
+    form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Cells"));
+    form.StartLevelScreen();
+    fixture.Run(100);
+    TPuzzleClass& puzzle = TModelTestAccess::Puzzle(form.Session());
+    const QImage shot = form.grab().toImage();
+    ASSERT_EQ(form.Session().TakeFromPot(0), toTaken);
+    const TPiece* piece = puzzle.HeldPiece();
+    QWidget* board = Find(form, "BoardView");
+    const int side = puzzle.PieceSize();
+
+    // Across each edge between two empty cells the grid line marks where
+    // the second cell is drawn from: a press on the line's first device
+    // pixel drops the piece there, a press one pixel before it into the
+    // first cell; a second press lifts it again.
+    int edges = 0;
+    const auto pressBothSides = [&](QPoint From, QPoint Step, QPoint First, QPoint Second) {
+        QPoint at = ViewPoint(form, *board, From);
+        for (int i = 0; i < 4 * side * GetParam() && !IsGridLine(shot.pixel(at)); ++i)
+            at += Step;
+        ASSERT_TRUE(IsGridLine(shot.pixel(at))) << "no grid line after " << From.x() << "," << From.y();
+        for (const auto& [where, cell] : {std::pair(at, Second), std::pair(at - Step, First)}) {
+            QTest::mouseClick(form.SceneView().viewport(), Qt::LeftButton, {}, where);
+            EXPECT_EQ(puzzle.CellPiece(cell.x(), cell.y()), piece)
+                << "device " << where.x() << "," << where.y() << " cell " << cell.x() << "," << cell.y();
+            QTest::mouseClick(form.SceneView().viewport(), Qt::LeftButton, {}, where);
+            ASSERT_EQ(puzzle.HeldPiece(), piece);
+        }
+        ++edges;
+    };
+    for (int r = 0; r < puzzle.Rows(); ++r)
+        for (int c = 1; c < puzzle.Columns(); ++c)
+            if (!puzzle.CellPiece(c - 1, r) && !puzzle.CellPiece(c, r))
+                pressBothSides(QPoint((c - 1) * side + side / 2, r * side + side / 2), QPoint(1, 0),
+                               QPoint(c - 1, r), QPoint(c, r));
+    for (int c = 0; c < puzzle.Columns(); ++c)
+        for (int r = 1; r < puzzle.Rows(); ++r)
+            if (!puzzle.CellPiece(c, r - 1) && !puzzle.CellPiece(c, r))
+                pressBothSides(QPoint(c * side + side / 2, (r - 1) * side + side / 2), QPoint(0, 1),
+                               QPoint(c, r - 1), QPoint(c, r));
+    EXPECT_GE(edges, 10);
+    EXPECT_TRUE(fixture.Errors.isEmpty()) << fixture.Errors.join(QLatin1Char('\n')).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(AtFractionalScales, ScaledBoardCells, testing::Values(1.37, 2.8));
 
 TEST(SceneDialogs, OpenCentredInTheSceneAndHoldItUntilClosed)
 {
