@@ -123,6 +123,9 @@ TThemeSelectionScreen::TThemeSelectionScreen(TScreenHost& AHost, QStackedWidget&
 
     GoButton = NewButton(this, QStringLiteral("GoButton"), tr("Go"), QRect(), tr("Click \"Go\" to start the puzzle"));
     OnClicked(GoButton, [this] { GoButtonClick(); });
+    // Enter on the name starts the game, as "Go" does: the name is the last
+    // thing a player types before playing.
+    connect(PlayerNameEdit, &QLineEdit::returnPressed, this, [this] { GoButton->click(); });
     // A player who came here by mistake goes back without starting a game.
     BackButton = NewButton(this, QStringLiteral("ThemeSelectionBackButton"), tr("Back to Main Screen"), QRect(),
                            tr("Back to the main screen (Esc)"));

@@ -99,6 +99,18 @@ protected:
 
 } // namespace
 
+TEST_F(Keyboard, EnterOnTheNameStartsTheGameAsGoDoes)
+{
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Return);
+    ASSERT_EQ(FocusName(), QStringLiteral("PlayerNameEdit"));
+    QTest::keyClicks(&Form->SceneView(), QStringLiteral("Enzo"));
+    AnswerNextDialog(Qt::Key_Return);
+    Press(Qt::Key_Return);
+    ASSERT_EQ(Form->CurrentScreen(), scPlaying);
+    EXPECT_EQ(Form->Session().Record().PlayerName, QStringLiteral("Enzo"));
+}
+
 TEST_F(Keyboard, ALevelIsStartedAndPlayedToSolvedWithKeysAlone)
 {
     // The main screen: Down to "Start Game", Enter.
