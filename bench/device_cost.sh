@@ -61,14 +61,15 @@ one_run() { # build label mode -> appends "cpu rss" to $WORK/label-mode.times
   [ -n "$WINDOW" ] || { echo "the game window did not appear"; cat "$WORK/game.log"; exit 1; }
   sleep 2
   read -r -a GEOMETRY < <(xdotool getwindowgeometry "$WINDOW" | awk '/Geometry/ { split($2, g, "x"); print g[1], g[2] }')
-  local right=$((DESIGN_W - 260)) centre_x=$((DESIGN_W / 2)) centre_y=$((DESIGN_H / 2))
+  local right=$((DESIGN_W - 260))
   click $((right + 175)) $((BAR + 90))              # "Start Game" in the menu column
   sleep 1
-  click 150 $((BAR + 104))                          # the name field
+  # The name line has the keys: the name, Enter for "Go", Enter for the
+  # "Get Ready" box.
   xdotool type --delay 20 "Bench"
-  click 69 $((BAR + 394))                           # "Go"
+  xdotool key Return
   sleep 1
-  click $((centre_x - 90)) $((centre_y + 72))       # "OK" of the "Get Ready" box, centred on the scene
+  xdotool key Return
   sleep 2
   # The pointer rests over the board, as a player's hand would.
   # shellcheck disable=SC2046

@@ -46,11 +46,12 @@ measure "main screen, music playing"
 # dialogs open centred in it.
 click 926 90   # "Start Game" in the menu column
 sleep 1
-click 150 105  # the name field
+# The name line has the keys: the name, Enter for "Go", Enter for the
+# "Get Ready" box.
 xdotool type --delay 20 "Bench"
-click 69 395   # "Go"
+xdotool key Return
 sleep 1
-click 415 419  # "OK" of the "Get Ready" box
+xdotool key Return
 sleep 2
 # Park the pointer over the board, as a player's hand would rest.
 xdotool mousemove --window "$WINDOW" 500 300
