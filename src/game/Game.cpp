@@ -127,7 +127,14 @@ void TGame::LoadLevel()
     const QString file = FindLevelPicture();
     if (file.isEmpty())
         throw EQzError(QCoreApplication::translate("Game", "Internal error: no picture found for level"));
-    PuzzleObject.LoadPicture(DecodeToTemp(file), GameRecord.Level);
+    const QString decoded = DecodeToTemp(file);
+    try {
+        PuzzleObject.LoadPicture(decoded, GameRecord.Level);
+    } catch (const EQzError& error) {
+        // The player knows the theme's file, not its decoded copy in the
+        // temporary folder: the message names the file the level comes from.
+        throw EQzError(error.Message().replace(decoded, QDir::toNativeSeparators(file)));
+    }
     // Only a level that really loaded is a new level to book: after a failed
     // load the old result must not be booked a second time.
     StartScore = GameRecord.Score;
