@@ -136,24 +136,10 @@ void BM_ToolkitReaderJpeg1011x600(benchmark::State& state)
 }
 BENCHMARK(BM_ToolkitReaderJpeg1011x600)->Unit(benchmark::kMicrosecond);
 
-/// A 6000 x 4000 photograph as a camera stores it (quality 90): smooth
-/// shapes, fine texture and a little noise everywhere, made once.
+/// The 24-megapixel camera photo, made once.
 const QByteArray& CameraJpeg24MP()
 {
-    static const QByteArray jpeg = [] {
-        QImage picture(6000, 4000, QImage::Format_RGB32);
-        std::uint32_t noise = 12345;
-        for (int y = 0; y < picture.height(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-            for (int x = 0; x < picture.width(); ++x) {
-                noise = noise * 1664525u + 1013904223u;
-                const int grain = static_cast<int>(noise >> 29);
-                row[x] = qRgb((x / 24 + y / 40 + grain) & 255, ((x * y) / 9000 + grain) & 255,
-                              (((x / 3) ^ (y / 3)) / 4 + 60 + grain) & 255);
-            }
-        }
-        return test::EncodedPicture(picture, "jpeg", 90);
-    }();
+    static const QByteArray jpeg = test::CameraJpeg24MP();
     return jpeg;
 }
 

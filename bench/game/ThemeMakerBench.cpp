@@ -20,24 +20,6 @@ using namespace zindo;
 
 namespace {
 
-/// A 6000 x 4000 photograph as a camera stores it (quality 90): smooth
-/// shapes, fine texture and a little noise everywhere.
-QByteArray CameraJpeg24MP()
-{
-    QImage picture(6000, 4000, QImage::Format_RGB32);
-    std::uint32_t noise = 12345;
-    for (int y = 0; y < picture.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x) {
-            noise = noise * 1664525u + 1013904223u;
-            const int grain = static_cast<int>(noise >> 29);
-            row[x] = qRgb((x / 24 + y / 40 + grain) & 255, ((x * y) / 9000 + grain) & 255,
-                          (((x / 3) ^ (y / 3)) / 4 + 60 + grain) & 255);
-        }
-    }
-    return test::EncodedPicture(picture, "jpeg", 90);
-}
-
 /// A player's folder and ten photo files of 24 megapixels, made once.
 struct TPhotoFolder {
     test::TTestTree Tree;
@@ -45,7 +27,7 @@ struct TPhotoFolder {
     TPhotoFolder()
     {
         qputenv(PlayerFolderVariable, Tree.Path(QStringLiteral("var")).toLocal8Bit());
-        const QByteArray jpeg = CameraJpeg24MP();
+        const QByteArray jpeg = test::CameraJpeg24MP();
         for (int i = 1; i <= 10; ++i)
             Photos << Tree.Write(QStringLiteral("photos/DSC_%1.jpg").arg(i, 4, 10, QLatin1Char('0')), jpeg);
     }

@@ -6,6 +6,8 @@
 #include "controls/QzGraphicButton.h"
 
 #include <QAbstractItemView>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
 #include <QLabel>
 
 namespace zindo {
@@ -54,6 +56,15 @@ void StyleListBox(QAbstractItemView& List)
         "QScrollBar::handle:vertical { background: #FFBB00; min-height: 24px; margin: 2px; }"
         "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }"
         "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: black; }"));
+}
+
+void GiveKeyboardTo(QWidget& Control)
+{
+    if (QGraphicsProxyWidget* proxy = Control.window()->graphicsProxyWidget())
+        if (QGraphicsScene* scene = proxy->scene())
+            scene->setActivePanel(proxy);
+    Control.activateWindow();
+    Control.setFocus(Qt::OtherFocusReason);
 }
 
 void OnClicked(QAbstractButton* Button, std::function<void()> Action)

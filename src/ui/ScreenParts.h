@@ -31,6 +31,11 @@ QLabel* NewLabel(QWidget* Page, const QString& Name, const QString& Text, int X,
 /// an orange scroll bar handle; an orange frame while the list has the focus.
 void StyleListBox(QAbstractItemView& List);
 
+/// Gives the keyboard back to Control after a message box closed: the box
+/// was a window of its own in the scene, and with it gone the scene has no
+/// active window, so keys would reach nobody until the next click.
+void GiveKeyboardTo(QWidget& Control);
+
 /// Runs Action on every click of Button; an error it raises goes to the
 /// error box and the game goes on.
 void OnClicked(QAbstractButton* Button, std::function<void()> Action);

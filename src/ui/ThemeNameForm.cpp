@@ -1,6 +1,7 @@
 #include "ThemeNameForm.h"
 
 #include "ErrorBox.h"
+#include "ScreenParts.h"
 
 #include "controls/AnsiTextValidator.h"
 #include "controls/FocusKeys.h"
@@ -30,18 +31,6 @@ constexpr int Margin = 18;
 constexpr int InnerWidth = ClientWidth - 2 * Margin;
 constexpr int RowHeight = 22;
 constexpr int ProgressPollMs = 40;
-
-/// Gives the keyboard back to Control after a message box closed: the box
-/// was a window of its own in the scene, and with it gone the scene has no
-/// active window, so keys would reach nobody until the next click.
-void GiveKeyboardTo(QWidget& Control)
-{
-    if (QGraphicsProxyWidget* proxy = Control.window()->graphicsProxyWidget())
-        if (QGraphicsScene* scene = proxy->scene())
-            scene->setActivePanel(proxy);
-    Control.activateWindow();
-    Control.setFocus(Qt::OtherFocusReason);
-}
 
 } // namespace
 

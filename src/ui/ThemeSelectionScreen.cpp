@@ -47,18 +47,6 @@ const QString HeadingStyle = QStringLiteral("QLabel { color: #FFBB00; background
 /// shows the page at three times its design size.
 constexpr int ThumbnailSide = 360;
 
-/// Gives the keyboard back to Control after a message box closed: the box
-/// was a window of its own in the scene, and with it gone the scene has no
-/// active window, so keys would reach nobody until the next click.
-void GiveKeyboardTo(QWidget& Control)
-{
-    if (QGraphicsProxyWidget* proxy = Control.window()->graphicsProxyWidget())
-        if (QGraphicsScene* scene = proxy->scene())
-            scene->setActivePanel(proxy);
-    Control.activateWindow();
-    Control.setFocus(Qt::OtherFocusReason);
-}
-
 /// The local files among dropped or pasted data.
 QStringList LocalFiles(const QMimeData* Data)
 {

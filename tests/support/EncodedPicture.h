@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QImageWriter>
 
+#include <cstdint>
+
 namespace zindo::test {
 
 /// Picture written in Format ("jpeg", "bmp") as a file would hold it; JPEG at
@@ -19,6 +21,25 @@ inline QByteArray EncodedPicture(const QImage& Picture, const char* Format, int 
     writer.setQuality(Quality);
     writer.setProgressiveScanWrite(Progressive);
     return writer.write(Picture) ? bytes : QByteArray();
+}
+
+/// A 6000 x 4000 photograph as a camera stores it (JPEG of quality 90):
+/// smooth shapes, fine texture and a little noise everywhere. Made anew at
+/// each call; callers keep it.
+inline QByteArray CameraJpeg24MP()
+{
+    QImage picture(6000, 4000, QImage::Format_RGB32);
+    std::uint32_t noise = 12345;
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            noise = noise * 1664525u + 1013904223u;
+            const int grain = static_cast<int>(noise >> 29);
+            row[x] = qRgb((x / 24 + y / 40 + grain) & 255, ((x * y) / 9000 + grain) & 255,
+                          (((x / 3) ^ (y / 3)) / 4 + 60 + grain) & 255);
+        }
+    }
+    return EncodedPicture(picture, "jpeg", 90);
 }
 
 } // namespace zindo::test
