@@ -73,15 +73,16 @@
     </message>
     <message>
         <location filename="../src/game/Game.cpp" line="+95"/>
-        <location line="+285"/>
+        <location line="+292"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
         <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+497"/>
         <source>player name</source>
         <translation>Spielername</translation>
     </message>
     <message>
-        <location line="-284"/>
-        <location line="+285"/>
+        <location line="-291"/>
+        <location line="+292"/>
+        <location line="+23"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
         <location filename="../src/game/ThemeFiles.cpp" line="+86"/>
         <source>theme name</source>
@@ -118,7 +119,7 @@
     </message>
     <message>
         <location filename="../src/data/DataContainer.cpp" line="-113"/>
-        <location filename="../src/game/Game.cpp" line="+26"/>
+        <location filename="../src/game/Game.cpp" line="+35"/>
         <location line="+69"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
@@ -168,12 +169,12 @@
         <translation>Das Bild besteht aus mehr als %1 progressiven Durchläufen.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="-426"/>
+        <location filename="../src/game/Game.cpp" line="-465"/>
         <source>Cannot create folder &quot;%1&quot;</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location line="+361"/>
+        <location line="+400"/>
         <source>Cannot read file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht gelesen werden. %2</translation>
     </message>
@@ -198,12 +199,12 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../src/game/Game.cpp" line="-282"/>
+        <location filename="../src/game/Game.cpp" line="-321"/>
         <source>Internal error: no picture found for level</source>
         <translation>Interner Fehler: Für das Level wurde kein Bild gefunden</translation>
     </message>
     <message>
-        <location line="+242"/>
+        <location line="+249"/>
         <source>&quot;%1&quot; is not a valid name for a saved game: a name may not be empty, start with &quot;.&quot; or hold &quot;/&quot;.</source>
         <translation>„%1“ ist kein gültiger Name für einen Spielstand: Ein Name darf nicht leer sein, nicht mit „.“ beginnen und kein „/“ enthalten.</translation>
     </message>
@@ -213,7 +214,12 @@
         <translation>Der Spielstand „%1“ lässt sich nicht löschen. %2</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+30"/>
+        <source>These saved games still name the theme &quot;%1&quot; and cannot be continued: %2.</source>
+        <translation>Diese Spielstände nennen noch das Thema „%1“ und lassen sich nicht fortsetzen: %2.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>The saved game &quot;%1&quot; is damaged: %2.</source>
         <translation>Der Spielstand „%1“ ist beschädigt: %2.</translation>
     </message>
@@ -328,7 +334,7 @@
 <context>
     <name>MainScreen</name>
     <message>
-        <location filename="../src/ui/MainScreen.cpp" line="+76"/>
+        <location filename="../src/ui/MainScreen.cpp" line="+78"/>
         <source>Tutorial</source>
         <translation>Anleitung</translation>
     </message>
@@ -368,12 +374,12 @@
         <translation>Beenden</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+44"/>
         <source>The high scores cannot be read. %1</source>
         <translation>Die Bestenliste kann nicht gelesen werden. %1</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+80"/>
         <source>HIGHSCORE</source>
         <translation>BESTENLISTE</translation>
     </message>
@@ -462,7 +468,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>PlayingScreen</name>
     <message>
-        <location filename="../src/ui/BoardPainter.cpp" line="+26"/>
+        <location filename="../src/ui/BoardPainter.cpp" line="+28"/>
         <source>PAUSED</source>
         <translation>PAUSE</translation>
     </message>
@@ -757,7 +763,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>PuzzlePointsCounter</name>
     <message>
-        <location filename="../src/game/PuzzlePointsCounter.cpp" line="+74"/>
+        <location filename="../src/game/PuzzlePointsCounter.cpp" line="+97"/>
         <source>Level successfully completed</source>
         <translation>Level geschafft</translation>
     </message>
@@ -1034,7 +1040,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>ThemeNameForm</name>
     <message>
-        <location filename="../src/ui/ThemeNameForm.cpp" line="+68"/>
+        <location filename="../src/ui/ThemeNameForm.cpp" line="+57"/>
         <source>Name of the theme:</source>
         <translation>Name des Themas:</translation>
     </message>
@@ -1101,11 +1107,11 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
     <message>
         <location line="+1"/>
-        <source>Saved games of the theme keep its old name: they cannot be continued after the theme is renamed.</source>
-        <translation>Gespeicherte Spiele des Themas behalten seinen alten Namen: Nach dem Umbenennen können sie nicht mehr fortgesetzt werden.</translation>
+        <source>Saved games of the theme can still be continued after it is renamed.</source>
+        <translation>Gespeicherte Spiele des Themas lassen sich auch nach dem Umbenennen fortsetzen.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Rename</source>
         <translation>Umbenennen</translation>
     </message>
@@ -1123,7 +1129,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>ThemeSelectionScreen</name>
     <message>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-416"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-428"/>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
     </message>
@@ -1189,7 +1195,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Klick auf „Los!“, um das Puzzle zu starten</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>Back to Main Screen</source>
         <translation>Zum Hauptmenü</translation>
     </message>
@@ -1249,7 +1255,20 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Dein Thema „%1“ ist fertig.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+13"/>
+        <source>The theme &quot;%1&quot; is now called &quot;%2&quot;.</source>
+        <translation>Das Thema „%1“ heißt jetzt „%2“.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n saved game(s) of it go on under the new name.</source>
+        <translation>
+            <numerusform>%n gespeichertes Spiel geht unter dem neuen Namen weiter.</numerusform>
+            <numerusform>%n gespeicherte Spiele gehen unter dem neuen Namen weiter.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Delete the theme &quot;%1&quot; with all its pictures? Saved games of this theme can then no longer be continued.</source>
         <translation>Das Thema „%1“ mit allen Bildern löschen? Gespeicherte Spiele dieses Themas können dann nicht mehr fortgesetzt werden.</translation>
     </message>

@@ -73,15 +73,16 @@
     </message>
     <message>
         <location filename="../src/game/Game.cpp" line="+95"/>
-        <location line="+285"/>
+        <location line="+292"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
         <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+497"/>
         <source>player name</source>
         <translation>nom du joueur</translation>
     </message>
     <message>
-        <location line="-284"/>
-        <location line="+285"/>
+        <location line="-291"/>
+        <location line="+292"/>
+        <location line="+23"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
         <location filename="../src/game/ThemeFiles.cpp" line="+86"/>
         <source>theme name</source>
@@ -118,7 +119,7 @@
     </message>
     <message>
         <location filename="../src/data/DataContainer.cpp" line="-113"/>
-        <location filename="../src/game/Game.cpp" line="+26"/>
+        <location filename="../src/game/Game.cpp" line="+35"/>
         <location line="+69"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;». %2</translation>
@@ -168,12 +169,12 @@
         <translation>L&apos;image comporte plus de %1 passes progressives.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="-426"/>
+        <location filename="../src/game/Game.cpp" line="-465"/>
         <source>Cannot create folder &quot;%1&quot;</source>
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+361"/>
+        <location line="+400"/>
         <source>Cannot read file &quot;%1&quot;. %2</source>
         <translation>Impossible de lire le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
@@ -198,12 +199,12 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../src/game/Game.cpp" line="-282"/>
+        <location filename="../src/game/Game.cpp" line="-321"/>
         <source>Internal error: no picture found for level</source>
         <translation>Erreur interne&#xa0;: aucune image trouvée pour le niveau</translation>
     </message>
     <message>
-        <location line="+242"/>
+        <location line="+249"/>
         <source>&quot;%1&quot; is not a valid name for a saved game: a name may not be empty, start with &quot;.&quot; or hold &quot;/&quot;.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom valide pour une partie enregistrée&#xa0;: un nom ne peut pas être vide, commencer par «&#xa0;.&#xa0;» ni contenir «&#xa0;/&#xa0;».</translation>
     </message>
@@ -213,7 +214,12 @@
         <translation>Impossible de supprimer la partie «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+30"/>
+        <source>These saved games still name the theme &quot;%1&quot; and cannot be continued: %2.</source>
+        <translation>Ces parties enregistrées portent encore le nom du thème «&#xa0;%1&#xa0;» et ne peuvent pas être poursuivies&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>The saved game &quot;%1&quot; is damaged: %2.</source>
         <translation>La partie enregistrée «&#xa0;%1&#xa0;» est endommagée&#xa0;: %2.</translation>
     </message>
@@ -328,7 +334,7 @@
 <context>
     <name>MainScreen</name>
     <message>
-        <location filename="../src/ui/MainScreen.cpp" line="+76"/>
+        <location filename="../src/ui/MainScreen.cpp" line="+78"/>
         <source>Tutorial</source>
         <translation>Tutoriel</translation>
     </message>
@@ -368,12 +374,12 @@
         <translation>Quitter</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+44"/>
         <source>The high scores cannot be read. %1</source>
         <translation>Impossible de lire les meilleurs scores. %1</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+80"/>
         <source>HIGHSCORE</source>
         <translation>MEILLEURS SCORES</translation>
     </message>
@@ -462,7 +468,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>PlayingScreen</name>
     <message>
-        <location filename="../src/ui/BoardPainter.cpp" line="+26"/>
+        <location filename="../src/ui/BoardPainter.cpp" line="+28"/>
         <source>PAUSED</source>
         <translation>PAUSE</translation>
     </message>
@@ -757,7 +763,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>PuzzlePointsCounter</name>
     <message>
-        <location filename="../src/game/PuzzlePointsCounter.cpp" line="+74"/>
+        <location filename="../src/game/PuzzlePointsCounter.cpp" line="+97"/>
         <source>Level successfully completed</source>
         <translation>Niveau réussi</translation>
     </message>
@@ -1034,7 +1040,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>ThemeNameForm</name>
     <message>
-        <location filename="../src/ui/ThemeNameForm.cpp" line="+68"/>
+        <location filename="../src/ui/ThemeNameForm.cpp" line="+57"/>
         <source>Name of the theme:</source>
         <translation>Nom du thème&#xa0;:</translation>
     </message>
@@ -1101,11 +1107,11 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     </message>
     <message>
         <location line="+1"/>
-        <source>Saved games of the theme keep its old name: they cannot be continued after the theme is renamed.</source>
-        <translation>Les parties enregistrées du thème gardent son ancien nom&#xa0;: elles ne pourront plus être poursuivies après le renommage.</translation>
+        <source>Saved games of the theme can still be continued after it is renamed.</source>
+        <translation>Les parties enregistrées de ce thème pourront encore être poursuivies après le changement de nom.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Rename</source>
         <translation>Renommer</translation>
     </message>
@@ -1123,7 +1129,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>ThemeSelectionScreen</name>
     <message>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-416"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-428"/>
         <source>New Game</source>
         <translation>Nouvelle partie</translation>
     </message>
@@ -1189,7 +1195,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Cliquez sur «&#xa0;Jouer&#xa0;» pour lancer le puzzle</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>Back to Main Screen</source>
         <translation>Menu principal</translation>
     </message>
@@ -1249,7 +1255,20 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Votre thème «&#xa0;%1&#xa0;» est prêt.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+13"/>
+        <source>The theme &quot;%1&quot; is now called &quot;%2&quot;.</source>
+        <translation>Le thème «&#xa0;%1&#xa0;» s&apos;appelle maintenant «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n saved game(s) of it go on under the new name.</source>
+        <translation>
+            <numerusform>%n partie enregistrée continue sous le nouveau nom.</numerusform>
+            <numerusform>%n parties enregistrées continuent sous le nouveau nom.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Delete the theme &quot;%1&quot; with all its pictures? Saved games of this theme can then no longer be continued.</source>
         <translation>Supprimer le thème «&#xa0;%1&#xa0;» avec toutes ses images&#xa0;? Les parties enregistrées de ce thème ne pourront plus être poursuivies.</translation>
     </message>

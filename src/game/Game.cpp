@@ -406,6 +406,38 @@ void TGame::DeleteSavedGame(const QString& Name)
                            .arg(Name, file.errorString()));
 }
 
+int TGame::FollowRenamedTheme(const QString& OldTheme, const QString& NewTheme)
+{
+    CheckAnsiText(NewTheme, QCoreApplication::translate("AnsiText", "theme name"));
+    if (GameRecord.Theme == OldTheme)
+        GameRecord.Theme = NewTheme;
+    int moved = 0;
+    QStringList failed;
+    for (const TSavedGameInfo& game : SavedGames()) {
+        if (!game.Readable || game.Record.Theme != OldTheme)
+            continue;
+        TSavedGameRecord record = game.Record;
+        record.Theme = NewTheme;
+        const QString path = SavedGamePath(game.Name);
+        try {
+            WriteFileAtomically(path, record.ToBytes());
+        } catch (const std::exception&) {
+            failed.append(game.Name);
+            continue;
+        }
+        // The load screen orders and shows saved games by when they were saved.
+        QFile file(path);
+        if (file.open(QIODevice::Append))
+            file.setFileTime(game.SavedAt, QFileDevice::FileModificationTime);
+        ++moved;
+    }
+    if (!failed.isEmpty())
+        throw EQzError(QCoreApplication::translate("Game", "These saved games still name the theme \"%1\" and "
+                                                           "cannot be continued: %2.")
+                           .arg(OldTheme, failed.join(QStringLiteral(", "))));
+    return moved;
+}
+
 TSavedGameRecord TGame::ReadSavedGame(const QString& Name)
 {
     const QString path = SavedGamePath(Name);

@@ -223,6 +223,13 @@ public:
     /// (it is missing, the folder is write-protected), or Name would leave
     /// the folder.
     static void DeleteSavedGame(const QString& Name);
+    /// The player's theme OldTheme is now called NewTheme: every saved game
+    /// of OldTheme (and the session record, when it plays OldTheme) is
+    /// rewritten to name NewTheme, so that it can still be continued. A saved
+    /// game keeps its time of saving, and one that cannot be read is left as
+    /// it is. Answers how many saved games were moved; EQzError naming those
+    /// that could not be rewritten, after all the others are moved.
+    int FollowRenamedTheme(const QString& OldTheme, const QString& NewTheme);
     /// Loads the saved game Name and starts its level (the next one when the
     /// saved level was solved). When the file is missing, unreadable, short or
     /// damaged (see TSavedGameRecord::Problem), or the level cannot be started,

@@ -147,8 +147,7 @@ std::optional<QString> TThemeNameForm::AskRename(const QString& Theme)
     OKButton->show();
     setWindowTitle(tr("Rename Theme"));
     PromptLabel->setText(tr("New name for the theme \"%1\":").arg(Theme));
-    PhotoCountLabel->setText(tr("Saved games of the theme keep its old name: they cannot be continued after "
-                                "the theme is renamed."));
+    PhotoCountLabel->setText(tr("Saved games of the theme can still be continued after it is renamed."));
     OKButton->setText(tr("Rename"));
     ThemeNameEdit->setText(Theme);
     ThemeNameEdit->selectAll();

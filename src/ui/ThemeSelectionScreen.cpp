@@ -440,16 +440,25 @@ void TThemeSelectionScreen::RenameThemeButtonClick()
     GiveKeyboardTo(*ThemeList);
     if (!renamed)
         return;
-    // The theme last played keeps being offered under its new name.
+    QString news = tr("The theme \"%1\" is now called \"%2\".").arg(theme, *renamed);
     try {
+        // Saved games of the theme go on under its new name, unless a shipped
+        // theme of the old name shows again: they can still be played with it.
+        if (!TThemeFiles().ThemeNames().contains(theme)) {
+            const int moved = Session.FollowRenamedTheme(theme, *renamed);
+            if (moved > 0)
+                news += QLatin1Char(' ') + tr("%n saved game(s) of it go on under the new name.", "", moved);
+        }
+        // The theme last played keeps being offered under its new name.
         TPlayerSettings settings;
         if (settings.LastTheme() == theme)
             settings.SetLastTheme(*renamed);
     } catch (const std::exception& error) {
-        Host.SetZindoMessage(QString::fromUtf8(error.what()), msHint, false);
+        news = QString::fromUtf8(error.what());
     }
     FillThemeList(*renamed);
     ThemeListClick();
+    Host.SetZindoMessage(news, msHint, false);
 }
 
 void TThemeSelectionScreen::DeleteThemeButtonClick()

@@ -7,6 +7,9 @@
 #include "data/QzError.h"
 #include "game/ThemeFiles.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 #include <QtEndian>
@@ -146,6 +149,46 @@ TEST_F(SavedGames, NamesAndListing)
     Game->ListSavedGames(list, current);
     EXPECT_EQ(list, (QStringList{QStringLiteral("Alpha"), QStringLiteral("beta"), QStringLiteral("Game")}));
     EXPECT_EQ(current, QStringLiteral("beta"));
+}
+
+TEST_F(SavedGames, FollowARenamedThemeAndKeepWhenTheyWereSaved)
+{
+    SolveByHand(*Game, Clock);
+    Game->SaveGame(QStringLiteral("holiday"));
+    const QByteArray before = TTestTree::Read(SavedPath(QStringLiteral("holiday.PGM")));
+    const QDateTime savedAt = QDateTime::currentDateTime().addDays(-3);
+    {
+        QFile file(SavedPath(QStringLiteral("holiday.PGM")));
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        ASSERT_TRUE(file.setFileTime(savedAt, QFileDevice::FileModificationTime));
+    }
+    Tree.AddTheme(QStringLiteral("Lake"), 1);
+    Game->NewGame(QStringLiteral("Lake"), QStringLiteral("Finn"));
+    Game->SaveGame(QStringLiteral("other"));
+    const QByteArray other = TTestTree::Read(SavedPath(QStringLiteral("other.PGM")));
+    Tree.Write(QStringLiteral("var/saved/broken.PGM"), QByteArray("short"));
+    Game->NewGame(QStringLiteral("Sea"), QStringLiteral("Finn"));
+
+    ASSERT_TRUE(QDir().rename(Tree.Path(QStringLiteral("dat/puzz/Sea")), Tree.Path(QStringLiteral("dat/puzz/Ocean"))));
+    EXPECT_EQ(Game->FollowRenamedTheme(QStringLiteral("Sea"), QStringLiteral("Ocean")), 1);
+
+    // Only the theme's name changed: the game goes on where it was saved, and
+    // the load screen still tells when that was.
+    const QByteArray after = TTestTree::Read(SavedPath(QStringLiteral("holiday.PGM")));
+    ASSERT_EQ(after.size(), before.size());
+    for (int i = 0; i < after.size(); ++i) {
+        if (i < TSavedGameRecord::ThemeOffset || i >= TSavedGameRecord::ThemeOffset + TSavedGameRecord::TextFieldSize) {
+            ASSERT_EQ(after[i], before[i]) << "byte " << i;
+        }
+    }
+    EXPECT_EQ(QFileInfo(SavedPath(QStringLiteral("holiday.PGM"))).lastModified().toSecsSinceEpoch(),
+              savedAt.toSecsSinceEpoch());
+    EXPECT_EQ(TTestTree::Read(SavedPath(QStringLiteral("other.PGM"))), other);
+    EXPECT_EQ(TTestTree::Read(SavedPath(QStringLiteral("broken.PGM"))), QByteArray("short"));
+    EXPECT_EQ(Game->Record().Theme, QStringLiteral("Ocean")) << "the session's own record follows too";
+    Game->LoadGame(QStringLiteral("holiday"));
+    EXPECT_EQ(Game->Record().Theme, QStringLiteral("Ocean"));
+    EXPECT_EQ(Game->Record().Level, 2);
 }
 
 TEST_F(SavedGames, ThemesAreTheEntriesOfThePictureFolder)

@@ -10,6 +10,7 @@
 #include "data/PlayerSettings.h"
 #include "data/QzError.h"
 #include "dialogs/QzMessageBoxForm.h"
+#include "game/Game.h"
 #include "game/ThemeFiles.h"
 #include "game/ThemeMaker.h"
 #include "support/EncodedPicture.h"
@@ -189,7 +190,10 @@ TEST_F(ThemeSelectionPhotos, OnlyThePlayersThemesAreRenamedAndDeletedAndTheLastP
     EXPECT_EQ(Selected(), QStringLiteral("Zoo")) << "the theme last played, not the first";
 
     // Renamed: a name taken is refused in the dialog, a free one is taken,
-    // and the theme last played follows it.
+    // and the theme last played and the theme's saved games follow it.
+    TGame& session = Fixture.Window->Session();
+    session.NewGame(QStringLiteral("Zoo"), QStringLiteral("Ira"));
+    session.SaveGame(QStringLiteral("zoo trip"));
     WhenNamingOpens([](TThemeNameForm& Dialog) {
         EXPECT_EQ(Find<QLineEdit>(Dialog, "ThemeNameEdit")->text(), QStringLiteral("Zoo"));
         Name(Dialog, QStringLiteral("testland"));
@@ -200,6 +204,7 @@ TEST_F(ThemeSelectionPhotos, OnlyThePlayersThemesAreRenamedAndDeletedAndTheLastP
     EXPECT_EQ(Selected(), QStringLiteral("Our Zoo"));
     EXPECT_EQ(TPlayerSettings().LastTheme(), QStringLiteral("Our Zoo"));
     EXPECT_EQ(PlayersEntries(), QStringList{QStringLiteral("Our Zoo")});
+    EXPECT_EQ(TGame::ReadSavedGame(QStringLiteral("zoo trip")).Theme, QStringLiteral("Our Zoo"));
 
     // Deleted only when the question is answered with OK.
     QString question;
