@@ -75,7 +75,7 @@
         <location filename="../src/game/Game.cpp" line="+95"/>
         <location line="+292"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+497"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+503"/>
         <source>player name</source>
         <translation>Spielername</translation>
     </message>
@@ -1129,7 +1129,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>ThemeSelectionScreen</name>
     <message>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-428"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-434"/>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
     </message>
@@ -1260,15 +1260,23 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Das Thema „%1“ heißt jetzt „%2“.</translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
-        <source>%n saved game(s) of it go on under the new name.</source>
+        <location line="+10"/>
+        <source>%n saved game of it goes on under the new name.</source>
+        <translation>
+            <numerusform>%n gespeichertes Spiel geht unter dem neuen Namen weiter.</numerusform>
+            <numerusform>%n gespeicherte Spiele gehen unter dem neuen Namen weiter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n saved games of it go on under the new name.</source>
         <translation>
             <numerusform>%n gespeichertes Spiel geht unter dem neuen Namen weiter.</numerusform>
             <numerusform>%n gespeicherte Spiele gehen unter dem neuen Namen weiter.</numerusform>
         </translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Delete the theme &quot;%1&quot; with all its pictures? Saved games of this theme can then no longer be continued.</source>
         <translation>Das Thema „%1“ mit allen Bildern löschen? Gespeicherte Spiele dieses Themas können dann nicht mehr fortgesetzt werden.</translation>
     </message>

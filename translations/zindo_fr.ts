@@ -75,7 +75,7 @@
         <location filename="../src/game/Game.cpp" line="+95"/>
         <location line="+292"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+497"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+503"/>
         <source>player name</source>
         <translation>nom du joueur</translation>
     </message>
@@ -1129,7 +1129,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>ThemeSelectionScreen</name>
     <message>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-428"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-434"/>
         <source>New Game</source>
         <translation>Nouvelle partie</translation>
     </message>
@@ -1260,15 +1260,23 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Le thème «&#xa0;%1&#xa0;» s&apos;appelle maintenant «&#xa0;%2&#xa0;».</translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
-        <source>%n saved game(s) of it go on under the new name.</source>
+        <location line="+10"/>
+        <source>%n saved game of it goes on under the new name.</source>
+        <translation>
+            <numerusform>%n partie enregistrée continue sous le nouveau nom.</numerusform>
+            <numerusform>%n parties enregistrées continuent sous le nouveau nom.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n saved games of it go on under the new name.</source>
         <translation>
             <numerusform>%n partie enregistrée continue sous le nouveau nom.</numerusform>
             <numerusform>%n parties enregistrées continuent sous le nouveau nom.</numerusform>
         </translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Delete the theme &quot;%1&quot; with all its pictures? Saved games of this theme can then no longer be continued.</source>
         <translation>Supprimer le thème «&#xa0;%1&#xa0;» avec toutes ses images&#xa0;? Les parties enregistrées de ce thème ne pourront plus être poursuivies.</translation>
     </message>

@@ -446,8 +446,14 @@ void TThemeSelectionScreen::RenameThemeButtonClick()
         // theme of the old name shows again: they can still be played with it.
         if (!TThemeFiles().ThemeNames().contains(theme)) {
             const int moved = Session.FollowRenamedTheme(theme, *renamed);
-            if (moved > 0)
-                news += QLatin1Char(' ') + tr("%n saved game(s) of it go on under the new name.", "", moved);
+            if (moved > 0) {
+                // English picks its form by itself, a translation by its rules.
+                const char* said =
+                    moved == 1
+                        ? QT_TRANSLATE_N_NOOP("ThemeSelectionScreen", "%n saved game of it goes on under the new name.")
+                        : QT_TRANSLATE_N_NOOP("ThemeSelectionScreen", "%n saved games of it go on under the new name.");
+                news += QLatin1Char(' ') + QCoreApplication::translate("ThemeSelectionScreen", said, nullptr, moved);
+            }
         }
         // The theme last played keeps being offered under its new name.
         TPlayerSettings settings;
