@@ -69,6 +69,12 @@ if [ -n "${SMOKE_SHOT:-}" ]; then cp "$WORK/shot.png" "$SMOKE_SHOT"; fi
 LOUD_WANTED=20000
 enough_sound() { [ "$(loud_sound_bytes "$WORK/sound.raw")" -ge "$LOUD_WANTED" ]; }
 wait_up_to 40 enough_sound || true
+if ! kill -0 "$GAME_PID" 2>/dev/null; then
+  STATUS=0; wait "$GAME_PID" || STATUS=$?
+  GAME_PID=0
+  echo "FAIL: the game ended by itself while it played its sound (exit status $STATUS)"
+  cat "$WORK/game.log"; exit 1
+fi
 kill -TERM "$GAME_PID"
 wait "$GAME_PID" 2>/dev/null || true
 GAME_PID=0
