@@ -73,15 +73,15 @@
     </message>
     <message>
         <location filename="../src/game/Game.cpp" line="+95"/>
-        <location line="+292"/>
+        <location line="+300"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
         <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+503"/>
         <source>player name</source>
         <translation>Spielername</translation>
     </message>
     <message>
-        <location line="-291"/>
-        <location line="+292"/>
+        <location line="-299"/>
+        <location line="+300"/>
         <location line="+23"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
         <location filename="../src/game/ThemeFiles.cpp" line="+86"/>
@@ -169,12 +169,12 @@
         <translation>Das Bild besteht aus mehr als %1 progressiven Durchläufen.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="-465"/>
+        <location filename="../src/game/Game.cpp" line="-473"/>
         <source>Cannot create folder &quot;%1&quot;</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location line="+400"/>
+        <location line="+408"/>
         <source>Cannot read file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht gelesen werden. %2</translation>
     </message>
@@ -199,12 +199,17 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../src/game/Game.cpp" line="-321"/>
+        <location filename="../src/game/Game.cpp" line="-325"/>
+        <source>The theme &quot;%1&quot; is not there any more: it was deleted or moved.</source>
+        <translation>Das Thema „%1“ ist nicht mehr da: Es wurde gelöscht oder verschoben.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Internal error: no picture found for level</source>
         <translation>Interner Fehler: Für das Level wurde kein Bild gefunden</translation>
     </message>
     <message>
-        <location line="+249"/>
+        <location line="+250"/>
         <source>&quot;%1&quot; is not a valid name for a saved game: a name may not be empty, start with &quot;.&quot; or hold &quot;/&quot;.</source>
         <translation>„%1“ ist kein gültiger Name für einen Spielstand: Ein Name darf nicht leer sein, nicht mit „.“ beginnen und kein „/“ enthalten.</translation>
     </message>

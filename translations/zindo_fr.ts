@@ -73,15 +73,15 @@
     </message>
     <message>
         <location filename="../src/game/Game.cpp" line="+95"/>
-        <location line="+292"/>
+        <location line="+300"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
         <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+503"/>
         <source>player name</source>
         <translation>nom du joueur</translation>
     </message>
     <message>
-        <location line="-291"/>
-        <location line="+292"/>
+        <location line="-299"/>
+        <location line="+300"/>
         <location line="+23"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
         <location filename="../src/game/ThemeFiles.cpp" line="+86"/>
@@ -169,12 +169,12 @@
         <translation>L&apos;image comporte plus de %1 passes progressives.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="-465"/>
+        <location filename="../src/game/Game.cpp" line="-473"/>
         <source>Cannot create folder &quot;%1&quot;</source>
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+400"/>
+        <location line="+408"/>
         <source>Cannot read file &quot;%1&quot;. %2</source>
         <translation>Impossible de lire le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
@@ -199,12 +199,17 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../src/game/Game.cpp" line="-321"/>
+        <location filename="../src/game/Game.cpp" line="-325"/>
+        <source>The theme &quot;%1&quot; is not there any more: it was deleted or moved.</source>
+        <translation>Le thème «&#xa0;%1&#xa0;» n&apos;existe plus&#xa0;: il a été supprimé ou déplacé.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Internal error: no picture found for level</source>
         <translation>Erreur interne&#xa0;: aucune image trouvée pour le niveau</translation>
     </message>
     <message>
-        <location line="+249"/>
+        <location line="+250"/>
         <source>&quot;%1&quot; is not a valid name for a saved game: a name may not be empty, start with &quot;.&quot; or hold &quot;/&quot;.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom valide pour une partie enregistrée&#xa0;: un nom ne peut pas être vide, commencer par «&#xa0;.&#xa0;» ni contenir «&#xa0;/&#xa0;».</translation>
     </message>

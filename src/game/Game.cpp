@@ -125,8 +125,16 @@ void TGame::LoadLevel()
     WaitUntilReady();
     Generator.SetSeed(static_cast<std::uint32_t>(Clock.PerformanceCounter()));
     const QString file = FindLevelPicture();
-    if (file.isEmpty())
+    if (file.isEmpty()) {
+        // A saved game outlives its theme when the player deletes the theme:
+        // say so, rather than speak of an internal error.
+        const TThemeFiles themes;
+        if (!themes.IsPlayersTheme(GameRecord.Theme) && !themes.IsShippedTheme(GameRecord.Theme))
+            throw EQzError(QCoreApplication::translate("Game", "The theme \"%1\" is not there any more: it was "
+                                                               "deleted or moved.")
+                               .arg(GameRecord.Theme));
         throw EQzError(QCoreApplication::translate("Game", "Internal error: no picture found for level"));
+    }
     const QString decoded = DecodeToTemp(file);
     try {
         PuzzleObject.LoadPicture(decoded, GameRecord.Level);

@@ -134,7 +134,8 @@ public:
     void StartLevel();
     /// Loads and starts the current level: reseeds the generator, finds the
     /// level picture, loads it into the puzzle and starts it. Raises EQzError
-    /// "Internal error: no picture found for level" when the theme has none;
+    /// "Internal error: no picture found for level" when the theme has none,
+    /// or a message that the theme is gone when its folder is not there;
     /// then nothing changes.
     void LoadLevel();
     /// One pass of the idle loop: the puzzle's Update.

@@ -170,6 +170,8 @@ TEST_F(SavedGames, FollowARenamedThemeAndKeepWhenTheyWereSaved)
     Game->NewGame(QStringLiteral("Sea"), QStringLiteral("Finn"));
 
     ASSERT_TRUE(QDir().rename(Tree.Path(QStringLiteral("dat/puzz/Sea")), Tree.Path(QStringLiteral("dat/puzz/Ocean"))));
+    // Until they follow, the game says what is wrong, not that it failed inside.
+    ExpectError([&] { Game->LoadGame(QStringLiteral("holiday")); }, QStringLiteral("\"Sea\" is not there any more"));
     EXPECT_EQ(Game->FollowRenamedTheme(QStringLiteral("Sea"), QStringLiteral("Ocean")), 1);
 
     // Only the theme's name changed: the game goes on where it was saved, and
