@@ -64,13 +64,7 @@ one_run() { # build label mode -> appends "cpu rss" to $WORK/label-mode.times
   local right=$((DESIGN_W - 260))
   click $((right + 175)) $((BAR + 90))              # "Start Game" in the menu column
   sleep 1
-  # The name line has the keys: the name, Enter for "Go", Enter for the
-  # "Get Ready" box.
-  xdotool type --delay 20 "Bench"
-  xdotool key Return
-  sleep 1
-  xdotool key Return
-  sleep 2
+  start_level_from_keyboard
   # The pointer rests over the board, as a player's hand would.
   # shellcheck disable=SC2046
   xdotool mousemove --window "$WINDOW" $(at 500 300)

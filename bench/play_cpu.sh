@@ -46,13 +46,7 @@ measure "main screen, music playing"
 # dialogs open centred in it.
 click 926 90   # "Start Game" in the menu column
 sleep 1
-# The name line has the keys: the name, Enter for "Go", Enter for the
-# "Get Ready" box.
-xdotool type --delay 20 "Bench"
-xdotool key Return
-sleep 1
-xdotool key Return
-sleep 2
+start_level_from_keyboard
 # Park the pointer over the board, as a player's hand would rest.
 xdotool mousemove --window "$WINDOW" 500 300
 import -window root "$WORK/level.png"

@@ -5,7 +5,7 @@
 # the process in GAME_PID, when the script sets one).
 # copy_game BUILD_DIR FOLDER puts a copy of the game there with a player's
 # folder that already holds the window choice, as on every start after the
-# first.
+# first. start_level_from_keyboard starts level 1 once "Start Game" is clicked.
 WORK=$(mktemp -d)
 GAME_PID=0
 XVFB_PID=0
@@ -33,4 +33,14 @@ copy_game() {
   cp "$1/bin/zindo-puzzle" "$2/bin/"
   ln -s "$1/dat" "$2/dat"
   printf '[Display]\nDisplayMode=window\n' >"$2/var/config.ini"
+}
+
+start_level_from_keyboard() {
+  # The name line has the keys: the name, Enter for "Go", Enter for the
+  # "Get Ready" box.
+  xdotool type --delay 20 "Bench"
+  xdotool key Return
+  sleep 1
+  xdotool key Return
+  sleep 2
 }

@@ -4,6 +4,7 @@
 #include "data/PhotoImport.h"
 #include "data/QzBitmap.h"
 #include "data/QzError.h"
+#include "support/EncodedPicture.h"
 #include "support/HostilePictures.h"
 #include "support/TestTree.h"
 
@@ -36,10 +37,9 @@ QImage Quarters(int W, int H)
     return picture;
 }
 
-bool Near(QRgb A, QRgb B, int Tolerance = 40)
+bool Near(QRgb A, QRgb B)
 {
-    return std::abs(qRed(A) - qRed(B)) <= Tolerance && std::abs(qGreen(A) - qGreen(B)) <= Tolerance &&
-           std::abs(qBlue(A) - qBlue(B)) <= Tolerance;
+    return NearColour(A, B, 40);
 }
 
 /// Detail everywhere, smooth enough that two good scalers agree.

@@ -7,6 +7,7 @@
 
 #include "data/QzBitmap.h"
 #include "data/QzError.h"
+#include "support/EncodedPicture.h"
 
 #include <QFile>
 
@@ -23,8 +24,7 @@ const QColor AnotherColor(30, 200, 60);
 /// Whether two colours differ by no more than JPEG's losses.
 bool Near(const QColor& A, const QColor& B)
 {
-    return std::abs(A.red() - B.red()) <= 12 && std::abs(A.green() - B.green()) <= 12 &&
-           std::abs(A.blue() - B.blue()) <= 12;
+    return NearColour(A.rgb(), B.rgb(), 12);
 }
 
 QColor Centre(const QImage& Picture)

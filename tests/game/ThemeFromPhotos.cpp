@@ -25,8 +25,7 @@ const QColor White(255, 255, 255);
 
 bool Near(const QColor& A, const QColor& B)
 {
-    return std::abs(A.red() - B.red()) <= 16 && std::abs(A.green() - B.green()) <= 16 &&
-           std::abs(A.blue() - B.blue()) <= 16;
+    return NearColour(A.rgb(), B.rgb(), 16);
 }
 
 class PhotoThemes : public TGameFixture {

@@ -4,10 +4,20 @@
 #include <QByteArray>
 #include <QImage>
 #include <QImageWriter>
+#include <QRgb>
 
 #include <cstdint>
+#include <cstdlib>
 
 namespace zindo::test {
+
+/// Whether two colours differ by no more than Tolerance in each channel: the
+/// same colour after a lossy encoding and scaling.
+inline bool NearColour(QRgb A, QRgb B, int Tolerance)
+{
+    return std::abs(qRed(A) - qRed(B)) <= Tolerance && std::abs(qGreen(A) - qGreen(B)) <= Tolerance &&
+           std::abs(qBlue(A) - qBlue(B)) <= Tolerance;
+}
 
 /// Picture written in Format ("jpeg", "bmp") as a file would hold it; JPEG at
 /// Quality, progressive when asked. Empty when the writer fails.

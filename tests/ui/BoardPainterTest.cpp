@@ -23,9 +23,7 @@ protected:
     void SetUp() override
     {
         Form = &Fixture.Create();
-        Form->Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Vi"));
-        Form->StartLevelScreen();
-        Fixture.Run(100);
+        Fixture.StartTestland(QStringLiteral("Vi"));
     }
     TPuzzleClass& Puzzle() { return TModelTestAccess::Puzzle(Form->Session()); }
 
@@ -258,9 +256,7 @@ TEST(ScaledBoard, AtTwiceItsSizeShowsTheLevelPicturesOwnDetail)
     form.resize(2 * SceneDesignWidth, 2 * SceneDesignHeight);
     QApplication::processEvents();
     ASSERT_DOUBLE_EQ(form.SceneView().Scale(), 2.0);
-    form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Sharp"));
-    form.StartLevelScreen();
-    fixture.Run(100);
+    fixture.StartTestland(QStringLiteral("Sharp"));
     TPuzzleClass& puzzle = TModelTestAccess::Puzzle(form.Session());
     ASSERT_EQ(puzzle.SourcePicture().size(), detail.size());
 

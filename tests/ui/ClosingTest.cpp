@@ -62,9 +62,7 @@ protected:
     void SetUp() override
     {
         Form = &Fixture.Create();
-        Form->Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Tess"));
-        Form->StartLevelScreen();
-        Fixture.Run(100); // the first piece is dealt at once
+        Fixture.StartTestland(QStringLiteral("Tess")); // the first piece is dealt at once
     }
 
     /// Something worth keeping: a piece taken from the pot.

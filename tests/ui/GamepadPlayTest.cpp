@@ -51,11 +51,6 @@ protected:
 
     TPuzzleClass& Puzzle() { return TModelTestAccess::Puzzle(Form->Session()); }
     const TPlayInput& Input() { return Form->PlayingScreen().PlayInput(); }
-    QString FocusName()
-    {
-        QWidget* focus = FocusedControl();
-        return focus ? focus->objectName() : QStringLiteral("<none>");
-    }
 
     void MoveBoardCursorTo(QPoint Cell)
     {
@@ -157,9 +152,7 @@ TEST_F(GamepadPlay, ALevelIsStartedAndPlayedToSolvedWithThePadAlone)
 
 TEST_F(GamepadPlay, APadDoesNothingWhileTheWindowIsInactiveAndItsGoingIsTold)
 {
-    Form->Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Padma"));
-    Form->StartLevelScreen();
-    Fixture.Run(100);
+    Fixture.StartTestland(QStringLiteral("Padma"));
 
     QWidget other;
     other.show();

@@ -57,11 +57,6 @@ protected:
     TPuzzleClass& Puzzle() { return TModelTestAccess::Puzzle(Form->Session()); }
     TPlayingScreen& Screen() { return Form->PlayingScreen(); }
     const TPlayInput& Input() { return Screen().PlayInput(); }
-    QString FocusName()
-    {
-        QWidget* focus = FocusedControl();
-        return focus ? focus->objectName() : QStringLiteral("<none>");
-    }
 
     /// Moves the board's cursor to Cell with the arrow keys.
     void MoveBoardCursorTo(QPoint Cell)
@@ -177,9 +172,7 @@ TEST_F(Keyboard, ALevelIsStartedAndPlayedToSolvedWithKeysAlone)
 
 TEST_F(Keyboard, LettersUseTheBonusesDealAndPauseAndEscapePutsAPieceBack)
 {
-    Form->Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Kay"));
-    Form->StartLevelScreen();
-    Fixture.Run(100);
+    Fixture.StartTestland(QStringLiteral("Kay"));
     ASSERT_EQ(Puzzle().Pot().Count(), 1);
 
     Press(Qt::Key_C);
@@ -235,9 +228,7 @@ TEST_F(Keyboard, LettersUseTheBonusesDealAndPauseAndEscapePutsAPieceBack)
 
 TEST_F(Keyboard, CursorsShowWhileKeysAreUsedAndTheHeldPieceFollowsTheBoardCursor)
 {
-    Form->Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Kay"));
-    Form->StartLevelScreen();
-    Fixture.Run(100);
+    Fixture.StartTestland(QStringLiteral("Kay"));
     QWidget* board = Find(*Form, "BoardView");
     QWidget* pot = Find(*Form, "PotView");
     const QColor orange = QColor::fromRgb(TQzGraphicButton::FrameColor);
@@ -403,9 +394,7 @@ TEST_F(Keyboard, DialogsStartAtTheirFirstControlAndEscapeCancelsEach)
     EXPECT_EQ(ShowMessageBox(QStringLiteral("Sure?"), mtConfirmation, mbOKCancel), mrOK);
 
     // The in-game menu opens with "Continue" focused; Escape goes on playing.
-    Form->Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Kay"));
-    Form->StartLevelScreen();
-    Fixture.Run(100);
+    Fixture.StartTestland(QStringLiteral("Kay"));
     QString menuFocus;
     WhenModalOpens([&](QWidget& Modal) {
         EXPECT_NE(dynamic_cast<TActionForm*>(&Modal), nullptr);

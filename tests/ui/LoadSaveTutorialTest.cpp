@@ -48,9 +48,7 @@ TEST(SaveAndLoad, SavedGameIsOfferedAgainAndContinuesItsLevel)
 {
     TWindowFixture fixture;
     TMainWindow& form = fixture.Create();
-    form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Tess"));
-    form.StartLevelScreen();
-    fixture.Run(100);
+    fixture.StartTestland(QStringLiteral("Tess"));
     WhenModalOpens([](QWidget& Modal) { static_cast<QDialog&>(Modal).accept(); }); // the points dialog
     fixture.Trigger("EnableHiddenFunctionsAction");
     fixture.Trigger("SolveLevelAction");
@@ -175,9 +173,7 @@ TEST(SaveAndLoad, ReplacingASavedGameAndDeletingOneAskFirst)
     // must still come in front of it.
     WhenMessageBoxOpens([](TQzMessageBoxForm& Box) { QTest::mouseClick(Find(Box, "OKButton"), Qt::LeftButton); });
     ShowMessageBox(QStringLiteral("Get Ready"), mtInformation, mbOK);
-    form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Tess"));
-    form.StartLevelScreen();
-    fixture.Run(100);
+    fixture.StartTestland(QStringLiteral("Tess"));
     WhenModalOpens([](QWidget& Modal) { static_cast<QDialog&>(Modal).accept(); }); // the points dialog
     fixture.Trigger("EnableHiddenFunctionsAction");
     fixture.Trigger("SolveLevelAction");
@@ -255,9 +251,7 @@ TEST(SaveAndLoad, SaveAndExitSavesBeforeTheDeductionAndReturnsEitherWay)
 {
     TWindowFixture fixture;
     TMainWindow& form = fixture.Create();
-    form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Tess"));
-    form.StartLevelScreen();
-    fixture.Run(100);
+    fixture.StartTestland(QStringLiteral("Tess"));
     WhenModalOpens([](QWidget& Modal) {
         QTest::mouseClick(Find(dynamic_cast<TActionForm&>(Modal), "SaveAndExitButton"), Qt::LeftButton);
         WhenModalOpens([](QWidget& Save) {
@@ -288,9 +282,7 @@ TEST(SaveAndLoad, SaveAndExitThatCannotWriteKeepsTheDialogOverThePausedLevel)
 {
     TWindowFixture fixture;
     TMainWindow& form = fixture.Create();
-    form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Tess"));
-    form.StartLevelScreen();
-    fixture.Run(100);
+    fixture.StartTestland(QStringLiteral("Tess"));
     fixture.Tree.Write(QStringLiteral("var/saved"), "a file where the folder should be");
     bool stayed = false;
     WhenModalOpens([&](QWidget& Modal) {

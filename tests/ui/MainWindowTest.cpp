@@ -461,9 +461,7 @@ TEST(WindowEvents, MinimisingPausesThePlayingScreenAndRestoringResumes)
 {
     TWindowFixture fixture;
     TMainWindow& form = fixture.Create();
-    form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Min"));
-    form.StartLevelScreen();
-    fixture.Run(100);
+    fixture.StartTestland(QStringLiteral("Min"));
     form.showMinimized();
     QApplication::processEvents();
     EXPECT_EQ(form.Session().GetState(), stPaused);

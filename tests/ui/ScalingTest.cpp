@@ -88,9 +88,7 @@ TEST_P(ScaledScene, ClicksOnStartGameThePotAndTheBoardActWhereTheyAim)
     ClickCentre(form, "StartGameButton");
     EXPECT_EQ(form.CurrentScreen(), scThemeSelection);
 
-    form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Scale"));
-    form.StartLevelScreen();
-    fixture.Run(100);
+    fixture.StartTestland(QStringLiteral("Scale"));
     TPuzzleClass& puzzle = TModelTestAccess::Puzzle(form.Session());
     ASSERT_EQ(puzzle.Pot().Count(), 1);
     const TPieceInPot& entry = puzzle.Pot().Entry(0);
@@ -132,9 +130,7 @@ TEST_P(ScaledBoardCells, APressLandsOnTheCellDrawnUnderIt)
     TWindowFixture fixture;
     TMainWindow& form = fixture.Create();
     ShowAtScale(form, GetParam());
-    form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Cells"));
-    form.StartLevelScreen();
-    fixture.Run(100);
+    fixture.StartTestland(QStringLiteral("Cells"));
     TPuzzleClass& puzzle = TModelTestAccess::Puzzle(form.Session());
     const QImage shot = form.grab().toImage();
     ASSERT_EQ(form.Session().TakeFromPot(0), toTaken);
@@ -225,9 +221,7 @@ TEST(DisplaySwitch, KeepsARunningLevelRunningAndAPausedOnePaused)
 {
     TWindowFixture fixture;
     TMainWindow& form = fixture.Create();
-    form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Switch"));
-    form.StartLevelScreen();
-    fixture.Run(100);
+    fixture.StartTestland(QStringLiteral("Switch"));
     ASSERT_EQ(form.Session().GetState(), stPlaying);
     auto choose = [](const char* Choice) {
         WhenModalOpens([Choice](QWidget& Modal) {

@@ -65,9 +65,7 @@ TEST(PlayerFolder, OneThatCannotBeMadeStartsWindowedSaysSoOnceAndKeepsWhatIsTher
         << fixture.Errors[0].toStdString();
 
     // Playing on: a solved level is booked without a second message.
-    form.Session().NewGame(QStringLiteral("Testland"), QStringLiteral("Ro"));
-    form.StartLevelScreen();
-    fixture.Run(100);
+    fixture.StartTestland(QStringLiteral("Ro"));
     fixture.Trigger("EnableHiddenFunctionsAction");
     fixture.Trigger("SolveLevelAction");
     EXPECT_EQ(form.Session().GetState(), stSolved);

@@ -143,6 +143,13 @@ inline QWidget* FocusedControl()
     return proxy && proxy->widget() ? proxy->widget()->focusWidget() : nullptr;
 }
 
+/// The name of FocusedControl, or "<none>".
+inline QString FocusName()
+{
+    QWidget* focus = FocusedControl();
+    return focus ? focus->objectName() : QStringLiteral("<none>");
+}
+
 /// Answers the next modal dialog that opens with Action (called with the
 /// dialog once it is open).
 inline void WhenModalOpens(std::function<void(QWidget&)> Action)
@@ -242,6 +249,15 @@ public:
             Clock.Advance(10);
             Window->IdlePass();
         }
+    }
+
+    /// A game of "Testland" for Player, started the way "Go" starts it
+    /// (without the box), with its first piece dealt.
+    void StartTestland(const QString& Player)
+    {
+        Window->Session().NewGame(QStringLiteral("Testland"), Player);
+        Window->StartLevelScreen();
+        Run(100);
     }
 
     /// Clicks the button named Name.
