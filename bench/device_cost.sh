@@ -22,10 +22,6 @@ SCREEN_SIZE=3840x2160
 source "$(dirname "${BASH_SOURCE[0]}")/virtual_display.sh"
 [ -n "${SHOTS:-}" ] && mkdir -p "$SHOTS"
 
-ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-rss() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
-hz=$(getconf CLK_TCK)
-
 # The scene's design size and the height of its top bar: 1011 x 694 with a
 # 1-pixel bar in a window, 1024 x 768 with a 15-pixel bar full screen.
 DESIGN_W=1011 DESIGN_H=694 BAR=1

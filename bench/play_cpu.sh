@@ -18,10 +18,6 @@ DISPLAY_NUMBER=${ZINDO_BENCH_DISPLAY:-97}
 source "$(dirname "${BASH_SOURCE[0]}")/virtual_display.sh"
 copy_game "$BUILD_DIR" "$WORK"
 
-ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-rss() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
-hz=$(getconf CLK_TCK)
-
 measure() { # label -> percentage of one core over SECONDS_TO_RUN
   local before after
   before=$(ticks "$GAME_PID")

@@ -6,6 +6,8 @@
 # copy_game BUILD_DIR FOLDER puts a copy of the game there with a player's
 # folder that already holds the window choice, as on every start after the
 # first. start_level_from_keyboard starts level 1 once "Start Game" is clicked.
+# ticks PID and rss PID give a process's CPU time in clock ticks (hz a
+# second) and its resident memory in kB.
 WORK=$(mktemp -d)
 GAME_PID=0
 XVFB_PID=0
@@ -27,6 +29,10 @@ for _ in $(seq 50); do
   xdotool getdisplaygeometry >/dev/null 2>&1 && break
   sleep 0.1
 done
+
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+rss() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
+hz=$(getconf CLK_TCK)
 
 copy_game() {
   mkdir -p "$2/bin" "$2/var"

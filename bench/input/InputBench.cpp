@@ -5,7 +5,7 @@
 // game controller, which SDL updates like a real one but without reading a
 // device file).
 //
-// With --paced SECONDS the program then polls as the window's timer would,
+// With --paced=SECONDS the program then polls as the window's timer would,
 // sleeping between polls as long as Poll() asks, for SECONDS per stretch, and
 // prints the CPU time the whole process used (SDL's own threads included) and
 // how often its threads woke up; three rounds, medians. The baselines are

@@ -70,11 +70,6 @@ void MonitorProgress(j_common_ptr Info)
         Stop(*progress->Errors, jsCancelled);
 }
 
-long long AllocationLimitBytes()
-{
-    return static_cast<long long>(QImageReader::allocationLimit()) * 1024 * 1024;
-}
-
 /// The scale N/8 at which the long side of the picture is still at least
 /// MinLongSide, the smallest such; 8 (full size) when none is smaller.
 void ChooseScale(jpeg_decompress_struct& Info, std::int32_t MinLongSide)
@@ -121,7 +116,6 @@ TJpegOutcome Decode(jpeg_decompress_struct& Info, TJpegErrors& Errors, TJpegProg
                  static_cast<unsigned long>(Bytes.size()));
     jpeg_save_markers(&Info, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&Info, TRUE);
-    Result.FullSize = QSize(static_cast<int>(Info.image_width), static_cast<int>(Info.image_height));
     for (jpeg_saved_marker_ptr marker = Info.marker_list; marker; marker = marker->next)
         if (marker->marker == JPEG_APP0 + 1) {
             const std::uint8_t orientation = ExifOrientation(QByteArray::fromRawData(
@@ -137,15 +131,12 @@ TJpegOutcome Decode(jpeg_decompress_struct& Info, TJpegErrors& Errors, TJpegProg
     Info.out_color_space = greyOut ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_EXT_BGRX;
     ChooseScale(Info, Options.MinLongSide);
     jpeg_calc_output_dimensions(&Info);
-    // Judged in 32 bits per pixel whatever the picture is decoded to.
-    const long long limit = AllocationLimitBytes();
-    const long long bytes = static_cast<long long>(Info.output_width) * Info.output_height * 4;
-    if (limit > 0 && bytes > limit)
+    if (!PictureSizeAllowed(Info.output_width, Info.output_height))
         Stop(Errors, jsTooLarge);
     // The library's own buffers (a progressive picture's coefficients, up to
     // six bytes a pixel) stay within the same limit: the library refuses to
     // allocate more.
-    if (limit > 0)
+    if (const qint64 limit = PictureMemoryLimit(); limit > 0)
         Info.mem->max_memory_to_use = static_cast<long>(limit);
     Result.Picture = QImage(static_cast<int>(Info.output_width), static_cast<int>(Info.output_height),
                             greyOut ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
@@ -177,6 +168,23 @@ std::uint32_t ReadUnsigned(const std::uint8_t* Data, int Size, bool BigEndian)
 
 } // namespace
 
+qint64 PictureMemoryLimit()
+{
+    return static_cast<qint64>(QImageReader::allocationLimit()) * 1024 * 1024;
+}
+
+bool PictureSizeAllowed(qint64 Width, qint64 Height)
+{
+    const qint64 limit = PictureMemoryLimit();
+    // Sides are below 2^31 each, so the product cannot overflow.
+    return limit <= 0 || (Width >= 0 && Height >= 0 && Width * Height * 4 <= limit);
+}
+
+QString PictureTooLarge()
+{
+    return QCoreApplication::translate("Files", "The picture is too large.");
+}
+
 TJpegDecoding DecodeJpeg(const QByteArray& Bytes, const TJpegOptions& Options)
 {
     TJpegDecoding result;
@@ -202,7 +210,7 @@ TJpegDecoding DecodeJpeg(const QByteArray& Bytes, const TJpegOptions& Options)
         errors.Stop = jsTooLarge;
     switch (errors.Stop) {
     case jsTooLarge:
-        result.Error = QCoreApplication::translate("Files", "The picture is too large.");
+        result.Error = PictureTooLarge();
         break;
     case jsTooManyScans:
         result.Error = QCoreApplication::translate("Files", "The picture is made of more than %1 progressive scans.")

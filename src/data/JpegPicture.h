@@ -14,10 +14,23 @@ namespace zindo {
 /// standard progression has 10 scans for a colour picture (6 for grey) and
 /// encoders that search for the smallest file stay near 20, while every scan
 /// costs a pass over all of the picture's coefficients: a hostile file repeats
-/// scans of a few bytes each to keep the decoder busy for seconds. 100 scans
-/// is five times what any encoder writes, and bounds the work of the largest
-/// picture allowed to about a second.
+/// scans of a few bytes each to keep the decoder busy for seconds. 50 scans
+/// is more than twice what any encoder writes, and bounds the work of the
+/// largest picture allowed to well under a second.
 inline constexpr int MaxJpegScans = 50;
+
+/// The most bytes a picture may take once decoded: the toolkit's image
+/// allocation limit (QImageReader::allocationLimit); 0 when there is none.
+qint64 PictureMemoryLimit();
+
+/// Whether a Width x Height picture fits PictureMemoryLimit at 32 bits per
+/// pixel: the format every picture passes through on its way to the screen
+/// (a level is composed in 32-bit RGB, a sprite drawn from premultiplied
+/// ARGB), whatever format it is stored or decoded in.
+bool PictureSizeAllowed(qint64 Width, qint64 Height);
+
+/// The reason a picture above PictureMemoryLimit is refused, for the player.
+QString PictureTooLarge();
 
 /// How DecodeJpeg ended.
 enum TJpegOutcome : std::uint8_t {
@@ -46,7 +59,6 @@ struct TJpegDecoding {
     TJpegOutcome Outcome = joFailed; ///< how it ended
     QImage Picture;                  ///< the pixels (joDecoded only)
     QString Error;                   ///< why it failed (joFailed only)
-    QSize FullSize;                  ///< the picture's size as stored (when the header was read)
     /// The Exif orientation (1 .. 8, 1 = upright as stored) of the picture's
     /// APP1 marker; 1 when it has none. DecodeJpeg does not apply it.
     std::uint8_t Orientation = 1;

@@ -20,11 +20,6 @@ namespace {
 /// Shares of the work: decoding up to here, then scaling and turning.
 constexpr int DecodedPercent = 85;
 
-QString TooLarge()
-{
-    return QCoreApplication::translate("Files", "The picture is too large.");
-}
-
 /// Picture as opaque 32-bit RGB, a transparent one laid on white.
 QImage Opaque(const QImage& Picture)
 {
@@ -81,7 +76,7 @@ QImage TPhotoImport::ConvertData(const QByteArray& Bytes, const QString& Name)
         picture = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     picture = Oriented(picture, orientation);
     if (picture.isNull()) // the toolkit could not allocate a step's result
-        throw PictureError(Name, TooLarge());
+        throw PictureError(Name, PictureTooLarge());
     if (CancelRequested)
         return QImage();
     Report(100);
@@ -118,27 +113,12 @@ QImage TPhotoImport::ReadWithToolkit(const QByteArray& Bytes, const QString& Nam
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
-    if (reader.format() == "bmp")
-        if (const QString problem = BitmapDataProblem(Bytes); !problem.isEmpty())
-            throw PictureError(Name, problem);
     // Formats whose reader scales while decoding (WebP) are read at the size
     // of the level picture; the others at full size, then scaled.
-    QSize size = reader.size();
-    if (size.isValid() && reader.supportsOption(QImageIOHandler::ScaledSize)) {
-        const QSize scaled = LevelPictureSize(size);
-        if (scaled != size) {
-            reader.setScaledSize(scaled);
-            size = scaled;
-        }
-    }
-    if (size.isValid() && !PictureSizeAllowed(size.width(), size.height()))
-        throw PictureError(Name, TooLarge());
-    QImage picture = reader.read();
-    if (picture.isNull())
-        throw PictureError(Name, reader.errorString());
-    if (!PictureSizeAllowed(picture.width(), picture.height()))
-        throw PictureError(Name, TooLarge());
-    return picture;
+    const QSize size = reader.size();
+    if (size.isValid() && reader.supportsOption(QImageIOHandler::ScaledSize) && LevelPictureSize(size) != size)
+        reader.setScaledSize(LevelPictureSize(size));
+    return ReadCheckedPicture(reader, Bytes, Name);
 }
 
 void TPhotoImport::Report(int Percent)

@@ -41,8 +41,8 @@ EQzError NotWritten(const QString& FileName)
             .arg(QDir::cleanPath(FileName)));
 }
 
-} // namespace
-
+/// The text a display mode is stored as: "window" or "fullscreen"; none for
+/// dmUnknown, which is stored as nothing.
 QString DisplayModeText(TDisplayMode Mode)
 {
     switch (Mode) {
@@ -53,8 +53,10 @@ QString DisplayModeText(TDisplayMode Mode)
     case dmUnknown:
         break;
     }
-    return UnknownText;
+    return QString();
 }
+
+} // namespace
 
 TDisplayMode DisplayModeFromText(const QString& Text)
 {
@@ -78,7 +80,7 @@ TDisplayMode TPlayerSettings::DisplayMode() const
 
 void TPlayerSettings::SetDisplayMode(TDisplayMode Mode)
 {
-    Write({{DisplayModeKey, Mode == dmUnknown ? QString() : DisplayModeText(Mode)}});
+    Write({{DisplayModeKey, DisplayModeText(Mode)}});
 }
 
 TWindowSizeSetting TPlayerSettings::WindowSize() const

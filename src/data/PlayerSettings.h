@@ -14,10 +14,6 @@ namespace zindo {
 /// stored text plays full screen, as any text other than "window" always has.
 enum TDisplayMode : std::uint8_t { dmUnknown = 0, dmWindow, dmFullScreen };
 
-/// The text a display mode is stored as: "window", "fullscreen", or
-/// "unknown" for dmUnknown (which is never stored).
-QString DisplayModeText(TDisplayMode Mode);
-
 /// The display mode a stored text stands for: "window" (compared exactly) is
 /// dmWindow, an empty text or "unknown" dmUnknown, any other text dmFullScreen.
 TDisplayMode DisplayModeFromText(const QString& Text);

@@ -203,18 +203,6 @@ EQzError PictureError(const QString& Name, const QString& Reason)
     return EQzError(QCoreApplication::translate("Files", "Cannot read picture \"%1\". %2").arg(Name, Reason));
 }
 
-qint64 PictureMemoryLimit()
-{
-    return static_cast<qint64>(QImageReader::allocationLimit()) * 1024 * 1024;
-}
-
-bool PictureSizeAllowed(qint64 Width, qint64 Height)
-{
-    const qint64 limit = PictureMemoryLimit();
-    // Sides are below 2^31 each, so the product cannot overflow.
-    return limit <= 0 || (Width >= 0 && Height >= 0 && Width * Height * 4 <= limit);
-}
-
 namespace {
 
 std::uint32_t LittleEndian(const QByteArray& Bytes, qsizetype At, int Size)
@@ -270,11 +258,6 @@ bool RunLengthDataComplete(const QByteArray& Bytes, qsizetype Start, qint64 Widt
 QString CutShort()
 {
     return QCoreApplication::translate("Files", "The picture's pixel data is cut short.");
-}
-
-QString TooLarge()
-{
-    return QCoreApplication::translate("Files", "The picture is too large.");
 }
 
 } // namespace
@@ -342,33 +325,21 @@ QString BitmapDataProblem(const QByteArray& Bytes)
     }
 }
 
-namespace {
-
-/// A picture through the toolkit's reader as Format ("bmp", "jpeg"), never
-/// sniffed: the size judged from the header first, a bitmap's data checked.
-QImage ReadWithToolkit(const QByteArray& Bytes, const QByteArray& Format, const QString& Name)
+QImage ReadCheckedPicture(QImageReader& Reader, const QByteArray& Bytes, const QString& Name)
 {
-    if (Format == "bmp")
+    if (Reader.format() == "bmp")
         if (const QString problem = BitmapDataProblem(Bytes); !problem.isEmpty())
             throw PictureError(Name, problem);
-    QBuffer buffer;
-    buffer.setData(Bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, Format);
-    reader.setAutoDetectImageFormat(false);
-    reader.setDecideFormatFromContent(false);
-    const QSize size = reader.size();
+    const QSize size = Reader.scaledSize().isValid() ? Reader.scaledSize() : Reader.size();
     if (size.isValid() && !PictureSizeAllowed(size.width(), size.height()))
-        throw PictureError(Name, TooLarge());
-    QImage image = reader.read();
+        throw PictureError(Name, PictureTooLarge());
+    QImage image = Reader.read();
     if (image.isNull())
-        throw PictureError(Name, reader.errorString());
+        throw PictureError(Name, Reader.errorString());
     if (!PictureSizeAllowed(image.width(), image.height()))
-        throw PictureError(Name, TooLarge());
+        throw PictureError(Name, PictureTooLarge());
     return image;
 }
-
-} // namespace
 
 QByteArray ReadPictureFile(const QString& FileName)
 {
@@ -380,7 +351,7 @@ QByteArray ReadPictureFile(const QString& FileName)
     // its headers.
     const qint64 limit = PictureMemoryLimit();
     if (limit > 0 && file.size() > limit + 4096)
-        throw PictureError(FileName, TooLarge());
+        throw PictureError(FileName, PictureTooLarge());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw PictureError(FileName, file.errorString());
@@ -400,7 +371,14 @@ QImage LoadPictureData(const QByteArray& Bytes, const QString& FileName)
             throw PictureError(FileName, jpeg.Error);
         return std::move(jpeg.Picture);
     }
-    return ReadWithToolkit(Bytes, QByteArrayLiteral("bmp"), FileName);
+    // A bitmap, never sniffed.
+    QBuffer buffer;
+    buffer.setData(Bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, QByteArrayLiteral("bmp"));
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+    return ReadCheckedPicture(reader, Bytes, FileName);
 }
 
 TQzBitmap LoadTransparentBitmap(const QString& FileName)

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "JpegPicture.h"
 #include "QzError.h"
 
 #include <QImage>
 #include <QString>
 
 #include <cstdint>
+
+class QImageReader;
 
 namespace zindo {
 
@@ -128,15 +131,12 @@ QImage LoadPictureFile(const QString& FileName);
 ///   BitmapDataProblem).
 QImage LoadPictureData(const QByteArray& Bytes, const QString& FileName);
 
-/// The most bytes a picture may take once decoded: the toolkit's image
-/// allocation limit (QImageReader::allocationLimit); 0 when there is none.
-qint64 PictureMemoryLimit();
-
-/// Whether a Width x Height picture fits PictureMemoryLimit at 32 bits per
-/// pixel: the format every picture passes through on its way to the screen
-/// (a level is composed in 32-bit RGB, a sprite drawn from premultiplied
-/// ARGB), whatever format it is stored or decoded in.
-bool PictureSizeAllowed(qint64 Width, qint64 Height);
+/// The picture Reader is set up for, read from Bytes (the bytes behind its
+/// device) and refused as LoadPictureData refuses a picture: a bitmap whose
+/// data is cut short, a size above PictureMemoryLimit judged from the header
+/// (at Reader's scaled size when one is set) before any pixel is decoded and
+/// again after. Name names the picture in the error.
+QImage ReadCheckedPicture(QImageReader& Reader, const QByteArray& Bytes, const QString& Name);
 
 /// Why the device-independent bitmap Bytes cannot be read: empty when its
 /// pixel data covers the whole picture, or when Bytes is no bitmap the check

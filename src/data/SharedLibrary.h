@@ -30,8 +30,6 @@ public:
     /// Why the library cannot be used: it did not open, or a function asked
     /// for is missing. Empty while everything asked for was found.
     const QString& Error() const { return LastError; }
-    /// The file name it was opened by.
-    const QString& FileName() const { return Name; }
 
 private:
     /// The address of Name, or nullptr (noted in LastError).

@@ -191,9 +191,6 @@ void DrawArrow(QPainter& Painter, QPointF From, QPointF To, double HeadSize)
 
 namespace {
 
-/// The lines of a callout as drawn: the text's own lines, each broken between
-/// words where it is wider than the box (a translation may run longer than
-/// the English the box was sized for). The first line is bold when Title.
 /// Text broken into lines at spaces, each as long as fits Room.
 QStringList WrapWords(const QString& Text, double Room, const QFontMetricsF& Metrics)
 {
@@ -212,6 +209,9 @@ QStringList WrapWords(const QString& Text, double Room, const QFontMetricsF& Met
     return lines;
 }
 
+/// The lines of a callout as drawn: the text's own lines, each broken between
+/// words where it is wider than the box (a translation may run longer than
+/// the English the box was sized for). The first line is bold when Title.
 QStringList CalloutLines(const QString& Text, double Width, int PixelSize, bool Title)
 {
     const double room = Width - 20.0;
@@ -220,6 +220,10 @@ QStringList CalloutLines(const QString& Text, double Width, int PixelSize, bool 
     for (int i = 0; i < given.size(); ++i) {
         const QFontMetricsF metrics(ArtFont(PixelSize, Title && i == 0));
         const QStringList wrapped = WrapWords(given[i], room, metrics);
+        if (wrapped.size() == 1) {
+            lines += wrapped;
+            continue;
+        }
         // A line too long for the callout is broken into lines of even
         // length, at the narrowest room that needs no more lines, rather than
         // into full lines and a word or two left over.
@@ -227,7 +231,7 @@ QStringList CalloutLines(const QString& Text, double Width, int PixelSize, bool 
         for (double step = room / 2.0; step >= 1.0; step /= 2.0)
             if (WrapWords(given[i], narrow - step, metrics).size() == wrapped.size())
                 narrow -= step;
-        lines += wrapped.size() > 1 ? WrapWords(given[i], narrow, metrics) : wrapped;
+        lines += WrapWords(given[i], narrow, metrics);
     }
     return lines;
 }
