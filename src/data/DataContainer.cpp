@@ -115,6 +115,14 @@ void ForgetDecodedCopy(const QString& Source)
             slot = {};
 }
 
+void ForgetDecodedCopiesUnder(const QString& Folder)
+{
+    const QString prefix = ExpandFileName(Folder) + QLatin1Char('/');
+    for (TDecodedCopy& slot : Table())
+        if (slot.Source.startsWith(prefix))
+            slot = {};
+}
+
 const std::vector<TDecodedCopy>& DecodedCopies()
 {
     return Table();

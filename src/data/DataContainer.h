@@ -65,6 +65,9 @@ QString StoredFileName(const QString& Container);
 QString FindDecodedCopy(const QString& Source);
 void RegisterDecodedCopy(const QString& Source, const QString& Copy);
 void ForgetDecodedCopy(const QString& Source);
+/// Forgets the decoded copy of every container below Folder, also of those
+/// removed since: a file of the same path written later is decoded afresh.
+void ForgetDecodedCopiesUnder(const QString& Folder);
 
 /// The whole table, for tests and diagnostics.
 const std::vector<TDecodedCopy>& DecodedCopies();

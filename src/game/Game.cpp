@@ -115,20 +115,15 @@ void TGame::StartLevel()
     LoadLevel();
 }
 
-QString TGame::FindLevelPicture() const
-{
-    return TThemeFiles().LevelPictureFile(GameRecord.Theme, GameRecord.Level);
-}
-
 void TGame::LoadLevel()
 {
     WaitUntilReady();
     Generator.SetSeed(static_cast<std::uint32_t>(Clock.PerformanceCounter()));
-    const QString file = FindLevelPicture();
+    const TThemeFiles themes;
+    const QString file = themes.LevelPictureFile(GameRecord.Theme, GameRecord.Level);
     if (file.isEmpty()) {
         // A saved game outlives its theme when the player deletes the theme:
         // say so, rather than speak of an internal error.
-        const TThemeFiles themes;
         if (!themes.IsPlayersTheme(GameRecord.Theme) && !themes.IsShippedTheme(GameRecord.Theme))
             throw EQzError(QCoreApplication::translate("Game", "The theme \"%1\" is not there any more: it was "
                                                                "deleted or moved.")
@@ -417,6 +412,10 @@ void TGame::DeleteSavedGame(const QString& Name)
 int TGame::FollowRenamedTheme(const QString& OldTheme, const QString& NewTheme)
 {
     CheckAnsiText(NewTheme, QCoreApplication::translate("AnsiText", "theme name"));
+    // A shipped theme of the old name that shows again keeps them playable.
+    const TThemeFiles themes;
+    if (themes.IsPlayersTheme(OldTheme) || themes.IsShippedTheme(OldTheme))
+        return 0;
     if (GameRecord.Theme == OldTheme)
         GameRecord.Theme = NewTheme;
     int moved = 0;
@@ -469,7 +468,6 @@ std::vector<TSavedGameInfo> TGame::SavedGames() const
     QStringList names;
     QString current;
     ListSavedGames(names, current);
-    names.removeDuplicates(); // "a.PGM" and "a.txt" both load "a.PGM"
     std::vector<TSavedGameInfo> games;
     for (const QString& name : names) {
         TSavedGameInfo game;

@@ -226,7 +226,9 @@ public:
     static void DeleteSavedGame(const QString& Name);
     /// The player's theme OldTheme is now called NewTheme: every saved game
     /// of OldTheme (and the session record, when it plays OldTheme) is
-    /// rewritten to name NewTheme, so that it can still be continued. A saved
+    /// rewritten to name NewTheme, so that it can still be continued; nothing
+    /// changes while OldTheme still names a theme (a shipped one that the
+    /// player's had hidden, which they can go on with). A saved
     /// game keeps its time of saving, and one that cannot be read is left as
     /// it is. Answers how many saved games were moved; EQzError naming those
     /// that could not be rewritten, after all the others are moved.
@@ -289,8 +291,6 @@ private:
     void HandleStateChange(TPuzzleState State);
     /// The path of the saved game Name; EQzError for names that would leave the folder.
     static QString SavedGamePath(const QString& Name);
-    /// The first existing picture file of the current level, or an empty text.
-    QString FindLevelPicture() const;
 
     TClock& Clock;                 ///< seeds the generator at every level load
     TRandomGenerator& Generator;   ///< the program's generator

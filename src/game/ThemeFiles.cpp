@@ -15,7 +15,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QUuid>
 
@@ -33,13 +32,11 @@ QStringList FolderEntries(const QString& Folder)
     return QDir(Folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
 }
 
-/// Forgets the decoded copy of every file below Folder: a file of the same
-/// path written later must be decoded afresh, not served from the old copy.
-void ForgetDecodedCopies(const QString& Folder)
+/// The error of a folder that cannot be made.
+EQzError FolderError(const QString& Folder)
 {
-    QDirIterator files(Folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (files.hasNext())
-        ForgetDecodedCopy(files.next());
+    return EQzError(
+        QCoreApplication::translate("Files", "Cannot create the folder \"%1\".").arg(QDir::cleanPath(Folder)));
 }
 
 /// The hidden names of a staging folder and of a theme being deleted.
@@ -213,8 +210,7 @@ void TThemeFiles::OpenForEditing(const QString& Theme) const
     MakePlayerFolder();
     const QString folder = PlayersThemeFolder(Theme);
     if (!QDir().mkpath(folder))
-        throw EQzError(QCoreApplication::translate("Files", "Cannot create the folder \"%1\".")
-                           .arg(QDir::cleanPath(folder)));
+        throw FolderError(folder);
     const QString shippedFolder = JoinPath(ShippedFolder, Theme);
     for (int level = 1; level <= LevelCount; ++level) {
         const QString file = JoinPath(folder, LevelPictureName(level));
@@ -253,7 +249,7 @@ void TThemeFiles::RenameTheme(const QString& Theme, const QString& NewName) cons
     if (!problem.isEmpty())
         throw EQzError(problem);
     const QString folder = PlayersThemeFolder(Theme);
-    ForgetDecodedCopies(folder);
+    ForgetDecodedCopiesUnder(folder);
     if (!QDir().rename(folder, PlayersThemeFolder(NewName)))
         throw EQzError(tr("Cannot rename the theme \"%1\" to \"%2\".").arg(Theme, NewName));
 }
@@ -268,7 +264,7 @@ void TThemeFiles::DeleteTheme(const QString& Theme) const
             throw EQzError(tr("Cannot delete the theme \"%1\".").arg(Theme));
         return;
     }
-    ForgetDecodedCopies(folder);
+    ForgetDecodedCopiesUnder(folder);
     // The theme leaves the list in one step: its folder is moved to a hidden
     // name first, and emptied there.
     const QString doomed = JoinPath(PlayersFolder, DeletedPrefix + QUuid::createUuid().toString(QUuid::Id128));
@@ -286,8 +282,7 @@ QString TThemeFiles::MakeStagingFolder() const
 {
     MakePlayerFolder();
     if (!QDir().mkpath(PlayersFolder))
-        throw EQzError(QCoreApplication::translate("Files", "Cannot create the folder \"%1\".")
-                           .arg(QDir::cleanPath(PlayersFolder)));
+        throw FolderError(PlayersFolder);
     const std::lock_guard<std::mutex> lock(LiveStagingMutex);
     // One game runs per player's folder, so a hidden work folder that no
     // build of this program holds was left by one that was killed.
@@ -300,8 +295,7 @@ QString TThemeFiles::MakeStagingFolder() const
     }
     const QString staging = JoinPath(PlayersFolder, StagingPrefix + QUuid::createUuid().toString(QUuid::Id128));
     if (!QDir().mkdir(staging))
-        throw EQzError(QCoreApplication::translate("Files", "Cannot create the folder \"%1\".")
-                           .arg(QDir::cleanPath(staging)));
+        throw FolderError(staging);
     LiveStaging.insert(staging);
     return staging;
 }
@@ -319,7 +313,7 @@ void TThemeFiles::AdoptStagedTheme(const QString& Staging, const QString& Theme)
     const QString folder = PlayersThemeFolder(Theme);
     // A theme of that name may have been read before in this run and been
     // removed since: its pictures must be decoded afresh.
-    ForgetDecodedCopies(folder);
+    ForgetDecodedCopiesUnder(folder);
     if (!QDir().rename(Staging, folder))
         throw EQzError(tr("Cannot create the theme \"%1\" in the folder \"%2\".")
                            .arg(Theme, QDir::cleanPath(PlayersFolder)));

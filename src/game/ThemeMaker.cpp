@@ -1,6 +1,5 @@
 #include "ThemeMaker.h"
 
-#include "Game.h"
 
 #include "data/AnsiText.h"
 #include "data/PhotoImport.h"

@@ -81,8 +81,6 @@ public:
     int PhotosDone() const { return Converted; }
     /// The photos the theme takes (at most MaxPhotos).
     const QStringList& Photos() const { return Used; }
-    /// The theme's name.
-    const QString& Theme() const { return ThemeName; }
     /// Asks the build to stop as soon as it can; Finish then answers false.
     /// Safe from any thread.
     void Cancel();

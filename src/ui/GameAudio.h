@@ -23,8 +23,6 @@ public:
 
     /// Loads the effect sounds, once, then starts the music when it is wanted.
     void LoadSounds();
-    /// The sounds have been loaded.
-    bool Loaded() const { return SoundsLoaded; }
 
     /// Keeps Effect for the next PlayPendingEffect, replacing one kept before.
     void QueueEffect(std::uint8_t Code) { PendingEffect = Code; }

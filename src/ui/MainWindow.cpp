@@ -372,6 +372,11 @@ void TMainWindow::GamepadAction(TGamepadAction Action)
         return;
     PlayingScreen().ShowCursors(true);
     const bool dialogOpen = View->OpenModalWindows() > 0 || QApplication::activeModalWidget();
+    // The bonus, pause and menu buttons only play a running level.
+    const auto play = [&](TPlayCommand Command) {
+        if (!dialogOpen && CurrentScreen() == scPlaying)
+            PlayingScreen().RunCommand(Command);
+    };
     switch (Action) {
     case gaUp:
         SendKeyToFocus(Qt::Key_Up);
@@ -395,13 +400,22 @@ void TMainWindow::GamepadAction(TGamepadAction Action)
             GoBack();
         break;
     case gaBroom:
+        play(pcBroom);
+        break;
     case gaMagic:
+        play(pcMagic);
+        break;
     case gaCheck:
+        play(pcCheck);
+        break;
     case gaDealNext:
+        play(pcDealNext);
+        break;
     case gaPause:
+        play(pcPause);
+        break;
     case gaMenu:
-        if (!dialogOpen && CurrentScreen() == scPlaying)
-            PlayingScreen().RunCommand(TPlayInput::CommandForPad(Action));
+        play(pcMenu);
         break;
     }
 }

@@ -47,37 +47,6 @@ std::optional<TPlayCommand> TPlayInput::CommandForKey(int Key, std::uint32_t Mod
     }
 }
 
-TPlayCommand TPlayInput::CommandForPad(TGamepadAction Action)
-{
-    switch (Action) {
-    case gaUp:
-        return pcUp;
-    case gaDown:
-        return pcDown;
-    case gaLeft:
-        return pcLeft;
-    case gaRight:
-        return pcRight;
-    case gaAccept:
-        return pcAccept;
-    case gaBack:
-        return pcBack;
-    case gaBroom:
-        return pcBroom;
-    case gaMagic:
-        return pcMagic;
-    case gaCheck:
-        return pcCheck;
-    case gaDealNext:
-        return pcDealNext;
-    case gaPause:
-        return pcPause;
-    case gaMenu:
-        return pcMenu;
-    }
-    return pcMenu;
-}
-
 TPlayArea TPlayInput::Area() const
 {
     return Session.Puzzle().HeldPiece() ? paBoard : KeysOn;

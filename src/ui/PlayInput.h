@@ -1,6 +1,5 @@
 #pragma once
 
-#include "input/GamepadInput.h"
 
 #include <QPoint>
 
@@ -69,8 +68,6 @@ public:
     /// arrows, Space and Enter, B, M, C, N and P (no modifier but the
     /// keypad's); Escape is the window's.
     static std::optional<TPlayCommand> CommandForKey(int Key, std::uint32_t Modifiers);
-    /// The command of a gamepad's Action on the playing screen.
-    static TPlayCommand CommandForPad(TGamepadAction Action);
 
     /// Where the keys work now: the board whenever a piece is in the hand.
     TPlayArea Area() const;

@@ -173,11 +173,6 @@ void TPlayingScreen::LayoutBoardPanel()
     BoardPanel->update();
 }
 
-int TPlayingScreen::PotHeight() const
-{
-    return PotView->height();
-}
-
 // ---------------------------------------------------------------- the session's notifications
 
 void TPlayingScreen::HandleEffect(TGameEffect Effect)

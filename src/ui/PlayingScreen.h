@@ -109,8 +109,6 @@ public:
     void Arrange();
     /// Fits the board panel to the level's picture, left of the pot.
     void LayoutBoardPanel();
-    /// Height of the pot view in pixels, which the pot's fall is measured in.
-    int PotHeight() const;
 
     // The idle pass.
 

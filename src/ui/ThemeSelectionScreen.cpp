@@ -442,18 +442,13 @@ void TThemeSelectionScreen::RenameThemeButtonClick()
         return;
     QString news = tr("The theme \"%1\" is now called \"%2\".").arg(theme, *renamed);
     try {
-        // Saved games of the theme go on under its new name, unless a shipped
-        // theme of the old name shows again: they can still be played with it.
-        if (!TThemeFiles().ThemeNames().contains(theme)) {
-            const int moved = Session.FollowRenamedTheme(theme, *renamed);
-            if (moved > 0) {
-                // English picks its form by itself, a translation by its rules.
-                const char* said =
-                    moved == 1
-                        ? QT_TRANSLATE_N_NOOP("ThemeSelectionScreen", "%n saved game of it goes on under the new name.")
-                        : QT_TRANSLATE_N_NOOP("ThemeSelectionScreen", "%n saved games of it go on under the new name.");
-                news += QLatin1Char(' ') + QCoreApplication::translate("ThemeSelectionScreen", said, nullptr, moved);
-            }
+        // Saved games of the theme go on under its new name.
+        if (const int moved = Session.FollowRenamedTheme(theme, *renamed); moved > 0) {
+            // English picks its form by itself, a translation by its rules.
+            const char* said =
+                moved == 1 ? QT_TRANSLATE_N_NOOP("ThemeSelectionScreen", "%n saved game of it goes on under the new name.")
+                           : QT_TRANSLATE_N_NOOP("ThemeSelectionScreen", "%n saved games of it go on under the new name.");
+            news += QLatin1Char(' ') + QCoreApplication::translate("ThemeSelectionScreen", said, nullptr, moved);
         }
         // The theme last played keeps being offered under its new name.
         TPlayerSettings settings;
