@@ -152,11 +152,7 @@ TInstanceClaim TSingleInstance::Claim(int AnswerTimeoutMs)
     sockaddr_un address;
     if (!SocketAddress(SocketFile, address))
         return icFirst;
-    int handle;
-    do
-        handle = ::open(QFile::encodeName(folder + QLatin1Char('/') + key + QStringLiteral(".lock")).constData(),
-                        O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    while (handle < 0 && errno == EINTR);
+    const int handle = OpenForLocking(folder + QLatin1Char('/') + key + QStringLiteral(".lock"), O_RDWR | O_CREAT, 0600);
     if (handle < 0)
         return icFirst;
 

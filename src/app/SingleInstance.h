@@ -59,10 +59,6 @@ public:
     /// application object). Only after Claim answered icFirst.
     void Listen();
 
-    /// The socket's path once Claim has run: in the private folder, named
-    /// after the player's folder (empty when that folder cannot be used).
-    QString SocketPath() const { return SocketFile; }
-
     /// Told when a later start asks for the window.
     std::function<void()> OnBringToFront;
 

@@ -17,16 +17,16 @@ namespace zindo {
 
 namespace {
 
-int OpenForLocking(const QString& Path, int Flags)
+} // namespace
+
+int OpenForLocking(const QString& Path, int Flags, int Mode)
 {
     int handle;
     do
-        handle = ::open(QFile::encodeName(Path).constData(), Flags | O_CLOEXEC, 0666);
+        handle = ::open(QFile::encodeName(Path).constData(), Flags | O_CLOEXEC, Mode);
     while (handle < 0 && errno == EINTR);
     return handle;
 }
-
-} // namespace
 
 bool TryLockHandle(int Handle)
 {

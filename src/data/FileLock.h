@@ -36,6 +36,10 @@ private:
     int Handle = -1; ///< the locked file, or -1
 };
 
+/// Opens Path with Flags (O_CLOEXEC added; a file made gets Mode), tried
+/// again when a signal interrupts it: the handle, or -1 with errno set.
+int OpenForLocking(const QString& Path, int Flags, int Mode = 0666);
+
 /// Locks the open file Handle without waiting; false when another open file
 /// (in this or another process) holds a lock on it.
 bool TryLockHandle(int Handle);

@@ -120,11 +120,26 @@ QString TPlayerSettings::PlayerName() const
     return Read(PlayerNameKey);
 }
 
+namespace {
+
+/// An empty name is stored as an empty value, not removed: the key is there,
+/// and reads back as the same empty text.
+QString StoredPlayerName(const QString& Name)
+{
+    return Name.isNull() ? QStringLiteral("") : Name;
+}
+
+/// An empty theme is removed.
+QString StoredTheme(const QString& Theme)
+{
+    return Theme.isEmpty() ? QString() : Theme;
+}
+
+} // namespace
+
 void TPlayerSettings::SetPlayerName(const QString& Name)
 {
-    // An empty name is stored as an empty value, not removed: the key is
-    // there, and reads back as the same empty text.
-    Write({{PlayerNameKey, Name.isNull() ? QStringLiteral("") : Name}});
+    Write({{PlayerNameKey, StoredPlayerName(Name)}});
 }
 
 QString TPlayerSettings::LastTheme() const
@@ -134,7 +149,12 @@ QString TPlayerSettings::LastTheme() const
 
 void TPlayerSettings::SetLastTheme(const QString& Theme)
 {
-    Write({{LastThemeKey, Theme.isEmpty() ? QString() : Theme}});
+    Write({{LastThemeKey, StoredTheme(Theme)}});
+}
+
+void TPlayerSettings::SetLastGame(const QString& Name, const QString& Theme)
+{
+    Write({{PlayerNameKey, StoredPlayerName(Name)}, {LastThemeKey, StoredTheme(Theme)}});
 }
 
 QString TPlayerSettings::Language() const

@@ -90,6 +90,9 @@ public:
     /// Stores Theme as the theme the last game was started with; an empty
     /// text removes it.
     void SetLastTheme(const QString& Theme);
+    /// SetPlayerName and SetLastTheme in one writing of the file: both are
+    /// stored, or neither.
+    void SetLastGame(const QString& Name, const QString& Theme);
 
     /// The language the player chose for the game ("de", say), as stored;
     /// empty when none is stored, and then the desktop's language holds.

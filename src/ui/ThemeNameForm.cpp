@@ -14,8 +14,6 @@
 #include "game/ThemeMaker.h"
 
 #include <QFileInfo>
-#include <QGraphicsProxyWidget>
-#include <QGraphicsScene>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -107,8 +105,6 @@ std::optional<QString> TThemeNameForm::AskNewTheme(const QStringList& APhotos, c
 {
     Photos = APhotos;
     RenamedTheme.clear();
-    ThemeNameEdit->setEnabled(true);
-    OKButton->show();
     setWindowTitle(tr("New Theme from Photos"));
     const int count = int(Photos.size());
     const int used = std::min(count, TThemeMaker::MaxPhotos);
@@ -130,28 +126,27 @@ std::optional<QString> TThemeNameForm::AskNewTheme(const QStringList& APhotos, c
                                .arg(level)
                                .arg(QFileInfo(Photos[TThemeMaker::PhotoOfLevel(level, used)]).fileName()));
     OKButton->setText(tr("Make Theme"));
-    ThemeNameEdit->setText(Proposed);
-    ThemeNameEdit->selectAll();
-    Arrange(true);
-    ThemeNameEdit->setFocus();
-    if (exec() != QDialog::Accepted)
-        return std::nullopt;
-    return ThemeNameEdit->text();
+    return AskName(Proposed, true);
 }
 
 std::optional<QString> TThemeNameForm::AskRename(const QString& Theme)
 {
     Photos.clear();
     RenamedTheme = Theme;
-    ThemeNameEdit->setEnabled(true);
-    OKButton->show();
     setWindowTitle(tr("Rename Theme"));
     PromptLabel->setText(tr("New name for the theme \"%1\":").arg(Theme));
     PhotoCountLabel->setText(tr("Saved games of the theme can still be continued after it is renamed."));
     OKButton->setText(tr("Rename"));
-    ThemeNameEdit->setText(Theme);
+    return AskName(Theme, false);
+}
+
+std::optional<QString> TThemeNameForm::AskName(const QString& Name, bool WithPhotos)
+{
+    ThemeNameEdit->setEnabled(true);
+    OKButton->show();
+    ThemeNameEdit->setText(Name);
     ThemeNameEdit->selectAll();
-    Arrange(false);
+    Arrange(WithPhotos);
     ThemeNameEdit->setFocus();
     if (exec() != QDialog::Accepted)
         return std::nullopt;

@@ -67,6 +67,9 @@ private:
     void FollowConversion();
     /// Shows Text in the error box and gives the keyboard back to the name.
     void RefuseName(const QString& Text);
+    /// Shows the dialog with Name in the name field (the photo list when
+    /// WithPhotos) and waits for the answer: the name, or none when cancelled.
+    std::optional<QString> AskName(const QString& Name, bool WithPhotos);
     /// Places the controls for the number of rows the photo list shows.
     void Arrange(bool WithPhotos);
 

@@ -520,9 +520,7 @@ void TThemeSelectionScreen::GoButtonClick()
     Host.StartLevelScreen();
     // Forgetting the name is no reason to keep the player from playing.
     try {
-        TPlayerSettings settings;
-        settings.SetPlayerName(name);
-        settings.SetLastTheme(theme);
+        TPlayerSettings().SetLastGame(name, theme);
     } catch (const std::exception& error) {
         Host.SetZindoMessage(QString::fromUtf8(error.what()), msHint, false);
     }
