@@ -134,7 +134,13 @@ void TMainScreen::ReadHighScores()
 
 void TMainScreen::Leave()
 {
+    // The other menu screens come back here soon: only the copy at the
+    // screen's resolution goes.
     SplashPicture.Clear();
+}
+
+void TMainScreen::ReleaseSplashImage()
+{
     if (!SplashImage.isNull()) {
         SplashImage = QImage();
         SplashReleased = true;

@@ -35,6 +35,9 @@ public:
     /// Start-up: keeps the game's picture (iss.dat) decoded in the screen's
     /// format, so that painting the screen never decodes or converts.
     void SetSplashImage(const QImage& Picture);
+    /// A level starts: the decoded picture is let go while it is played and
+    /// read again when the screen comes back.
+    void ReleaseSplashImage();
     /// Puts the menu column 260 pixels left of the screen's right edge (the
     /// display mode and the window's size decide that width).
     void PlaceMenuColumn();

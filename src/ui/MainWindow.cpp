@@ -183,6 +183,7 @@ TScreenId TMainWindow::CurrentScreen() const
 
 void TMainWindow::StartLevelScreen()
 {
+    MainScreen().ReleaseSplashImage();
     PlayingScreen().StartLevelScreen();
 }
 
