@@ -9,6 +9,18 @@
 
 namespace zindo {
 
+bool IsPlainKey(const QKeyEvent& Event)
+{
+    return (Event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+bool IsPressKey(const QKeyEvent& Event)
+{
+    const int key = Event.key();
+    return (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && !Event.isAutoRepeat() &&
+           IsPlainKey(Event);
+}
+
 namespace {
 
 /// Watches the key presses that reach its container unused.
@@ -21,7 +33,7 @@ public:
         if (Watched != &Container || Event->type() != QEvent::KeyPress || Container.hasFocus())
             return false;
         const auto* key = static_cast<QKeyEvent*>(Event);
-        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        if (!IsPlainKey(*key))
             return false;
         bool next = true;
         switch (key->key()) {

@@ -1,8 +1,16 @@
 #pragma once
 
+class QKeyEvent;
 class QWidget;
 
 namespace zindo {
+
+/// Whether Event comes with no modifier held but the keypad's.
+bool IsPlainKey(const QKeyEvent& Event);
+
+/// Whether Event presses the control that has the focus: Enter, Return or
+/// Space as a plain key (see IsPlainKey), not repeated.
+bool IsPressKey(const QKeyEvent& Event);
 
 /// Lets the arrow keys move the keyboard focus across Container (a screen or
 /// a dialog) wherever the control that has the focus does not use them: Up

@@ -1,5 +1,7 @@
 #include "controls/QzGraphicButton.h"
 
+#include "controls/FocusKeys.h"
+
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -179,8 +181,7 @@ bool TQzGraphicButton::event(QEvent* Event)
     // (the message box answers OK to Enter wherever the focus is).
     if (Event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(Event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && IsPlainKey(*key)) {
             Event->accept();
             return true;
         }
@@ -190,7 +191,7 @@ bool TQzGraphicButton::event(QEvent* Event)
 
 void TQzGraphicButton::keyPressEvent(QKeyEvent* Event)
 {
-    if ((Event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    if (!IsPlainKey(*Event)) {
         QAbstractButton::keyPressEvent(Event);
         return;
     }

@@ -1,5 +1,6 @@
 #include "controls/QzLinkLabel.h"
 
+#include "controls/FocusKeys.h"
 #include "controls/QzGraphicButton.h"
 
 #include <QDesktopServices>
@@ -42,9 +43,7 @@ void TQzLinkLabel::SetURL(const QString& Value)
 
 void TQzLinkLabel::keyPressEvent(QKeyEvent* Event)
 {
-    const int key = Event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && !Event->isAutoRepeat() &&
-        (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (IsPressKey(*Event)) {
         Follow();
         return;
     }

@@ -67,8 +67,7 @@ TStartUpForm::TStartUpForm(QWidget* Parent)
 void TStartUpForm::keyPressEvent(QKeyEvent* Event)
 {
     // Enter answers OK wherever the focus is (a focused OK presses itself).
-    if ((Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter) &&
-        (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if ((Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter) && IsPlainKey(*Event)) {
         accept();
         return;
     }

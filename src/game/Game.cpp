@@ -227,13 +227,10 @@ TCellOutcome TGame::DropOrLiftAt(std::int32_t Column, std::int32_t Row)
 
 TPutBackOutcome TGame::PutBackHeldPiece()
 {
-    TPutBackOutcome outcome = pbEmptyHand;
-    if (PuzzleObject.GetState() != stPlaying)
-        outcome = pbNotPlaying;
-    else if (PuzzleObject.HeldPiece())
-        outcome = PuzzleObject.HeldFromBoard() ? pbToCell : pbToPot;
-    if (outcome == pbToCell || outcome == pbToPot)
-        PuzzleObject.PutBackHeldPiece();
+    const bool fromBoard = PuzzleObject.HeldFromBoard();
+    const TPutBackOutcome outcome = PuzzleObject.GetState() != stPlaying ? pbNotPlaying
+                                    : PuzzleObject.PutBackHeldPiece()   ? (fromBoard ? pbToCell : pbToPot)
+                                                                        : pbEmptyHand;
     UpdateState();
     return outcome;
 }

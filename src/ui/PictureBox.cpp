@@ -1,6 +1,7 @@
 #include "PictureBox.h"
 
 #include "PlayCursors.h"
+#include "controls/FocusKeys.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -37,9 +38,7 @@ void TPictureBox::paintEvent(QPaintEvent* Event)
 
 void TPictureBox::keyPressEvent(QKeyEvent* Event)
 {
-    const int key = Event->key();
-    if (OnClick && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && !Event->isAutoRepeat() &&
-        (Event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (OnClick && IsPressKey(*Event)) {
         OnClick();
         return;
     }
