@@ -21,13 +21,19 @@ void TPictureBox::SetPicture(const QImage& APicture, TPictureComposer Compose)
     update();
 }
 
+QSize TPictureBox::DrawnSize() const
+{
+    QSize size = ShownPicture.size();
+    if (Proportional)
+        size.scale(this->size(), Qt::KeepAspectRatio);
+    return size;
+}
+
 void TPictureBox::paintEvent(QPaintEvent* Event)
 {
     QPainter painter(this);
     if (!ShownPicture.isNull()) {
-        QSize size = ShownPicture.size();
-        if (Proportional)
-            size.scale(this->size(), Qt::KeepAspectRatio);
+        const QSize size = DrawnSize();
         const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         Shown.Draw(painter, target, ShownPicture, Event->region(), Composer);

@@ -28,6 +28,9 @@ public:
     std::function<void()> OnClick; ///< left button pressed and released on the picture
 
 protected:
+    /// The size the picture is drawn at, centred: fitted to the control or
+    /// its own size, as the control was made.
+    virtual QSize DrawnSize() const;
     void paintEvent(QPaintEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;

@@ -14,8 +14,6 @@
 #include "data/QzBitmap.h"
 
 #include <QLabel>
-#include <QPaintEvent>
-#include <QPainter>
 
 #include <algorithm>
 
@@ -36,20 +34,11 @@ public:
     explicit TTutorialPicture(QWidget* Parent) : TPictureBox(Parent, false) {}
 
 protected:
-    void paintEvent(QPaintEvent* Event) override
+    QSize DrawnSize() const override
     {
-        if (Picture().isNull())
-            return;
-        const int pixelsPerPoint = std::max(1, Picture().width() / width());
-        const QSize size = Picture().size() / pixelsPerPoint;
-        const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        Shown.Draw(painter, target, Picture(), Event->region());
+        const int pixelsPerPoint = std::max(1, Picture().width() / std::max(1, width()));
+        return Picture().size() / pixelsPerPoint;
     }
-
-private:
-    TDevicePicture Shown; ///< the picture at the device's resolution
 };
 
 /// The page's file in the language the game speaks ("tutorial/de/..."), or
