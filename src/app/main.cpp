@@ -79,13 +79,15 @@ int main(int argc, char** argv)
         arialStandIn = zindo::FontconfigStandIn(QStringLiteral("Arial"));
     });
     QApplication app(argc, argv);
-    if (commandLine.Read(QApplication::arguments()) == zindo::TCommandLine::cvExit) {
-        // The toolkit lets go of the font configuration at its end only
-        // when it has used it; it has not, so it is let go of here.
+    // Ending before the window: the toolkit lets go of the font configuration
+    // at its end only when it has used it; it has not, so it is let go of here.
+    const auto endEarly = [&fontConfiguration](int ExitCode) {
         fontConfiguration.join();
         FcFini();
-        return commandLine.ExitCode;
-    }
+        return ExitCode;
+    };
+    if (commandLine.Read(QApplication::arguments()) == zindo::TCommandLine::cvExit)
+        return endEarly(commandLine.ExitCode);
     // The toolkit's accessibility bridge connects to the session bus the
     // first time a control changes, and waits until it is connected, or
     // found missing. Asked for here on a thread of its own, the connection
@@ -113,9 +115,7 @@ int main(int argc, char** argv)
                 : QCoreApplication::translate("main", "Zindo Puzzle is already running for this player's folder, "
                                                       "but it does not answer.");
         std::fprintf(stderr, "zindo-puzzle: %s\n", qPrintable(text));
-        fontConfiguration.join();
-        FcFini();
-        return claim == zindo::icRaised ? 0 : 1;
+        return endEarly(claim == zindo::icRaised ? 0 : 1);
     }
     instance.Listen();
 
