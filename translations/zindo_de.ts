@@ -73,18 +73,18 @@
     </message>
     <message>
         <location filename="../src/game/Game.cpp" line="+95"/>
-        <location line="+300"/>
+        <location line="+292"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+503"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+498"/>
         <source>player name</source>
         <translation>Spielername</translation>
     </message>
     <message>
-        <location line="-299"/>
-        <location line="+300"/>
+        <location line="-291"/>
+        <location line="+292"/>
         <location line="+23"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
-        <location filename="../src/game/ThemeFiles.cpp" line="+86"/>
+        <location filename="../src/game/ThemeFiles.cpp" line="+83"/>
         <source>theme name</source>
         <translation>Themenname</translation>
     </message>
@@ -102,7 +102,7 @@
     <message>
         <location filename="../src/data/AtomicFile.cpp" line="+46"/>
         <location line="+13"/>
-        <location filename="../src/data/DataContainer.cpp" line="+148"/>
+        <location filename="../src/data/DataContainer.cpp" line="+156"/>
         <location line="+6"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
@@ -118,9 +118,9 @@
         <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
     </message>
     <message>
-        <location filename="../src/data/DataContainer.cpp" line="-113"/>
-        <location filename="../src/game/Game.cpp" line="+35"/>
-        <location line="+69"/>
+        <location filename="../src/data/DataContainer.cpp" line="-121"/>
+        <location filename="../src/game/Game.cpp" line="+39"/>
+        <location line="+68"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
     </message>
@@ -152,29 +152,27 @@
         <translation>Das Bild „%1“ kann nicht gelesen werden. %2</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+57"/>
         <source>The picture&apos;s pixel data is cut short.</source>
         <translation>Die Pixeldaten des Bildes brechen vorzeitig ab.</translation>
     </message>
     <message>
-        <location filename="../src/data/JpegPicture.cpp" line="+205"/>
-        <location filename="../src/data/PhotoImport.cpp" line="+25"/>
-        <location filename="../src/data/QzBitmap.cpp" line="+5"/>
+        <location filename="../src/data/JpegPicture.cpp" line="+185"/>
         <source>The picture is too large.</source>
         <translation>Das Bild ist zu groß.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+31"/>
         <source>The picture is made of more than %1 progressive scans.</source>
         <translation>Das Bild besteht aus mehr als %1 progressiven Durchläufen.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="-473"/>
+        <location filename="../src/game/Game.cpp" line="-468"/>
         <source>Cannot create folder &quot;%1&quot;</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location line="+408"/>
+        <location line="+404"/>
         <source>Cannot read file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht gelesen werden. %2</translation>
     </message>
@@ -184,14 +182,12 @@
         <translation>Die Datei „%1“ kann nicht angelegt werden. Die Einstellungen wurden nicht gespeichert.</translation>
     </message>
     <message>
-        <location filename="../src/game/ThemeFiles.cpp" line="+130"/>
-        <location line="+73"/>
-        <location line="+14"/>
+        <location filename="../src/game/ThemeFiles.cpp" line="-44"/>
         <source>Cannot create the folder &quot;%1&quot;.</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <location filename="../src/data/PhotoImport.cpp" line="+137"/>
+        <location filename="../src/data/PhotoImport.cpp" line="+142"/>
         <source>Cannot store the picture as JPEG. %1</source>
         <translation>Das Bild kann nicht als JPEG gespeichert werden. %1</translation>
     </message>
@@ -199,7 +195,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../src/game/Game.cpp" line="-325"/>
+        <location filename="../src/game/Game.cpp" line="-326"/>
         <source>The theme &quot;%1&quot; is not there any more: it was deleted or moved.</source>
         <translation>Das Thema „%1“ ist nicht mehr da: Es wurde gelöscht oder verschoben.</translation>
     </message>
@@ -209,7 +205,7 @@
         <translation>Interner Fehler: Für das Level wurde kein Bild gefunden</translation>
     </message>
     <message>
-        <location line="+250"/>
+        <location line="+247"/>
         <source>&quot;%1&quot; is not a valid name for a saved game: a name may not be empty, start with &quot;.&quot; or hold &quot;/&quot;.</source>
         <translation>„%1“ ist kein gültiger Name für einen Spielstand: Ein Name darf nicht leer sein, nicht mit „.“ beginnen und kein „/“ enthalten.</translation>
     </message>
@@ -219,7 +215,7 @@
         <translation>Der Spielstand „%1“ lässt sich nicht löschen. %2</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+34"/>
         <source>These saved games still name the theme &quot;%1&quot; and cannot be continued: %2.</source>
         <translation>Diese Spielstände nennen noch das Thema „%1“ und lassen sich nicht fortsetzen: %2.</translation>
     </message>
@@ -384,7 +380,7 @@
         <translation>Die Bestenliste kann nicht gelesen werden. %1</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+86"/>
         <source>HIGHSCORE</source>
         <translation>BESTENLISTE</translation>
     </message>
@@ -425,7 +421,7 @@ You can play on, but the settings you choose now hold for this run only.</source
 Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende dieses Spiels.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="+208"/>
+        <location filename="../src/ui/MainWindow.cpp" line="+209"/>
         <source>Your game has progress that is not saved yet. Save it before you quit?</source>
         <translation>Dein Spiel hat Fortschritte, die noch nicht gespeichert sind. Vor dem Beenden speichern?</translation>
     </message>
@@ -450,7 +446,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Zindo Puzzle spricht ab dem nächsten Start %1.</translation>
     </message>
     <message>
-        <location line="+156"/>
+        <location line="+170"/>
         <source>Gamepad connected</source>
         <translation>Gamepad verbunden</translation>
     </message>
@@ -529,13 +525,13 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
     <message>
         <location line="+2"/>
-        <location line="+110"/>
+        <location line="+105"/>
         <location filename="../tools/content/Tutorial.cpp" line="+2"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location line="-108"/>
+        <location line="-103"/>
         <location filename="../src/ui/PlayingScreenVerdict.cpp" line="+80"/>
         <location filename="../tools/content/Tutorial.cpp" line="+407"/>
         <source>Next Level</source>
@@ -585,17 +581,17 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
     <message>
         <location line="+2"/>
-        <location line="+110"/>
+        <location line="+105"/>
         <source>Pause (P)</source>
         <translation>Pause (P)</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-97"/>
         <source>Deal the next piece into the pot now; the pieces after it come at the usual pace (N)</source>
         <translation>Das nächste Teil sofort in den Schacht; die Teile danach kommen im gewohnten Takt (N)</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+96"/>
         <source>Continue Playing</source>
         <translation>Weiterspielen</translation>
     </message>
@@ -973,7 +969,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>ThemeFiles</name>
     <message>
-        <location filename="../src/game/ThemeFiles.cpp" line="-226"/>
+        <location filename="../src/game/ThemeFiles.cpp" line="+35"/>
         <source>A theme needs a name.</source>
         <translation>Ein Thema braucht einen Namen.</translation>
     </message>
@@ -993,7 +989,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Es gibt schon ein Thema namens „%1“.</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+136"/>
         <source>The theme &quot;%1&quot; comes with the game and cannot be renamed.</source>
         <translation>Das Thema „%1“ gehört zum Spiel und kann nicht umbenannt werden.</translation>
     </message>
@@ -1019,7 +1015,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Das Thema „%1“ ist gelöscht, aber einige seiner Dateien konnten nicht aus dem Ordner „%2“ entfernt werden.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+44"/>
         <source>Cannot create the theme &quot;%1&quot; in the folder &quot;%2&quot;.</source>
         <translation>Das Thema „%1“ kann im Ordner „%2“ nicht angelegt werden.</translation>
     </message>
@@ -1032,7 +1028,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>ThemeMaker</name>
     <message>
-        <location filename="../src/game/ThemeMaker.cpp" line="+135"/>
+        <location filename="../src/game/ThemeMaker.cpp" line="+134"/>
         <source>My Photos</source>
         <translation>Meine Fotos</translation>
     </message>
@@ -1045,7 +1041,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>ThemeNameForm</name>
     <message>
-        <location filename="../src/ui/ThemeNameForm.cpp" line="+57"/>
+        <location filename="../src/ui/ThemeNameForm.cpp" line="+55"/>
         <source>Name of the theme:</source>
         <translation>Name des Themas:</translation>
     </message>
@@ -1056,17 +1052,17 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
     </message>
     <message>
         <location line="+18"/>
-        <location line="+48"/>
+        <location line="+46"/>
         <source>Make Theme</source>
         <translation>Thema erstellen</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="-43"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>New Theme from Photos</source>
         <translation>Neues Thema aus Fotos</translation>
     </message>
@@ -1101,7 +1097,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Level %1: %2</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+11"/>
         <source>Rename Theme</source>
         <translation>Thema umbenennen</translation>
     </message>
@@ -1121,7 +1117,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Umbenennen</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+88"/>
         <source>Converting the photos: %1 of %2 done</source>
         <translation>Fotos werden umgewandelt: %1 von %2 fertig</translation>
     </message>
@@ -1134,7 +1130,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
 <context>
     <name>ThemeSelectionScreen</name>
     <message>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-434"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-429"/>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
     </message>
@@ -1265,7 +1261,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         <translation>Das Thema „%1“ heißt jetzt „%2“.</translation>
     </message>
     <message numerus="yes">
-        <location line="+10"/>
+        <location line="+6"/>
         <source>%n saved game of it goes on under the new name.</source>
         <translation>
             <numerusform>%n gespeichertes Spiel geht unter dem neuen Namen weiter.</numerusform>
@@ -1281,7 +1277,7 @@ Du kannst weiterspielen, aber was du jetzt einstellst, gilt nur bis zum Ende die
         </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>Delete the theme &quot;%1&quot; with all its pictures? Saved games of this theme can then no longer be continued.</source>
         <translation>Das Thema „%1“ mit allen Bildern löschen? Gespeicherte Spiele dieses Themas können dann nicht mehr fortgesetzt werden.</translation>
     </message>
@@ -1799,7 +1795,7 @@ Hoch und Runter wählen.</translation>
 <context>
     <name>TutorialScreen</name>
     <message>
-        <location filename="../src/ui/TutorialScreen.cpp" line="+86"/>
+        <location filename="../src/ui/TutorialScreen.cpp" line="+75"/>
         <source>Next &gt;</source>
         <translation>Weiter &gt;</translation>
     </message>
@@ -1812,7 +1808,7 @@ Hoch und Runter wählen.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+111"/>
+        <location filename="../src/app/main.cpp" line="+113"/>
         <source>Zindo Puzzle is already running; its window has been brought to the front.</source>
         <translation>Zindo Puzzle läuft bereits; sein Fenster wurde in den Vordergrund geholt.</translation>
     </message>
@@ -1822,7 +1818,7 @@ Hoch und Runter wählen.</translation>
         <translation>Zindo Puzzle läuft bereits für diesen Spielerordner, antwortet aber nicht.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+28"/>
         <source>Zindo Puzzle cannot start.
 
 %1</source>

@@ -73,18 +73,18 @@
     </message>
     <message>
         <location filename="../src/game/Game.cpp" line="+95"/>
-        <location line="+300"/>
+        <location line="+292"/>
         <location filename="../src/game/HighScores.cpp" line="+62"/>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+503"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="+498"/>
         <source>player name</source>
         <translation>nom du joueur</translation>
     </message>
     <message>
-        <location line="-299"/>
-        <location line="+300"/>
+        <location line="-291"/>
+        <location line="+292"/>
         <location line="+23"/>
         <location filename="../src/game/HighScores.cpp" line="+1"/>
-        <location filename="../src/game/ThemeFiles.cpp" line="+86"/>
+        <location filename="../src/game/ThemeFiles.cpp" line="+83"/>
         <source>theme name</source>
         <translation>nom du thème</translation>
     </message>
@@ -102,7 +102,7 @@
     <message>
         <location filename="../src/data/AtomicFile.cpp" line="+46"/>
         <location line="+13"/>
-        <location filename="../src/data/DataContainer.cpp" line="+148"/>
+        <location filename="../src/data/DataContainer.cpp" line="+156"/>
         <location line="+6"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». %2</translation>
@@ -118,9 +118,9 @@
         <translation>Impossible d&apos;écrire le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
-        <location filename="../src/data/DataContainer.cpp" line="-113"/>
-        <location filename="../src/game/Game.cpp" line="+35"/>
-        <location line="+69"/>
+        <location filename="../src/data/DataContainer.cpp" line="-121"/>
+        <location filename="../src/game/Game.cpp" line="+39"/>
+        <location line="+68"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
@@ -152,29 +152,27 @@
         <translation>Impossible de lire l&apos;image «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+57"/>
         <source>The picture&apos;s pixel data is cut short.</source>
         <translation>Les données de pixels de l&apos;image sont tronquées.</translation>
     </message>
     <message>
-        <location filename="../src/data/JpegPicture.cpp" line="+205"/>
-        <location filename="../src/data/PhotoImport.cpp" line="+25"/>
-        <location filename="../src/data/QzBitmap.cpp" line="+5"/>
+        <location filename="../src/data/JpegPicture.cpp" line="+185"/>
         <source>The picture is too large.</source>
         <translation>L&apos;image est trop grande.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+31"/>
         <source>The picture is made of more than %1 progressive scans.</source>
         <translation>L&apos;image comporte plus de %1 passes progressives.</translation>
     </message>
     <message>
-        <location filename="../src/game/Game.cpp" line="-473"/>
+        <location filename="../src/game/Game.cpp" line="-468"/>
         <source>Cannot create folder &quot;%1&quot;</source>
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+408"/>
+        <location line="+404"/>
         <source>Cannot read file &quot;%1&quot;. %2</source>
         <translation>Impossible de lire le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
@@ -184,14 +182,12 @@
         <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». Les réglages n&apos;ont pas pu être enregistrés.</translation>
     </message>
     <message>
-        <location filename="../src/game/ThemeFiles.cpp" line="+130"/>
-        <location line="+73"/>
-        <location line="+14"/>
+        <location filename="../src/game/ThemeFiles.cpp" line="-44"/>
         <source>Cannot create the folder &quot;%1&quot;.</source>
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/data/PhotoImport.cpp" line="+137"/>
+        <location filename="../src/data/PhotoImport.cpp" line="+142"/>
         <source>Cannot store the picture as JPEG. %1</source>
         <translation>Impossible d&apos;enregistrer l&apos;image au format JPEG. %1</translation>
     </message>
@@ -199,7 +195,7 @@
 <context>
     <name>Game</name>
     <message>
-        <location filename="../src/game/Game.cpp" line="-325"/>
+        <location filename="../src/game/Game.cpp" line="-326"/>
         <source>The theme &quot;%1&quot; is not there any more: it was deleted or moved.</source>
         <translation>Le thème «&#xa0;%1&#xa0;» n&apos;existe plus&#xa0;: il a été supprimé ou déplacé.</translation>
     </message>
@@ -209,7 +205,7 @@
         <translation>Erreur interne&#xa0;: aucune image trouvée pour le niveau</translation>
     </message>
     <message>
-        <location line="+250"/>
+        <location line="+247"/>
         <source>&quot;%1&quot; is not a valid name for a saved game: a name may not be empty, start with &quot;.&quot; or hold &quot;/&quot;.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom valide pour une partie enregistrée&#xa0;: un nom ne peut pas être vide, commencer par «&#xa0;.&#xa0;» ni contenir «&#xa0;/&#xa0;».</translation>
     </message>
@@ -219,7 +215,7 @@
         <translation>Impossible de supprimer la partie «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+34"/>
         <source>These saved games still name the theme &quot;%1&quot; and cannot be continued: %2.</source>
         <translation>Ces parties enregistrées portent encore le nom du thème «&#xa0;%1&#xa0;» et ne peuvent pas être poursuivies&#xa0;: %2.</translation>
     </message>
@@ -384,7 +380,7 @@
         <translation>Impossible de lire les meilleurs scores. %1</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+86"/>
         <source>HIGHSCORE</source>
         <translation>MEILLEURS SCORES</translation>
     </message>
@@ -425,7 +421,7 @@ You can play on, but the settings you choose now hold for this run only.</source
 Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent que pour cette session.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="+208"/>
+        <location filename="../src/ui/MainWindow.cpp" line="+209"/>
         <source>Your game has progress that is not saved yet. Save it before you quit?</source>
         <translation>Votre partie a une progression qui n&apos;est pas encore enregistrée. L&apos;enregistrer avant de quitter&#xa0;?</translation>
     </message>
@@ -450,7 +446,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Zindo Puzzle parlera %1 dès son prochain démarrage.</translation>
     </message>
     <message>
-        <location line="+156"/>
+        <location line="+170"/>
         <source>Gamepad connected</source>
         <translation>Manette connectée</translation>
     </message>
@@ -529,13 +525,13 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     </message>
     <message>
         <location line="+2"/>
-        <location line="+110"/>
+        <location line="+105"/>
         <location filename="../tools/content/Tutorial.cpp" line="+2"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location line="-108"/>
+        <location line="-103"/>
         <location filename="../src/ui/PlayingScreenVerdict.cpp" line="+80"/>
         <location filename="../tools/content/Tutorial.cpp" line="+407"/>
         <source>Next Level</source>
@@ -585,17 +581,17 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     </message>
     <message>
         <location line="+2"/>
-        <location line="+110"/>
+        <location line="+105"/>
         <source>Pause (P)</source>
         <translation>Pause (P)</translation>
     </message>
     <message>
-        <location line="-102"/>
+        <location line="-97"/>
         <source>Deal the next piece into the pot now; the pieces after it come at the usual pace (N)</source>
         <translation>La pièce suivante tout de suite dans le puits&#xa0;; les suivantes arrivent au rythme habituel (N)</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+96"/>
         <source>Continue Playing</source>
         <translation>Reprendre</translation>
     </message>
@@ -973,7 +969,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>ThemeFiles</name>
     <message>
-        <location filename="../src/game/ThemeFiles.cpp" line="-226"/>
+        <location filename="../src/game/ThemeFiles.cpp" line="+35"/>
         <source>A theme needs a name.</source>
         <translation>Un thème doit avoir un nom.</translation>
     </message>
@@ -993,7 +989,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Il existe déjà un thème nommé «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+136"/>
         <source>The theme &quot;%1&quot; comes with the game and cannot be renamed.</source>
         <translation>Le thème «&#xa0;%1&#xa0;» est fourni avec le jeu et ne peut pas être renommé.</translation>
     </message>
@@ -1019,7 +1015,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Le thème «&#xa0;%1&#xa0;» est supprimé, mais certains de ses fichiers n&apos;ont pas pu être retirés du dossier «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+44"/>
         <source>Cannot create the theme &quot;%1&quot; in the folder &quot;%2&quot;.</source>
         <translation>Impossible de créer le thème «&#xa0;%1&#xa0;» dans le dossier «&#xa0;%2&#xa0;».</translation>
     </message>
@@ -1032,7 +1028,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>ThemeMaker</name>
     <message>
-        <location filename="../src/game/ThemeMaker.cpp" line="+135"/>
+        <location filename="../src/game/ThemeMaker.cpp" line="+134"/>
         <source>My Photos</source>
         <translation>Mes photos</translation>
     </message>
@@ -1045,7 +1041,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>ThemeNameForm</name>
     <message>
-        <location filename="../src/ui/ThemeNameForm.cpp" line="+57"/>
+        <location filename="../src/ui/ThemeNameForm.cpp" line="+55"/>
         <source>Name of the theme:</source>
         <translation>Nom du thème&#xa0;:</translation>
     </message>
@@ -1056,17 +1052,17 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
     </message>
     <message>
         <location line="+18"/>
-        <location line="+48"/>
+        <location line="+46"/>
         <source>Make Theme</source>
         <translation>Créer le thème</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="-43"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>New Theme from Photos</source>
         <translation>Nouveau thème à partir de photos</translation>
     </message>
@@ -1101,7 +1097,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Niveau %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+11"/>
         <source>Rename Theme</source>
         <translation>Renommer le thème</translation>
     </message>
@@ -1121,7 +1117,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Renommer</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+88"/>
         <source>Converting the photos: %1 of %2 done</source>
         <translation>Conversion des photos&#xa0;: %1 sur %2 terminées</translation>
     </message>
@@ -1134,7 +1130,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
 <context>
     <name>ThemeSelectionScreen</name>
     <message>
-        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-434"/>
+        <location filename="../src/ui/ThemeSelectionScreen.cpp" line="-429"/>
         <source>New Game</source>
         <translation>Nouvelle partie</translation>
     </message>
@@ -1265,7 +1261,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         <translation>Le thème «&#xa0;%1&#xa0;» s&apos;appelle maintenant «&#xa0;%2&#xa0;».</translation>
     </message>
     <message numerus="yes">
-        <location line="+10"/>
+        <location line="+6"/>
         <source>%n saved game of it goes on under the new name.</source>
         <translation>
             <numerusform>%n partie enregistrée continue sous le nouveau nom.</numerusform>
@@ -1281,7 +1277,7 @@ Vous pouvez continuer à jouer, mais les réglages choisis maintenant ne valent 
         </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>Delete the theme &quot;%1&quot; with all its pictures? Saved games of this theme can then no longer be continued.</source>
         <translation>Supprimer le thème «&#xa0;%1&#xa0;» avec toutes ses images&#xa0;? Les parties enregistrées de ce thème ne pourront plus être poursuivies.</translation>
     </message>
@@ -1800,7 +1796,7 @@ Haut et Bas choisissent.</translation>
 <context>
     <name>TutorialScreen</name>
     <message>
-        <location filename="../src/ui/TutorialScreen.cpp" line="+86"/>
+        <location filename="../src/ui/TutorialScreen.cpp" line="+75"/>
         <source>Next &gt;</source>
         <translation>Suivant &gt;</translation>
     </message>
@@ -1813,7 +1809,7 @@ Haut et Bas choisissent.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+111"/>
+        <location filename="../src/app/main.cpp" line="+113"/>
         <source>Zindo Puzzle is already running; its window has been brought to the front.</source>
         <translation>Zindo Puzzle est déjà lancé&#xa0;; sa fenêtre a été mise au premier plan.</translation>
     </message>
@@ -1823,7 +1819,7 @@ Haut et Bas choisissent.</translation>
         <translation>Zindo Puzzle est déjà lancé pour ce dossier de joueur, mais il ne répond pas.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+28"/>
         <source>Zindo Puzzle cannot start.
 
 %1</source>
